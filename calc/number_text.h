@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Reading numbers from what a user typed and writing them for display, independent of the locale.
+namespace calc {
+
+// The value of the longest leading decimal number of text (UTF-8) after leading white space:
+// optional sign, digits with an optional point and fraction, optional exponent. No number reads 0.
+// Full-width digits, point, signs, e and space read as their ASCII forms. Too large for a double
+// reads as +inf or -inf.
+double numericValue(std::string_view text);
+
+// value with exactly `decimals` digits after the point and at least one before it, no grouping,
+// rounded half away from zero on its 15-significant-digit decimal form. A value that rounds to zero
+// has no minus sign. Non-finite values give an empty text.
+std::string formatFixed(double value, int decimals);
+
+}  // namespace calc

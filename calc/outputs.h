@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "calc/window.h"
+
+// The eleven results: which box shows what, under which caption, scaled and rounded how.
+namespace calc {
+
+struct OutputInfo {
+  Output field;
+  std::string_view objectName;   // the box's name in the window
+  std::string_view caption;      // its label's caption in the window
+  std::string_view superscript;  // a raised suffix drawn after the caption ("3" of kg/m³), or ""
+  std::string_view key;          // short ASCII name, used as the CSV column
+  double factor;                 // shown value = quantity · factor
+  int decimals;                  // digits after the point
+};
+
+inline constexpr std::array<OutputInfo, 11> outputs{{
+    {Output::Text1, "Text1", "干球温度 ℃", "", "t", 1, 2},
+    {Output::Text2, "Text2", "相对湿度 ％", "", "rh", 100, 1},
+    {Output::Text3, "Text3", "湿球温度 ℃", "", "tw", 1, 2},
+    {Output::Text4, "Text4", "焓 kJ/(kg·K)", "", "h", 1, 4},
+    {Output::Text5, "Text5", "露点温度 ℃", "", "tl", 1, 2},
+    {Output::Text6, "Text6", "密度 kg/m", "3", "rho", 1, 4},
+    {Output::Text7, "Text7", "含湿量 g/kg", "", "d", 1000, 2},
+    {Output::Text8, "Text8", "比热 J/(kg·K)", "", "cp", 1000, 3},
+    {Output::Text9, "Text9", "粘度 μkg/(m·s)", "", "mu", 1000000, 4},
+    {Output::Text10, "Text10", "导热系数 W/(m·K)", "", "lambda", 1, 4},
+    {Output::Text13, "Text13", "普朗特数", "", "pr", 1, 2},
+}};
+
+constexpr const OutputInfo& info(Output field) {
+  for (const OutputInfo& o : outputs)
+    if (o.field == field) return o;
+  return outputs.front();  // not reached: every Output has a row
+}
+
+}  // namespace calc

@@ -1,0 +1,15 @@
+#pragma once
+
+// Transport properties of humid air.
+namespace calc {
+
+// Specific heat of humid air, kJ/(kg·K), from the moisture content d, kg/kg.
+double aircpa(double d);
+
+// Dynamic viscosity, kg/(m·s), at the temperature t, °C.
+double airμ(double t);
+
+// Thermal conductivity, W/(m·K), at the temperature t, °C.
+double airλ(double t);
+
+}  // namespace calc

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (only those missing), then configures and builds
+# into build/. Sourced by ./run and ./test; works as root and, through sudo, as a normal user.
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-wqy-microhei xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=${TORVALE_BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build_dir" --parallel "$(nproc)"
