@@ -11,8 +11,8 @@ double waterps(double t);
 
 // Result of watert: the saturation temperature and how the iteration ended.
 struct SaturationTemperature {
-  double t = 0;     // saturation temperature, °C (meaningful only when settled)
-  int rounds = 0;   // Newton passes taken
+  double t = 0;    // saturation temperature, °C (meaningful only when settled)
+  int rounds = 0;  // Newton passes taken
   bool settled = false;
 };
 

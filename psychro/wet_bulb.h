@@ -4,10 +4,10 @@
 namespace psychro {
 
 enum class WetBulbMethod {
-  averaged,     // the averaged fixed-point iteration settled
-  bracketed,    // it did not settle; the root was bracketed and bisected
-  pressure,     // the vapour-pressure scheme for t > 28 °C settled
-  unsettled,    // no answer within the bound
+  averaged,   // the averaged fixed-point iteration settled
+  bracketed,  // it did not settle; the root was bracketed and bisected
+  pressure,   // the vapour-pressure scheme for t > 28 °C settled
+  unsettled,  // no answer within the bound
 };
 
 struct WetBulb {

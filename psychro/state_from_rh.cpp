@@ -1,0 +1,115 @@
+#include <cmath>
+
+#include "psychro/air_state.h"
+#include "psychro/constants.h"
+#include "psychro/saturation.h"
+#include "psychro/state_checks.h"
+#include "psychro/wet_bulb.h"
+
+namespace psychro {
+namespace {
+
+// Psychrometer coefficient, 1/K.
+constexpr double A = (6.75 / 30 + 65) * 1e-5;
+
+// The wet bulb of the psychrometric balance: the value tw_new that the air at t, °C, holding d,
+// kg/kg, gives for a trial wet bulb tw, °C.
+double balancedWetBulb(double t, double d, double tw) {
+  const double ps = waterps(tw);
+  const double ds = 0.622 * ps / (pa - ps);
+  return (t + d * (2501 + 1.805 * t) - 2501 * ds) / (1 + 1.805 * ds + 4.186 * (d - ds));
+}
+
+// Bisection of g(tw) = tw_new(tw) - tw on [bracketLow, t], where g falls from positive to <= 0,
+// until the bracket is narrower than 0.001 °C.
+WetBulb bisectWetBulb(double t, double d) {
+  WetBulb result;
+  double lo = bracketLow, hi = t;
+  const double gLo = balancedWetBulb(t, d, lo) - lo;
+  const double gHi = balancedWetBulb(t, d, hi) - hi;
+  if (!(gLo > 0 && gHi <= 0)) return result;  // no sign change: no root to find
+  while (result.rounds < bracketRoundLimit && hi - lo >= 0.001) {
+    ++result.rounds;
+    const double mid = (lo + hi) / 2;
+    if (balancedWetBulb(t, d, mid) - mid > 0)
+      lo = mid;
+    else
+      hi = mid;
+  }
+  if (hi - lo < 0.001) {
+    result.tw = (lo + hi) / 2;
+    result.method = WetBulbMethod::bracketed;
+  }
+  return result;
+}
+
+}  // namespace
+
+WetBulb wetBulbAveraged(double t, double d) {
+  WetBulb result;
+  double tw = t;
+  while (result.rounds < averagedRoundLimit) {
+    ++result.rounds;
+    const double twNew = balancedWetBulb(t, d, tw);
+    const double err = std::abs(twNew - tw);
+    tw = (tw + twNew) / 2;
+    if (err < 0.01) {
+      result.tw = tw;
+      result.method = WetBulbMethod::averaged;
+      return result;
+    }
+  }
+  return bisectWetBulb(t, d);
+}
+
+WetBulb wetBulbByPressure(double t, double pv, double pws_t) {
+  WetBulb result;
+  double p = pws_t;  // vapour pressure at the wet bulb, Pa
+  while (result.rounds < pressureRoundLimit) {
+    ++result.rounds;
+    const SaturationTemperature sat = watert(p);
+    if (!sat.settled) return result;
+    result.tw = sat.t;
+    const double pNew = pv + A * pa * (t - result.tw);
+    const double err = std::abs((pNew - p) / p);
+    p = (pNew + p) / 2;
+    if (!(p > 0) || !std::isfinite(p)) return result;
+    if (err < 0.01) {
+      result.method = WetBulbMethod::pressure;
+      return result;
+    }
+  }
+  return result;
+}
+
+StateOutcome airt2φ(double t, double φ) {
+  StateOutcome out;
+  AirState& air = out.air;
+  air.t = t;
+  air.φ = φ;
+
+  const double pws_t = waterps(t);
+  const double pv = pws_t * φ;  // vapour partial pressure, Pa
+  air.d = 0.622 * pv / (pa - pv);
+  // Vapour at or above the total pressure: no air left to hold it (near boiling).
+  if (!(pv < pa)) {
+    out.message = noSuchState;
+    return out;
+  }
+
+  air.tw = t;
+  const WetBulb wb = t <= 28 ? wetBulbAveraged(t, air.d) : wetBulbByPressure(t, pv, pws_t);
+  air.tw = wb.tw;
+  if (wb.method == WetBulbMethod::unsettled) {
+    out.message = outOfBounds;
+    return out;
+  }
+
+  air.h = enthalpy(t, air.d);
+  air.tl = dewPoint(pv);
+  air.ρ = density(t, φ, pws_t);
+  if (!allFinite(air)) out.message = noSuchState;
+  return out;
+}
+
+}  // namespace psychro

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "psychro/air_state.h"
+#include "psychro/constants.h"
+#include "psychro/saturation.h"
+#include "psychro/wet_bulb.h"
+
+namespace {
+
+using psychro::airt2φ;
+using psychro::WetBulbMethod;
+
+struct WorkedRow {
+  const char* name;
+  double t, φ;
+  double d, tw, h, tl, ρ;
+  WetBulbMethod method;
+  int rounds;
+};
+
+class Airt2phiWorked : public testing::TestWithParam<WorkedRow> {};
+
+TEST_P(Airt2phiWorked, MatchesReferenceState) {
+  const WorkedRow& row = GetParam();
+  const psychro::StateOutcome s = airt2φ(row.t, row.φ);
+  ASSERT_TRUE(s.ok());
+  EXPECT_NEAR(s.air.d, row.d, 5e-8);
+  EXPECT_NEAR(s.air.tw, row.tw, 0.005);
+  EXPECT_NEAR(s.air.h, row.h, 5e-4);
+  EXPECT_NEAR(s.air.tl, row.tl, 5e-4);
+  EXPECT_NEAR(s.air.ρ, row.ρ, 5e-6);
+
+  const double pws = psychro::waterps(row.t);
+  const psychro::WetBulb wb = row.t <= 28 ? psychro::wetBulbAveraged(row.t, s.air.d)
+                                          : psychro::wetBulbByPressure(row.t, pws * row.φ, pws);
+  EXPECT_EQ(wb.method, row.method);
+  EXPECT_EQ(wb.rounds, row.rounds);
+  EXPECT_EQ(wb.tw, s.air.tw);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ReferenceStates, Airt2phiWorked,
+    testing::Values(WorkedRow{"Averaged25At50", 25, 0.5, 0.0098819, 17.87, 50.311, 13.893, 1.17565,
+                              WetBulbMethod::averaged, 13},
+                    WorkedRow{"Pressure30At50", 30, 0.5, 0.0133114, 22.12, 64.193, 18.465, 1.15391,
+                              WetBulbMethod::pressure, 5}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Airt2phi, SchemeSwitchesAbove28) {
+  const double φ = 0.4;
+  const psychro::StateOutcome at28 = airt2φ(28, φ);
+  EXPECT_EQ(at28.air.tw, psychro::wetBulbAveraged(28, at28.air.d).tw);
+  const double pws = psychro::waterps(28.01);
+  EXPECT_EQ(airt2φ(28.01, φ).air.tw, psychro::wetBulbByPressure(28.01, pws * φ, pws).tw);
+}
+
+TEST(Airt2phi, SaturatedAirHasWetBulbAndDewPointAtDryBulb) {
+  for (double t : {-30.0, 0.0, 15.0, 28.0, 40.0, 80.0}) {
+    const psychro::StateOutcome s = airt2φ(t, 1);
+    ASSERT_TRUE(s.ok()) << t;
+    EXPECT_NEAR(s.air.tw, t, 0.02) << t;
+    EXPECT_NEAR(s.air.tl, t, 0.6) << t;
+    const double ps = psychro::waterps(t);
+    EXPECT_NEAR(s.air.d, 0.622 * ps / (psychro::pa - ps), 1e-12) << t;
+  }
+}
+
+struct CycleRow {
+  const char* name;
+  double t, φ;
+};
+
+class Airt2phiTwoCycle : public testing::TestWithParam<CycleRow> {};
+
+// Warm humid air where the averaged iteration falls into a two-cycle: the state must still come
+// back, with a wet bulb that balances the psychrometric equation.
+TEST_P(Airt2phiTwoCycle, FindsTheWetBulbByBracketing) {
+  const CycleRow& row = GetParam();
+  const psychro::StateOutcome s = airt2φ(row.t, row.φ);
+  ASSERT_TRUE(s.ok());
+  const psychro::WetBulb wb = psychro::wetBulbAveraged(row.t, s.air.d);
+  EXPECT_EQ(wb.method, WetBulbMethod::bracketed);
+  EXPECT_GT(s.air.tw, s.air.tl);
+  EXPECT_LT(s.air.tw, row.t);
+  // Balance: vapour at saturation over the wet bulb, less what the air gave up cooling to it.
+  const double ps = psychro::waterps(s.air.tw);
+  const double ds = 0.622 * ps / (psychro::pa - ps);
+  const double heat = (row.t - s.air.tw) * (1 + 1.805 * s.air.d);
+  const double evaporated = (ds - s.air.d) * (2501 - 4.186 * s.air.tw + 1.805 * s.air.tw);
+  EXPECT_NEAR(heat, evaporated, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(WarmHumidAir, Airt2phiTwoCycle,
+                         testing::Values(CycleRow{"SummerDay27At90", 27, 0.90},
+                                         CycleRow{"Edge25_6At99_8", 25.6, 0.998},
+                                         CycleRow{"Edge28At81_7", 28, 0.817},
+                                         CycleRow{"Hot28At99", 28, 0.99}),
+                         [](const auto& info) { return info.param.name; });
+
+// Across the edge where the averaged iteration stops settling within its rounds, the wet bulb
+// keeps rising at the same rate with the humidity (the averaged answers are good to 0.01 °C).
+TEST(Airt2phi, WetBulbIsSmoothAcrossTheBracketingEdge) {
+  double previous = airt2φ(28, 0.70).air.tw;
+  double previousStep = 0.075;  // about 15 °C per unit of φ here
+  for (double φ = 0.705; φ <= 1.0; φ += 0.005) {
+    const psychro::StateOutcome s = airt2φ(28, φ);
+    ASSERT_TRUE(s.ok()) << φ;
+    const double step = s.air.tw - previous;
+    EXPECT_NEAR(step, previousStep, 0.02) << φ;
+    previous = s.air.tw;
+    previousStep = step;
+  }
+}
+
+struct FailRow {
+  const char* name;
+  double t, φ;
+  std::string_view message;
+};
+
+class Airt2phiNoState : public testing::TestWithParam<FailRow> {};
+
+TEST_P(Airt2phiNoState, ReportsTheMessage) {
+  const FailRow& row = GetParam();
+  EXPECT_EQ(airt2φ(row.t, row.φ).message, row.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Airt2phiNoState,
+    testing::Values(FailRow{"VapourAtBoilingSaturation", 100, 1, psychro::noSuchState},
+                    FailRow{"VapourJustAboveTotalPressure", 99.98, 1, psychro::noSuchState},
+                    FailRow{"BoneDryAirHasNoDewPoint", 20, 0, psychro::noSuchState},
+                    FailRow{"NotANumberHumidity", 20, std::nan(""), psychro::noSuchState},
+                    FailRow{"NotANumberTemperature", std::nan(""), 0.5, psychro::outOfBounds}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Airt2phi, VapourJustBelowTotalPressureStillExists) {
+  EXPECT_TRUE(airt2φ(99.96, 1).ok());
+}
+
+}  // namespace
