@@ -1,0 +1,72 @@
+#include "calc/calculate.h"
+
+#include <cmath>
+#include <string>
+
+#include "calc/messages.h"
+#include "calc/number_text.h"
+#include "calc/outputs.h"
+#include "calc/properties.h"
+#include "psychro/air_state.h"
+
+namespace calc {
+namespace {
+
+bool dryBulbOutOfRange(double t) {
+  return t < -50 || t > 100;
+}
+
+// The checks and state call of the relative-humidity route (Combo2 index 1).
+psychro::StateOutcome relativeHumidityRoute(double t, double percent) {
+  const double φ = percent / 100;
+  if (φ <= 0 || φ > 1) return {{}, messages::humidityRange};
+  if (dryBulbOutOfRange(t)) return {{}, messages::dryBulbRange};
+  return psychro::airt2φ(t, φ);
+}
+
+// The checks and state call of the wet-bulb route (Combo2 index 0).
+psychro::StateOutcome wetBulbRoute(double t, double tw) {
+  if (dryBulbOutOfRange(t)) return {{}, messages::dryBulbRange};
+  if (tw > t) return {{}, messages::wetAboveDry};
+  return psychro::airt2tw(t, tw);
+}
+
+}  // namespace
+
+void Command1_Click(Window& window) {
+  const std::string first = window.text(Input::Text11);
+  const std::string second = window.text(Input::Text12);
+  const int mode = window.selectedIndex();
+  if (first.empty() || second.empty() || (mode != 0 && mode != 1)) {
+    window.showMessage(messages::title, messages::missingInput);
+    return;
+  }
+
+  const double t = numericValue(first);
+  const double x = numericValue(second);
+  const psychro::StateOutcome state = mode == 1 ? relativeHumidityRoute(t, x) : wetBulbRoute(t, x);
+  if (!state.ok()) {
+    window.showMessage(messages::title, state.message);
+    return;
+  }
+
+  const psychro::AirState& a = state.air;
+  const double cp = aircpa(a.d);
+  const double μ = airμ(a.t);
+  const double λ = airλ(a.t);
+  const double Pr = (1000 * cp * μ) / λ;
+
+  const double values[] = {a.t, a.φ, a.tw, a.h, a.tl, a.ρ, a.d, cp, μ, λ, Pr};
+  std::string texts[std::size(values)];
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    texts[i] = formatFixed(values[i] * outputs[i].factor, outputs[i].decimals);
+    // A finite state can still overflow once scaled; never show an empty or infinite result.
+    if (texts[i].empty()) {
+      window.showMessage(messages::title, psychro::noSuchState);
+      return;
+    }
+  }
+  for (std::size_t i = 0; i < std::size(values); ++i) window.setText(outputs[i].field, texts[i]);
+}
+
+}  // namespace calc

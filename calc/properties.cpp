@@ -1,0 +1,19 @@
+#include "calc/properties.h"
+
+#include <cmath>
+
+namespace calc {
+
+double aircpa(double d) {
+  return (1.005 + 1.84 * d) / (1 + d);
+}
+
+double airμ(double t) {
+  return 1.7268e-5 * std::pow((t + 273.15) / 273.15, 0.7);
+}
+
+double airλ(double t) {
+  return 0.024066 * std::pow((t + 273.15) / 273.15, 0.9);
+}
+
+}  // namespace calc

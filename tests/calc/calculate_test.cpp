@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "../support/recording_window.h"
+#include "calc/calculate.h"
+#include "calc/messages.h"
+#include "calc/number_text.h"
+#include "calc/outputs.h"
+#include "calc/properties.h"
+#include "psychro/air_state.h"
+
+namespace {
+
+using calc::Output;
+namespace messages = calc::messages;
+
+struct MessageRow {
+  const char* name;
+  const char* t;
+  const char* x;
+  int index;
+  std::string_view message;
+};
+
+class CommandMessages : public testing::TestWithParam<MessageRow> {};
+
+// Each failing input shows exactly one notice, titled, and leaves every result box as it was.
+TEST_P(CommandMessages, ShowsOneNoticeAndWritesNothing) {
+  const MessageRow& row = GetParam();
+  RecordingWindow w(row.t, row.x, row.index);
+  calc::Command1_Click(w);
+  ASSERT_EQ(w.messages.size(), 1u);
+  EXPECT_EQ(w.messages[0].first, messages::title);
+  EXPECT_EQ(w.messages[0].second, row.message);
+  EXPECT_EQ(w.writes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CommandMessages,
+    testing::Values(
+        MessageRow{"EmptyDryBulb", "", "20", 0, messages::missingInput},
+        MessageRow{"EmptySecond", "25", "", 1, messages::missingInput},
+        MessageRow{"NothingSelected", "25", "20", -1, messages::missingInput},
+        MessageRow{"UnknownSelection", "25", "20", 2, messages::missingInput},
+        MessageRow{"EmptyBeatsRange", "", "500", 1, messages::missingInput},
+        MessageRow{"DryBulbBelowRange", "-50.01", "-60", 0, messages::dryBulbRange},
+        MessageRow{"DryBulbAboveRange", "100.01", "20", 0, messages::dryBulbRange},
+        MessageRow{"DryBulbOverflowing", "1e999", "20", 0, messages::dryBulbRange},
+        MessageRow{"DryBulbRangeBeforeWetBulb", "150", "200", 0, messages::dryBulbRange},
+        MessageRow{"WetBulbAboveDryBulb", "25", "25.01", 0, messages::wetAboveDry},
+        MessageRow{"BlankReadsZeroAndIsPresent", " ", "20", 0, messages::wetAboveDry},
+        MessageRow{"TooDryState", "10", "-5", 0, psychro::noSuchState},
+        MessageRow{"OverflowingWetBulb", "25", "-1e308", 0, psychro::noSuchState},
+        MessageRow{"InfiniteWetBulb", "25", "-1e999", 0, psychro::noSuchState},
+        MessageRow{"BoilingSaturated", "100", "100", 0, psychro::noSuchState},
+        MessageRow{"HumidityZero", "25", "0", 1, messages::humidityRange},
+        MessageRow{"HumidityNegative", "25", "-10", 1, messages::humidityRange},
+        MessageRow{"HumidityAbove100", "25", "100.01", 1, messages::humidityRange},
+        MessageRow{"HumidityText", "25", "abc", 1, messages::humidityRange},
+        MessageRow{"HumidityBeforeDryBulb", "150", "0", 1, messages::humidityRange},
+        MessageRow{"DryBulbAfterHumidity", "150", "50", 1, messages::dryBulbRange},
+        MessageRow{"VapourAboveTotalPressure", "99.99", "100", 1, psychro::noSuchState}),
+    [](const auto& info) { return info.param.name; });
+
+struct ResultRow {
+  const char* name;
+  const char* t;
+  const char* x;
+  int index;
+  std::map<Output, std::string> expected;  // the boxes this row checks
+};
+
+class CommandResults : public testing::TestWithParam<ResultRow> {};
+
+TEST_P(CommandResults, WritesAllElevenBoxes) {
+  const ResultRow& row = GetParam();
+  RecordingWindow w(row.t, row.x, row.index);
+  calc::Command1_Click(w);
+  EXPECT_TRUE(w.messages.empty());
+  EXPECT_EQ(w.results.size(), 11u);
+  for (const auto& [field, text] : row.expected)
+    EXPECT_EQ(w.results[field], text) << calc::info(field).objectName;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CommandResults,
+    testing::Values(
+        ResultRow{"WetBulbWorkedExample",
+                  "25",
+                  "20",
+                  0,
+                  {{Output::Text1, "25.00"},
+                   {Output::Text2, "63.5"},
+                   {Output::Text3, "20.00"},
+                   {Output::Text4, "57.2616"},
+                   {Output::Text5, "17.63"},
+                   {Output::Text6, "1.1737"},
+                   {Output::Text7, "12.61"},
+                   {Output::Text8, "1015.400"},
+                   {Output::Text9, "18.3597"},
+                   {Output::Text10, "0.0260"},
+                   {Output::Text13, "0.72"}}},
+        ResultRow{"HumidityWorkedExample",
+                  "25",
+                  "50",
+                  1,
+                  {{Output::Text1, "25.00"},
+                   {Output::Text2, "50.0"},
+                   {Output::Text3, "17.87"},
+                   {Output::Text4, "50.3106"},
+                   {Output::Text5, "13.89"},
+                   {Output::Text6, "1.1756"},
+                   {Output::Text7, "9.88"}}},
+        ResultRow{
+            "HumidityAbove28", "30", "50", 1, {{Output::Text3, "22.12"}, {Output::Text7, "13.31"}}},
+        ResultRow{"SaturatedWetBulbEqualsDryBulb", "20", "20", 0, {{Output::Text2, "100.0"}}},
+        ResultRow{"LowestDryBulb", "-50", "-50", 0, {{Output::Text1, "-50.00"}}},
+        ResultRow{"HighestDryBulb", "100", "50", 0, {{Output::Text1, "100.00"}}},
+        ResultRow{"HumidityAtLowestDryBulb", "-50", "50", 1, {{Output::Text1, "-50.00"}}},
+        ResultRow{"HumidityAtHighestDryBulb", "100", "50", 1, {{Output::Text2, "50.0"}}},
+        ResultRow{"FullHumidity", "25", "100", 1, {{Output::Text2, "100.0"}}},
+        ResultRow{"TwoCycleSummerDay", "27", "90", 1, {{Output::Text3, "25.67"}}},
+        ResultRow{"RoundingAsTyped",
+                  "2.675",
+                  "1.005",
+                  0,
+                  {{Output::Text1, "2.68"}, {Output::Text3, "1.01"}}},
+        ResultRow{"FullWidthInput",
+                  "２５",
+                  "２０",
+                  0,
+                  {{Output::Text1, "25.00"}, {Output::Text7, "12.61"}}},
+        ResultRow{"TrailingText", "25℃", "50%", 1, {{Output::Text7, "9.88"}}}),
+    [](const auto& info) { return info.param.name; });
+
+// Property step alone: t = 20 °C, d = 0.01 kg/kg.
+TEST(Properties, WorkedExample) {
+  const double cp = calc::aircpa(0.01), μ = calc::airμ(20), λ = calc::airλ(20);
+  EXPECT_EQ(calc::formatFixed(cp * 1000, 3), "1013.267");
+  EXPECT_EQ(calc::formatFixed(μ * 1000000, 4), "18.1436");
+  EXPECT_EQ(calc::formatFixed(λ, 4), "0.0256");
+  EXPECT_EQ(calc::formatFixed(1000 * cp * μ / λ, 2), "0.72");
+  EXPECT_NEAR(1000 * cp * μ / λ, 0.71684, 5e-6);
+}
+
+TEST(Command, FailureKeepsThePreviousResults) {
+  RecordingWindow w("25", "20", 0);
+  calc::Command1_Click(w);
+  const auto before = w.results;
+  const int writes = w.writes;
+  w.t = "10";
+  w.x = "-5";
+  calc::Command1_Click(w);
+  EXPECT_EQ(w.results, before);
+  EXPECT_EQ(w.writes, writes);
+}
+
+// Over the whole accepted input range, including the edges of every branch, a press either writes
+// eleven numbers or shows one notice: never an empty, infinite or NaN text.
+TEST(Command, NeverShowsANonNumber) {
+  const char* dry[] = {"-50", "-49.99", "-20", "-0.001", "0",    "0.001", "12",    "27.9",
+                       "28",  "28.01",  "45",  "80",     "99.9", "99.97", "99.99", "100"};
+  const char* second[] = {"-1e308", "-200", "-100", "-60", "-10", "0",    "0.001",  "1",
+                          "10",     "25",   "50",   "75",  "90",  "99.5", "99.999", "100"};
+  for (int index : {0, 1})
+    for (const char* t : dry)
+      for (const char* x : second) {
+        RecordingWindow w(t, x, index);
+        calc::Command1_Click(w);
+        if (!w.messages.empty()) {
+          EXPECT_EQ(w.messages.size(), 1u);
+          EXPECT_EQ(w.writes, 0);
+          continue;
+        }
+        ASSERT_EQ(w.results.size(), 11u) << t << ' ' << x << ' ' << index;
+        for (const auto& [field, text] : w.results) {
+          const double v = calc::numericValue(text);
+          EXPECT_TRUE(!text.empty() && std::isfinite(v)) << t << ' ' << x << ' ' << text;
+          EXPECT_EQ(text.find_first_not_of("-0123456789."), std::string::npos) << text;
+        }
+      }
+}
+
+}  // namespace
