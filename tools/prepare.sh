@@ -4,18 +4,24 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-wqy-microhei xvfb xauth)
+  qt6-base-dev fonts-wqy-microhei xvfb xauth locales)
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if ((${#missing[@]})); then
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# A comma-decimal locale, so that the tests can show that numbers do not depend on it.
+if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+  "${sudo[@]}" localedef -i de_DE -c -f UTF-8 de_DE.UTF-8 || echo "note: could not generate de_DE.UTF-8"
 fi
 
 build_dir=${TORVALE_BUILD_DIR:-build}
