@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "cli/csv_reader.h"
+#include "cli/csv_writer.h"
+#include "cli/text_window.h"
+
+// The batch: one Calculate per CSV record, one result record per input record, in order.
+namespace cli {
+
+// The output header: the eleven result keys, then the message column.
+std::string batchHeader();
+
+// Puts the outcome of one input record in window: the notice for a record that cannot be
+// calculated (unclosed quote, over-long field, not three fields), else the Calculate command's
+// outcome on mode, t and x. maxFieldBytes is only named in the over-long notice.
+void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window);
+
+// Appends the result record for the outcome in window: the eleven texts and an empty message, or
+// eleven empty fields and the notice.
+void appendOutcome(const TextWindow& window, CsvText& out);
+
+// True for the record "mode,t,x" that may head the input.
+bool isHeader(const CsvRecord& record);
+
+struct BatchOptions {
+  unsigned threads = 0;              // calculating threads; 0: one per hardware thread
+  std::size_t chunkRecords = 4096;   // records read before they are calculated together
+  std::size_t chunkBytes = 1 << 20;  // or fewer, once their kept fields reach this many bytes
+};
+
+struct BatchOutcome {
+  std::size_t records = 0;  // result records written, header not counted
+  bool readFailed = false;
+  bool writeFailed = false;
+};
+
+// Reads every record, skipping a header in first place, and writes the header and one result
+// record for each, in input order. Records are read in chunks whose calculations are shared out
+// among the threads; memory is bounded by the chunk size whatever the length of the input.
+// Nothing is written when the very first read fails. Stops early only when reading or writing
+// fails; flushes the sink before returning.
+BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& options = {});
+
+}  // namespace cli

@@ -1,0 +1,116 @@
+#include "cli/command_line.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "cli/arguments.h"
+#include "cli/batch.h"
+#include "cli/result_table.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view usage =
+    "用法：torvale-calc [--tw|--rh] T X | torvale-calc --csv [FILE] | torvale-calc --help\n";
+
+constexpr std::string_view help =
+    "torvale-calc：湿空气物性计算（总压 101325 Pa）\n"
+    "\n"
+    "用法 Usage:\n"
+    "  torvale-calc [--tw|--rh] [--] T X\n"
+    "  torvale-calc --csv [FILE]\n"
+    "  torvale-calc --help\n"
+    "\n"
+    "单次计算 Single calculation:\n"
+    "  T 为干球温度 ℃，X 按方式解释；两者原样交给计算，与窗口中输入相同。\n"
+    "  --tw   X 为湿球温度 ℃（默认 default）\n"
+    "  --rh   X 为相对湿度 ％\n"
+    "  --     其后的参数都是数值；负数如 -5 本来就是数值，不必加 --\n"
+    "  其他以 -- 开头的词视为拼错的选项，按用法错误处理。\n"
+    "  成功时每行输出一项结果（名称与数值），退出码 0；\n"
+    "  输入有误或状态不存在时，提示信息写到标准错误，标准输出为空，退出码 1。\n"
+    "\n"
+    "批量计算 Batch (--csv):\n"
+    "  从 FILE（省略或为 - 时从标准输入）读取 UTF-8 CSV，每条记录 mode,t,x；\n"
+    "  mode 为 tw 或 0（湿球温度）、rh 或 1（相对湿度），其他值视为未选择方式。\n"
+    "  首条记录为 mode,t,x 时作为表头跳过。字段按 RFC 4180 加引号，行尾 LF 或 CRLF。\n"
+    "  标准输出为 CSV，表头 t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message，\n"
+    "  每条输入记录对应一条输出记录、顺序不变：成功时为十一项结果，message 为空；\n"
+    "  否则结果为空，message 为提示信息。单个字段最长 1 MiB。\n"
+    "  读完输入时退出码 0；无法打开或读取输入、无法写出结果时退出码 2。\n"
+    "\n"
+    "退出码 Exit status: 0 成功 success, 1 提示信息 notice, 2 用法或输入输出错误 usage or I/O "
+    "error\n";
+
+bool put(std::FILE* out, std::string_view text) {
+  return std::fwrite(text.data(), 1, text.size(), out) == text.size();
+}
+
+void report(std::FILE* err, std::string_view what, std::string_view name, int error) {
+  std::string line(what);
+  line += name;
+  line += "：";
+  line += std::strerror(error != 0 ? error : EIO);
+  line += '\n';
+  put(err, line);
+}
+
+int single(const Arguments& a, std::FILE* out, std::FILE* err) {
+  TextWindow window;
+  window.prepare(a.t, a.x, a.index);
+  calculate(window);
+  if (window.hasMessage()) {
+    std::string line(window.messageTitle());
+    line += "：";
+    line += window.message();
+    line += '\n';
+    put(err, line);
+    return exitNotice;
+  }
+  errno = 0;
+  if (!put(out, resultTable(window)) || std::fflush(out) != 0) {
+    report(err, "无法写出结果", "", errno);
+    return exitUsage;
+  }
+  return exitOk;
+}
+
+int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
+  const bool fromStdin = a.input == "-";
+  const std::string name = fromStdin ? std::string("标准输入") : a.input;
+  std::FILE* source = fromStdin ? in : std::fopen(a.input.c_str(), "rb");
+  if (source == nullptr) {
+    report(err, "无法打开输入文件 ", name, errno);
+    return exitUsage;
+  }
+  CsvReader reader(source);
+  OutputSink sink(out);
+  const BatchOutcome outcome = runBatch(reader, sink);
+  if (!fromStdin) std::fclose(source);
+  if (outcome.readFailed) report(err, "读取输入失败 ", name, reader.error());
+  if (outcome.writeFailed) report(err, "无法写出结果", "", sink.error());
+  return outcome.readFailed || outcome.writeFailed ? exitUsage : exitOk;
+}
+
+}  // namespace
+
+int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err) {
+  const Arguments a = parseArguments(args);
+  switch (a.action) {
+    case Action::help:
+      return put(out, help) && std::fflush(out) == 0 ? exitOk : exitUsage;
+    case Action::single:
+      return single(a, out, err);
+    case Action::batch:
+      return batch(a, in, out, err);
+    case Action::usageError:
+      break;
+  }
+  put(err, "torvale-calc：" + a.error + "\n");
+  put(err, usage);
+  return exitUsage;
+}
+
+}  // namespace cli

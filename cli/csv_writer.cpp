@@ -1,0 +1,54 @@
+#include "cli/csv_writer.h"
+
+#include <cerrno>
+
+namespace cli {
+
+bool needsQuotes(std::string_view field) {
+  for (char c : field)
+    if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+  return false;
+}
+
+void CsvText::field(std::string_view text) {
+  if (!firstField_) text_ += ',';
+  firstField_ = false;
+  if (!needsQuotes(text)) {
+    text_ += text;
+    return;
+  }
+  text_ += '"';
+  for (char c : text) {
+    if (c == '"') text_ += '"';
+    text_ += c;
+  }
+  text_ += '"';
+}
+
+void CsvText::endRecord() {
+  text_ += '\n';
+  firstField_ = true;
+}
+
+void CsvText::clear() {
+  text_.clear();
+  firstField_ = true;
+}
+
+bool OutputSink::write(std::string_view bytes) {
+  if (error_ != 0) return false;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size())
+    error_ = errno != 0 ? errno : EIO;
+  return error_ == 0;
+}
+
+bool OutputSink::flush() {
+  if (error_ == 0) {
+    errno = 0;
+    if (std::fflush(out_) != 0) error_ = errno != 0 ? errno : EIO;
+  }
+  return error_ == 0;
+}
+
+}  // namespace cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// True when a CSV field must be quoted: it holds a comma, a quote, CR or LF.
+bool needsQuotes(std::string_view field);
+
+// CSV text built in memory: fields separated by commas, quoted (quotes doubled) only when
+// needsQuotes says so, records ended by LF. clear() keeps the buffer for the next use.
+class CsvText {
+ public:
+  void field(std::string_view text);
+  void endRecord();
+
+  std::string_view view() const { return text_; }
+  void clear();
+
+ private:
+  std::string text_;
+  bool firstField_ = true;
+};
+
+// Writes bytes to a stream and remembers the first failure; after it nothing more is written.
+class OutputSink {
+ public:
+  explicit OutputSink(std::FILE* out) : out_(out) {}
+
+  bool write(std::string_view bytes);
+  bool flush();  // false if any write has failed
+  bool failed() const { return error_ != 0; }
+  int error() const { return error_; }  // errno of the failed write, 0 if none
+
+ private:
+  std::FILE* out_;
+  int error_ = 0;
+};
+
+}  // namespace cli

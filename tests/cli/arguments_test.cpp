@@ -1,0 +1,66 @@
+#include "cli/arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ArgumentsCase {
+  const char* name;
+  std::vector<const char*> args;
+  cli::Action action;
+  int index = 0;
+  std::string t = "", x = "", input = "-";
+};
+void PrintTo(const ArgumentsCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ArgumentsTest : public testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(ArgumentsTest, Parses) {
+  const ArgumentsCase& c = GetParam();
+  const cli::Arguments a = cli::parseArguments(c.args);
+  ASSERT_EQ(a.action, c.action) << a.error;
+  EXPECT_EQ(a.error.empty(), c.action != cli::Action::usageError);
+  if (c.action == cli::Action::single) {
+    EXPECT_EQ(a.index, c.index);
+    EXPECT_EQ(a.t, c.t);
+    EXPECT_EQ(a.x, c.x);
+  }
+  if (c.action == cli::Action::batch) {
+    EXPECT_EQ(a.input, c.input);
+  }
+}
+
+using A = cli::Action;
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, ArgumentsTest,
+    testing::Values(
+        ArgumentsCase{"WetBulbByDefault", {"25", "20"}, A::single, 0, "25", "20"},
+        ArgumentsCase{"Tw", {"--tw", "25", "20"}, A::single, 0, "25", "20"},
+        ArgumentsCase{"RhAfterValues", {"25", "50", "--rh"}, A::single, 1, "25", "50"},
+        ArgumentsCase{"NegativeValues", {"--rh", "-5", "-10"}, A::single, 1, "-5", "-10"},
+        ArgumentsCase{"TextsAsTyped", {" 2５ ", ""}, A::single, 0, " 2５ ", ""},
+        ArgumentsCase{"DoubleDashEndsOptions", {"--", "-5", "--rh"}, A::single, 0, "-5", "--rh"},
+        ArgumentsCase{"BothModes", {"--tw", "--rh", "25", "20"}, A::usageError},
+        ArgumentsCase{"OneValue", {"25"}, A::usageError},
+        ArgumentsCase{"NoValues", {}, A::usageError},
+        ArgumentsCase{"ThreeValues", {"1", "2", "3"}, A::usageError},
+        ArgumentsCase{"UnknownOption", {"--r", "25", "50"}, A::usageError},
+        ArgumentsCase{"UnknownOptionInPlaceOfValue", {"25", "--x"}, A::usageError},
+        ArgumentsCase{"Help", {"25", "--help"}, A::help},
+        ArgumentsCase{
+            "HelpAfterDoubleDashIsValue", {"--", "--help", "2"}, A::single, 0, "--help", "2"},
+        ArgumentsCase{"CsvStdin", {"--csv"}, A::batch, 0, "", "", "-"},
+        ArgumentsCase{"CsvDash", {"--csv", "-"}, A::batch, 0, "", "", "-"},
+        ArgumentsCase{"CsvFile", {"--csv", "in.csv"}, A::batch, 0, "", "", "in.csv"},
+        ArgumentsCase{"CsvOddName", {"--csv", "--", "--in"}, A::batch, 0, "", "", "--in"},
+        ArgumentsCase{"CsvTwoFiles", {"--csv", "a", "b"}, A::usageError},
+        ArgumentsCase{"CsvWithMode", {"--csv", "--rh"}, A::usageError}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

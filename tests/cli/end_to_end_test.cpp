@@ -1,0 +1,191 @@
+// Runs the built torvale-calc as a user would and checks its three outputs and exit status.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calc/outputs.h"
+#include "reference_window.h"
+
+extern char** environ;
+
+namespace {
+
+std::string scratch(const std::string& name) {
+  return testing::TempDir() + "torvale-calc-" + std::to_string(getpid()) + "-" + name;
+}
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void spit(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct Finished {
+  int status = -1;
+  std::string out, err;
+};
+
+// Runs the binary with stdin from `input`, stdout to `outPath` (a scratch file unless given).
+Finished runCalc(const std::vector<std::string>& args, const std::string& input = "",
+                 std::string outPath = "") {
+  const std::string in = scratch("stdin"), err = scratch("stderr");
+  const bool ownOut = outPath.empty();
+  if (ownOut) outPath = scratch("stdout");
+  spit(in, input);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  std::vector<char*> argv{const_cast<char*>(TORVALE_CALC)};
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  Finished run;
+  if (posix_spawn(&pid, TORVALE_CALC, &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  if (ownOut) run.out = slurp(outPath);
+  run.err = slurp(err);
+  return run;
+}
+
+struct CliCase {
+  const char* name;
+  std::vector<std::string> args;
+  int status;
+  std::string inOut;  // expected within stdout; "" means stdout must be empty
+  std::string inErr;  // expected within stderr; "" means stderr must be empty
+};
+void PrintTo(const CliCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class CommandLineTest : public testing::TestWithParam<CliCase> {};
+
+TEST_P(CommandLineTest, StatusAndStreams) {
+  const CliCase& c = GetParam();
+  const Finished r = runCalc(c.args);
+  EXPECT_EQ(r.status, c.status);
+  if (c.inOut.empty()) {
+    EXPECT_EQ(r.out, "");
+  }
+  EXPECT_NE(r.out.find(c.inOut), std::string::npos) << r.out;
+  if (c.inErr.empty()) {
+    EXPECT_EQ(r.err, "");
+  }
+  EXPECT_NE(r.err.find(c.inErr), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CommandLineTest,
+    testing::Values(
+        CliCase{"WetBulb", {"25", "20"}, 0, "相对湿度 ％", ""},
+        CliCase{"Rh", {"--rh", "25", "50"}, 0, "密度 kg/m³", ""},
+        CliCase{"NoticeOnRh", {"--rh", "25", "150"}, 1, "", "相对湿度φ必须为：0％～100％"},
+        CliCase{"NoticeOnWetBulb", {"--tw", "20", "25"}, 1, "", "tw > t；输入参数有误"},
+        CliCase{"EmptyText", {"", "20"}, 1, "", "请输入具体参数"},
+        CliCase{"OneValue", {"25"}, 2, "", "用法"},
+        CliCase{"UnknownOption", {"--x", "25", "20"}, 2, "", "用法"},
+        CliCase{"Help", {"--help"}, 0, "--csv", ""},
+        CliCase{"MissingFile", {"--csv", "/nonexistent/in.csv"}, 2, "", "/nonexistent/in.csv"},
+        CliCase{"Directory", {"--csv", "/"}, 2, "", "读取输入失败"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The values a single run prints, in box order.
+std::vector<std::string> printedTexts(const std::string& table) {
+  std::vector<std::string> texts;
+  std::istringstream lines(table);
+  for (std::string line; std::getline(lines, line);)
+    texts.push_back(line.substr(line.rfind(' ') + 1));
+  return texts;
+}
+
+struct Sample {
+  const char* mode;
+  int index;
+  const char* t;
+  const char* x;
+  std::vector<std::pair<calc::Output, const char*>> known;  // texts read off a real run
+};
+
+// The single form, the batch and the command through a plain window agree on every route.
+TEST(Agreement, SingleFormBatchAndCommandGiveTheSameTexts) {
+  using O = calc::Output;
+  const std::vector<Sample> samples = {
+      {"tw",
+       0,
+       "25",
+       "20",
+       {{O::Text1, "25.00"},
+        {O::Text2, "63.5"},
+        {O::Text3, "20.00"},
+        {O::Text5, "17.63"},
+        {O::Text7, "12.61"}}},
+      {"rh", 1, "25", "50", {{O::Text3, "17.87"}, {O::Text7, "9.88"}}},
+      {"rh", 1, "35", "60", {}},
+      {"tw", 0, "-10", "-12", {}},
+  };
+  std::string csv, expectedCsv;
+  for (const Sample& s : samples) {
+    SCOPED_TRACE(std::string(s.mode) + " " + s.t + " " + s.x);
+    const ReferenceOutcome ref = referenceOutcome(s.t, s.x, s.index);
+    ASSERT_EQ(ref.message, "");
+    for (const auto& [field, text] : s.known) EXPECT_EQ(ref.texts[static_cast<int>(field)], text);
+    const Finished r = runCalc({std::string("--") + s.mode, s.t, s.x});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(printedTexts(r.out), std::vector<std::string>(ref.texts.begin(), ref.texts.end()));
+    csv += std::string(s.mode) + "," + s.t + "," + s.x + "\n";
+    expectedCsv += referenceRecord(ref);
+  }
+  const Finished batch = runCalc({"--csv"}, csv);
+  EXPECT_EQ(batch.status, 0);
+  EXPECT_EQ(batch.out, "t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message\n" + expectedCsv);
+}
+
+TEST(BatchRun, FileAndStandardInputGiveOneRecordPerInputRecord) {
+  const std::string input =
+      "\xEF\xBB\xBFmode,t,x\r\ntw,25,20\r\nrh,25\r\n\r\nxx,1,2\r\nrh,35,60\r\n\"rh\",\"25\",\"50";
+  const std::string path = scratch("in.csv");
+  spit(path, input);
+  const Finished fromFile = runCalc({"--csv", path});
+  const Finished fromStdin = runCalc({"--csv", "-"}, input);
+  EXPECT_EQ(fromFile.status, 0);
+  EXPECT_EQ(fromFile.err, "");
+  EXPECT_EQ(fromFile.out, fromStdin.out);
+
+  std::vector<std::string> lines;
+  std::istringstream out(fromFile.out);
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_TRUE(lines[1].starts_with("25.00,63.5,20.00,"));
+  EXPECT_TRUE(lines[2].ends_with("此行有2个\""));
+  EXPECT_TRUE(lines[3].ends_with("此行有1个\""));
+  EXPECT_EQ(lines[4], ",,,,,,,,,,,请输入具体参数");
+  EXPECT_TRUE(lines[5].starts_with("35.00,60.0,"));
+  EXPECT_EQ(lines[6], ",,,,,,,,,,,引号未闭合：输入在带引号的字段中结束");
+}
+
+TEST(FailedOutput, IsNotReportedAsSuccess) {
+  EXPECT_EQ(runCalc({"25", "20"}, "", "/dev/full").status, 2);
+  EXPECT_EQ(runCalc({"--csv"}, "tw,25,20\n", "/dev/full").status, 2);
+  EXPECT_EQ(runCalc({"--help"}, "", "/dev/full").status, 2);
+}
+
+}  // namespace
