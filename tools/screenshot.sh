@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# tools/screenshot.sh BUILD_DIR OUT.png [main|about]
+# Starts BUILD_DIR/app/torvale on a private Xvfb display, types the worked example (dry bulb
+# 25 ℃, wet bulb 20 ℃) as a user would, presses Enter, and writes the main window to OUT.png.
+# With "about" it then opens 帮助 → 关于 and writes the About window instead.
+# Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
+set -euo pipefail
+
+build=${1:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about]}
+out=${2:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about]}
+which=${3:-main}
+exe=$build/app/torvale
+[ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
+case $which in main | about) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
+
+# A display number nobody holds.
+n=90
+while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+export DISPLAY=:$n
+
+xvfb_pid= app_pid=
+finish() {
+  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap finish EXIT
+
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+timeout 60 "$exe" &
+app_pid=$!
+
+# The window whose title is exactly $1, once it is mapped.
+window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+
+main=$(window Torvale)
+[ -n "$main" ] || { echo "the main window did not appear" >&2; exit 1; }
+timeout 5 xdotool windowfocus --sync "$main"
+sleep 0.3
+
+# Focus starts in Text1; backwards through the tab order: Text13, Text12, Combo2, Text11.
+timeout 5 xdotool key --delay 50 shift+Tab shift+Tab shift+Tab shift+Tab
+timeout 5 xdotool type --delay 50 25
+timeout 5 xdotool key --delay 50 Tab Tab
+timeout 5 xdotool type --delay 50 20
+timeout 5 xdotool key Return
+sleep 0.5
+
+target=$main
+if [ "$which" = about ]; then
+  timeout 5 xdotool key --delay 150 alt+h a
+  target=$(window 版本信息)
+  [ -n "$target" ] || { echo "the About window did not appear" >&2; exit 1; }
+  sleep 0.5
+fi
+timeout 10 import -window "$target" "$out"
+echo "wrote $out"

@@ -1,0 +1,234 @@
+#include "ui/form1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVariant>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "calc/calculate.h"
+#include "ui/captions.h"
+#include "ui/fit_scale.h"
+#include "ui/form1_layout.h"
+#include "ui/form2.h"
+#include "ui/notice.h"
+#include "ui/program_icon.h"
+#include "ui/superscript.h"
+
+namespace ui {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <class W, class... Args>
+W* named(std::string_view name, Args&&... args) {
+  W* widget = new W(std::forward<Args>(args)...);
+  widget->setObjectName(fromUtf8(name));
+  return widget;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(captions::mainTitle));
+  setWindowIcon(programIcon());
+  buildMenus();
+  buildControls();
+  Form_Load();
+  placeControls();
+  orderTabs();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QString::fromUtf8(captions::fileMenu));
+  file->setObjectName(QStringLiteral("File"));
+  QAction* close = file->addAction(QString::fromUtf8(captions::closeItem));
+  close->setObjectName(QStringLiteral("Close"));
+  connect(close, &QAction::triggered, this, &Form1::Close_Click);
+
+  QMenu* help = menuBar()->addMenu(QString::fromUtf8(captions::helpMenu));
+  help->setObjectName(QStringLiteral("Help"));
+  QAction* content = help->addAction(QString::fromUtf8(captions::aboutItem));
+  content->setObjectName(QStringLiteral("Content"));
+  connect(content, &QAction::triggered, this, &Form1::Content_Click);
+}
+
+void Form1::buildControls() {
+  client_ = named<QWidget>("client", this);
+  setCentralWidget(client_);
+  frame1_ = named<QGroupBox>("Frame1", client_);
+  combo1_ = named<QComboBox>("Combo1", frame1_);
+  text11_ = named<QLineEdit>("Text11", frame1_);
+  combo2_ = named<QComboBox>("Combo2", frame1_);
+  text12_ = named<QLineEdit>("Text12", frame1_);
+  command1_ = named<QPushButton>("Command1", QString::fromUtf8(captions::calculate), client_);
+  command1_->setDefault(true);
+
+  // An input box is announced by the entry its selector shows.
+  connect(combo1_, &QComboBox::currentTextChanged, text11_, &QLineEdit::setAccessibleName);
+  connect(combo2_, &QComboBox::currentTextChanged, text12_, &QLineEdit::setAccessibleName);
+  connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+
+  for (const form1::ResultLabel& row : form1::resultLabels) {
+    const calc::OutputInfo& info = calc::info(row.field);
+    auto* label = named<QLabel>(row.label, fromUtf8(info.caption), client_);
+    label->setTextFormat(Qt::PlainText);
+    if (row.index >= 0) label->setProperty("index", row.index);
+    if (!row.superscriptName.empty()) {
+      auto* raised = named<QLabel>(row.superscriptName, fromUtf8(info.superscript), client_);
+      raised->setTextFormat(Qt::PlainText);
+    }
+    auto* box = named<QLineEdit>(info.objectName, client_);
+    box->setReadOnly(true);  // still selectable and copyable
+    box->setAccessibleName(fromUtf8(info.caption) + superscriptText(info.superscript));
+    results_[static_cast<std::size_t>(row.field)] = box;
+  }
+
+  // The client area and Frame1 react to presses on their own free area only.
+  client_->installEventFilter(this);
+  frame1_->installEventFilter(this);
+}
+
+void Form1::Form_Load() {
+  combo1_->addItem(QString::fromUtf8(captions::dryBulb));
+  combo2_->addItem(QString::fromUtf8(captions::wetBulb));
+  combo2_->addItem(QString::fromUtf8(captions::relativeHumidity));
+  combo1_->setCurrentIndex(0);
+  combo2_->setCurrentIndex(0);
+}
+
+QWidget* Form1::control(std::string_view name, int index) const {
+  const QList<QWidget*> found = client_->findChildren<QWidget*>(fromUtf8(name));
+  for (QWidget* w : found) {
+    const QVariant i = w->property("index");
+    if (index < 0 || (i.isValid() && i.toInt() == index)) return w;
+  }
+  return nullptr;
+}
+
+void Form1::placeControls() {
+  scale_ = 1;
+  for (const form1::Placement& p : form1::placements)
+    if (QWidget* w = control(p.name, p.index)) scale_ = std::max(scale_, fitScale(*w, p.twips));
+
+  for (const form1::Placement& p : form1::placements) {
+    QWidget* w = control(p.name, p.index);
+    if (!w) continue;
+    w->setGeometry(toPixels(p.twips, scale_));
+    // A press on a control is the control's: it must not reach Frame1 or the client area.
+    w->setAttribute(Qt::WA_NoMousePropagation);
+  }
+  for (const form1::ResultLabel& row : form1::resultLabels) {
+    if (row.superscriptName.empty()) continue;
+    auto* base = qobject_cast<QLabel*>(control(row.label, row.index));
+    auto* raised = qobject_cast<QLabel*>(control(row.superscriptName, -1));
+    if (!base || !raised) continue;
+    placeSuperscript(*base, *raised);
+    raised->setAttribute(Qt::WA_NoMousePropagation);
+  }
+
+  client_->setFixedSize(toPixels(form1::clientWidth, form1::clientHeight, scale_));
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::orderTabs() {
+  std::vector<std::pair<int, QWidget*>> order;
+  for (const form1::Placement& p : form1::placements) {
+    QWidget* w = control(p.name, p.index);
+    if (p.tabIndex >= 0 && w && (w->focusPolicy() & Qt::TabFocus))
+      order.emplace_back(p.tabIndex, w);
+  }
+  std::sort(order.begin(), order.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  // The user's first step is typing the dry-bulb temperature: start there, not in a result box.
+  text11_->setFocus();
+}
+
+std::string Form1::text(calc::Input field) const {
+  return (field == calc::Input::Text11 ? text11_ : text12_)->text().toStdString();
+}
+
+int Form1::selectedIndex() const {
+  return combo2_->currentIndex();
+}
+
+void Form1::showMessage(std::string_view title, std::string_view text) {
+  showNotice(this, fromUtf8(title), fromUtf8(text));
+}
+
+void Form1::setText(calc::Output field, std::string_view text) {
+  QLineEdit* box = results_[static_cast<std::size_t>(field)];
+  box->setText(fromUtf8(text));
+  box->setCursorPosition(0);  // a value wider than its box shows its leading digits
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  // Calculate is the default button: Enter that no control took calculates.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    event->accept();
+    command1_->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // The About window never keeps the program alive, shown, hidden or never created.
+  QCoreApplication::exit(0);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  const bool press =
+      event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+  if (press && watched == client_) Form_MouseDown();
+  if (press && watched == frame1_) Frame1_MouseDown();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+Form2& Form1::about() {
+  if (!about_) about_ = std::make_unique<Form2>();
+  return *about_;
+}
+
+void Form1::Command1_Click() {
+  calc::Command1_Click(*this);
+}
+
+void Form1::Close_Click() {
+  QCoreApplication::exit(0);
+}
+
+void Form1::Content_Click() {
+  Form2& form = about();
+  form.show();
+  form.raise();
+  form.activateWindow();
+}
+
+void Form1::Form_MouseDown() {
+  about().hide();
+}
+
+void Form1::Frame1_MouseDown() {
+  about().hide();
+}
+
+}  // namespace ui

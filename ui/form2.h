@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui {
+
+// The About window: the program's name, who made it, how to reach them. A top-level window of its
+// own that never keeps the program running.
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form2(QWidget* parent = nullptr);
+
+  // The factor every twips rectangle was multiplied by so that the platform font fits (>= 1).
+  double layoutScale() const { return scale_; }
+
+ private:
+  double scale_ = 1;
+};
+
+}  // namespace ui

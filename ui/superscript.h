@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+class QLabel;
+
+// A caption with a raised suffix, such as the 3 of kg/m³, drawn as two labels.
+namespace ui {
+
+// The suffix's digits as Unicode superscript characters ("3" → "³"); other characters as they are.
+QString superscriptText(std::string_view suffix);
+
+// Sizes base to its caption and puts sup, in a smaller font, right after the caption's last
+// character with its baseline raised, so the two read as one caption whatever the font.
+void placeSuperscript(QLabel& base, QLabel& sup);
+
+}  // namespace ui
