@@ -33,7 +33,7 @@ psychro::StateOutcome wetBulbRoute(double t, double tw) {
 
 }  // namespace
 
-void Command1_Click(Window& window) {
+void Command1_Click(Window& window, StateObserver* observer) {
   const std::string first = window.text(Input::Text11);
   const std::string second = window.text(Input::Text12);
   const int mode = window.selectedIndex();
@@ -67,6 +67,7 @@ void Command1_Click(Window& window) {
     }
   }
   for (std::size_t i = 0; i < std::size(values); ++i) window.setText(outputs[i].field, texts[i]);
+  if (observer) observer->stateShown(a);
 }
 
 }  // namespace calc

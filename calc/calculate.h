@@ -1,12 +1,21 @@
 #pragma once
 
 #include "calc/window.h"
+#include "psychro/air_state.h"
 
 namespace calc {
 
+// Told of each air state whose results the command has just written (the h-d chart follows it).
+class StateObserver {
+ public:
+  virtual ~StateObserver() = default;
+  virtual void stateShown(const psychro::AirState& air) = 0;
+};
+
 // The Calculate command: reads Text11, Text12 and Combo2 from the window, checks them, computes
-// the air state on the route Combo2 selects, and writes the eleven results. On any failed check or
-// impossible state it shows one notice and changes no result box.
-void Command1_Click(Window& window);
+// the air state on the route Combo2 selects, and writes the eleven results, then tells observer
+// (if any) the state. On any failed check or impossible state it shows one notice, changes no
+// result box and tells the observer nothing.
+void Command1_Click(Window& window, StateObserver* observer = nullptr);
 
 }  // namespace calc

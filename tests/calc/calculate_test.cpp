@@ -185,3 +185,35 @@ TEST(Command, NeverShowsANonNumber) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CountingObserver : calc::StateObserver {
+  int calls = 0;
+  psychro::AirState last;
+  void stateShown(const psychro::AirState& air) override {
+    ++calls;
+    last = air;
+  }
+};
+
+// The chart follows the observer: it must hear of each shown state, and of no failed press.
+TEST(Command, ObserverHearsOnlyShownStates) {
+  CountingObserver seen;
+  RecordingWindow w("25", "50", 1);
+  calc::Command1_Click(w, &seen);
+  ASSERT_EQ(seen.calls, 1);
+  EXPECT_EQ(calc::formatFixed(seen.last.d * 1000, 2), w.results[Output::Text7]);
+  EXPECT_EQ(calc::formatFixed(seen.last.h, 4), w.results[Output::Text4]);
+  for (const char* x : {"0", "abc", "150"}) {
+    w.x = x;
+    calc::Command1_Click(w, &seen);
+  }
+  w.t = "10";
+  w.x = "-5";
+  w.index = 0;
+  calc::Command1_Click(w, &seen);
+  EXPECT_EQ(seen.calls, 1);
+}
+
+}  // namespace
