@@ -39,7 +39,8 @@ StateOutcome airt2tw(double t, double tw);
 StateOutcome airt2φ(double t, double φ);
 
 // Dew-point temperature, °C, from the vapour partial pressure pv, Pa (two-branch correlation,
-// the low branch for pv <= 611 Pa). pv <= 0 gives a non-finite value.
+// the low branch for pv <= 611 Pa). pv <= 0, and pv below the low branch's vertex at about
+// 0.003 Pa (where the fit turns back up), give a non-finite value.
 double dewPoint(double pv);
 
 // Enthalpy, kJ per kg of dry air, of air at t, °C, holding d, kg/kg.

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
@@ -11,6 +12,9 @@ double dewPoint(double pv) {
   if (pv > 611)
     return 6.54 + 14.526 * L + 0.7389 * std::pow(L, 2) + 0.09486 * std::pow(L, 3) +
            0.4569 * std::pow(kPa, 0.1984);
+  // The low branch is a parabola in L whose vertex lies at about 0.003 Pa (-74.05 °C); below it
+  // the dew point would rise again as the air gets drier, so there is none to give.
+  if (!(L > -12.608 / (2 * 0.4959))) return std::numeric_limits<double>::quiet_NaN();
   return 6.09 + 12.608 * L + 0.4959 * std::pow(L, 2);
 }
 
