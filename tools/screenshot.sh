@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh BUILD_DIR OUT.png [main|about]
+# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart]
 # Starts BUILD_DIR/app/torvale on a private Xvfb display, types the worked example (dry bulb
 # 25 ℃, wet bulb 20 ℃) as a user would, presses Enter, and writes the main window to OUT.png.
-# With "about" it then opens 帮助 → 关于 and writes the About window instead.
+# With "about" it then opens 帮助 → 关于 and writes the About window instead; with "chart" it opens
+# 查看 → 焓湿图 from the keyboard and writes the chart window, the worked example marked on it and
+# the pointer over the plot.
 # Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
 set -euo pipefail
 
-build=${1:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about]}
-out=${2:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about]}
+build=${1:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart]}
+out=${2:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart]}
 which=${3:-main}
 exe=$build/app/torvale
 [ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
-case $which in main | about) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
+case $which in main | about | chart) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
 
 # A display number nobody holds.
 n=90
@@ -34,15 +36,14 @@ timeout 60 "$exe" &
 app_pid=$!
 
 # The window whose title is exactly $1, once it is mapped.
-window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true; }
 
 main=$(window Torvale)
 [ -n "$main" ] || { echo "the main window did not appear" >&2; exit 1; }
 timeout 5 xdotool windowfocus --sync "$main"
 sleep 0.3
 
-# Focus starts in Text1; backwards through the tab order: Text13, Text12, Combo2, Text11.
-timeout 5 xdotool key --delay 50 shift+Tab shift+Tab shift+Tab shift+Tab
+# Focus starts in Text11, the dry bulb; Tab goes on to Combo2 (left on 湿球温度) and Text12.
 timeout 5 xdotool type --delay 50 25
 timeout 5 xdotool key --delay 50 Tab Tab
 timeout 5 xdotool type --delay 50 20
@@ -54,6 +55,14 @@ if [ "$which" = about ]; then
   timeout 5 xdotool key --delay 150 alt+h a
   target=$(window 版本信息)
   [ -n "$target" ] || { echo "the About window did not appear" >&2; exit 1; }
+  sleep 0.5
+fi
+if [ "$which" = chart ]; then
+  timeout 5 xdotool key --delay 150 alt+v Return
+  target=$(window 焓湿图)
+  [ -n "$target" ] || { echo "the chart window did not appear" >&2; exit 1; }
+  # The pointer over the plot, so that the hover line under the chart reads out its point.
+  timeout 5 xdotool mousemove --window "$target" 250 130
   sleep 0.5
 fi
 timeout 10 import -window "$target" "$out"

@@ -8,6 +8,8 @@ inline constexpr char aboutTitle[] = "版本信息";
 
 inline constexpr char fileMenu[] = "文件(&F)";
 inline constexpr char closeItem[] = "关闭(&C)";
+inline constexpr char viewMenu[] = "查看(&V)";
+inline constexpr char chartItem[] = "焓湿图(&D)…";
 inline constexpr char helpMenu[] = "帮助(&H)";
 inline constexpr char aboutItem[] = "关于(&A)…";
 
@@ -24,5 +26,26 @@ inline constexpr char aboutName[] = "Torvale";
 inline constexpr char authorPrefix[] = "制作者：";
 inline constexpr char emailPrefix[] = "信箱：";
 inline constexpr char qqPrefix[] = "QQ：";
+
+// The h-d chart window.
+inline constexpr char chartTitle[] = "焓湿图";
+inline constexpr char temperatureAxis[] = "干球温度 t / ℃";
+inline constexpr char moistureAxis[] = "含湿量 d / (g/kg)";
+inline constexpr char pressureNote[] = "大气压力 p = 101325 Pa";
+inline constexpr char dewPointMark[] = "露点";
+inline constexpr char wetBulbMark[] = "湿球";
+inline constexpr char saveItem[] = "保存图像(&S)…";
+inline constexpr char copyItem[] = "复制图像(&C)";
+inline constexpr char saveDialogTitle[] = "保存焓湿图";
+inline constexpr char saveDefaultName[] = "焓湿图.png";
+inline constexpr char saveFilter[] = "PNG 图像 (*.png);;SVG 图像 (*.svg)";
+inline constexpr char replaceQuestion[] = "%1 已存在，要替换它吗？";
+inline constexpr char replaceButton[] = "替换";
+inline constexpr char cancelButton[] = "取消";
+inline constexpr char saveFailed[] = "无法保存图像：";
+inline constexpr char unknownImageSuffix[] = "文件名须以 .png 或 .svg 结尾";
+inline constexpr char emptyChart[] = "图的尺寸为零";
+inline constexpr char imageTooLarge[] = "图像过大，内存不足";
+inline constexpr char encodingFailed[] = "图像编码失败";
 
 }  // namespace ui::captions

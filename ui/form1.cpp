@@ -17,6 +17,7 @@
 
 #include "calc/calculate.h"
 #include "ui/captions.h"
+#include "ui/chart_window.h"
 #include "ui/fit_scale.h"
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
@@ -59,6 +60,12 @@ void Form1::buildMenus() {
   QAction* close = file->addAction(QString::fromUtf8(captions::closeItem));
   close->setObjectName(QStringLiteral("Close"));
   connect(close, &QAction::triggered, this, &Form1::Close_Click);
+
+  QMenu* view = menuBar()->addMenu(QString::fromUtf8(captions::viewMenu));
+  view->setObjectName(QStringLiteral("View"));
+  QAction* chart = view->addAction(QString::fromUtf8(captions::chartItem));
+  chart->setObjectName(QStringLiteral("Chart"));
+  connect(chart, &QAction::triggered, this, &Form1::Chart_Click);
 
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(captions::helpMenu));
   help->setObjectName(QStringLiteral("Help"));
@@ -191,7 +198,8 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
-  // The About window never keeps the program alive, shown, hidden or never created.
+  // Neither the About window nor the chart window keeps the program alive, shown, hidden or never
+  // created.
   QCoreApplication::exit(0);
 }
 
@@ -208,8 +216,21 @@ Form2& Form1::about() {
   return *about_;
 }
 
+ChartWindow& Form1::chartWindow() {
+  if (!chart_) {
+    chart_ = std::make_unique<ChartWindow>();
+    if (lastState_) chart_->setState(*lastState_);
+  }
+  return *chart_;
+}
+
+void Form1::stateShown(const psychro::AirState& air) {
+  lastState_ = air;
+  if (chart_) chart_->setState(air);
+}
+
 void Form1::Command1_Click() {
-  calc::Command1_Click(*this);
+  calc::Command1_Click(*this, this);
 }
 
 void Form1::Close_Click() {
@@ -221,6 +242,14 @@ void Form1::Content_Click() {
   form.show();
   form.raise();
   form.activateWindow();
+}
+
+// The chart stays open beside the main window: presses there do not hide it.
+void Form1::Chart_Click() {
+  ChartWindow& window = chartWindow();
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 void Form1::Form_MouseDown() {
