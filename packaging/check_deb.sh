@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build and checks its control fields, its contents, and that
+# Depends names the package of every shared library the programs load.
+# Usage: check_deb.sh CPACK BUILD_DIR
+set -euo pipefail
+cpack=$1 build=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; fail "cpack could not build the package"; }
+debs=("$work"/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
+deb=${debs[0]}
+dpkg-deb -I "$deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = torvale ] || fail "Package is $(field Package)"
+[ "$(field Section)" = science ] || fail "Section is $(field Section)"
+[ "$(field Maintainer)" = "The Torvale developers <torvale@example.org>" ] ||
+  fail "Maintainer is $(field Maintainer)"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] ||
+  fail "Architecture is $(field Architecture)"
+
+# Depends as one relation per line, versions and blanks dropped: "libc6", "fonts-a|fonts-b".
+relations=$(field Depends | tr ',' '\n' | sed -e 's/([^)]*)//g' -e 's/[[:space:]]//g')
+depends_on() { grep -qx -- "$1" <<<"$relations"; }
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+  'fonts-wqy-microhei|fonts-noto-cjk'; do
+  depends_on "$p" || fail "Depends lacks $p: $(field Depends)"
+done
+dups=$(grep -v '|' <<<"$relations" | sort | uniq -d)
+[ -z "$dups" ] || fail "Depends names twice: $dups"
+
+listing=$(dpkg-deb -c "$deb")
+id=org.torvale.Torvale
+for path in ./usr/bin/torvale ./usr/bin/torvale-calc ./usr/share/applications/$id.desktop \
+  ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+  ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/man/man1/torvale-calc.1.gz \
+  ./usr/share/doc/torvale/copyright; do
+  grep -q " $path\$" <<<"$listing" || fail "the package lacks $path"
+done
+owners=$(awk '{ print $2 }' <<<"$listing" | sort -u)
+[ "$owners" = root/root ] || fail "files not owned by root: $owners"
+for program in torvale torvale-calc; do
+  grep -Eq "^-rwxr-xr-x .* ./usr/bin/$program\$" <<<"$listing" || fail "$program is not 0755"
+done
+
+# Every library a packaged program needs must come from a package that Depends names.
+dpkg-deb -x "$deb" "$work/root"
+for program in "$work"/root/usr/bin/*; do
+  for soname in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    owners=$(dpkg -S "*/$soname" 2>/dev/null | sed "s/: \/.*//" | tr , "\n" | sed "s/:.*//; s/ //g" | sort -u)
+    [ -n "$owners" ] || fail "no installed package holds $soname, which ${program##*/} needs"
+    found=no
+    for o in $owners; do
+      if grep -Eq "(^|\|)${o//+/\\+}(\||\$)" <<<"$relations"; then found=yes; fi
+    done
+    [ $found = yes ] || fail "${program##*/} needs $soname from $owners, not in Depends"
+  done
+done
+echo "package $(basename "$deb") in order"
