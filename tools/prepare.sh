@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then configures and builds
 # into build/. Sourced by ./run and ./test; works as root and, through sudo, as a normal user.
+# A script that needs more packages names them in the array prepare_extra before sourcing this.
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-wqy-microhei xvfb xauth xdotool imagemagick time locales)
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-wqy-microhei xvfb xauth xdotool imagemagick time locales
+  ${prepare_extra[@]+"${prepare_extra[@]}"})
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
