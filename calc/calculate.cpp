@@ -17,23 +17,23 @@ bool dryBulbOutOfRange(double t) {
 }
 
 // The checks and state call of the relative-humidity route (Combo2 index 1).
-psychro::StateOutcome relativeHumidityRoute(double t, double percent) {
+psychro::StateOutcome relativeHumidityRoute(double t, double percent, double pa) {
   const double φ = percent / 100;
   if (φ <= 0 || φ > 1) return {{}, messages::humidityRange};
   if (dryBulbOutOfRange(t)) return {{}, messages::dryBulbRange};
-  return psychro::airt2φ(t, φ);
+  return psychro::airt2φ(t, φ, pa);
 }
 
 // The checks and state call of the wet-bulb route (Combo2 index 0).
-psychro::StateOutcome wetBulbRoute(double t, double tw) {
+psychro::StateOutcome wetBulbRoute(double t, double tw, double pa) {
   if (dryBulbOutOfRange(t)) return {{}, messages::dryBulbRange};
   if (tw > t) return {{}, messages::wetAboveDry};
-  return psychro::airt2tw(t, tw);
+  return psychro::airt2tw(t, tw, pa);
 }
 
 }  // namespace
 
-void Command1_Click(Window& window, StateObserver* observer) {
+void Command1_Click(Window& window, StateObserver* observer, double pa) {
   const std::string first = window.text(Input::Text11);
   const std::string second = window.text(Input::Text12);
   const int mode = window.selectedIndex();
@@ -44,7 +44,8 @@ void Command1_Click(Window& window, StateObserver* observer) {
 
   const double t = numericValue(first);
   const double x = numericValue(second);
-  const psychro::StateOutcome state = mode == 1 ? relativeHumidityRoute(t, x) : wetBulbRoute(t, x);
+  const psychro::StateOutcome state = 
+      mode == 1 ? relativeHumidityRoute(t, x, pa) : wetBulbRoute(t, x, pa);
   if (!state.ok()) {
     window.showMessage(messages::title, state.message);
     return;

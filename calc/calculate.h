@@ -15,7 +15,9 @@ class StateObserver {
 // The Calculate command: reads Text11, Text12 and Combo2 from the window, checks them, computes
 // the air state on the route Combo2 selects, and writes the eleven results, then tells observer
 // (if any) the state. On any failed check or impossible state it shows one notice, changes no
-// result box and tells the observer nothing.
-void Command1_Click(Window& window, StateObserver* observer = nullptr);
+// result box and tells the observer nothing. Every state is computed at the total pressure pa, Pa,
+// which the caller keeps in range (psychro/pressure.h).
+void Command1_Click(Window& window, StateObserver* observer = nullptr,
+                    double pa = psychro::standardPressure);
 
 }  // namespace calc

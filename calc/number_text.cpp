@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace calc {
 namespace {
@@ -35,12 +36,14 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
 }
 
 // The ASCII character a code point stands for in a number, or 0 if it has no part in one.
-// Chinese input methods type full-width digits, point, signs, e and space.
+// Chinese input methods type full-width digits, point, signs, e and space, and their full stop
+// "。" where a decimal point is meant.
 char asciiForm(char32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);
   if (cp >= U'０' && cp <= U'９') return static_cast<char>('0' + (cp - U'０'));
   switch (cp) {
     case U'．':
+    case U'。':  // the input method's full stop, typed for the decimal point
       return '.';
     case U'＋':
       return '+';
@@ -65,11 +68,16 @@ bool isDigit(char c) {
 }
 
 // The ASCII form of text up to the first character that cannot belong to a number.
-std::string asciiPrefix(std::string_view text) {
+// allRead tells whether every character of text had an ASCII form.
+std::string asciiPrefix(std::string_view text, bool& allRead) {
   std::string out;
+  allRead = true;
   for (std::size_t i = 0; i < text.size();) {
     const char c = asciiForm(nextCodePoint(text, i));
-    if (c == 0) break;
+    if (c == 0) {
+      allRead = false;
+      break;
+    }
     out += c;
   }
   return out;
@@ -77,8 +85,17 @@ std::string asciiPrefix(std::string_view text) {
 
 }  // namespace
 
-double numericValue(std::string_view text) {
-  const std::string s = asciiPrefix(text);
+namespace {
+
+// The leading number of text, and whether it is all the text holds (blanks aside).
+struct LeadingNumber {
+  double value = 0;
+  bool whole = false;  // a number was read and nothing but blanks follows it
+};
+
+LeadingNumber readLeadingNumber(std::string_view text) {
+  bool prefixIsAll = false;
+  const std::string s = asciiPrefix(text, prefixIsAll);
   std::size_t i = 0;
   while (i < s.size() && isBlank(s[i])) ++i;
   const bool negative = i < s.size() && s[i] == '-';
@@ -111,7 +128,7 @@ double numericValue(std::string_view text) {
     }
     if (seenDigit) i = j;  // "." alone is no number
   }
-  if (!seenDigit) return 0;
+  if (!seenDigit) return {};
   std::size_t end = i;
 
   long long exponent = 0;
@@ -137,7 +154,21 @@ double numericValue(std::string_view text) {
   } else if (ec != std::errc() || ptr != last) {
     value = 0;  // not reached: the scan above accepts only what from_chars reads
   }
-  return negative ? -value : value;
+  std::size_t rest = end;
+  while (rest < s.size() && isBlank(s[rest])) ++rest;
+  return {negative ? -value : value, prefixIsAll && rest == s.size()};
+}
+
+}  // namespace
+
+double numericValue(std::string_view text) {
+  return readLeadingNumber(text).value;
+}
+
+std::optional<double> wholeNumber(std::string_view text) {
+  const LeadingNumber n = readLeadingNumber(text);
+  if (!n.whole) return std::nullopt;
+  return n.value;
 }
 
 std::string formatFixed(double value, int decimals) {

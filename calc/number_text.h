@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,14 @@ namespace calc {
 
 // The value of the longest leading decimal number of text (UTF-8) after leading white space:
 // optional sign, digits with an optional point and fraction, optional exponent. No number reads 0.
-// Full-width digits, point, signs, e and space read as their ASCII forms. Too large for a double
+// Full-width digits, point, signs, e and space read as their ASCII forms, and the ideographic
+// full stop "。" as a decimal point ("25。5" reads 25.5). Too large for a double
 // reads as +inf or -inf.
 double numericValue(std::string_view text);
+
+// The value of text when it is one number as numericValue reads it, with nothing but blanks around
+// it; empty otherwise ("", "abc", "25 Pa"). For settings that must not be guessed at.
+std::optional<double> wholeNumber(std::string_view text);
 
 // value with exactly `decimals` digits after the point and at least one before it, no grouping,
 // rounded half away from zero on its 15-significant-digit decimal form. A value that rounds to zero

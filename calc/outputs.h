@@ -22,7 +22,7 @@ inline constexpr std::array<OutputInfo, 11> outputs{{
     {Output::Text1, "Text1", "干球温度 ℃", "", "t", 1, 2},
     {Output::Text2, "Text2", "相对湿度 ％", "", "rh", 100, 1},
     {Output::Text3, "Text3", "湿球温度 ℃", "", "tw", 1, 2},
-    {Output::Text4, "Text4", "焓 kJ/(kg·K)", "", "h", 1, 4},
+    {Output::Text4, "Text4", "焓 kJ/kg", "", "h", 1, 4},
     {Output::Text5, "Text5", "露点温度 ℃", "", "tl", 1, 2},
     {Output::Text6, "Text6", "密度 kg/m", "3", "rho", 1, 4},
     {Output::Text7, "Text7", "含湿量 g/kg", "", "d", 1000, 2},

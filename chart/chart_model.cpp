@@ -12,7 +12,7 @@ namespace {
 // Vapour partial pressure, Pa, of air holding d, g/kg.
 double vapourPressure(double d) {
   const double kgPerKg = d / 1000;
-  return kgPerKg * psychro::pa / (0.622 + kgPerKg);
+  return kgPerKg * psychro::standardPressure / (0.622 + kgPerKg);
 }
 
 // The x in [lo, hi] where inside(x) changes from true to false, to 1e-9 of the interval; at most
@@ -49,8 +49,8 @@ constexpr int lineSamples = 32;
 
 std::optional<double> moistureAt(double t, double φ) {
   const double pv = psychro::waterps(t) * φ;
-  if (!(pv < psychro::pa)) return std::nullopt;
-  return 1000 * 0.622 * pv / (psychro::pa - pv);
+  if (!(pv < psychro::standardPressure)) return std::nullopt;
+  return 1000 * 0.622 * pv / (psychro::standardPressure - pv);
 }
 
 double humidityAt(double t, double d) {

@@ -2,7 +2,10 @@
 
 #include <string_view>
 
-// The state of humid air at 101325 Pa and the two ways of finding it.
+#include "psychro/constants.h"
+
+// The state of humid air at a total pressure pa, Pa (101325 unless the user sets another), and the
+// two ways of finding it.
 namespace psychro {
 
 // Messages a state function gives when the state cannot be computed.
@@ -29,24 +32,42 @@ struct StateOutcome {
   bool ok() const { return message.empty(); }
 };
 
+// Both state functions take the total pressure pa, Pa; the caller keeps it within
+// [lowestPressure, highestPressure] (psychro/pressure.h). Both show the dew point as
+// min(dewPoint(pv), t), since the correlation overshoots the dry bulb near saturation, and give
+// outOfBounds for air too dry for the correlation to place its dew point (see dewPoint).
+
 // airt2tw: state from the dry-bulb t, °C, and wet-bulb tw, °C. The caller ensures tw <= t.
 // d < 0 (too dry to exist), NaN or a non-finite result give noSuchState.
-StateOutcome airt2tw(double t, double tw);
+StateOutcome airt2tw(double t, double tw, double pa = standardPressure);
 
 // airt2φ: state from the dry-bulb t, °C, and relative humidity φ, fraction 0..1; the wet bulb is
 // found by iteration. A vapour pressure at or above pa, or a non-finite result, give noSuchState;
 // a wet-bulb iteration that cannot settle gives outOfBounds.
-StateOutcome airt2φ(double t, double φ);
+StateOutcome airt2φ(double t, double φ, double pa = standardPressure);
+
+// Moisture content, kg/kg, of air whose vapour has the partial pressure pv, Pa, at the total
+// pressure pa, Pa: d = 0.622 · pv / (pa − pv).
+inline double moistureContent(double pv, double pa) {
+  return 0.622 * pv / (pa - pv);
+}
+
+// Vapour partial pressure, Pa, of air holding d, kg/kg, at the total pressure pa, Pa:
+// pv = d · pa / (0.622 + d).
+inline double vapourPressure(double d, double pa) {
+  return d * pa / (0.622 + d);
+}
 
 // Dew-point temperature, °C, from the vapour partial pressure pv, Pa (two-branch correlation,
 // the low branch for pv <= 611 Pa). pv <= 0, and pv below the low branch's vertex at about
-// 0.003 Pa (where the fit turns back up), give a non-finite value.
+// 0.003 Pa (where the fit turns back up), give a non-finite value. Independent of the pressure.
 double dewPoint(double pv);
 
 // Enthalpy, kJ per kg of dry air, of air at t, °C, holding d, kg/kg.
 double enthalpy(double t, double d);
 
-// Density, kg/m³, of air at t, °C, relative humidity φ, with saturation pressure pws_t, Pa, at t.
-double density(double t, double φ, double pws_t);
+// Density, kg/m³, of air at t, °C, relative humidity φ, with saturation pressure pws_t, Pa, at t,
+// under the total pressure pa, Pa.
+double density(double t, double φ, double pws_t, double pa);
 
 }  // namespace psychro

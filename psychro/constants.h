@@ -3,8 +3,8 @@
 // Fixed quantities shared by every state function of the calculator.
 namespace psychro {
 
-// Total pressure of the humid air, Pa (standard atmosphere; there is no input for it).
-inline constexpr double pa = 101325;
+// The standard atmosphere, Pa: the total pressure of the humid air unless the user sets another.
+inline constexpr double standardPressure = 101325;
 
 // Offset between degrees Celsius and kelvin.
 inline constexpr double kelvin = 273.15;

@@ -14,24 +14,24 @@ constexpr double A = (6.75 / 30 + 65) * 1e-5;
 
 // The wet bulb of the psychrometric balance: the value tw_new that the air at t, °C, holding d,
 // kg/kg, gives for a trial wet bulb tw, °C.
-double balancedWetBulb(double t, double d, double tw) {
+double balancedWetBulb(double t, double d, double tw, double pa) {
   const double ps = waterps(tw);
-  const double ds = 0.622 * ps / (pa - ps);
+  const double ds = moistureContent(ps, pa);
   return (t + d * (2501 + 1.805 * t) - 2501 * ds) / (1 + 1.805 * ds + 4.186 * (d - ds));
 }
 
 // Bisection of g(tw) = tw_new(tw) - tw on [bracketLow, t], where g falls from positive to <= 0,
 // until the bracket is narrower than 0.001 °C.
-WetBulb bisectWetBulb(double t, double d) {
+WetBulb bisectWetBulb(double t, double d, double pa) {
   WetBulb result;
   double lo = bracketLow, hi = t;
-  const double gLo = balancedWetBulb(t, d, lo) - lo;
-  const double gHi = balancedWetBulb(t, d, hi) - hi;
+  const double gLo = balancedWetBulb(t, d, lo, pa) - lo;
+  const double gHi = balancedWetBulb(t, d, hi, pa) - hi;
   if (!(gLo > 0 && gHi <= 0)) return result;  // no sign change: no root to find
   while (result.rounds < bracketRoundLimit && hi - lo >= 0.001) {
     ++result.rounds;
     const double mid = (lo + hi) / 2;
-    if (balancedWetBulb(t, d, mid) - mid > 0)
+    if (balancedWetBulb(t, d, mid, pa) - mid > 0)
       lo = mid;
     else
       hi = mid;
@@ -45,12 +45,12 @@ WetBulb bisectWetBulb(double t, double d) {
 
 }  // namespace
 
-WetBulb wetBulbAveraged(double t, double d) {
+WetBulb wetBulbAveraged(double t, double d, double pa) {
   WetBulb result;
   double tw = t;
   while (result.rounds < averagedRoundLimit) {
     ++result.rounds;
-    const double twNew = balancedWetBulb(t, d, tw);
+    const double twNew = balancedWetBulb(t, d, tw, pa);
     const double err = std::abs(twNew - tw);
     tw = (tw + twNew) / 2;
     if (err < 0.01) {
@@ -59,10 +59,10 @@ WetBulb wetBulbAveraged(double t, double d) {
       return result;
     }
   }
-  return bisectWetBulb(t, d);
+  return bisectWetBulb(t, d, pa);
 }
 
-WetBulb wetBulbByPressure(double t, double pv, double pws_t) {
+WetBulb wetBulbByPressure(double t, double pv, double pws_t, double pa) {
   WetBulb result;
   double p = pws_t;  // vapour pressure at the wet bulb, Pa
   while (result.rounds < pressureRoundLimit) {
@@ -82,7 +82,7 @@ WetBulb wetBulbByPressure(double t, double pv, double pws_t) {
   return result;
 }
 
-StateOutcome airt2φ(double t, double φ) {
+StateOutcome airt2φ(double t, double φ, double pa) {
   StateOutcome out;
   AirState& air = out.air;
   air.t = t;
@@ -90,7 +90,7 @@ StateOutcome airt2φ(double t, double φ) {
 
   const double pws_t = waterps(t);
   const double pv = pws_t * φ;  // vapour partial pressure, Pa
-  air.d = 0.622 * pv / (pa - pv);
+  air.d = moistureContent(pv, pa);
   // Vapour at or above the total pressure: no air left to hold it (near boiling).
   if (!(pv < pa)) {
     out.message = noSuchState;
@@ -98,7 +98,8 @@ StateOutcome airt2φ(double t, double φ) {
   }
 
   air.tw = t;
-  const WetBulb wb = t <= 28 ? wetBulbAveraged(t, air.d) : wetBulbByPressure(t, pv, pws_t);
+  const WetBulb wb = t <= 28 ? wetBulbAveraged(t, air.d, pa)
+                                  : wetBulbByPressure(t, pv, pws_t, pa);
   air.tw = wb.tw;
   if (wb.method == WetBulbMethod::unsettled) {
     out.message = outOfBounds;
@@ -106,9 +107,9 @@ StateOutcome airt2φ(double t, double φ) {
   }
 
   air.h = enthalpy(t, air.d);
-  air.tl = dewPoint(pv);
-  air.ρ = density(t, φ, pws_t);
-  if (!allFinite(air)) out.message = noSuchState;
+  air.tl = shownDewPoint(pv, t);
+  air.ρ = density(t, φ, pws_t, pa);
+  out.message = finalCheck(air);
   return out;
 }
 

@@ -7,7 +7,7 @@
 
 namespace psychro {
 
-StateOutcome airt2tw(double t, double tw) {
+StateOutcome airt2tw(double t, double tw, double pa) {
   StateOutcome out;
   AirState& air = out.air;
   air.t = t;
@@ -15,7 +15,7 @@ StateOutcome airt2tw(double t, double tw) {
 
   const double pws_t = waterps(t);
   const double pws_tw = waterps(tw);
-  const double ds = 0.622 * pws_tw / (pa - pws_tw);  // saturation moisture content at tw
+  const double ds = moistureContent(pws_tw, pa);  // saturation moisture content at tw
   air.d = ((tw - t) + ds * (2501 - 2.381 * tw)) / (2501 + 1.805 * t - 4.186 * tw);
   // Negative moisture: air too dry for this wet bulb. NaN arises from overflowing inputs.
   if (!(air.d >= 0)) {
@@ -23,12 +23,12 @@ StateOutcome airt2tw(double t, double tw) {
     return out;
   }
 
-  const double pv = air.d * pa / (0.622 + air.d);  // vapour partial pressure, Pa
+  const double pv = vapourPressure(air.d, pa);  // vapour partial pressure, Pa
   air.φ = pv / pws_t;
   air.h = enthalpy(t, air.d);
-  air.tl = dewPoint(pv);
-  air.ρ = density(t, air.φ, pws_t);
-  if (!allFinite(air)) out.message = noSuchState;
+  air.tl = shownDewPoint(pv, t);
+  air.ρ = density(t, air.φ, pws_t, pa);
+  out.message = finalCheck(air);
   return out;
 }
 

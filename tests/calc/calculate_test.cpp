@@ -63,9 +63,10 @@ INSTANTIATE_TEST_SUITE_P(
         MessageRow{"HumidityBeforeDryBulb", "150", "0", 1, messages::humidityRange},
         MessageRow{"DryBulbAfterHumidity", "150", "50", 1, messages::dryBulbRange},
         MessageRow{"VapourAboveTotalPressure", "99.99", "100", 1, psychro::noSuchState},
-        // Drier than the dew-point fit reaches (about 0.003 Pa); it used to show 16.97 ℃ here.
-        MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", 1, psychro::noSuchState},
-        MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", 0, psychro::noSuchState}),
+        // Drier than the dew-point fit reaches (about 0.003 Pa): the air exists, its dew point
+        // cannot be placed (it used to show 16.97 ℃ here).
+        MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", 1, psychro::outOfBounds},
+        MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", 0, psychro::outOfBounds}),
     [](const auto& info) { return info.param.name; });
 
 struct ResultRow {

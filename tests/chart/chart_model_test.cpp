@@ -30,7 +30,7 @@ const chart::Curve& curveOf(const std::vector<chart::Curve>& curves, double valu
 
 TEST(ChartCurves, SaturationAt20FollowsWaterps) {
   const double ps = psychro::waterps(20);
-  EXPECT_DOUBLE_EQ(*chart::moistureAt(20, 1), 1000 * 0.622 * ps / (psychro::pa - ps));
+  EXPECT_DOUBLE_EQ(*chart::moistureAt(20, 1), 1000 * 0.622 * ps / (psychro::standardPressure - ps));
   const auto d = curveMoistureAt(curveOf(chart::humidityCurves(chart::defaultRanges), 100), 20);
   ASSERT_TRUE(d);
   EXPECT_NEAR(*d, *chart::moistureAt(20, 1), 0.01);
