@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "psychro/air_state.h"
+
+// The state of humid air from any two of six quantities, with the calculator's own formulas.
+namespace psychro {
+
+// The quantities a state can be given by. Values are in the state's own units: t, tw, tl in °C,
+// rh as a fraction 0..1, d in kg/kg, h in kJ per kg of dry air.
+enum class Quantity { t, tw, rh, tl, d, h };
+
+struct Given {
+  Quantity quantity;
+  double value;
+};
+
+// Messages of the pair solver beyond noSuchState and outOfBounds. The first three are the
+// calculator's own texts for the same faults.
+inline constexpr std::string_view dryBulbRange = "干球温度t超界";
+inline constexpr std::string_view humidityRange = "相对湿度φ必须为：0％～100％";
+inline constexpr std::string_view wetAboveDry = "tw > t；输入参数有误";
+inline constexpr std::string_view pairNotDetermined = "这两个参数不能确定状态点";
+inline constexpr std::string_view pairOutOfRange = "该组参数在 -50～100 ℃ 内无对应状态点";
+
+// True when the two quantities fix a state (t+tw, t+rh, t+tl, t+d, t+h, h+rh, h+d, h+tl, d+rh,
+// tl+rh, tw+rh, tw+tl, tw+d, in either order); false for tl+d, tw+h and a quantity named twice.
+bool determines(Quantity a, Quantity b);
+
+// stateFromPair: the state, at the total pressure pa, Pa, given two quantities. t+tw is airt2tw and
+// t+rh is airt2φ, checked as the Calculate command checks them; every other pair first finds the
+// dry bulb (and the relative humidity or wet bulb) that meets it, then takes the state from the
+// same two routes, so that all pairs agree with them. A pair that does not determine a state gives
+// pairNotDetermined; a dry bulb outside -50…100 °C gives dryBulbRange (pairOutOfRange where the
+// solve finds none in range); φ outside (0, 1] humidityRange; tw > t wetAboveDry.
+StateOutcome stateFromPair(Given a, Given b, double pa = standardPressure);
+
+// The quantity named by a short name: "t", "tw", "rh", "tl", "d", "h".
+std::optional<Quantity> quantityNamed(std::string_view name);
+
+}  // namespace psychro
