@@ -1,12 +1,12 @@
 #include "calc/calculate.h"
 
-#include <cmath>
+#include <array>
 #include <string>
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
-#include "calc/properties.h"
+#include "calc/state_results.h"
 #include "psychro/air_state.h"
 
 namespace calc {
@@ -44,31 +44,20 @@ void Command1_Click(Window& window, StateObserver* observer, double pa) {
 
   const double t = numericValue(first);
   const double x = numericValue(second);
-  const psychro::StateOutcome state = 
+  const psychro::StateOutcome state =
       mode == 1 ? relativeHumidityRoute(t, x, pa) : wetBulbRoute(t, x, pa);
   if (!state.ok()) {
     window.showMessage(messages::title, state.message);
     return;
   }
 
-  const psychro::AirState& a = state.air;
-  const double cp = aircpa(a.d);
-  const double μ = airμ(a.t);
-  const double λ = airλ(a.t);
-  const double Pr = (1000 * cp * μ) / λ;
-
-  const double values[] = {a.t, a.φ, a.tw, a.h, a.tl, a.ρ, a.d, cp, μ, λ, Pr};
-  std::string texts[std::size(values)];
-  for (std::size_t i = 0; i < std::size(values); ++i) {
-    texts[i] = formatFixed(values[i] * outputs[i].factor, outputs[i].decimals);
-    // A finite state can still overflow once scaled; never show an empty or infinite result.
-    if (texts[i].empty()) {
-      window.showMessage(messages::title, psychro::noSuchState);
-      return;
-    }
+  std::array<std::string, outputs.size()> texts;
+  if (!formatResults(state.air, texts)) {
+    window.showMessage(messages::title, psychro::noSuchState);
+    return;
   }
-  for (std::size_t i = 0; i < std::size(values); ++i) window.setText(outputs[i].field, texts[i]);
-  if (observer) observer->stateShown(a);
+  for (std::size_t i = 0; i < texts.size(); ++i) window.setText(outputs[i].field, texts[i]);
+  if (observer) observer->stateShown(state.air);
 }
 
 }  // namespace calc

@@ -17,7 +17,8 @@ PressureReading readPressure(std::string_view text, PressureUnit unit) {
   }
   // Like a pressure from an altitude, a typed one is taken to the nearest whole pascal (81.2345 kPa
   // is 81235 Pa), so that the pressure shown is exactly the one used.
-  const double pa = value ? std::round(unit == PressureUnit::kilopascal ? *value * 1000 : *value) : 0;
+  const double pa =
+      value ? std::round(unit == PressureUnit::kilopascal ? *value * 1000 : *value) : 0;
   if (!psychro::pressureInRange(pa)) return {0, pressureRangeMessage};
   return {pa, {}};
 }

@@ -98,8 +98,7 @@ StateOutcome airt2φ(double t, double φ, double pa) {
   }
 
   air.tw = t;
-  const WetBulb wb = t <= 28 ? wetBulbAveraged(t, air.d, pa)
-                                  : wetBulbByPressure(t, pv, pws_t, pa);
+  const WetBulb wb = t <= 28 ? wetBulbAveraged(t, air.d, pa) : wetBulbByPressure(t, pv, pws_t, pa);
   air.tw = wb.tw;
   if (wb.method == WetBulbMethod::unsettled) {
     out.message = outOfBounds;

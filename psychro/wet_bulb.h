@@ -19,10 +19,10 @@ struct WetBulb {
 };
 
 // For t <= 28 °C: solves tw = tw_new(tw), the psychrometric balance of air at t, °C, holding d,
-// kg/kg, under the total pressure pa, Pa. First the averaged iteration tw := (tw + tw_new) / 2 from tw = t until the step
-// |tw_new - tw| < 0.01 °C, at most averagedRoundLimit rounds; if that does not settle (it falls
-// into a two-cycle for warm humid air), bisection of tw_new(tw) - tw on [-100, t] to 0.001 °C,
-// at most bracketRoundLimit rounds.
+// kg/kg, under the total pressure pa, Pa. First the averaged iteration tw := (tw + tw_new) / 2 from
+// tw = t until the step |tw_new - tw| < 0.01 °C, at most averagedRoundLimit rounds; if that does
+// not settle (it falls into a two-cycle for warm humid air), bisection of tw_new(tw) - tw on [-100,
+// t] to 0.001 °C, at most bracketRoundLimit rounds.
 WetBulb wetBulbAveraged(double t, double d, double pa = standardPressure);
 
 // For t > 28 °C: iterates on the vapour pressure at the wet bulb, p := (p + p_new) / 2 with
