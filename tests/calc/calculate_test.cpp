@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "../support/named_rows.h"
 #include "../support/recording_window.h"
 #include "calc/calculate.h"
 #include "calc/messages.h"
@@ -13,6 +14,8 @@
 #include "psychro/air_state.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using calc::Output;
 namespace messages = calc::messages;

@@ -4,12 +4,15 @@
 #include <cmath>
 #include <string>
 
+#include "../support/named_rows.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/pair_calculation.h"
 #include "psychro/air_state.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using calc::Pair;
 using Q = psychro::Quantity;

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "../support/named_rows.h"
 #include "calc/pressure_setting.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using calc::PressureUnit;
 
