@@ -9,7 +9,8 @@
 namespace cli {
 
 // Combo2 index a CSV mode field selects: "tw" or "0" the wet-bulb route (0), "rh" or "1" the
-// relative-humidity route (1), anything else no selection (-1), which the command refuses.
+// relative-humidity route (1), in any case and with blanks around; anything else no selection
+// (-1), which the command refuses.
 int modeIndex(std::string_view mode);
 
 // The pair a CSV mode field names: the two routes by index or name (t+tw, t+rh), or any pair
