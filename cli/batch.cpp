@@ -19,7 +19,8 @@ std::string batchHeader() {
   return std::string(header.view());
 }
 
-void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window) {
+void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window,
+                    double pa) {
   if (record.unclosedQuote) {
     window.prepare({}, {}, -1);
     window.setMessage("引号未闭合：输入在带引号的字段中结束");
@@ -32,7 +33,7 @@ void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWind
                       "个");
   } else {
     window.prepare(record.fields[1], record.fields[2], modeIndex(record.fields[0]));
-    calculate(window);
+    calculatePair(window, record.fields[0], pa);
   }
 }
 
@@ -85,7 +86,7 @@ class Chunk {
     const std::size_t n = shares_.size();
     const std::size_t first = count_ * share / n, last = count_ * (share + 1) / n;
     for (std::size_t i = first; i < last; ++i) {
-      evaluateRecord(records_[i], maxField_, s.window);
+      evaluateRecord(records_[i], maxField_, s.window, options_.pressure);
       appendOutcome(s.window, s.text);
       for (std::string& f : records_[i].fields)
         if (f.capacity() > keptCapacity) std::string().swap(f);

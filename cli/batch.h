@@ -6,6 +6,7 @@
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
 #include "cli/text_window.h"
+#include "psychro/constants.h"
 
 // The batch: one Calculate per CSV record, one result record per input record, in order.
 namespace cli {
@@ -15,8 +16,10 @@ std::string batchHeader();
 
 // Puts the outcome of one input record in window: the notice for a record that cannot be
 // calculated (unclosed quote, over-long field, not three fields), else the Calculate command's
-// outcome on mode, t and x. maxFieldBytes is only named in the over-long notice.
-void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window);
+// outcome on mode, t and x at the total pressure pa, Pa. maxFieldBytes is only named in the
+// over-long notice.
+void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window,
+                    double pa = psychro::standardPressure);
 
 // Appends the result record for the outcome in window: the eleven texts and an empty message, or
 // eleven empty fields and the notice.
@@ -29,6 +32,7 @@ struct BatchOptions {
   unsigned threads = 0;              // calculating threads; 0: one per hardware thread
   std::size_t chunkRecords = 4096;   // records read before they are calculated together
   std::size_t chunkBytes = 1 << 20;  // or fewer, once their kept fields reach this many bytes
+  double pressure = psychro::standardPressure;  // total pressure of every record, Pa
 };
 
 struct BatchOutcome {

@@ -5,9 +5,12 @@
 #include <limits>
 #include <string>
 
+#include "../support/named_rows.h"
 #include "calc/number_text.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using calc::formatFixed;
 using calc::numericValue;
