@@ -2,24 +2,34 @@
 
 #include <QSizeF>
 #include <optional>
+#include <vector>
 
-#include "chart/chart_model.h"
+#include "chart/points.h"
+#include "chart/view.h"
 #include "psychro/air_state.h"
+#include "psychro/constants.h"
 
 class QFontMetricsF;
 class QPainter;
 
-// Painting the h-d chart. Every number comes from chart/chart_model.h; this file only places and
-// strokes them.
+// Painting the h-d chart. Every number comes from chart/; this file only places and strokes it.
 namespace ui {
 
-// The plot rectangle of a chart of this size, inside margins that hold the axis labels and titles
-// as metrics measures them, and the mapping of ranges onto it.
-chart::Mapping chartMapping(const chart::Ranges& ranges, QSizeF size, const QFontMetricsF& metrics);
+// What one paint shows.
+struct ChartScene {
+  chart::View view = chart::defaultView();
+  double pa = psychro::standardPressure;  // the total pressure the sheet is drawn at, Pa
+  const std::vector<chart::StatePoint>* points = nullptr;  // drawn with their names, if given
+  std::optional<psychro::AirState> current;                // the main window's last state, ringed
+};
 
-// Paints the whole chart over the rectangle (0, 0, size), in the painter's logical coordinates and
-// font: background, grid, φ curves, enthalpy lines, axes, and the marks of air if given. The ranges
-// are chart::rangesFor(air). Leaves the painter's state as it found it.
-void drawChart(QPainter& painter, QSizeF size, const std::optional<psychro::AirState>& air);
+// The plot rectangle of a chart of this size, inside margins that hold the scales and titles as
+// metrics measures them, and the mapping of view onto it.
+chart::Mapping chartMapping(const chart::View& view, QSizeF size, const QFontMetricsF& metrics);
+
+// Paints the whole chart over (0, 0, size) in the painter's logical coordinates and font: the fog
+// region, grid, φ curves, enthalpy lines, scales and notes, the points and their labels. Leaves
+// the painter's state as it found it.
+void drawChart(QPainter& painter, QSizeF size, const ChartScene& scene);
 
 }  // namespace ui

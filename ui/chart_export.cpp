@@ -83,7 +83,10 @@ bool writeChart(const QString& path, QSizeF size, double pixelRatio, double dpi,
   const bool painted = *format == ChartFormat::Png ? paintPng(bytes, size, pixelRatio, draw, error)
                                                    : paintSvg(bytes, size, dpi, draw, error);
   if (!painted) return false;
+  return writeFile(path, bytes, error);
+}
 
+bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
   if (file.write(bytes) != bytes.size()) {

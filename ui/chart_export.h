@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -7,7 +8,7 @@
 
 class QPainter;
 
-// Writing the h-d chart to a file, as PNG or SVG.
+// Writing the h-d chart to a file, as PNG or SVG, and any bytes safely.
 namespace ui {
 
 enum class ChartFormat { Png, Svg };
@@ -28,5 +29,9 @@ QString withChartSuffix(const QString& path, const QString& selectedFilter);
 // and, if error is given, says why.
 bool writeChart(const QString& path, QSizeF size, double pixelRatio, double dpi,
                 const std::function<void(QPainter&, QSizeF)>& draw, QString* error = nullptr);
+
+// Writes bytes to path, replacing the file only once they are all written; on failure leaves any
+// earlier file as it was and, if error is given, says why.
+bool writeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 }  // namespace ui

@@ -3,6 +3,9 @@
 #include <cmath>
 
 #include "calc/number_text.h"
+#include "calc/outputs.h"
+#include "calc/pressure_setting.h"
+#include "ui/captions.h"
 
 namespace ui {
 namespace {
@@ -11,18 +14,12 @@ QString number(double value, int decimals) {
   return QString::fromStdString(calc::formatFixed(value, decimals));
 }
 
-// The decimals of the main window's result boxes, enthalpy shortened to two on the chart.
-QString temperature(double t) {
-  return "t=" + number(t, 2) + " ℃";
+QString text(const std::string& s) {
+  return QString::fromStdString(s);
 }
-QString humidity(double φ) {
-  return φ > 1 ? QStringLiteral("φ>100%") : "φ=" + number(100 * φ, 1) + "%";
-}
-QString moisture(double d) {
-  return "d=" + number(d, 2) + " g/kg";
-}
-QString enthalpy(double h) {
-  return "h=" + number(h, 2) + " kJ/kg";
+
+QString temperature(const char* name, std::optional<double> t) {
+  return QString::fromUtf8(name) + ' ' + (t ? number(*t, 2) + " ℃" : QStringLiteral("—"));
 }
 
 }  // namespace
@@ -40,17 +37,23 @@ QString enthalpyLabel(double h) {
   return "h=" + gridNumber(h);
 }
 
-QStringList stateLabel(const psychro::AirState& air) {
-  return {temperature(air.t) + "  " + humidity(air.φ),
-          moisture(1000 * air.d) + "  " + enthalpy(air.h)};
+QStringList pointLabel(const chart::StatePoint& p) {
+  // The texts are in calc::outputs order, which is that of calc::Output.
+  const auto shown = [&](calc::Output f) { return text(p.texts[static_cast<std::size_t>(f)]); };
+  return {text(p.name) + "  t=" + shown(calc::Output::Text1) +
+              " ℃  φ=" + shown(calc::Output::Text2) + "%",
+          "d=" + shown(calc::Output::Text7) + " g/kg  h=" + shown(calc::Output::Text4) + " kJ/kg"};
 }
 
-QString temperatureMark(const char* name, double t) {
-  return QString::fromUtf8(name) + " " + number(t, 2) + " ℃";
+QString pressureNote(double pa) {
+  return text(calc::pressureCaption(pa)) + "    " + QString::fromUtf8(captions::enthalpyNote);
 }
 
 QString readoutText(const chart::Readout& r) {
-  return temperature(r.t) + "   " + humidity(r.φ) + "   " + moisture(r.d) + "   " + enthalpy(r.h);
+  const QString φ = r.φ > 1 ? QStringLiteral("φ>100%") : "φ=" + number(100 * r.φ, 1) + "%";
+  return "t=" + number(r.t, 2) + " ℃   " + φ + "   d=" + number(r.d, 2) +
+         " g/kg   h=" + number(r.h, 2) + " kJ/kg   " + temperature(captions::wetBulbMark, r.tw) +
+         "   " + temperature(captions::dewPointMark, r.tl);
 }
 
 }  // namespace ui

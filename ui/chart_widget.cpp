@@ -4,9 +4,10 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cmath>
 
-#include "ui/chart_drawing.h"
+#include "chart/readout.h"
 #include "ui/chart_export.h"
 #include "ui/chart_text.h"
 
@@ -14,29 +15,48 @@ namespace ui {
 namespace {
 
 constexpr double filePixelRatio = 2;
+constexpr double zoomPerNotch = 0.85;  // view extent after one notch of the wheel forwards
 
 }  // namespace
 
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("chart"));
   setMouseTracking(true);
-  setMinimumSize(200, 150);
+  setMinimumSize(240, 180);
   setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
+  setCursor(Qt::CrossCursor);
+}
+
+void ChartWidget::setPressure(double pa) {
+  scene_.pa = pa;
+  updateReadout();
+  update();
+}
+
+void ChartWidget::setPoints(const std::vector<chart::StatePoint>* points) {
+  scene_.points = points;
+  update();
 }
 
 void ChartWidget::setState(const psychro::AirState& air) {
-  state_ = air;
+  scene_.current = air;
+  update();
+}
+
+void ChartWidget::setView(const chart::View& view) {
+  scene_.view = chart::clamped(view);
+  updateReadout();
   update();
 }
 
 chart::Mapping ChartWidget::mapping() const {
-  return chartMapping(chart::rangesFor(state_), size(), QFontMetricsF(font(), this));
+  return chartMapping(scene_.view, size(), QFontMetricsF(font(), this));
 }
 
 void ChartWidget::renderChart(QPainter& painter, QSizeF size) const {
   painter.save();
   painter.setFont(font());
-  drawChart(painter, size, state_);
+  drawChart(painter, size, scene_);
   painter.restore();
 }
 
@@ -60,29 +80,81 @@ bool ChartWidget::saveTo(const QString& path, QString* error) const {
       [this](QPainter& painter, QSizeF size) { renderChart(painter, size); }, error);
 }
 
+std::optional<chart::SheetPoint> ChartWidget::sheetAt(QPointF position) const {
+  const chart::Mapping m = mapping();
+  const chart::Pixel px{position.x(), position.y()};
+  if (!m.area.contains(px)) return std::nullopt;
+  return m.toSheet(px);
+}
+
+void ChartWidget::updateReadout() {
+  const std::optional<chart::SheetPoint> s = pointer_ ? sheetAt(*pointer_) : std::nullopt;
+  const QString text = s ? readoutText(chart::readoutAt(*s, scene_.pa)) : QString();
+  if (text == readout_) return;
+  readout_ = text;
+  emit readoutChanged(readout_);
+}
+
 void ChartWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   renderChart(painter, size());
 }
 
+void ChartWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && sheetAt(event->position())) {
+    dragFrom_ = event->position();
+    dragView_ = scene_.view;
+  }
+  QWidget::mousePressEvent(event);
+}
+
 void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
-  const chart::Mapping m = mapping();
-  const QPointF p = event->position();
-  const bool inside = p.x() >= m.area.left && p.x() <= m.area.left + m.area.width &&
-                      p.y() >= m.area.top && p.y() <= m.area.top + m.area.height;
-  showReadout(inside ? readoutText(chart::readoutAt({m.d(p.x()), m.t(p.y())})) : QString());
+  pointer_ = event->position();
+  if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
+    const chart::Mapping m = mapping();
+    const QPointF moved = event->position() - *dragFrom_;
+    if (cursor().shape() != Qt::ClosedHandCursor) setCursor(Qt::ClosedHandCursor);
+    // The sheet follows the pointer: dragging right shows smaller d.
+    scene_.view = chart::panned(dragView_, -moved.x() * m.dPerPixel(), moved.y() * m.yPerPixel());
+    update();
+  }
+  updateReadout();
   QWidget::mouseMoveEvent(event);
 }
 
-void ChartWidget::leaveEvent(QEvent* event) {
-  showReadout(QString());
-  QWidget::leaveEvent(event);
+void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    dragFrom_.reset();
+    setCursor(Qt::CrossCursor);
+  }
+  QWidget::mouseReleaseEvent(event);
 }
 
-void ChartWidget::showReadout(const QString& text) {
-  if (text == readout_) return;
-  readout_ = text;
-  emit readoutChanged(readout_);
+void ChartWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  const std::optional<chart::SheetPoint> s = sheetAt(event->position());
+  if (event->button() == Qt::LeftButton && s) {
+    const chart::Readout r = chart::readoutAt(*s, scene_.pa);
+    emit stateRequested(r.t, r.φ);
+  }
+  QWidget::mouseDoubleClickEvent(event);
+}
+
+void ChartWidget::wheelEvent(QWheelEvent* event) {
+  const double notches = event->angleDelta().y() / 120.0;
+  if (notches == 0) return QWidget::wheelEvent(event);
+  const chart::View& v = scene_.view;
+  const chart::SheetPoint anchor =
+      sheetAt(event->position())
+          .value_or(chart::SheetPoint{(v.dMin + v.dMax) / 2, (v.yMin + v.yMax) / 2});
+  pointer_ = event->position();
+  setView(chart::zoomed(v, anchor, std::pow(zoomPerNotch, notches)));
+  event->accept();
+}
+
+void ChartWidget::leaveEvent(QEvent* event) {
+  pointer_.reset();
+  updateReadout();
+  QWidget::leaveEvent(event);
 }
 
 }  // namespace ui

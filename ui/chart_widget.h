@@ -1,34 +1,53 @@
 #pragma once
 
+#include <QPointF>
 #include <QSizeF>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
-#include "chart/chart_model.h"
+#include "chart/points.h"
+#include "chart/view.h"
 #include "psychro/air_state.h"
+#include "ui/chart_drawing.h"
 
 class QImage;
 class QPainter;
 
 namespace ui {
 
-// The h-d chart, painted from its numbers at whatever size and pixel density it is shown; with a
-// state, the state and its dew point and wet bulb are marked. Under the pointer it tells the
-// air state of the point there.
+// The h-d chart, painted from its numbers at whatever size and pixel density it is shown: the
+// sheet at the pressure in force, the state points with their names, and the main window's last
+// state ringed. The wheel zooms about the pointer, dragging pans; under the pointer it tells the
+// air state of the point there, and a double-click asks for that state as a new point.
 class ChartWidget : public QWidget {
   Q_OBJECT
 
  public:
   explicit ChartWidget(QWidget* parent = nullptr);
 
+  void setPressure(double pa);
+  double pressure() const { return scene_.pa; }
+
+  // The points drawn, owned by the caller, who calls update() when they change; null for none.
+  void setPoints(const std::vector<chart::StatePoint>* points);
+
+  // The main window's last calculated state, ringed on the chart.
   void setState(const psychro::AirState& air);
-  const std::optional<psychro::AirState>& state() const { return state_; }
+  const std::optional<psychro::AirState>& state() const { return scene_.current; }
+
+  const chart::View& view() const { return scene_.view; }
+  void setView(const chart::View& view);  // clamped to the sheet's bounds
+  void resetView() { setView(chart::defaultView()); }
+
+  // Everything one paint shows.
+  const ChartScene& scene() const { return scene_; }
 
   // Where the chart lies in this widget at its present size.
   chart::Mapping mapping() const;
 
   // Paints the chart as this widget shows it onto painter over (0, 0, size). Used for the screen,
-  // the files and the clipboard alike.
+  // the files, the clipboard and the printer alike.
   void renderChart(QPainter& painter, QSizeF size) const;
 
   // The chart at the widget's size, pixelRatio device pixels per logical pixel.
@@ -38,22 +57,32 @@ class ChartWidget : public QWidget {
   // suffix; false, with the reason in error if given, when it cannot.
   bool saveTo(const QString& path, QString* error = nullptr) const;
 
-  QSize sizeHint() const override { return {720, 510}; }
+  QSize sizeHint() const override { return {760, 560}; }
 
  signals:
-  // The hover line: the air state under the pointer, empty when it is outside the plot.
+  // The read-out line: the air state under the pointer, empty when it is outside the plot.
   void readoutChanged(const QString& text);
+  // A double-click on the plot asks for the state there, dry bulb t, °C, and humidity φ, fraction.
+  void stateRequested(double t, double φ);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
   QSizeF canvasSize() const;
-  void showReadout(const QString& text);
+  std::optional<chart::SheetPoint> sheetAt(QPointF position) const;
+  void updateReadout();
 
-  std::optional<psychro::AirState> state_;
+  ChartScene scene_;
+  std::optional<QPointF> pointer_;  // where the pointer is over the widget
+  std::optional<QPointF> dragFrom_;
+  chart::View dragView_;
   QString readout_;
 };
 

@@ -5,26 +5,42 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "calc/messages.h"
+#include "chart/point_table.h"
 #include "ui/captions.h"
 #include "ui/chart_export.h"
+#include "ui/chart_print.h"
 #include "ui/chart_widget.h"
 #include "ui/notice.h"
+#include "ui/point_dialog.h"
+#include "ui/point_table.h"
 #include "ui/program_icon.h"
 
 namespace ui {
 namespace {
 
-bool confirmReplace(QWidget* owner, const QString& path) {
-  QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::saveDialogTitle),
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
+  QMessageBox box(QMessageBox::Question, title,
                   QString::fromUtf8(captions::replaceQuestion).arg(path), QMessageBox::NoButton,
                   owner);
   box.setTextFormat(Qt::PlainText);
@@ -38,6 +54,33 @@ bool confirmReplace(QWidget* owner, const QString& path) {
   return box.clickedButton() == replace;
 }
 
+// A double-click places a point at the window's resolution: t to 0.01 °C, φ to 0.1 %.
+double roundedTo(double value, double step) {
+  return std::round(value / step) * step;
+}
+
+// Where the user chose to save, with the suffix of the chosen type added by the dialog to a bare
+// name, and that type's filter; an empty path when cancelled.
+struct SaveChoice {
+  QString path, filter;
+};
+
+// Asks where to save, starting at lastPath (or defaultName in startFolder).
+SaveChoice askSavePath(QWidget* owner, const char* title, QString& lastPath,
+                       QStandardPaths::StandardLocation startFolder, const char* defaultName,
+                       const char* filter) {
+  if (lastPath.isEmpty())
+    lastPath = QStandardPaths::writableLocation(startFolder) + '/' + QString::fromUtf8(defaultName);
+  QFileDialog dialog(owner, QString::fromUtf8(title), lastPath, QString::fromUtf8(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // The dialog adds the suffix of the chosen type to a bare name before it asks about replacing.
+  dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& f) { dialog.setDefaultSuffix(filterSuffix(f)); });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+}
+
 }  // namespace
 
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -46,7 +89,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowIcon(programIcon());
   setAttribute(Qt::WA_QuitOnClose, false);
 
+  model_ = new PointTableModel(this);
   chart_ = new ChartWidget(this);
+  chart_->setPoints(&model_->points().points());
   readout_ = new QLabel(this);
   readout_->setObjectName(QStringLiteral("readout"));
   readout_->setTextFormat(Qt::PlainText);
@@ -54,60 +99,233 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   // One line always, so that the chart does not jump as the text comes and goes.
   readout_->setMinimumHeight(readout_->fontMetrics().height() + 6);
   readout_->setContentsMargins(8, 2, 8, 4);
+  table_ = makePointTable(model_, this);
+
+  auto* upper = new QWidget(this);
+  auto* upperLayout = new QVBoxLayout(upper);
+  upperLayout->setContentsMargins(0, 0, 0, 0);
+  upperLayout->setSpacing(0);
+  upperLayout->addWidget(chart_, 1);
+  upperLayout->addWidget(readout_);
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(upper);
+  split->addWidget(table_);
+  split->setStretchFactor(0, 4);
+  split->setStretchFactor(1, 1);
+  split->setChildrenCollapsible(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(chart_, 1);
-  layout->addWidget(readout_);
+  layout->addWidget(split);
+  buildMenus();
+
   connect(chart_, &ChartWidget::readoutChanged, readout_, &QLabel::setText);
+  connect(chart_, &ChartWidget::stateRequested, this, &ChartWindow::addAt);
+  connect(model_, &PointTableModel::pointsChanged, chart_, qOverload<>(&QWidget::update));
+  connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::updateActions);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &ChartWindow::updateActions);
+  updateActions();
+  resize(820, 780);
+}
 
-  auto* save = new QAction(QString::fromUtf8(captions::saveItem), this);
-  save->setObjectName(QStringLiteral("SaveChart"));
-  save->setShortcut(QKeySequence::Save);
-  connect(save, &QAction::triggered, this, &ChartWindow::saveAs);
-  auto* copy = new QAction(QString::fromUtf8(captions::copyItem), this);
-  copy->setObjectName(QStringLiteral("CopyChart"));
-  copy->setShortcut(QKeySequence::Copy);
-  connect(copy, &QAction::triggered, this, &ChartWindow::copyImage);
-  // Shortcuts of the whole window, offered again by the chart's context menu.
-  chart_->addAction(save);
-  chart_->addAction(copy);
+ChartWindow::~ChartWindow() = default;
+
+QAction* ChartWindow::action(const char* name, const char* caption, const QKeySequence& keys,
+                             void (ChartWindow::*slot)()) {
+  auto* a = new QAction(QString::fromUtf8(caption), this);
+  a->setObjectName(QString::fromUtf8(name));
+  a->setShortcut(keys);
+  connect(a, &QAction::triggered, this, slot);
+  return a;
+}
+
+void ChartWindow::buildMenus() {
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName(QStringLiteral("ChartMenus"));
+  layout()->setMenuBar(bar);
+
+  QAction* save = action("SaveChart", captions::saveItem, QKeySequence::Save, &ChartWindow::saveAs);
+  QAction* csv = action("ExportCsv", captions::exportCsvItem, {}, &ChartWindow::exportCsvAs);
+  QAction* print =
+      action("PrintChart", captions::printItem, QKeySequence::Print, &ChartWindow::print);
+  auto* close = new QAction(QString::fromUtf8(captions::chartCloseItem), this);
+  close->setObjectName(QStringLiteral("CloseChart"));
+  close->setShortcut(QKeySequence::Close);
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  QMenu* file = bar->addMenu(QString::fromUtf8(captions::chartFileMenu));
+  file->addActions({save, csv, print});
+  file->addSeparator();
+  file->addAction(close);
+
+  QAction* copy =
+      action("CopyChart", captions::copyItem, QKeySequence::Copy, &ChartWindow::copyImage);
+  QAction* copyTable =
+      action("CopyTable", captions::copyTableItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+             &ChartWindow::copyTable);
+  QMenu* edit = bar->addMenu(QString::fromUtf8(captions::chartEditMenu));
+  edit->addActions({copy, copyTable});
+
+  QAction* add =
+      action("NewPoint", captions::newPointItem, QKeySequence::New, &ChartWindow::newPoint);
+  addCurrent_ = action("AddCurrentPoint", captions::addCurrentItem,
+                       QKeySequence(Qt::CTRL | Qt::Key_D), &ChartWindow::addCurrentPoint);
+  rename_ = action("RenamePoint", captions::renameItem, QKeySequence(Qt::Key_F2),
+                   &ChartWindow::renameSelected);
+  delete_ = action("DeletePoint", captions::deleteItem, QKeySequence::Delete,
+                   &ChartWindow::deleteSelected);
+  // Rename and delete act on the table's row, and their keys only there: Delete in a text box
+  // deletes text.
+  for (QAction* a : {rename_, delete_}) a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  table_->addActions({rename_, delete_, copyTable});
+  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  QMenu* points = bar->addMenu(QString::fromUtf8(captions::pointMenu));
+  points->addActions({add, addCurrent_, rename_, delete_});
+
+  QAction* reset = action("ResetView", captions::resetViewItem, QKeySequence(Qt::Key_Home),
+                          &ChartWindow::resetView);
+  QMenu* view = bar->addMenu(QString::fromUtf8(captions::chartViewMenu));
+  view->addAction(reset);
+
+  // The chart's context menu offers the same.
+  chart_->addActions({save, copy, reset, add});
   chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
-
-  resize(720, 540);
+  // Window-wide keys, whichever part has the focus.
+  addActions({save, csv, print, close, copy, copyTable, add, addCurrent_, reset});
 }
 
-void ChartWindow::setState(const psychro::AirState& air) {
+void ChartWindow::setPressure(double pa) {
+  if (pa == pressure()) return;
+  model_->setPressure(pa);
+  chart_->setPressure(pa);
+}
+
+double ChartWindow::pressure() const {
+  return chart_->pressure();
+}
+
+void ChartWindow::setState(const psychro::AirState& air, const chart::GivenPair& given) {
+  current_ = given;
   chart_->setState(air);
+  updateActions();
 }
 
-void ChartWindow::saveAs() {
-  if (lastPath_.isEmpty())
-    lastPath_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + '/' +
-                QString::fromUtf8(captions::saveDefaultName);
-  QFileDialog dialog(this, QString::fromUtf8(captions::saveDialogTitle), lastPath_,
-                     QString::fromUtf8(captions::saveFilter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // The dialog adds the suffix of the chosen type to a bare name before it asks about replacing.
-  dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
-  connect(&dialog, &QFileDialog::filterSelected, &dialog,
-          [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+std::string_view ChartWindow::addPoint(const chart::GivenPair& given) {
+  const std::string_view message = model_->add(given);
+  if (message.empty()) table_->selectRow(model_->rowCount() - 1);
+  return message;
+}
 
-  const QString chosen = dialog.selectedFiles().front();
-  const QString path = withChartSuffix(chosen, dialog.selectedNameFilter());
-  // A suffix added here ("图.v2" → "图.v2.png") was not seen by the dialog's replace question.
-  if (path != chosen && QFileInfo::exists(path) && !confirmReplace(this, path)) return;
-  lastPath_ = path;
-  QString why;
-  if (!chart_->saveTo(path, &why))
-    showNotice(this, QString::fromUtf8(calc::messages::title.data(), calc::messages::title.size()),
-               QString::fromUtf8(captions::saveFailed) + path + '\n' + why);
+void ChartWindow::addCurrentPoint() {
+  if (current_) notice(addPoint(*current_));
+}
+
+void ChartWindow::addAt(double t, double φ) {
+  notice(addPoint(
+      {{psychro::Quantity::t, roundedTo(t, 0.01)}, {psychro::Quantity::rh, roundedTo(φ, 0.001)}}));
+}
+
+void ChartWindow::notice(std::string_view message) {
+  if (!message.empty()) showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
+}
+
+const chart::PointList& ChartWindow::points() const {
+  return model_->points();
+}
+
+int ChartWindow::selectedRow() const {
+  const QModelIndexList rows = table_->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void ChartWindow::updateActions() {
+  addCurrent_->setEnabled(current_.has_value());
+  const bool selected = selectedRow() >= 0;
+  rename_->setEnabled(selected);
+  delete_->setEnabled(selected);
+}
+
+void ChartWindow::newPoint() {
+  if (!dialog_)
+    dialog_ = new PointDialog([this](const chart::GivenPair& g) { return addPoint(g); }, this);
+  dialog_->open();
+}
+
+void ChartWindow::renameSelected() {
+  const int row = selectedRow();
+  if (row < 0) return;
+  const QModelIndex name = model_->index(row, 0);
+  table_->setCurrentIndex(name);
+  table_->edit(name);
+}
+
+void ChartWindow::deleteSelected() {
+  model_->remove(selectedRow());
+}
+
+void ChartWindow::resetView() {
+  chart_->resetView();
 }
 
 void ChartWindow::copyImage() {
   QGuiApplication::clipboard()->setImage(chart_->image(chart_->devicePixelRatioF()));
+}
+
+void ChartWindow::copyTable() {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(chart::tabSeparated(points())));
+}
+
+bool ChartWindow::exportCsv(const QString& path, QString* error) const {
+  const std::string text = chart::commaSeparated(points());
+  return writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
+}
+
+bool ChartWindow::printTo(QPrinter& printer) const {
+  return printSheet(printer, chart_->font(), chart_->scene(),
+                    {chart::tableHeader(), chart::tableRows(points())});
+}
+
+void ChartWindow::print() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(QPageLayout::Landscape);
+    printer_->setDocName(QString::fromUtf8(captions::chartTitle));
+  }
+  QPrintDialog dialog(printer_.get(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!printTo(*printer_))
+    showNotice(this, fromUtf8(calc::messages::title), QString::fromUtf8(captions::printFailed));
+}
+
+void ChartWindow::saveAs() {
+  const SaveChoice chosen =
+      askSavePath(this, captions::saveDialogTitle, lastPath_, QStandardPaths::PicturesLocation,
+                  captions::saveDefaultName, captions::saveFilter);
+  if (chosen.path.isEmpty()) return;
+  const QString path = withChartSuffix(chosen.path, chosen.filter);
+  // A suffix added here ("图.v2" → "图.v2.png") was not seen by the dialog's replace question.
+  if (path != chosen.path && QFileInfo::exists(path) &&
+      !confirmReplace(this, QString::fromUtf8(captions::saveDialogTitle), path))
+    return;
+  lastPath_ = path;
+  QString why;
+  if (!chart_->saveTo(path, &why))
+    showNotice(this, fromUtf8(calc::messages::title),
+               QString::fromUtf8(captions::saveFailed) + path + '\n' + why);
+}
+
+void ChartWindow::exportCsvAs() {
+  const QString path =
+      askSavePath(this, captions::csvDialogTitle, lastCsvPath_, QStandardPaths::DocumentsLocation,
+                  captions::csvDefaultName, captions::csvFilter)
+          .path;
+  if (path.isEmpty()) return;
+  lastCsvPath_ = path;
+  QString why;
+  if (!exportCsv(path, &why))
+    showNotice(this, fromUtf8(calc::messages::title),
+               QString::fromUtf8(captions::csvFailed) + path + '\n' + why);
 }
 
 }  // namespace ui

@@ -2,34 +2,91 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
+#include <optional>
+#include <string_view>
 
+#include "chart/points.h"
 #include "psychro/air_state.h"
 
+class QAction;
 class QLabel;
+class QPrinter;
+class QTableView;
 
 namespace ui {
 
 class ChartWidget;
+class PointDialog;
+class PointTableModel;
 
-// The 焓湿图 window: the chart over its hover line. Its context menu, Ctrl+S and Ctrl+C save the
-// chart as PNG or SVG and copy it as an image. A top-level window of its own that never keeps the
-// program running.
+// The 焓湿图 window: the chart drawn at the pressure in force, its read-out line, and the table of
+// named state points under it. Points come from the main window's last state (加入当前状态点),
+// from any pair of quantities (新建状态点…) or from a double-click on the chart; they are renamed,
+// deleted and reordered in the table. The chart is saved as PNG or SVG, the table copied or
+// exported as CSV, and both printed on one page. Nothing is kept between runs. A top-level window
+// of its own that never keeps the program running.
 class ChartWindow : public QWidget {
   Q_OBJECT
 
  public:
   explicit ChartWindow(QWidget* parent = nullptr);
+  ~ChartWindow() override;
 
-  void setState(const psychro::AirState& air);
+  // The total pressure, Pa, the chart is drawn at and the points computed at.
+  void setPressure(double pa);
+  double pressure() const;
+
+  // The main window's last calculated state and how it was given: ringed on the chart, and what
+  // 加入当前状态点 adds.
+  void setState(const psychro::AirState& air, const chart::GivenPair& given);
+
+  // Adds the state of the pair as a new point; the message when there is none (no notice shown).
+  std::string_view addPoint(const chart::GivenPair& given);
+  // 加入当前状态点: adds the main window's last state, answering a fault with a notice.
+  void addCurrentPoint();
+
+  const chart::PointList& points() const;
   ChartWidget& chart() const { return *chart_; }
+  QTableView& table() const { return *table_; }
+
+  // Paints the chart with the table under it onto one page of printer.
+  bool printTo(QPrinter& printer) const;
+  // The table as a CSV file (UTF-8 with a byte-order mark); false, with the reason, when it
+  // cannot be written.
+  bool exportCsv(const QString& path, QString* error = nullptr) const;
 
  private:
+  void buildMenus();
+  QAction* action(const char* name, const char* caption, const QKeySequence& keys,
+                  void (ChartWindow::*slot)());
+  void addAt(double t, double φ);
+  void notice(std::string_view message);
+  int selectedRow() const;
+  void updateActions();
+
   void saveAs();
   void copyImage();
+  void copyTable();
+  void exportCsvAs();
+  void print();
+  void newPoint();
+  void renameSelected();
+  void deleteSelected();
+  void resetView();
 
   ChartWidget* chart_ = nullptr;
   QLabel* readout_ = nullptr;
-  QString lastPath_;  // where the last save went; the dialog opens there
+  PointTableModel* model_ = nullptr;
+  QTableView* table_ = nullptr;
+  PointDialog* dialog_ = nullptr;            // created on first use
+  std::unique_ptr<QPrinter> printer_;        // keeps the choices of the print dialog this run
+  std::optional<chart::GivenPair> current_;  // how the main window's last state was given
+  QAction* addCurrent_ = nullptr;
+  QAction* rename_ = nullptr;
+  QAction* delete_ = nullptr;
+  QString lastPath_;     // where the last image went; the dialog opens there
+  QString lastCsvPath_;  // likewise for CSV
 };
 
 }  // namespace ui

@@ -79,6 +79,11 @@ void Form1::buildMenus() {
   QAction* chart = view->addAction(QString::fromUtf8(captions::chartItem));
   chart->setObjectName(QStringLiteral("Chart"));
   connect(chart, &QAction::triggered, this, &Form1::Chart_Click);
+  addPoint_ = view->addAction(QString::fromUtf8(captions::addCurrentItem));
+  addPoint_->setObjectName(QStringLiteral("AddPoint"));
+  addPoint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  addPoint_->setEnabled(false);
+  connect(addPoint_, &QAction::triggered, this, &Form1::AddPoint_Click);
 
   QMenu* settings = menuBar()->addMenu(QString::fromUtf8(captions::settingsMenu));
   settings->setObjectName(QStringLiteral("Settings"));
@@ -294,7 +299,9 @@ Form2& Form1::about() {
 ChartWindow& Form1::chartWindow() {
   if (!chart_) {
     chart_ = std::make_unique<ChartWindow>();
-    if (lastState_) chart_->setState(*lastState_);
+    chart_->setPressure(pressure_);
+    connect(this, &Form1::pressureChanged, chart_.get(), &ChartWindow::setPressure);
+    if (lastState_) chart_->setState(*lastState_, *lastGiven_);
   }
   return *chart_;
 }
@@ -303,8 +310,14 @@ void Form1::stateShown(const psychro::AirState& air) {
   calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
                            combo2_->currentText().toStdString(), pressure_};
   showResultsCurrent(true);
+  // The command has just read Combo2: index 1 is the relative-humidity route, 0 the wet bulb.
+  const psychro::Given second = selectedIndex() == 1
+                                    ? psychro::Given{psychro::Quantity::rh, air.φ}
+                                    : psychro::Given{psychro::Quantity::tw, air.tw};
   lastState_ = air;
-  if (chart_) chart_->setState(air);
+  lastGiven_ = chart::GivenPair{{psychro::Quantity::t, air.t}, second};
+  addPoint_->setEnabled(true);
+  if (chart_) chart_->setState(air, *lastGiven_);
 }
 
 void Form1::Command1_Click() {
@@ -353,6 +366,13 @@ void Form1::Chart_Click() {
   window.show();
   window.raise();
   window.activateWindow();
+}
+
+// Adds the last calculated state to the chart's points and shows the chart, leaving the focus here.
+void Form1::AddPoint_Click() {
+  ChartWindow& window = chartWindow();
+  window.addCurrentPoint();
+  window.show();
 }
 
 void Form1::Form_MouseDown() {

@@ -10,6 +10,7 @@
 #include "calc/calculate.h"
 #include "calc/outputs.h"
 #include "calc/window.h"
+#include "chart/points.h"
 #include "psychro/air_state.h"
 
 class QAction;
@@ -84,6 +85,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   void Close_Click();
   void Content_Click();
   void Chart_Click();
+  void AddPoint_Click();
   void Form_MouseDown();
   void Frame1_MouseDown();
 
@@ -100,7 +102,9 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   std::array<QLineEdit*, calc::outputs.size()> results_{};  // by calc::Output
   std::unique_ptr<Form2> about_;                // created on first use, a window of its own
   std::unique_ptr<ChartWindow> chart_;          // likewise
+  QAction* addPoint_ = nullptr;                 // 加入当前状态点, once a state is calculated
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
+  std::optional<chart::GivenPair> lastGiven_;   // and how it was given
   double pressure_ = psychro::standardPressure;
 
   // What the shown results were calculated from, for 复制全部结果; none before the first success.

@@ -1,0 +1,25 @@
+#pragma once
+
+// The plane of the 焓湿图: oblique coordinates of enthalpy h and moisture content d.
+namespace chart {
+
+// A point of the sheet: d across, g/kg of dry air; y up, kJ/kg, y = h − 2501·d (d in kg/kg), the
+// enthalpy less that of the vapour at 0 °C. So lines of constant h are straight and parallel,
+// falling to the right, the 0 °C isotherm is level, and every isotherm is a straight line rising
+// slightly with d. All of it comes from psychro::enthalpy; no formula is copied here.
+struct SheetPoint {
+  double d = 0;  // g/kg
+  double y = 0;  // kJ/kg
+};
+
+// The sheet point of air holding d, g/kg, with enthalpy h, kJ/kg.
+SheetPoint sheetPoint(double d, double h);
+
+// The sheet point of air at t, °C, holding d, g/kg (on the isotherm t).
+SheetPoint atTemperature(double t, double d);
+
+// Enthalpy, kJ/kg, and dry-bulb temperature, °C, of the air at p.
+double enthalpyAt(SheetPoint p);
+double temperatureAt(SheetPoint p);
+
+}  // namespace chart

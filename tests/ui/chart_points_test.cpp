@@ -1,0 +1,269 @@
+// The state points of the 焓湿图 window: added from the main window, through 新建状态点… and by a
+// double-click; renamed, deleted and reordered in the table; copied, exported and printed; and the
+// view zoomed, panned and reset.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include "../support/notices.h"
+#include "chart/curves.h"
+#include "ui/chart_widget.h"
+#include "ui/chart_window.h"
+#include "ui/form1.h"
+#include "ui/point_dialog.h"
+
+namespace {
+
+using testsupport::answerNotices;
+
+// Columns of the table: name, how given, then the eleven results (含湿量 is the seventh).
+constexpr int givenColumn = 1, moistureColumn = 8;
+
+QString cell(const QTableView& table, int row, int column) {
+  return table.model()->index(row, column).data().toString();
+}
+
+QStringList names(const QTableView& table) {
+  QStringList out;
+  for (int r = 0; r < table.model()->rowCount(); ++r) out << cell(table, r, 0);
+  return out;
+}
+
+chart::GivenPair tRh(double t, double φ) {
+  return {{psychro::Quantity::t, t}, {psychro::Quantity::rh, φ}};
+}
+
+// The pixel of the chart where air at t, °C, and φ (fraction) is marked.
+QPoint pixelOf(const ui::ChartWidget& chart, double t, double φ) {
+  const chart::Pixel p =
+      chart.mapping().toPixel(chart::atTemperature(t, *chart::moistureAt(t, φ, chart.pressure())));
+  return {qRound(p.x), qRound(p.y)};
+}
+
+}  // namespace
+
+class ChartPointsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void mainWindowAddsItsStateAtThePressureInForce() {
+    ui::Form1 form;
+    form.show();
+    QAction* add = form.findChild<QAction*>("AddPoint");
+    QCOMPARE(add->shortcut(), QKeySequence("Ctrl+D"));
+    QVERIFY(!add->isEnabled());  // nothing calculated yet
+    form.findChild<QLineEdit*>("Text11")->setText("25");
+    form.findChild<QLineEdit*>("Text12")->setText("20");
+    form.findChild<QPushButton*>("Command1")->click();
+    add->trigger();
+    form.findChild<QComboBox*>("Combo2")->setCurrentIndex(1);
+    form.findChild<QLineEdit*>("Text12")->setText("50");
+    form.findChild<QPushButton*>("Command1")->click();
+    add->trigger();
+
+    ui::ChartWindow* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* c = qobject_cast<ui::ChartWindow*>(w)) window = c;
+    QVERIFY(window && window->isVisible());
+    const QTableView& table = window->table();
+    QCOMPARE(table.accessibleName(), QString("状态点"));
+    QCOMPARE(names(table), (QStringList{"A", "B"}));
+    QCOMPARE(cell(table, 0, givenColumn), QString("t=25, tw=20"));
+    QCOMPARE(cell(table, 1, givenColumn), QString("t=25, φ=50%"));
+    QCOMPARE(cell(table, 1, moistureColumn), form.findChild<QLineEdit*>("Text7")->text());
+
+    form.setPressure(65000);  // Lhasa: the chart and its points follow
+    QCOMPARE(window->chart().pressure(), 65000.0);
+    QCOMPARE(cell(table, 1, moistureColumn), QString("15.54"));
+  }
+
+  void dialogAddsAnyPair_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QString>("given");
+    // Selector entries: 0 t, 1 tw, 2 φ, 3 tl, 4 d, 5 h.
+    QTest::newRow("dry bulb and humidity") << 0 << "25" << 2 << "50"
+                                           << ""
+                                           << "t=25, φ=50%";
+    QTest::newRow("enthalpy and moisture") << 5 << "50" << 4 << "10"
+                                           << ""
+                                           << "h=50 kJ/kg, d=10 g/kg";
+    QTest::newRow("dew point and humidity") << 3 << "10" << 2 << "60"
+                                            << ""
+                                            << "tl=10, φ=60%";
+    QTest::newRow("input method's full stop") << 0 << "25。5" << 1 << "20"
+                                              << ""
+                                              << "t=25.5, tw=20";
+    QTest::newRow("value missing") << 0 << "25" << 2 << ""
+                                   << "请输入具体参数"
+                                   << "";
+    QTest::newRow("wet bulb above dry bulb") << 0 << "20" << 1 << "25"
+                                             << "tw > t；输入参数有误"
+                                             << "";
+    QTest::newRow("humidity above 100 %") << 0 << "25" << 2 << "120"
+                                          << "相对湿度φ必须为：0％～100％"
+                                          << "";
+    QTest::newRow("pair that fixes no state") << 3 << "10" << 4 << "10"
+                                              << "这两个参数不能确定状态点"
+                                              << "";
+  }
+
+  void dialogAddsAnyPair() {
+    QFETCH(int, first);
+    QFETCH(QString, a);
+    QFETCH(int, second);
+    QFETCH(QString, b);
+    QFETCH(QString, notice);
+    QFETCH(QString, given);
+    ui::ChartWindow window;
+    window.show();
+    window.findChild<QAction*>("NewPoint")->trigger();
+    auto* dialog = window.findChild<ui::PointDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->findChild<QComboBox*>("FirstQuantity")->setCurrentIndex(first);
+    dialog->findChild<QLineEdit*>("FirstValue")->setText(a);
+    dialog->findChild<QComboBox*>("SecondQuantity")->setCurrentIndex(second);
+    dialog->findChild<QLineEdit*>("SecondValue")->setText(b);
+    QPushButton* ok = nullptr;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == "确定") ok = button;
+    QVERIFY(ok);
+    const auto notices = answerNotices([ok] { ok->click(); });
+    if (notice.isEmpty()) {
+      QCOMPARE(notices.size(), 0);
+      QVERIFY(!dialog->isVisible());
+      QCOMPARE(cell(window.table(), 0, givenColumn), given);
+    } else {
+      QCOMPARE(notices.size(), 1);
+      QCOMPARE(notices.front().title, QString("提示信息"));
+      QCOMPARE(notices.front().text, notice);
+      QVERIFY(dialog->isVisible());  // to be put right
+      QCOMPARE(window.table().model()->rowCount(), 0);
+    }
+  }
+
+  void doubleClickAddsTheStateUnderThePointer() {
+    ui::ChartWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ui::ChartWidget& chart = window.chart();
+    QTest::mouseDClick(&chart, Qt::LeftButton, {}, pixelOf(chart, 25, 0.5));
+    QCOMPARE(window.table().model()->rowCount(), 1);
+    const QRegularExpressionMatch m = QRegularExpression("^t=([0-9.]+), φ=([0-9.]+)%$")
+                                          .match(cell(window.table(), 0, givenColumn));
+    QVERIFY(m.hasMatch());
+    QVERIFY(qAbs(m.captured(1).toDouble() - 25) < 0.15);  // within a pixel or so
+    QVERIFY(qAbs(m.captured(2).toDouble() - 50) < 0.6);
+
+    // In the fog there is no such air: the main window's notice, and no point.
+    const chart::Pixel fog = chart.mapping().toPixel(chart::atTemperature(10, 28));
+    const auto notices = answerNotices([&] {
+      QTest::mouseDClick(&chart, Qt::LeftButton, {}, QPoint(qRound(fog.x), qRound(fog.y)));
+    });
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices.front().text, QString("相对湿度φ必须为：0％～100％"));
+    QCOMPARE(window.table().model()->rowCount(), 1);
+  }
+
+  void wheelZoomsAboutThePointerDragPansHomeResets() {
+    ui::ChartWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ui::ChartWidget& chart = window.chart();
+    const QPoint pointer = pixelOf(chart, 20, 0.6);
+    const chart::SheetPoint under =
+        chart.mapping().toSheet({double(pointer.x()), double(pointer.y())});
+    QWheelEvent wheel(pointer, chart.mapToGlobal(QPointF(pointer)), {}, {0, 240}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&chart, &wheel);
+    const chart::View zoomed = chart.view();
+    QVERIFY(zoomed.dMax - zoomed.dMin < 25);
+    const chart::SheetPoint after =
+        chart.mapping().toSheet({double(pointer.x()), double(pointer.y())});
+    QVERIFY(qAbs(after.d - under.d) < 1e-9 && qAbs(after.y - under.y) < 1e-9);
+
+    const double dPerPixel = chart.mapping().dPerPixel();
+    QTest::mousePress(&chart, Qt::LeftButton, {}, pointer);
+    QMouseEvent move(QEvent::MouseMove, QPointF(pointer - QPoint(100, 0)),
+                     chart.mapToGlobal(QPointF(pointer - QPoint(100, 0))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &move);
+    QTest::mouseRelease(&chart, Qt::LeftButton, {}, pointer - QPoint(100, 0));
+    QVERIFY(qAbs(chart.view().dMin - (zoomed.dMin + 100 * dPerPixel)) < 1e-9);
+
+    QAction* reset = window.findChild<QAction*>("ResetView");
+    QCOMPARE(reset->shortcut(), QKeySequence(Qt::Key_Home));
+    reset->trigger();
+    QCOMPARE(chart.view().dMax, chart::defaultView().dMax);
+    QCOMPARE(chart.view().yMin, chart::defaultView().yMin);
+  }
+
+  void tableRenamesDeletesAndReorders() {
+    ui::ChartWindow window;
+    for (double t : {20, 25, 30}) QVERIFY(window.addPoint(tRh(t, 0.5)).empty());
+    QTableView& table = window.table();
+    QAbstractItemModel& model = *table.model();
+    QVERIFY(model.setData(model.index(0, 0), "室外 W"));
+    QVERIFY(!model.setData(model.index(1, 0), "C"));  // another point's name
+    // C dragged to the top.
+    std::unique_ptr<QMimeData> dragged(model.mimeData({model.index(2, 0)}));
+    model.dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {});
+    QCOMPARE(names(table), (QStringList{"C", "室外 W", "B"}));
+    table.selectRow(1);
+    window.findChild<QAction*>("DeletePoint")->trigger();
+    QCOMPARE(names(table), (QStringList{"C", "B"}));
+    QCOMPARE(window.points().points().front().name, std::string("C"));  // the chart's order too
+  }
+
+  void copiesExportsAndPrintsEvenAnExtremeState() {
+    ui::ChartWindow window;
+    window.resize(900, 800);
+    QVERIFY(window.addPoint({{psychro::Quantity::t, 25}, {psychro::Quantity::tw, 20}}).empty());
+    // About 1.7e11 kg/kg of vapour: marked at the edge, drawn as fast as any other.
+    QVERIFY(window.addPoint(tRh(100, 0.99907594149)).empty());
+    QVERIFY(!window.chart().image(1).isNull());
+
+    window.findChild<QAction*>("CopyTable")->trigger();
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[0].startsWith("名称\t给定参数\t干球温度 ℃\t相对湿度 ％"));
+    QVERIFY(lines[1].startsWith("A\tt=25, tw=20\t25.00\t63.5\t20.00\t57.2616\t17.63"));
+
+    QTemporaryDir dir;
+    QVERIFY(window.exportCsv(dir.filePath("状态点.csv")));
+    QFile csv(dir.filePath("状态点.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF名称,给定参数,干球温度 ℃,"));
+    QCOMPARE(bytes.count("\r\n"), 3);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("sheet.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QVERIFY(window.printTo(printer));
+    QFile pdf(dir.filePath("sheet.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray document = pdf.readAll();
+    QVERIFY(document.startsWith("%PDF"));
+    QCOMPARE(QString::fromLatin1(document).count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+  }
+};
+
+QTEST_MAIN(ChartPointsTest)
+#include "chart_points_test.moc"

@@ -1,0 +1,88 @@
+#include "ui/point_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calc/messages.h"
+#include "calc/number_text.h"
+#include "chart/quantities.h"
+#include "ui/captions.h"
+#include "ui/notice.h"
+
+namespace ui {
+namespace {
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox* quantitySelector(const char* name, int selected, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  for (const chart::QuantityInfo& q : chart::quantities) box->addItem(fromUtf8(q.caption));
+  box->setCurrentIndex(selected);
+  return box;
+}
+
+}  // namespace
+
+PointDialog::PointDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::move(add)) {
+  setObjectName(QStringLiteral("PointDialog"));
+  setWindowTitle(QString::fromUtf8(captions::newPointTitle));
+
+  // Dry bulb and relative humidity to start with, the pair most often at hand.
+  first_ = quantitySelector("FirstQuantity", 0, this);
+  second_ = quantitySelector("SecondQuantity", 2, this);
+  firstValue_ = new QLineEdit(this);
+  firstValue_->setObjectName(QStringLiteral("FirstValue"));
+  secondValue_ = new QLineEdit(this);
+  secondValue_->setObjectName(QStringLiteral("SecondValue"));
+  // A value box is announced by the quantity its selector shows, as in the main window.
+  firstValue_->setAccessibleName(first_->currentText());
+  secondValue_->setAccessibleName(second_->currentText());
+  connect(first_, &QComboBox::currentTextChanged, firstValue_, &QLineEdit::setAccessibleName);
+  connect(second_, &QComboBox::currentTextChanged, secondValue_, &QLineEdit::setAccessibleName);
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole)
+      ->setDefault(true);
+  buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &PointDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &PointDialog::reject);
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(new QLabel(QString::fromUtf8(captions::firstQuantity), this), 0, 0);
+  grid->addWidget(first_, 0, 1);
+  grid->addWidget(firstValue_, 0, 2);
+  grid->addWidget(new QLabel(QString::fromUtf8(captions::secondQuantity), this), 1, 0);
+  grid->addWidget(second_, 1, 1);
+  grid->addWidget(secondValue_, 1, 2);
+  grid->addWidget(buttons, 2, 0, 1, 3);
+  firstValue_->setFocus();
+}
+
+void PointDialog::accept() {
+  const QString title = fromUtf8(calc::messages::title);
+  const std::string a = firstValue_->text().toStdString();
+  const std::string b = secondValue_->text().toStdString();
+  if (a.empty() || b.empty()) {
+    showNotice(this, title, fromUtf8(calc::messages::missingInput));
+    return;
+  }
+  const auto given = [](const QComboBox* box, const std::string& text) {
+    const chart::QuantityInfo& q = chart::quantities[static_cast<std::size_t>(box->currentIndex())];
+    return psychro::Given{q.quantity, calc::numericValue(text) / q.factor};
+  };
+  const std::string_view message = add_({given(first_, a), given(second_, b)});
+  if (!message.empty()) {
+    showNotice(this, title, fromUtf8(message));
+    return;
+  }
+  QDialog::accept();
+}
+
+}  // namespace ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <string_view>
+#include <vector>
+
+#include "chart/points.h"
+
+class QTableView;
+class QWidget;
+
+namespace ui {
+
+// The state points as a table: name (editable: a rename), how each was given, and the eleven
+// results as the main window shows them. Rows are reordered by dragging them. Every change goes
+// through here, so that the views and the chart hear of it.
+class PointTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit PointTableModel(QObject* parent = nullptr);
+
+  const chart::PointList& points() const { return list_; }
+
+  // Adds the state of the pair as a new last row; the message when it has none (nothing added).
+  std::string_view add(const chart::GivenPair& given);
+  void remove(int row);
+  // Moves row `from` to stand before row `before` (rowCount() for the end); false if nothing moves.
+  bool moveBefore(int from, int before);
+  void setPressure(double pa);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                    const QModelIndex& parent) override;
+
+ signals:
+  void pointsChanged();
+
+ private:
+  void refresh();  // the cells again from the list
+
+  chart::PointList list_;
+  std::vector<std::string> header_;
+  std::vector<std::vector<std::string>> rows_;
+};
+
+// A table view of model, named and announced "状态点": whole rows selected, names edited in place,
+// rows dragged to reorder.
+QTableView* makePointTable(PointTableModel* model, QWidget* parent);
+
+}  // namespace ui
