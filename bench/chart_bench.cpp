@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "calc/number_text.h"
 #include "chart/points.h"
 #include "ui/chart_drawing.h"
 
@@ -17,12 +18,13 @@ enum class Scene { empty, fiftyPoints, extremeState, wholeSheet };
 
 chart::PointList pointsFor(Scene which) {
   chart::PointList list;
-  using psychro::Quantity;
+  const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
   if (which == Scene::fiftyPoints || which == Scene::wholeSheet)
     for (int i = 0; i < 50; ++i)  // spread over the default view: 0…40 °C, 20…90 %
-      list.add({{Quantity::t, 40.0 * (i % 10) / 9}, {Quantity::rh, 0.2 + 0.7 * (i / 10) / 4.0}});
+      list.add({tRh, calc::formatFixed(40.0 * (i % 10) / 9, 2),
+                calc::formatFixed(20 + 70 * (i / 10) / 4.0, 1)});
   if (which == Scene::extremeState)  // about 1.7e11 kg/kg of vapour
-    list.add({{Quantity::t, 100}, {Quantity::rh, 0.99907594149}});
+    list.add({tRh, "100", "99.907594149"});
   return list;
 }
 
@@ -35,7 +37,7 @@ void ChartRedraw(benchmark::State& state, Scene which) {
   const chart::PointList points = pointsFor(which);
   ui::ChartScene scene;
   scene.points = &points.points();
-  if (which == Scene::extremeState) scene.current = points.points().front().state.air;
+  if (which == Scene::extremeState) scene.current = points.points().front().result.air;
   if (which == Scene::wholeSheet) scene.view = chart::sheetBounds();
   for (auto _ : state) {
     QPainter painter(&image);

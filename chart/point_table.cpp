@@ -45,9 +45,9 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points) {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(points.size());
   for (const StatePoint& p : points.points()) {
-    std::vector<std::string> row{p.name, givenText(p.given)};
-    if (!p.exists()) row[1] += "：" + std::string(p.state.message);
-    row.insert(row.end(), p.texts.begin(), p.texts.end());
+    std::vector<std::string> row{p.name, p.given};
+    if (!p.exists()) row[1] += "：" + std::string(p.result.message);
+    row.insert(row.end(), p.result.texts.begin(), p.result.texts.end());
     rows.push_back(std::move(row));
   }
   return rows;

@@ -2,23 +2,18 @@
 
 #include <charconv>
 
-#include "calc/state_results.h"
-#include "chart/quantities.h"
+#include "calc/number_text.h"
 
 namespace chart {
 namespace {
 
-// value to 12 significant digits, shortest form, never locale-dependent: 0.07 · 100 reads "7".
-std::string shortNumber(double value) {
-  char buffer[40];
-  const auto r =
+// A value as read, to 12 significant digits in its shortest form, whatever the locale: "25.5" for
+// "25。5", "7" for 7.000000000000001.
+std::string readValue(double value) {
+  char buffer[32];
+  const auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12);
-  return r.ec == std::errc() ? std::string(buffer, r.ptr) : std::string("?");
-}
-
-std::string givenPart(const psychro::Given& g) {
-  const QuantityInfo& q = quantityInfo(g.quantity);
-  return std::string(q.symbol) + "=" + shortNumber(g.value * q.factor) + std::string(q.unit);
+  return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 std::size_t characters(std::string_view utf8) {
@@ -37,22 +32,14 @@ std::string letters(std::size_t n) {
 
 }  // namespace
 
-std::string givenText(const GivenPair& given) {
-  return givenPart(given.first) + ", " + givenPart(given.second);
-}
-
-void PointList::compute(StatePoint& p) const {
-  p.state = psychro::stateFromPair(p.given.first, p.given.second, pa_);
-  if (p.state.ok() && !calc::formatResults(p.state.air, p.texts))
-    p.state.message = psychro::noSuchState;
-  if (!p.state.ok()) p.texts = {};
-}
-
-std::string_view PointList::add(const GivenPair& given) {
+std::string_view PointList::add(const TypedPair& given) {
   StatePoint p;
-  p.given = given;
-  compute(p);
-  if (!p.exists()) return p.state.message;
+  p.pair = given.pair;
+  p.result = calc::calculateTyped(given.pair, given.first, given.second, pa_);
+  if (!p.exists()) return p.result.message;
+  p.first = calc::numericValue(given.first);
+  p.second = calc::numericValue(given.second);
+  p.given = calc::givenText(given.pair, readValue(p.first), readValue(p.second));
   p.name = nextName();
   points_.push_back(std::move(p));
   return {};
@@ -97,7 +84,7 @@ bool PointList::move(std::size_t from, std::size_t to) {
 
 void PointList::setPressure(double pa) {
   pa_ = pa;
-  for (StatePoint& p : points_) compute(p);
+  for (StatePoint& p : points_) p.result = calc::calculate(p.pair, p.first, p.second, pa_);
 }
 
 }  // namespace chart

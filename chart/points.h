@@ -1,33 +1,31 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "calc/outputs.h"
+#include "calc/pair_calculation.h"
 #include "psychro/constants.h"
-#include "psychro/pair_state.h"
 
 // The named state points of the chart window, each computed at the pressure in force.
 namespace chart {
 
-// How a point was given: two quantities in their own units (psychro::Given).
-struct GivenPair {
-  psychro::Given first, second;
+// How a point is given: two quantities and their values as typed, in the window's units (t, tw,
+// tl in °C, rh in per cent, d in g/kg, h in kJ/kg), read as the main window reads numbers.
+struct TypedPair {
+  calc::Pair pair;
+  std::string first, second;
 };
-
-// "t=25, φ=50%": each quantity's symbol and its value in shown units, to 12 significant digits.
-std::string givenText(const GivenPair& given);
 
 struct StatePoint {
   std::string name;
-  GivenPair given;
-  psychro::StateOutcome state;                          // at the list's pressure
-  std::array<std::string, calc::outputs.size()> texts;  // as the main window shows them, or empty
+  calc::Pair pair;
+  double first = 0, second = 0;  // the values read from what was typed
+  std::string given;             // "t=25, φ=50%": calc::givenText of the values as read
+  calc::Calculation result;      // at the list's pressure: the state and its texts, or a message
 
-  bool exists() const { return state.ok(); }
+  bool exists() const { return result.ok(); }
 };
 
 // Points in the user's order. Names are unique: new points take the first free of A, B, …, Z,
@@ -36,9 +34,9 @@ class PointList {
  public:
   explicit PointList(double pa = psychro::standardPressure) : pa_(pa) {}
 
-  // Adds the state of the pair at the pressure in force, at the end; or, where it has none, adds
-  // nothing and returns the message that says why (a static text).
-  std::string_view add(const GivenPair& given);
+  // Adds the state of the pair at the pressure in force, at the end; or, where it has none (a
+  // value missing, or no such air), adds nothing and returns the main window's message for it.
+  std::string_view add(const TypedPair& given);
 
   // Names point i; false (and nothing changed) for a name that is empty once blanks are trimmed,
   // longer than maxNameLength characters, or another point's. Control characters become blanks.
@@ -59,7 +57,6 @@ class PointList {
   std::string nextName() const;
 
  private:
-  void compute(StatePoint& p) const;
   bool nameTaken(std::string_view name, std::size_t except) const;
 
   double pa_;

@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure] [PROGRAM_OPTION…]
+# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points] [PROGRAM_OPTION…]
 # Starts BUILD_DIR/app/torvale (with the program options given, e.g. --altitude 1000) on a private
 # Xvfb display, types the worked example (dry bulb 25 ℃, wet bulb 20 ℃) as a user would, presses
 # Enter, and writes the main window to OUT.png.
 # With "about" it then opens 帮助 → 关于 and writes the About window instead; with "chart" it opens
 # 查看 → 焓湿图 from the keyboard and writes the chart window, the worked example marked on it and
 # the pointer over the plot; with "pressure" it opens 设置 → 大气压力, chooses 海拔, types 1000 and
-# writes the dialog showing the pressure that altitude gives.
+# writes the dialog showing the pressure that altitude gives; with "points" it adds the worked
+# example and three more states (35/28, 26/19.5 and 14/13.5 ℃ dry/wet bulb) to the chart with
+# Ctrl+D and writes the chart window with its four points and the table under it.
+# TORVALE_SCREEN sets the virtual screen (default 1280x1024x24): the points window at
+# QT_SCALE_FACTOR=2 needs about 1800x1700x24.
 # Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
 set -euo pipefail
 
-usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure] [PROGRAM_OPTION…]"
+usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points] [PROGRAM_OPTION…]"
 build=${1:?$usage}
 out=${2:?$usage}
 which=${3:-main}
 shift $(($# < 3 ? $# : 3))
 exe=$build/app/torvale
 [ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
-case $which in main | about | chart | pressure) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
+case $which in main | about | chart | pressure | points) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
 
 # A display number nobody holds.
 n=90
@@ -32,7 +36,7 @@ finish() {
 }
 trap finish EXIT
 
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$DISPLAY" -screen 0 "${TORVALE_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
@@ -77,6 +81,28 @@ if [ "$which" = pressure ]; then
   timeout 5 xdotool key --delay 100 alt+a
   timeout 5 xdotool type --delay 50 1000
   sleep 0.5
+fi
+if [ "$which" = points ]; then
+  timeout 5 xdotool key ctrl+d
+  sleep 0.5
+  # Back from Text12 to Text11 and on, replacing what stands in each.
+  for state in "35 28" "26 19.5" "14 13.5"; do
+    read -r t tw <<<"$state"
+    timeout 5 xdotool windowfocus --sync "$main"
+    timeout 5 xdotool key --delay 50 shift+Tab shift+Tab ctrl+a
+    timeout 5 xdotool type --delay 50 "$t"
+    timeout 5 xdotool key --delay 50 Tab Tab ctrl+a
+    timeout 5 xdotool type --delay 50 "$tw"
+    timeout 5 xdotool key --delay 50 Return ctrl+d
+    sleep 0.4
+  done
+  target=$(window 焓湿图)
+  [ -n "$target" ] || { echo "the chart window did not appear" >&2; exit 1; }
+  timeout 5 xdotool windowraise "$target"
+  timeout 5 xdotool windowfocus --sync "$target"
+  # The pointer over the plot, so that the read-out line tells its point.
+  timeout 5 xdotool mousemove --window "$target" "$((${QT_SCALE_FACTOR:-1} * 300))" "$((${QT_SCALE_FACTOR:-1} * 250))"
+  sleep 0.8
 fi
 timeout 10 import -window "$target" "$out"
 echo "wrote $out"

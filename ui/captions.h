@@ -67,6 +67,9 @@ inline constexpr char renameItem[] = "重命名(&R)";
 inline constexpr char deleteItem[] = "删除(&D)";
 inline constexpr char resetViewItem[] = "复位(&H)";
 inline constexpr char pointTableName[] = "状态点";
+// The six quantities of 新建状态点, in the order of psychro::Quantity.
+inline constexpr const char* quantityCaptions[] = {"干球温度 t ℃",  "湿球温度 tw ℃", "相对湿度 φ %",
+                                                   "露点温度 tl ℃", "含湿量 d g/kg", "焓 h kJ/kg"};
 inline constexpr char newPointTitle[] = "新建状态点";
 inline constexpr char firstQuantity[] = "参数一";
 inline constexpr char secondQuantity[] = "参数二";

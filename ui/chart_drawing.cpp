@@ -126,7 +126,7 @@ class ChartPainter {
     if (scene_.points)
       for (const chart::StatePoint& p : *scene_.points) {
         if (!p.exists()) continue;
-        const psychro::AirState& a = p.state.air;
+        const psychro::AirState& a = p.result.air;
         marked_.push_back(&p);
         marks_.push_back(chart::edgeMark(map_, chart::sheetPoint(1000 * a.d, a.h), edgeInset));
       }

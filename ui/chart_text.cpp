@@ -39,7 +39,9 @@ QString enthalpyLabel(double h) {
 
 QStringList pointLabel(const chart::StatePoint& p) {
   // The texts are in calc::outputs order, which is that of calc::Output.
-  const auto shown = [&](calc::Output f) { return text(p.texts[static_cast<std::size_t>(f)]); };
+  const auto shown = [&](calc::Output f) {
+    return text(p.result.texts[static_cast<std::size_t>(f)]);
+  };
   return {text(p.name) + "  t=" + shown(calc::Output::Text1) +
               " ℃  φ=" + shown(calc::Output::Text2) + "%",
           "d=" + shown(calc::Output::Text7) + " g/kg  h=" + shown(calc::Output::Text4) + " kJ/kg"};

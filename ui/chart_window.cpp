@@ -22,6 +22,7 @@
 #include <cmath>
 
 #include "calc/messages.h"
+#include "calc/number_text.h"
 #include "chart/point_table.h"
 #include "ui/captions.h"
 #include "ui/chart_export.h"
@@ -52,11 +53,6 @@ bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
   box.setEscapeButton(keep);
   box.exec();
   return box.clickedButton() == replace;
-}
-
-// A double-click places a point at the window's resolution: t to 0.01 °C, φ to 0.1 %.
-double roundedTo(double value, double step) {
-  return std::round(value / step) * step;
 }
 
 // Where the user chose to save, with the suffix of the chosen type added by the dialog to a bare
@@ -110,9 +106,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(upper);
   split->addWidget(table_);
-  split->setStretchFactor(0, 4);
-  split->setStretchFactor(1, 1);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 0);
   split->setChildrenCollapsible(false);
+  // The table starts with room for about six points; the chart takes the rest.
+  const int rowHeight = table_->fontMetrics().height() + 8;
+  split->setSizes({640, 8 * rowHeight});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -126,7 +125,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ChartWindow::updateActions);
   updateActions();
-  resize(820, 780);
+  resize(860, 640 + 8 * rowHeight);
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -204,13 +203,13 @@ double ChartWindow::pressure() const {
   return chart_->pressure();
 }
 
-void ChartWindow::setState(const psychro::AirState& air, const chart::GivenPair& given) {
+void ChartWindow::setState(const psychro::AirState& air, const chart::TypedPair& given) {
   current_ = given;
   chart_->setState(air);
   updateActions();
 }
 
-std::string_view ChartWindow::addPoint(const chart::GivenPair& given) {
+std::string_view ChartWindow::addPoint(const chart::TypedPair& given) {
   const std::string_view message = model_->add(given);
   if (message.empty()) table_->selectRow(model_->rowCount() - 1);
   return message;
@@ -221,8 +220,10 @@ void ChartWindow::addCurrentPoint() {
 }
 
 void ChartWindow::addAt(double t, double φ) {
-  notice(addPoint(
-      {{psychro::Quantity::t, roundedTo(t, 0.01)}, {psychro::Quantity::rh, roundedTo(φ, 0.001)}}));
+  // At the resolution the window shows: t to 0.01 °C, φ to 0.1 %.
+  notice(addPoint({{psychro::Quantity::t, psychro::Quantity::rh},
+                   calc::formatFixed(t, 2),
+                   calc::formatFixed(100 * φ, 1)}));
 }
 
 void ChartWindow::notice(std::string_view message) {
@@ -247,7 +248,7 @@ void ChartWindow::updateActions() {
 
 void ChartWindow::newPoint() {
   if (!dialog_)
-    dialog_ = new PointDialog([this](const chart::GivenPair& g) { return addPoint(g); }, this);
+    dialog_ = new PointDialog([this](const chart::TypedPair& g) { return addPoint(g); }, this);
   dialog_->open();
 }
 

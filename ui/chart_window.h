@@ -39,10 +39,10 @@ class ChartWindow : public QWidget {
 
   // The main window's last calculated state and how it was given: ringed on the chart, and what
   // 加入当前状态点 adds.
-  void setState(const psychro::AirState& air, const chart::GivenPair& given);
+  void setState(const psychro::AirState& air, const chart::TypedPair& given);
 
   // Adds the state of the pair as a new point; the message when there is none (no notice shown).
-  std::string_view addPoint(const chart::GivenPair& given);
+  std::string_view addPoint(const chart::TypedPair& given);
   // 加入当前状态点: adds the main window's last state, answering a fault with a notice.
   void addCurrentPoint();
 
@@ -81,7 +81,7 @@ class ChartWindow : public QWidget {
   QTableView* table_ = nullptr;
   PointDialog* dialog_ = nullptr;            // created on first use
   std::unique_ptr<QPrinter> printer_;        // keeps the choices of the print dialog this run
-  std::optional<chart::GivenPair> current_;  // how the main window's last state was given
+  std::optional<chart::TypedPair> current_;  // how the main window's last state was given
   QAction* addCurrent_ = nullptr;
   QAction* rename_ = nullptr;
   QAction* delete_ = nullptr;

@@ -311,11 +311,10 @@ void Form1::stateShown(const psychro::AirState& air) {
                            combo2_->currentText().toStdString(), pressure_};
   showResultsCurrent(true);
   // The command has just read Combo2: index 1 is the relative-humidity route, 0 the wet bulb.
-  const psychro::Given second = selectedIndex() == 1
-                                    ? psychro::Given{psychro::Quantity::rh, air.φ}
-                                    : psychro::Given{psychro::Quantity::tw, air.tw};
+  const psychro::Quantity second =
+      selectedIndex() == 1 ? psychro::Quantity::rh : psychro::Quantity::tw;
   lastState_ = air;
-  lastGiven_ = chart::GivenPair{{psychro::Quantity::t, air.t}, second};
+  lastGiven_ = chart::TypedPair{{psychro::Quantity::t, second}, calculated_->t, calculated_->x};
   addPoint_->setEnabled(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }

@@ -104,7 +104,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   std::unique_ptr<ChartWindow> chart_;          // likewise
   QAction* addPoint_ = nullptr;                 // 加入当前状态点, once a state is calculated
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
-  std::optional<chart::GivenPair> lastGiven_;   // and how it was given
+  std::optional<chart::TypedPair> lastGiven_;   // and how it was given
   double pressure_ = psychro::standardPressure;
 
   // What the shown results were calculated from, for 复制全部结果; none before the first success.

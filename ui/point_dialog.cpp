@@ -8,8 +8,6 @@
 #include <QPushButton>
 
 #include "calc/messages.h"
-#include "calc/number_text.h"
-#include "chart/quantities.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
 
@@ -20,12 +18,17 @@ QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QComboBox* quantitySelector(const char* name, int selected, QWidget* parent) {
+// A selector of the six quantities, in the order of psychro::Quantity.
+QComboBox* quantitySelector(const char* name, psychro::Quantity selected, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromUtf8(name));
-  for (const chart::QuantityInfo& q : chart::quantities) box->addItem(fromUtf8(q.caption));
-  box->setCurrentIndex(selected);
+  for (const char* caption : captions::quantityCaptions) box->addItem(QString::fromUtf8(caption));
+  box->setCurrentIndex(static_cast<int>(selected));
   return box;
+}
+
+psychro::Quantity quantityOf(const QComboBox* box) {
+  return static_cast<psychro::Quantity>(box->currentIndex());
 }
 
 }  // namespace
@@ -35,8 +38,8 @@ PointDialog::PointDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::
   setWindowTitle(QString::fromUtf8(captions::newPointTitle));
 
   // Dry bulb and relative humidity to start with, the pair most often at hand.
-  first_ = quantitySelector("FirstQuantity", 0, this);
-  second_ = quantitySelector("SecondQuantity", 2, this);
+  first_ = quantitySelector("FirstQuantity", psychro::Quantity::t, this);
+  second_ = quantitySelector("SecondQuantity", psychro::Quantity::rh, this);
   firstValue_ = new QLineEdit(this);
   firstValue_->setObjectName(QStringLiteral("FirstValue"));
   secondValue_ = new QLineEdit(this);
@@ -66,20 +69,11 @@ PointDialog::PointDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::
 }
 
 void PointDialog::accept() {
-  const QString title = fromUtf8(calc::messages::title);
-  const std::string a = firstValue_->text().toStdString();
-  const std::string b = secondValue_->text().toStdString();
-  if (a.empty() || b.empty()) {
-    showNotice(this, title, fromUtf8(calc::messages::missingInput));
-    return;
-  }
-  const auto given = [](const QComboBox* box, const std::string& text) {
-    const chart::QuantityInfo& q = chart::quantities[static_cast<std::size_t>(box->currentIndex())];
-    return psychro::Given{q.quantity, calc::numericValue(text) / q.factor};
-  };
-  const std::string_view message = add_({given(first_, a), given(second_, b)});
+  const std::string_view message = add_({{quantityOf(first_), quantityOf(second_)},
+                                         firstValue_->text().toStdString(),
+                                         secondValue_->text().toStdString()});
   if (!message.empty()) {
-    showNotice(this, title, fromUtf8(message));
+    showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
     return;
   }
   QDialog::accept();

@@ -11,15 +11,15 @@ class QLineEdit;
 
 namespace ui {
 
-// 新建状态点: any two of the six quantities, each picked in a selector and typed as the main window
-// reads numbers. On 确定 it hands the pair to `add`; a missing value, or a pair with no state,
-// is answered by the main window's notice (提示信息) and the dialog stays open.
+// 新建状态点: any two of the six quantities, each picked in a selector and its value typed in the
+// window's unit. On 确定 it hands the pair and the two texts to `add`; a missing value, or a pair
+// with no state, is answered by the main window's notice (提示信息) and the dialog stays open.
 class PointDialog : public QDialog {
   Q_OBJECT
 
  public:
   // Adds the state of a pair; returns the message when there is none.
-  using Add = std::function<std::string_view(const chart::GivenPair&)>;
+  using Add = std::function<std::string_view(const chart::TypedPair&)>;
 
   PointDialog(Add add, QWidget* parent);
 

@@ -27,7 +27,7 @@ void PointTableModel::refresh() {
   rows_ = chart::tableRows(list_);
 }
 
-std::string_view PointTableModel::add(const chart::GivenPair& given) {
+std::string_view PointTableModel::add(const chart::TypedPair& given) {
   const int row = rowCount();
   chart::PointList grown = list_;
   const std::string_view message = grown.add(given);
@@ -163,7 +163,10 @@ QTableView* makePointTable(PointTableModel* model, QWidget* parent) {
   table->setDefaultDropAction(Qt::MoveAction);
   table->setWordWrap(false);
   table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Every column as wide as its widest text, whenever the texts change.
+  const auto fit = [table] { table->resizeColumnsToContents(); };
+  QObject::connect(model, &PointTableModel::pointsChanged, table, fit);
+  fit();
   return table;
 }
 

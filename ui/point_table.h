@@ -23,7 +23,7 @@ class PointTableModel : public QAbstractTableModel {
   const chart::PointList& points() const { return list_; }
 
   // Adds the state of the pair as a new last row; the message when it has none (nothing added).
-  std::string_view add(const chart::GivenPair& given);
+  std::string_view add(const chart::TypedPair& given);
   void remove(int row);
   // Moves row `from` to stand before row `before` (rowCount() for the end); false if nothing moves.
   bool moveBefore(int from, int before);
