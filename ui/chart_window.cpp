@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QKeySequence>
@@ -19,7 +18,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
