@@ -33,19 +33,20 @@ psychro::StateOutcome wetBulbRoute(double t, double tw, double pa) {
 
 }  // namespace
 
-void Command1_Click(Window& window, StateObserver* observer, double pa) {
-  const std::string first = window.text(Input::Text11);
-  const std::string second = window.text(Input::Text12);
-  const int mode = window.selectedIndex();
-  if (first.empty() || second.empty() || (mode != 0 && mode != 1)) {
-    window.showMessage(messages::title, messages::missingInput);
-    return;
-  }
+psychro::StateOutcome stateOnRoute(int mode, double t, double x, double pa) {
+  return mode == 1 ? relativeHumidityRoute(t, x, pa) : wetBulbRoute(t, x, pa);
+}
 
-  const double t = numericValue(first);
-  const double x = numericValue(second);
-  const psychro::StateOutcome state =
-      mode == 1 ? relativeHumidityRoute(t, x, pa) : wetBulbRoute(t, x, pa);
+psychro::StateOutcome stateFromInputs(std::string_view first, std::string_view second, int mode,
+                                      double pa) {
+  if (first.empty() || second.empty() || (mode != 0 && mode != 1))
+    return {{}, messages::missingInput};
+  return stateOnRoute(mode, numericValue(first), numericValue(second), pa);
+}
+
+void Command1_Click(Window& window, StateObserver* observer, double pa) {
+  const psychro::StateOutcome state = stateFromInputs(
+      window.text(Input::Text11), window.text(Input::Text12), window.selectedIndex(), pa);
   if (!state.ok()) {
     window.showMessage(messages::title, state.message);
     return;

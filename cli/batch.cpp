@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <barrier>
+#include <charconv>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "calc/calculate.h"
 #include "calc/outputs.h"
+#include "calc/state_results.h"
 #include "cli/mode.h"
 
 namespace cli {
@@ -19,29 +22,48 @@ std::string batchHeader() {
   return std::string(header.view());
 }
 
-void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window) {
-  if (record.unclosedQuote) {
-    window.prepare({}, {}, -1);
-    window.setMessage("引号未闭合：输入在带引号的字段中结束");
-  } else if (record.fieldTooLong) {
-    window.prepare({}, {}, -1);
-    window.setMessage("字段过长：每个字段不得超过 " + std::to_string(maxFieldBytes) + " 字节");
-  } else if (record.fieldCount != CsvRecord::keptFields) {
-    window.prepare({}, {}, -1);
-    window.setMessage("记录须有3个字段（mode,t,x），此行有" + std::to_string(record.fieldCount) +
-                      "个");
-  } else {
-    window.prepare(record.fields[1], record.fields[2], modeIndex(record.fields[0]));
-    calculate(window);
-  }
+namespace {
+
+// Eleven empty results, then the notice.
+void appendNotice(CsvText& out, std::string_view notice) {
+  for (std::size_t i = 0; i < calc::outputs.size(); ++i) out.field({});
+  out.field(notice);
+  out.endRecord();
 }
 
-void appendOutcome(const TextWindow& window, CsvText& out) {
-  const bool message = window.hasMessage();
-  for (const calc::OutputInfo& o : calc::outputs)
-    out.field(message ? std::string_view() : window.result(o.field));
-  out.field(message ? window.message() : std::string_view());
-  out.endRecord();
+// prefix, the number n, then suffix, written into buffer (which the caller sizes for them).
+template <std::size_t size>
+std::string_view numbered(char (&buffer)[size], std::string_view prefix, std::size_t n,
+                          std::string_view suffix) {
+  char* p = std::copy(prefix.begin(), prefix.end(), buffer);
+  p = std::to_chars(p, buffer + size, n).ptr;
+  p = std::copy(suffix.begin(), suffix.end(), p);
+  return {buffer, static_cast<std::size_t>(p - buffer)};
+}
+
+}  // namespace
+
+void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, CsvText& out) {
+  char buffer[128];
+  if (record.unclosedQuote) {
+    appendNotice(out, "引号未闭合：输入在带引号的字段中结束");
+  } else if (record.fieldTooLong) {
+    appendNotice(out, numbered(buffer, "字段过长：每个字段不得超过 ", maxFieldBytes, " 字节"));
+  } else if (record.fieldCount != CsvRecord::keptFields) {
+    appendNotice(out,
+                 numbered(buffer, "记录须有3个字段（mode,t,x），此行有", record.fieldCount, "个"));
+  } else {
+    // The Calculate command's own steps on the three texts, without a window between.
+    const psychro::StateOutcome state =
+        calc::stateFromInputs(record.fields[1], record.fields[2], modeIndex(record.fields[0]));
+    if (!state.ok()) return appendNotice(out, state.message);
+    const calc::ShownValues shown = calc::shownValues(state.air);
+    if (!calc::showable(shown)) return appendNotice(out, psychro::noSuchState);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+      out.fixedField(shown[i], calc::outputs[i].decimals);
+    out.field({});
+    out.endRecord();
+  }
 }
 
 bool isHeader(const CsvRecord& record) {
@@ -85,8 +107,7 @@ class Chunk {
     const std::size_t n = shares_.size();
     const std::size_t first = count_ * share / n, last = count_ * (share + 1) / n;
     for (std::size_t i = first; i < last; ++i) {
-      evaluateRecord(records_[i], maxField_, s.window);
-      appendOutcome(s.window, s.text);
+      appendResult(records_[i], maxField_, s.text);
       for (std::string& f : records_[i].fields)
         if (f.capacity() > keptCapacity) std::string().swap(f);
     }
@@ -103,7 +124,6 @@ class Chunk {
 
  private:
   struct Share {
-    TextWindow window;
     CsvText text;
   };
 

@@ -5,7 +5,6 @@
 
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
-#include "cli/text_window.h"
 
 // The batch: one Calculate per CSV record, one result record per input record, in order.
 namespace cli {
@@ -13,14 +12,12 @@ namespace cli {
 // The output header: the eleven result keys, then the message column.
 std::string batchHeader();
 
-// Puts the outcome of one input record in window: the notice for a record that cannot be
-// calculated (unclosed quote, over-long field, not three fields), else the Calculate command's
-// outcome on mode, t and x. maxFieldBytes is only named in the over-long notice.
-void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window);
-
-// Appends the result record for the outcome in window: the eleven texts and an empty message, or
-// eleven empty fields and the notice.
-void appendOutcome(const TextWindow& window, CsvText& out);
+// Appends the result record for one input record: for a record that cannot be calculated
+// (unclosed quote, over-long field, not three fields) eleven empty fields and its notice; else
+// what the Calculate command gives on mode, t and x - the eleven texts and an empty message, or
+// eleven empty fields and the command's notice. maxFieldBytes is only named in the over-long
+// notice. Allocates nothing once out has grown to hold the record.
+void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, CsvText& out);
 
 // True for the record "mode,t,x" that may head the input.
 bool isHeader(const CsvRecord& record);
