@@ -1,8 +1,9 @@
 #include "cli/batch.h"
 
 #include <algorithm>
-#include <barrier>
 #include <charconv>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -77,14 +78,19 @@ namespace {
 // not leave every record slot holding megabytes.
 constexpr std::size_t keptCapacity = 1 << 12;
 
-// Records read together, and what each calculating thread makes of its share of them.
+// Records read together, cut into blocks that the calculating threads take one at a time, each
+// block's result records in a text of its own so that they are written in input order.
 class Chunk {
  public:
-  Chunk(const BatchOptions& options, std::size_t maxFieldBytes, unsigned threads)
+  // A chunk is cut into at most this many blocks: enough for the threads to even out records
+  // that take longer than others, few enough that taking a block costs nothing worth counting.
+  static constexpr std::size_t maxBlocks = 16;
+
+  Chunk(const BatchOptions& options, std::size_t maxFieldBytes)
       : options_(options),
         maxField_(maxFieldBytes),
         records_(std::max<std::size_t>(options.chunkRecords, 1)),
-        shares_(threads) {}
+        texts_(std::min(records_.size(), maxBlocks)) {}
 
   // Reads up to a chunk of records; false when none was read.
   bool read(CsvReader& reader, bool& first) {
@@ -97,41 +103,105 @@ class Chunk {
       for (const std::string& f : r.fields) bytes += f.size();
       ++count_;
     }
+    blocks_ = std::min(count_, texts_.size());
     return count_ > 0;
   }
 
-  // Calculates the share of thread `share` into its own text.
-  void calculate(unsigned share) {
-    Share& s = shares_[share];
-    s.text.clear();
-    const std::size_t n = shares_.size();
-    const std::size_t first = count_ * share / n, last = count_ * (share + 1) / n;
+  std::size_t blocks() const { return blocks_; }
+
+  // Calculates block b into its own text.
+  void calculate(std::size_t b) {
+    CsvText& text = texts_[b];
+    text.clear();
+    const std::size_t first = count_ * b / blocks_, last = count_ * (b + 1) / blocks_;
     for (std::size_t i = first; i < last; ++i) {
-      appendResult(records_[i], maxField_, s.text);
+      appendResult(records_[i], maxField_, text);
       for (std::string& f : records_[i].fields)
         if (f.capacity() > keptCapacity) std::string().swap(f);
     }
   }
 
-  // Writes the shares in order; false if the sink failed.
+  // Writes the blocks in order; false if the sink failed.
   bool write(OutputSink& sink) const {
-    for (const Share& s : shares_)
-      if (!sink.write(s.text.view())) return false;
+    for (std::size_t b = 0; b < blocks_; ++b)
+      if (!sink.write(texts_[b].view())) return false;
     return true;
   }
 
   std::size_t count() const { return count_; }
 
  private:
-  struct Share {
-    CsvText text;
-  };
-
   const BatchOptions& options_;
   std::size_t maxField_;
   std::vector<CsvRecord> records_;
   std::size_t count_ = 0;
-  std::vector<Share> shares_;
+  std::vector<CsvText> texts_;
+  std::size_t blocks_ = 0;
+};
+
+// The calculating threads besides the caller's. A posted chunk's blocks are handed out one at a
+// time under a mutex to the helpers and to the caller once it calls finish().
+class Helpers {
+ public:
+  explicit Helpers(unsigned count) {
+    for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
+  }
+
+  ~Helpers() {
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    posted_.notify_all();
+    threads_.clear();  // joins; a helper ends the block it holds first
+  }
+
+  // Lets the helpers start on chunk, whose blocks the caller does not touch until finish().
+  void post(Chunk& chunk) {
+    {
+      std::lock_guard lock(mutex_);
+      chunk_ = &chunk;
+      next_ = 0;
+      done_ = 0;
+    }
+    posted_.notify_all();
+  }
+
+  // Calculates blocks of the posted chunk alongside the helpers, then waits for all of them.
+  void finish() {
+    std::unique_lock lock(mutex_);
+    while (next_ < chunk_->blocks()) calculateOne(lock);
+    finished_.wait(lock, [this] { return done_ == chunk_->blocks(); });
+  }
+
+ private:
+  void work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      posted_.wait(lock, [this] { return stop_ || (chunk_ && next_ < chunk_->blocks()); });
+      if (stop_) return;
+      calculateOne(lock);
+    }
+  }
+
+  // Takes the next block and calculates it with the mutex released.
+  void calculateOne(std::unique_lock<std::mutex>& lock) {
+    Chunk& chunk = *chunk_;
+    const std::size_t b = next_++;
+    lock.unlock();
+    chunk.calculate(b);
+    lock.lock();
+    if (++done_ == chunk.blocks()) finished_.notify_all();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable posted_;
+  std::condition_variable finished_;
+  Chunk* chunk_ = nullptr;
+  std::size_t next_ = 0;  // the next block to hand out
+  std::size_t done_ = 0;  // blocks calculated
+  bool stop_ = false;
+  std::vector<std::jthread> threads_;
 };
 
 unsigned threadCount(const BatchOptions& options) {
@@ -143,41 +213,31 @@ unsigned threadCount(const BatchOptions& options) {
 
 BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& options) {
   BatchOutcome outcome;
-  const unsigned threads = threadCount(options);
-  Chunk chunk(options, reader.maxFieldBytes(), threads);
+  Chunk one(options, reader.maxFieldBytes()), two(options, reader.maxFieldBytes());
+  Chunk* current = &one;
+  Chunk* next = &two;
   bool first = true;
-  bool more = chunk.read(reader, first);
+  bool more = current->read(reader, first);
   if (!more && reader.failed() && first) {
     outcome.readFailed = true;
     return outcome;
   }
   sink.write(batchHeader());
 
-  // Thread 0 is this one. The helpers wait at the barrier for a chunk, calculate their share and
-  // meet again; `done` is read only after a barrier, which orders it.
-  std::barrier sync(static_cast<std::ptrdiff_t>(threads));
-  bool done = false;
-  std::vector<std::jthread> helpers;
-  for (unsigned share = 1; share < threads; ++share) {
-    helpers.emplace_back([&, share] {
-      for (;;) {
-        sync.arrive_and_wait();
-        if (done) return;
-        chunk.calculate(share);
-        sync.arrive_and_wait();
-      }
-    });
+  // While the helpers calculate one chunk, this thread reads the next, then joins them; while
+  // they start on that next chunk, it writes the finished one.
+  {
+    Helpers helpers(threadCount(options) - 1);
+    if (more) helpers.post(*current);
+    while (more) {
+      const bool nextRead = next->read(reader, first);
+      helpers.finish();
+      more = nextRead && !sink.failed();
+      if (more) helpers.post(*next);
+      if (current->write(sink)) outcome.records += current->count();
+      std::swap(current, next);
+    }
   }
-  while (more && !sink.failed()) {
-    sync.arrive_and_wait();
-    chunk.calculate(0);
-    sync.arrive_and_wait();
-    if (chunk.write(sink)) outcome.records += chunk.count();
-    more = chunk.read(reader, first);
-  }
-  done = true;
-  sync.arrive_and_wait();
-  helpers.clear();
 
   outcome.readFailed = reader.failed();
   outcome.writeFailed = !sink.flush();
