@@ -274,11 +274,21 @@ bool appendFast(std::string& out, double value, int decimals) {
   const double whole = std::floor(y);
   const double fraction = y - whole;  // exact below 2^52
   if (std::abs(fraction - 0.5) <= y * 1e-14) return false;
-  const auto n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-  char digits[24];
-  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n);
-  appendScaled(out, value < 0, std::string_view(digits, static_cast<std::size_t>(end - digits)), 0,
-               static_cast<std::size_t>(decimals));
+  std::uint64_t n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+
+  // n has at most 13 digits and decimals is at most 17: with the point and a sign, at most 20
+  // characters, written from the end.
+  char text[24];
+  char* p = std::end(text);
+  const bool negative = value < 0 && n != 0;
+  for (int i = 0; i < decimals; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
+  if (decimals > 0) *--p = '.';
+  do {
+    *--p = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  if (negative) *--p = '-';
+  out.append(p, std::end(text));
   return true;
 }
 
