@@ -9,7 +9,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   Arguments a;
   std::vector<std::string_view> values;
   std::string_view unknown;  // the first mistyped option
-  bool csv = false, help = false, optionsEnded = false;
+  bool csv = false, help = false, version = false, optionsEnded = false;
   int modeOptions = 0;
   for (const char* arg : args) {
     const std::string_view word = arg != nullptr ? arg : "";
@@ -17,8 +17,10 @@ Arguments parseArguments(std::span<const char* const> args) {
       values.push_back(word);
     } else if (word == "--") {
       optionsEnded = true;
-    } else if (word == "--help") {
+    } else if (word == "--help" || word == "-h") {
       help = true;
+    } else if (word == "--version") {
+      version = true;
     } else if (word == "--csv") {
       csv = true;
     } else if (word == "--tw" || word == "--rh") {
@@ -34,6 +36,8 @@ Arguments parseArguments(std::span<const char* const> args) {
 
   if (help) {
     a.action = Action::help;
+  } else if (version) {
+    a.action = Action::version;
   } else if (!unknown.empty()) {
     a.error = "未知选项 " + std::string(unknown);
   } else if (modeOptions > 1) {

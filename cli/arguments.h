@@ -6,7 +6,7 @@
 // What the command line asks torvale-calc to do.
 namespace cli {
 
-enum class Action { single, batch, help, usageError };
+enum class Action { single, batch, help, version, usageError };
 
 struct Arguments {
   Action action = Action::usageError;
@@ -17,9 +17,9 @@ struct Arguments {
   std::string error;        // why the command line is not usable
 };
 
-// Reads the arguments after the program name. Only the exact words --tw, --rh, --csv, --help and
-// -- are options, so "-5" is a value; any other word starting with "--" is a usage error, and after
-// "--" every word is a value.
+// Reads the arguments after the program name. Only the exact words --tw, --rh, --csv, --help, -h,
+// --version and -- are options, so "-5" is a value; any other word starting with "--" is a usage
+// error, and after "--" every word is a value. Help goes before the version, both before errors.
 Arguments parseArguments(std::span<const char* const> args);
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/version.h"
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/result_table.h"
@@ -13,7 +14,8 @@ namespace cli {
 namespace {
 
 constexpr std::string_view usage =
-    "用法：torvale-calc [--tw|--rh] T X | torvale-calc --csv [FILE] | torvale-calc --help\n";
+    "用法：torvale-calc [--tw|--rh] T X | torvale-calc --csv [FILE]\n"
+    "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
     "torvale-calc：湿空气物性计算（总压 101325 Pa）\n"
@@ -21,7 +23,8 @@ constexpr std::string_view help =
     "用法 Usage:\n"
     "  torvale-calc [--tw|--rh] [--] T X\n"
     "  torvale-calc --csv [FILE]\n"
-    "  torvale-calc --help\n"
+    "  torvale-calc -h|--help      显示本说明 show this help\n"
+    "  torvale-calc --version      显示版本 show the version\n"
     "\n"
     "单次计算 Single calculation:\n"
     "  T 为干球温度 ℃，X 按方式解释；两者原样交给计算，与窗口中输入相同。\n"
@@ -101,6 +104,10 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
   switch (a.action) {
     case Action::help:
       return put(out, help) && std::fflush(out) == 0 ? exitOk : exitUsage;
+    case Action::version: {
+      const std::string line = "torvale-calc " + std::string(calc::version) + "\n";
+      return put(out, line) && std::fflush(out) == 0 ? exitOk : exitUsage;
+    }
     case Action::single:
       return single(a, out, err);
     case Action::batch:
