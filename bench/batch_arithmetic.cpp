@@ -1,16 +1,19 @@
 // The floor of the batch: the bare arithmetic of the same records, single-threaded. Reads a
-// mode,t,x CSV as torvale-calc --csv does (not timed), then times only each record's route checks,
-// state function and eleven shown values - no reading, number parsing, formatting or writing.
+// mode,t,x CSV as torvale-calc --csv does (not timed), then times only each record's state from
+// its pair (checks included) and its eleven shown values - no reading, mode or number parsing,
+// formatting or writing.
 // bench/batch.sh runs it on its million records and compares torvale-calc's wall time with it.
 // Usage: batch_arithmetic FILE [ROUNDS]; prints the best round's seconds.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "calc/calculate.h"
 #include "calc/number_text.h"
+#include "calc/pair_calculation.h"
 #include "calc/state_results.h"
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
@@ -19,7 +22,7 @@
 namespace {
 
 struct Record {
-  int mode;
+  calc::Pair pair;
   double t, x;
 };
 
@@ -42,14 +45,15 @@ int main(int argc, char** argv) {
   std::size_t read = 0;
   cli::CsvReader reader(in);
   cli::CsvRecord r;
+  std::string error;
   for (bool first = true; reader.next(r); first = false) {
     if (first && cli::isHeader(r)) continue;
     ++read;
-    const int mode = cli::modeIndex(r.fields[0]);
-    if (r.fieldCount != 3 || r.fieldTooLong || r.unclosedQuote || mode < 0 || r.fields[1].empty() ||
+    if (r.fieldCount != 3 || r.fieldTooLong || r.unclosedQuote || r.fields[1].empty() ||
         r.fields[2].empty())
       continue;
-    records.push_back({mode, calc::numericValue(r.fields[1]), calc::numericValue(r.fields[2])});
+    if (const std::optional<calc::Pair> pair = cli::modePair(r.fields[0], error))
+      records.push_back({*pair, calc::numericValue(r.fields[1]), calc::numericValue(r.fields[2])});
   }
   std::fclose(in);
 
@@ -59,7 +63,7 @@ int main(int argc, char** argv) {
     states = 0;
     const auto start = std::chrono::steady_clock::now();
     for (const Record& rec : records) {
-      const psychro::StateOutcome s = calc::stateOnRoute(rec.mode, rec.t, rec.x, 101325);
+      const psychro::StateOutcome s = calc::pairState(rec.pair, rec.t, rec.x, 101325);
       if (!s.ok()) continue;
       const calc::ShownValues shown = calc::shownValues(s.air);
       if (!calc::showable(shown)) continue;

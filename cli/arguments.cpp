@@ -3,18 +3,72 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/pressure_setting.h"
+
 namespace cli {
+namespace {
+
+// The value of an option "--name VALUE" or "--name=VALUE" at args[i] (advancing i past it), or
+// empty with present false when the word is not that option.
+struct OptionValue {
+  bool present = false;
+  bool missing = false;  // the option is the last word, with no value after it
+  std::string_view value;
+};
+
+OptionValue optionValue(std::span<const char* const> args, std::size_t& i, std::string_view name) {
+  const std::string_view word = args[i] != nullptr ? args[i] : "";
+  OptionValue v;
+  if (word == name) {
+    v.present = true;
+    if (i + 1 < args.size() && args[i + 1] != nullptr)
+      v.value = args[++i];
+    else
+      v.missing = true;
+  } else if (word.starts_with(name) && word.size() > name.size() && word[name.size()] == '=') {
+    v.present = true;
+    v.value = word.substr(name.size() + 1);
+  }
+  return v;
+}
+
+}  // namespace
 
 Arguments parseArguments(std::span<const char* const> args) {
   Arguments a;
   std::vector<std::string_view> values;
   std::string_view unknown;  // the first mistyped option
+  std::string problem;       // the first unusable option value
   bool csv = false, help = false, version = false, optionsEnded = false;
-  int modeOptions = 0;
-  for (const char* arg : args) {
-    const std::string_view word = arg != nullptr ? arg : "";
+  int modeOptions = 0, pressureOptions = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view word = args[i] != nullptr ? args[i] : "";
     if (optionsEnded) {
       values.push_back(word);
+      continue;
+    }
+    const OptionValue pair = optionValue(args, i, "--pair");
+    const OptionValue pressure = optionValue(args, i, "--pressure");
+    const OptionValue altitude = optionValue(args, i, "--altitude");
+    if (pair.present) {
+      ++modeOptions;
+      std::string error;
+      if (const std::optional<calc::Pair> p = calc::pairNamed(pair.value, error)) {
+        a.pair = *p;
+        a.index = p->second == psychro::Quantity::rh && p->first == psychro::Quantity::t;
+      } else if (problem.empty()) {
+        problem = pair.missing ? "--pair 后须给出参数组合，如 h+rh" : error;
+      }
+    } else if (pressure.present || altitude.present) {
+      ++pressureOptions;
+      const calc::PressureReading r = calc::readPressure(
+          pressure.present ? pressure.value : altitude.value,
+          pressure.present ? calc::PressureUnit::pascal : calc::PressureUnit::metre);
+      if (r.ok())
+        a.pressure = r.pa;
+      else if (problem.empty())
+        problem =
+            std::string(pressure.present ? "--pressure：" : "--altitude：") + std::string(r.error);
     } else if (word == "--") {
       optionsEnded = true;
     } else if (word == "--help" || word == "-h") {
@@ -25,6 +79,7 @@ Arguments parseArguments(std::span<const char* const> args) {
       csv = true;
     } else if (word == "--tw" || word == "--rh") {
       a.index = word == "--rh" ? 1 : 0;
+      a.pair = {psychro::Quantity::t, a.index == 1 ? psychro::Quantity::rh : psychro::Quantity::tw};
       ++modeOptions;
     } else if (word.starts_with("--")) {
       // No number is written with two leading minus signs: this is a mistyped option.
@@ -40,17 +95,21 @@ Arguments parseArguments(std::span<const char* const> args) {
     a.action = Action::version;
   } else if (!unknown.empty()) {
     a.error = "未知选项 " + std::string(unknown);
+  } else if (!problem.empty()) {
+    a.error = problem;
   } else if (modeOptions > 1) {
-    a.error = "--tw 与 --rh 只能给出其中一个";
+    a.error = "--tw、--rh 与 --pair 只能给出其中一个";
+  } else if (pressureOptions > 1) {
+    a.error = "--pressure 与 --altitude 只能给出其中一个";
   } else if (csv && modeOptions > 0) {
-    a.error = "--csv 的每条记录自带方式，不能再给 --tw 或 --rh";
+    a.error = "--csv 的每条记录自带方式，不能再给 --tw、--rh 或 --pair";
   } else if (csv && values.size() > 1) {
     a.error = "--csv 只接受一个输入文件";
   } else if (csv) {
     a.action = Action::batch;
     if (!values.empty()) a.input = values.front();
   } else if (values.size() != 2) {
-    a.error = "需要两个数值：干球温度 T 和 X（湿球温度或相对湿度）";
+    a.error = "需要两个数值：干球温度 T 和 X（湿球温度或相对湿度），或 --pair 所列的两个值";
   } else {
     a.action = Action::single;
     a.t = values[0];

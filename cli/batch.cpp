@@ -4,12 +4,15 @@
 #include <charconv>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include "calc/calculate.h"
+#include "calc/messages.h"
+#include "calc/number_text.h"
 #include "calc/outputs.h"
+#include "calc/pair_calculation.h"
 #include "calc/state_results.h"
 #include "cli/mode.h"
 
@@ -44,7 +47,8 @@ std::string_view numbered(char (&buffer)[size], std::string_view prefix, std::si
 
 }  // namespace
 
-void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, CsvText& out) {
+void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
+                  std::string& notice) {
   char buffer[128];
   if (record.unclosedQuote) {
     appendNotice(out, "引号未闭合：输入在带引号的字段中结束");
@@ -54,9 +58,15 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, CsvText& o
     appendNotice(out,
                  numbered(buffer, "记录须有3个字段（mode,t,x），此行有", record.fieldCount, "个"));
   } else {
-    // The Calculate command's own steps on the three texts, without a window between.
+    // The steps of calculatePair and calc::calculateTyped, without a window between and with
+    // the numbers formatted straight into out.
+    const std::optional<calc::Pair> pair = modePair(record.fields[0], notice);
+    if (!pair) return appendNotice(out, notice);
+    const std::string& first = record.fields[1];
+    const std::string& second = record.fields[2];
+    if (first.empty() || second.empty()) return appendNotice(out, calc::messages::missingInput);
     const psychro::StateOutcome state =
-        calc::stateFromInputs(record.fields[1], record.fields[2], modeIndex(record.fields[0]));
+        calc::pairState(*pair, calc::numericValue(first), calc::numericValue(second), pa);
     if (!state.ok()) return appendNotice(out, state.message);
     const calc::ShownValues shown = calc::shownValues(state.air);
     if (!calc::showable(shown)) return appendNotice(out, psychro::noSuchState);
@@ -90,7 +100,7 @@ class Chunk {
       : options_(options),
         maxField_(maxFieldBytes),
         records_(std::max<std::size_t>(options.chunkRecords, 1)),
-        texts_(std::min(records_.size(), maxBlocks)) {}
+        blocks_(std::min(records_.size(), maxBlocks)) {}
 
   // Reads up to a chunk of records; false when none was read.
   bool read(CsvReader& reader, bool& first) {
@@ -103,19 +113,19 @@ class Chunk {
       for (const std::string& f : r.fields) bytes += f.size();
       ++count_;
     }
-    blocks_ = std::min(count_, texts_.size());
+    used_ = std::min(count_, blocks_.size());
     return count_ > 0;
   }
 
-  std::size_t blocks() const { return blocks_; }
+  std::size_t blocks() const { return used_; }
 
   // Calculates block b into its own text.
   void calculate(std::size_t b) {
-    CsvText& text = texts_[b];
-    text.clear();
-    const std::size_t first = count_ * b / blocks_, last = count_ * (b + 1) / blocks_;
+    Block& block = blocks_[b];
+    block.text.clear();
+    const std::size_t first = count_ * b / used_, last = count_ * (b + 1) / used_;
     for (std::size_t i = first; i < last; ++i) {
-      appendResult(records_[i], maxField_, text);
+      appendResult(records_[i], maxField_, options_.pressure, block.text, block.notice);
       for (std::string& f : records_[i].fields)
         if (f.capacity() > keptCapacity) std::string().swap(f);
     }
@@ -123,8 +133,8 @@ class Chunk {
 
   // Writes the blocks in order; false if the sink failed.
   bool write(OutputSink& sink) const {
-    for (std::size_t b = 0; b < blocks_; ++b)
-      if (!sink.write(texts_[b].view())) return false;
+    for (std::size_t b = 0; b < used_; ++b)
+      if (!sink.write(blocks_[b].text.view())) return false;
     return true;
   }
 
@@ -135,8 +145,13 @@ class Chunk {
   std::size_t maxField_;
   std::vector<CsvRecord> records_;
   std::size_t count_ = 0;
-  std::vector<CsvText> texts_;
-  std::size_t blocks_ = 0;
+  // Each block's result records, and its buffer for a notice the mode field gives.
+  struct Block {
+    CsvText text;
+    std::string notice;
+  };
+  std::vector<Block> blocks_;
+  std::size_t used_ = 0;  // blocks the records read fill
 };
 
 // The calculating threads besides the caller's. A posted chunk's blocks are handed out one at a

@@ -5,6 +5,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
+#include "psychro/constants.h"
 
 // The batch: one Calculate per CSV record, one result record per input record, in order.
 namespace cli {
@@ -14,10 +15,13 @@ std::string batchHeader();
 
 // Appends the result record for one input record: for a record that cannot be calculated
 // (unclosed quote, over-long field, not three fields) eleven empty fields and its notice; else
-// what the Calculate command gives on mode, t and x - the eleven texts and an empty message, or
-// eleven empty fields and the command's notice. maxFieldBytes is only named in the over-long
-// notice. Allocates nothing once out has grown to hold the record.
-void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, CsvText& out);
+// what the Calculate command gives for the pair the mode field names (modePair) on t and x at the
+// total pressure pa, Pa - the eleven texts and an empty message, or eleven empty fields and the
+// notice. maxFieldBytes is only named in the over-long notice. notice is the caller's buffer for
+// a notice the mode field gives; kept from one record to the next, like out, it lets a batch run
+// without allocating per record once both have grown.
+void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
+                  std::string& notice);
 
 // True for the record "mode,t,x" that may head the input.
 bool isHeader(const CsvRecord& record);
@@ -26,6 +30,7 @@ struct BatchOptions {
   unsigned threads = 0;              // calculating threads; 0: one per hardware thread
   std::size_t chunkRecords = 4096;   // records read before they are calculated together
   std::size_t chunkBytes = 1 << 20;  // or fewer, once their kept fields reach this many bytes
+  double pressure = psychro::standardPressure;  // total pressure of every record, Pa
 };
 
 struct BatchOutcome {

@@ -14,22 +14,36 @@ namespace cli {
 namespace {
 
 constexpr std::string_view usage =
-    "用法：torvale-calc [--tw|--rh] T X | torvale-calc --csv [FILE]\n"
+    "用法：torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] T X\n"
+    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE]\n"
     "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
-    "torvale-calc：湿空气物性计算（总压 101325 Pa）\n"
+    "torvale-calc：湿空气物性计算（总压默认 101325 Pa，可设定）\n"
     "\n"
     "用法 Usage:\n"
-    "  torvale-calc [--tw|--rh] [--] T X\n"
-    "  torvale-calc --csv [FILE]\n"
+    "  torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] [--] T X\n"
+    "  torvale-calc [--pressure PA | --altitude M] --csv [FILE]\n"
     "  torvale-calc -h|--help      显示本说明 show this help\n"
     "  torvale-calc --version      显示版本 show the version\n"
     "\n"
+    "大气压力 Pressure（对所有计算及每条记录有效）:\n"
+    "  --pressure PA  总压 Pa，30000～110000\n"
+    "  --altitude M   海拔 m，-500～9000，按标准大气换算并取整到 Pa（1000 m → 89875 Pa）\n"
+    "  省略时为 101325 Pa。数值无法读出或超出范围时按用法错误处理（退出码 2）。\n"
+    "\n"
     "单次计算 Single calculation:\n"
     "  T 为干球温度 ℃，X 按方式解释；两者原样交给计算，与窗口中输入相同。\n"
-    "  --tw   X 为湿球温度 ℃（默认 default）\n"
-    "  --rh   X 为相对湿度 ％\n"
+    "  --tw        X 为湿球温度 ℃（默认 default；即 --pair t+tw）\n"
+    "  --rh        X 为相对湿度 ％（即 --pair t+rh）\n"
+    "  --pair A+B  T、X 依次为 A、B 两个参数的值。参数 A、B 取：\n"
+    "              t 干球温度 ℃, tw 湿球温度 ℃, rh 相对湿度 ％, tl 露点温度 ℃,\n"
+    "              d 含湿量 g/kg, h 焓 kJ/kg；两者顺序任意。可用的组合及示例：\n"
+    "                t+tw 25 20     t+rh 25 50     t+tl 25 13.89   t+d 25 9.88\n"
+    "                t+h 25 50.31   h+rh 50.31 50  h+d 50.31 9.88  h+tl 50.31 13.89\n"
+    "                d+rh 9.88 50   tl+rh 13.89 50 tw+rh 17.87 50  tw+tl 17.87 13.89\n"
+    "                tw+d 17.87 9.88\n"
+    "              tl+d 与 tw+h 不能确定状态点，按用法错误处理。\n"
     "  --     其后的参数都是数值；负数如 -5 本来就是数值，不必加 --\n"
     "  其他以 -- 开头的词视为拼错的选项，按用法错误处理。\n"
     "  成功时每行输出一项结果（名称与数值），退出码 0；\n"
@@ -37,7 +51,8 @@ constexpr std::string_view help =
     "\n"
     "批量计算 Batch (--csv):\n"
     "  从 FILE（省略或为 - 时从标准输入）读取 UTF-8 CSV，每条记录 mode,t,x；\n"
-    "  mode 为 tw 或 0（湿球温度）、rh 或 1（相对湿度），其他值视为未选择方式。\n"
+    "  mode 为 tw 或 0（湿球温度）、rh 或 1（相对湿度），或参数组合 A+B（如 h+rh，\n"
+    "  其后两个字段依次为 A、B 的值）；无法识别的组合得到其提示信息，其他值视为未选择方式。\n"
     "  首条记录为 mode,t,x 时作为表头跳过。字段按 RFC 4180 加引号，行尾 LF 或 CRLF。\n"
     "  标准输出为 CSV，表头 t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message，\n"
     "  每条输入记录对应一条输出记录、顺序不变：成功时为十一项结果，message 为空；\n"
@@ -63,7 +78,7 @@ void report(std::FILE* err, std::string_view what, std::string_view name, int er
 int single(const Arguments& a, std::FILE* out, std::FILE* err) {
   TextWindow window;
   window.prepare(a.t, a.x, a.index);
-  calculate(window);
+  calculatePair(window, a.pair, a.pressure);
   if (window.hasMessage()) {
     std::string line(window.messageTitle());
     line += "：";
@@ -90,7 +105,9 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   }
   CsvReader reader(source);
   OutputSink sink(out);
-  const BatchOutcome outcome = runBatch(reader, sink);
+  BatchOptions options;
+  options.pressure = a.pressure;
+  const BatchOutcome outcome = runBatch(reader, sink, options);
   if (!fromStdin) std::fclose(source);
   if (outcome.readFailed) report(err, "读取输入失败 ", name, reader.error());
   if (outcome.writeFailed) report(err, "无法写出结果", "", sink.error());

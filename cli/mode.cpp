@@ -1,11 +1,41 @@
 #include "cli/mode.h"
 
+#include "calc/messages.h"
+
 namespace cli {
 
+namespace {
+
+// The mode as compared: blanks around it dropped, ASCII letters in lower case (" TW " is "tw").
+// Modes longer than any name cannot match and are left as they are.
+std::string_view folded(std::string_view mode, char (&buffer)[8]) {
+  while (!mode.empty() && (mode.front() == ' ' || mode.front() == '\t')) mode.remove_prefix(1);
+  while (!mode.empty() && (mode.back() == ' ' || mode.back() == '\t')) mode.remove_suffix(1);
+  if (mode.size() > sizeof buffer) return mode;
+  for (std::size_t i = 0; i < mode.size(); ++i) {
+    const char c = mode[i];
+    buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return {buffer, mode.size()};
+}
+
+}  // namespace
+
 int modeIndex(std::string_view mode) {
+  char buffer[8];
+  mode = folded(mode, buffer);
   if (mode == "tw" || mode == "0") return 0;
   if (mode == "rh" || mode == "1") return 1;
   return -1;
+}
+
+std::optional<calc::Pair> modePair(std::string_view mode, std::string& error) {
+  using Q = psychro::Quantity;
+  const int index = modeIndex(mode);
+  if (index >= 0) return calc::Pair{Q::t, index == 1 ? Q::rh : Q::tw};
+  if (mode.find('+') != std::string_view::npos) return calc::pairNamed(mode, error);
+  error.assign(calc::messages::missingInput);
+  return std::nullopt;
 }
 
 }  // namespace cli

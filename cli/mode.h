@@ -1,11 +1,21 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
+
+#include "calc/pair_calculation.h"
 
 namespace cli {
 
 // Combo2 index a CSV mode field selects: "tw" or "0" the wet-bulb route (0), "rh" or "1" the
-// relative-humidity route (1), anything else no selection (-1), which the command refuses.
+// relative-humidity route (1), in any case and with blanks around; anything else no selection
+// (-1), which the command refuses.
 int modeIndex(std::string_view mode);
+
+// The pair a CSV mode field names: the two routes by index or name (t+tw, t+rh), or any pair
+// "A+B" of calc::pairNamed. Empty for a field that names none: then error holds the record's
+// notice (a refused pair says why; anything else is, as in the window, no selection).
+std::optional<calc::Pair> modePair(std::string_view mode, std::string& error);
 
 }  // namespace cli

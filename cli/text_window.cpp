@@ -2,6 +2,8 @@
 
 #include "calc/calculate.h"
 #include "calc/messages.h"
+#include "calc/pair_calculation.h"
+#include "cli/mode.h"
 
 namespace cli {
 
@@ -44,9 +46,29 @@ std::string_view TextWindow::result(calc::Output field) const {
   return i < resultCount ? std::string_view(results_[i]) : std::string_view();
 }
 
-void calculate(TextWindow& window) {
-  calc::Command1_Click(window);
+void calculate(TextWindow& window, double pa) {
+  calc::Command1_Click(window, nullptr, pa);
   if (!window.hasMessage() && !window.allResultsSet()) window.setMessage("计算未给出全部结果");
+}
+
+void calculatePair(TextWindow& window, std::string_view mode, double pa) {
+  std::string error;
+  const std::optional<calc::Pair> pair = modePair(mode, error);
+  if (pair)
+    calculatePair(window, *pair, pa);
+  else
+    window.setMessage(error);
+}
+
+void calculatePair(TextWindow& window, calc::Pair pair, double pa) {
+  const calc::Calculation c = calc::calculateTyped(pair, window.text(calc::Input::Text11),
+                                                   window.text(calc::Input::Text12), pa);
+  if (!c.ok()) {
+    window.setMessage(c.message);
+    return;
+  }
+  for (std::size_t i = 0; i < c.texts.size(); ++i)
+    window.setText(calc::outputs[i].field, c.texts[i]);
 }
 
 }  // namespace cli

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "calc/pair_calculation.h"
 #include "calc/window.h"
+#include "psychro/constants.h"
 
 namespace cli {
 
@@ -49,6 +51,14 @@ class TextWindow final : public calc::Window {
 // Runs the Calculate command on the window. The command promises a notice or all eleven results;
 // should it give neither, that is turned into a notice too, so no caller reports a partial
 // result as a success.
-void calculate(TextWindow& window);
+void calculate(TextWindow& window, double pa = psychro::standardPressure);
+
+// Calculates the window's two inputs as the values of pair at the total pressure pa, Pa, and keeps
+// the outcome in the window as the Calculate command would.
+void calculatePair(TextWindow& window, calc::Pair pair, double pa);
+
+// The same for the pair that a CSV mode field names (see modePair); a field that names none gets
+// its notice.
+void calculatePair(TextWindow& window, std::string_view mode, double pa);
 
 }  // namespace cli

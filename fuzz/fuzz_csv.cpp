@@ -11,12 +11,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/calculate.h"
 #include "calc/outputs.h"
+#include "calc/pair_calculation.h"
 #include "cli/batch.h"
 
 namespace {
@@ -123,10 +125,26 @@ std::string expectedRecord(const Record& r) {
     return noticeRecord("记录须有3个字段（mode,t,x），此行有" + std::to_string(r.fields.size()) +
                         "个");
   Window w;
-  const std::string& mode = r.fields[0];
+  // Route names and digits in any case with blanks around; "A+B" names a pair.
+  const std::string& raw = r.fields[0];
+  const std::size_t from = raw.find_first_not_of(" \t");
+  std::string mode =
+      from == std::string::npos ? "" : raw.substr(from, raw.find_last_not_of(" \t") - from + 1);
+  for (char& c : mode)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   w.index = mode == "tw" || mode == "0" ? 0 : mode == "rh" || mode == "1" ? 1 : -1;
   w.t = r.fields[1];
   w.x = r.fields[2];
+  if (w.index < 0 && r.fields[0].find('+') != std::string::npos) {
+    std::string error;
+    const std::optional<calc::Pair> pair = calc::pairNamed(r.fields[0], error);
+    if (!pair) return noticeRecord(error);
+    const calc::Calculation c = calc::calculateTyped(*pair, w.t, w.x, 101325);
+    if (!c.ok()) return noticeRecord(c.message);
+    std::string line;
+    for (const std::string& t : c.texts) line += t + ",";
+    return line + "\n";
+  }
   calc::Command1_Click(w);
   if (!w.notice.empty()) return noticeRecord(w.notice);
   if (w.texts.size() != calc::outputs.size()) {

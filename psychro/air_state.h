@@ -63,6 +63,13 @@ inline double vapourPressure(double d, double pa) {
 // 0.003 Pa (where the fit turns back up), give a non-finite value. Independent of the pressure.
 double dewPoint(double pv);
 
+// The inverse of dewPoint: the vapour partial pressure, Pa, whose dew point the correlation puts at
+// tl, °C. Where both branches reach tl (just below 0 °C) the low one is taken, so pv <= 611 Pa
+// there. The low branch is inverted in closed form; the high one by bisection on pv (bisect, to
+// adjacent doubles, at most bisectRoundLimit rounds). NaN below the low branch's vertex (about
+// -74.05 °C), above the dew point of 200 kPa, and for NaN.
+double vapourAtDewPoint(double tl);
+
 // Enthalpy, kJ per kg of dry air, of air at t, °C, holding d, kg/kg.
 double enthalpy(double t, double d);
 

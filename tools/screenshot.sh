@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart]
-# Starts BUILD_DIR/app/torvale on a private Xvfb display, types the worked example (dry bulb
-# 25 ℃, wet bulb 20 ℃) as a user would, presses Enter, and writes the main window to OUT.png.
+# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure] [PROGRAM_OPTION…]
+# Starts BUILD_DIR/app/torvale (with the program options given, e.g. --altitude 1000) on a private
+# Xvfb display, types the worked example (dry bulb 25 ℃, wet bulb 20 ℃) as a user would, presses
+# Enter, and writes the main window to OUT.png.
 # With "about" it then opens 帮助 → 关于 and writes the About window instead; with "chart" it opens
 # 查看 → 焓湿图 from the keyboard and writes the chart window, the worked example marked on it and
-# the pointer over the plot.
+# the pointer over the plot; with "pressure" it opens 设置 → 大气压力, chooses 海拔, types 1000 and
+# writes the dialog showing the pressure that altitude gives.
 # Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
 set -euo pipefail
 
-build=${1:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart]}
-out=${2:?usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart]}
+usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure] [PROGRAM_OPTION…]"
+build=${1:?$usage}
+out=${2:?$usage}
 which=${3:-main}
+shift $(($# < 3 ? $# : 3))
 exe=$build/app/torvale
 [ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
-case $which in main | about | chart) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
+case $which in main | about | chart | pressure) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
 
 # A display number nobody holds.
 n=90
@@ -32,7 +36,7 @@ Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
-timeout 60 "$exe" &
+timeout 60 "$exe" "$@" &
 app_pid=$!
 
 # The window whose title is exactly $1, once it is mapped.
@@ -63,6 +67,15 @@ if [ "$which" = chart ]; then
   [ -n "$target" ] || { echo "the chart window did not appear" >&2; exit 1; }
   # The pointer over the plot, so that the hover line under the chart reads out its point.
   timeout 5 xdotool mousemove --window "$target" 250 130
+  sleep 0.5
+fi
+if [ "$which" = pressure ]; then
+  timeout 5 xdotool key --delay 150 alt+s Return
+  target=$(window 大气压力)
+  [ -n "$target" ] || { echo "the pressure dialog did not appear" >&2; exit 1; }
+  sleep 0.3
+  timeout 5 xdotool key --delay 100 alt+a
+  timeout 5 xdotool type --delay 50 1000
   sleep 0.5
 fi
 timeout 10 import -window "$target" "$out"

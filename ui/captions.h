@@ -7,9 +7,12 @@ inline constexpr char mainTitle[] = "Torvale";
 inline constexpr char aboutTitle[] = "版本信息";
 
 inline constexpr char fileMenu[] = "文件(&F)";
+inline constexpr char copyAllItem[] = "复制全部结果(&A)";
 inline constexpr char closeItem[] = "关闭(&C)";
 inline constexpr char viewMenu[] = "查看(&V)";
 inline constexpr char chartItem[] = "焓湿图(&D)…";
+inline constexpr char settingsMenu[] = "设置(&S)";
+inline constexpr char pressureItem[] = "大气压力(&P)…";
 inline constexpr char helpMenu[] = "帮助(&H)";
 inline constexpr char aboutItem[] = "关于(&A)…";
 
@@ -21,6 +24,20 @@ inline constexpr char wetBulb[] = "湿球温度 ℃";
 inline constexpr char relativeHumidity[] = "相对湿度 %";
 
 inline constexpr char noticeButton[] = "确定";
+
+// What a result box says of itself while its value is from an earlier calculation.
+inline constexpr char staleResult[] = "上次计算的结果；输入已改动，请重新计算";
+
+// The pressure dialog.
+inline constexpr char pressureTitle[] = "大气压力";
+inline constexpr char standardChoice[] = "标准大气压 101325 Pa(&S)";
+inline constexpr char pressureChoice[] = "大气压力(&P)";
+inline constexpr char altitudeChoice[] = "海拔(&A)";
+inline constexpr char pascalUnit[] = "Pa";
+inline constexpr char kilopascalUnit[] = "kPa";
+inline constexpr char metreUnit[] = "m";
+inline constexpr char altitudePascals[] = "即 %1 Pa";  // %1: the pressure at the typed altitude
+inline constexpr char okButton[] = "确定";
 
 inline constexpr char aboutName[] = "Torvale";
 inline constexpr char authorPrefix[] = "制作者：";

@@ -1,14 +1,18 @@
 #include "ui/form1.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPushButton>
 #include <QVariant>
 #include <algorithm>
@@ -16,12 +20,16 @@
 #include <vector>
 
 #include "calc/calculate.h"
+#include "calc/pressure_setting.h"
+#include "calc/result_sheet.h"
+#include "psychro/pressure.h"
 #include "ui/captions.h"
 #include "ui/chart_window.h"
 #include "ui/fit_scale.h"
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/notice.h"
+#include "ui/pressure_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/superscript.h"
 
@@ -57,6 +65,11 @@ Form1::~Form1() = default;
 void Form1::buildMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromUtf8(captions::fileMenu));
   file->setObjectName(QStringLiteral("File"));
+  copyAll_ = file->addAction(QString::fromUtf8(captions::copyAllItem));
+  copyAll_->setObjectName(QStringLiteral("CopyAll"));
+  copyAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  addAction(copyAll_);  // its shortcut works wherever the focus is in the window
+  connect(copyAll_, &QAction::triggered, this, &Form1::CopyAll_Click);
   QAction* close = file->addAction(QString::fromUtf8(captions::closeItem));
   close->setObjectName(QStringLiteral("Close"));
   connect(close, &QAction::triggered, this, &Form1::Close_Click);
@@ -66,6 +79,12 @@ void Form1::buildMenus() {
   QAction* chart = view->addAction(QString::fromUtf8(captions::chartItem));
   chart->setObjectName(QStringLiteral("Chart"));
   connect(chart, &QAction::triggered, this, &Form1::Chart_Click);
+
+  QMenu* settings = menuBar()->addMenu(QString::fromUtf8(captions::settingsMenu));
+  settings->setObjectName(QStringLiteral("Settings"));
+  QAction* pressure = settings->addAction(QString::fromUtf8(captions::pressureItem));
+  pressure->setObjectName(QStringLiteral("Pressure"));
+  connect(pressure, &QAction::triggered, this, &Form1::Pressure_Click);
 
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(captions::helpMenu));
   help->setObjectName(QStringLiteral("Help"));
@@ -84,11 +103,20 @@ void Form1::buildControls() {
   text12_ = named<QLineEdit>("Text12", frame1_);
   command1_ = named<QPushButton>("Command1", QString::fromUtf8(captions::calculate), client_);
   command1_->setDefault(true);
+  // Sized for the widest pressure it can show; hidden while the pressure is standard.
+  pressureLabel_ = named<QLabel>(
+      "PressureLabel", fromUtf8(calc::pressureCaption(psychro::highestPressure)), client_);
+  pressureLabel_->setTextFormat(Qt::PlainText);
+  pressureLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  pressureLabel_->hide();
 
   // An input box is announced by the entry its selector shows.
   connect(combo1_, &QComboBox::currentTextChanged, text11_, &QLineEdit::setAccessibleName);
   connect(combo2_, &QComboBox::currentTextChanged, text12_, &QLineEdit::setAccessibleName);
   connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(text11_, &QLineEdit::textChanged, this, &Form1::inputsChanged);
+  connect(text12_, &QLineEdit::textChanged, this, &Form1::inputsChanged);
+  connect(combo2_, &QComboBox::currentIndexChanged, this, &Form1::inputsChanged);
 
   for (const form1::ResultLabel& row : form1::resultLabels) {
     const calc::OutputInfo& info = calc::info(row.field);
@@ -102,6 +130,9 @@ void Form1::buildControls() {
     auto* box = named<QLineEdit>(info.objectName, client_);
     box->setReadOnly(true);  // still selectable and copyable
     box->setAccessibleName(fromUtf8(info.caption) + superscriptText(info.superscript));
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QLineEdit::customContextMenuRequested, this,
+            [this, box](const QPoint& pos) { showResultMenu(box, pos); });
     results_[static_cast<std::size_t>(row.field)] = box;
   }
 
@@ -185,6 +216,50 @@ void Form1::setText(calc::Output field, std::string_view text) {
   box->setCursorPosition(0);  // a value wider than its box shows its leading digits
 }
 
+void Form1::setPressure(double pa) {
+  if (!psychro::pressureInRange(pa) || pa == pressure_) return;
+  pressure_ = pa;
+  const bool standard = pa == psychro::standardPressure;
+  if (!standard) {
+    const QString caption = fromUtf8(calc::pressureCaption(pa));
+    pressureLabel_->setText(caption);
+    pressureLabel_->setAccessibleName(caption);
+  }
+  pressureLabel_->setVisible(!standard);
+  inputsChanged();
+  emit pressureChanged(pa);
+}
+
+// Greyed results keep their texts and stay selectable (a disabled box would refuse both): only
+// their colour and what they say to a screen reader change.
+void Form1::showResultsCurrent(bool current) {
+  for (QLineEdit* box : results_) {
+    if (current) {
+      box->setPalette(QPalette());  // the window's own again
+      box->setAccessibleDescription(QString());
+      continue;
+    }
+    QPalette greyed = box->palette();
+    const QColor grey = greyed.color(QPalette::Disabled, QPalette::Text);
+    greyed.setColor(QPalette::Active, QPalette::Text, grey);
+    greyed.setColor(QPalette::Inactive, QPalette::Text, grey);
+    box->setPalette(greyed);
+    box->setAccessibleDescription(QString::fromUtf8(captions::staleResult));
+  }
+}
+
+void Form1::inputsChanged() {
+  if (calculated_) showResultsCurrent(false);
+}
+
+void Form1::showResultMenu(QLineEdit* box, const QPoint& pos) {
+  std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+  menu->setObjectName(QStringLiteral("ResultMenu"));
+  menu->addSeparator();
+  menu->addAction(copyAll_);
+  menu->exec(box->mapToGlobal(pos));
+}
+
 void Form1::keyPressEvent(QKeyEvent* event) {
   // Calculate is the default button: Enter that no control took calculates.
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -225,12 +300,40 @@ ChartWindow& Form1::chartWindow() {
 }
 
 void Form1::stateShown(const psychro::AirState& air) {
+  calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
+                           combo2_->currentText().toStdString(), pressure_};
+  showResultsCurrent(true);
   lastState_ = air;
   if (chart_) chart_->setState(air);
 }
 
 void Form1::Command1_Click() {
-  calc::Command1_Click(*this, this);
+  calc::Command1_Click(*this, this, pressure_);
+}
+
+void Form1::Pressure_Click() {
+  if (!pressureDialog_) {
+    pressureDialog_ = new PressureDialog(this);
+    connect(pressureDialog_, &QDialog::accepted, this,
+            [this] { setPressure(pressureDialog_->pressure()); });
+  }
+  pressureDialog_->start(pressure_);
+  pressureDialog_->open();
+}
+
+// The sheet describes one calculation: once results are shown, the inputs, selector entry and
+// pressure they came from, even if the boxes above now hold something else; before the first,
+// what stands in the window, with empty results.
+void Form1::CopyAll_Click() {
+  std::array<std::string, calc::outputs.size()> texts;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    texts[i] = results_[static_cast<std::size_t>(calc::outputs[i].field)]->text().toStdString();
+  const Calculated from =
+      calculated_.value_or(Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
+                                      combo2_->currentText().toStdString(), pressure_});
+  const std::string sheet = calc::resultSheet({combo1_->currentText().toStdString(), from.t},
+                                              {from.secondCaption, from.x}, from.pa, texts);
+  QGuiApplication::clipboard()->setText(fromUtf8(sheet));
 }
 
 void Form1::Close_Click() {

@@ -12,8 +12,10 @@
 #include "calc/window.h"
 #include "psychro/air_state.h"
 
+class QAction;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,10 +23,13 @@ namespace ui {
 
 class ChartWindow;
 class Form2;
+class PressureDialog;
 
 // The main window: the input row in Frame1, the Calculate button, the eleven result boxes, and
-// the File, View and Help menus. It only shows and collects text; calc::Command1_Click does the
-// work and tells it each state shown, which the h-d chart follows.
+// the File, View, Settings and Help menus. It only shows and collects text; calc::Command1_Click
+// does the work at the pressure in force and tells it each state shown, which the h-d chart
+// follows. Results of an earlier calculation are greyed once an input, the selector or the
+// pressure changes, until the next successful one.
 class Form1 : public QMainWindow, public calc::Window, private calc::StateObserver {
   Q_OBJECT
 
@@ -38,8 +43,18 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   void showMessage(std::string_view title, std::string_view text) override;
   void setText(calc::Output field, std::string_view text) override;
 
+  // The total pressure every calculation uses, Pa; psychro::standardPressure at start.
+  double pressure() const { return pressure_; }
+  // Makes pa, Pa, the pressure in force; a pa outside psychro's range changes nothing. While it is
+  // not standard the window shows it right of 计算.
+  void setPressure(double pa);
+
   // The factor every twips rectangle was multiplied by so that the platform font fits (>= 1).
   double layoutScale() const { return scale_; }
+
+ signals:
+  // The pressure in force is now pa, Pa.
+  void pressureChanged(double pa);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -59,7 +74,13 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   // calc::StateObserver
   void stateShown(const psychro::AirState& air) override;
 
+  void showResultsCurrent(bool current);
+  void inputsChanged();
+  void showResultMenu(QLineEdit* box, const QPoint& pos);
+
   void Command1_Click();
+  void Pressure_Click();
+  void CopyAll_Click();
   void Close_Click();
   void Content_Click();
   void Chart_Click();
@@ -73,10 +94,21 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   QLineEdit* text11_ = nullptr;
   QLineEdit* text12_ = nullptr;
   QPushButton* command1_ = nullptr;
+  QLabel* pressureLabel_ = nullptr;  // the pressure in force, shown while not standard
+  QAction* copyAll_ = nullptr;
+  PressureDialog* pressureDialog_ = nullptr;  // created on first use, a child of the window
   std::array<QLineEdit*, calc::outputs.size()> results_{};  // by calc::Output
   std::unique_ptr<Form2> about_;                // created on first use, a window of its own
   std::unique_ptr<ChartWindow> chart_;          // likewise
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
+  double pressure_ = psychro::standardPressure;
+
+  // What the shown results were calculated from, for 复制全部结果; none before the first success.
+  struct Calculated {
+    std::string t, x, secondCaption;
+    double pa;
+  };
+  std::optional<Calculated> calculated_;
   double scale_ = 1;
 };
 

@@ -20,10 +20,12 @@ struct Placement {
   int tabIndex;           // ascending order of Tab; -1 where the control takes no focus
 };
 
-// Labels run from their left to 30 twips before the box they name. Label6 is then narrowed to
-// its caption, and Label11, the raised "3" of kg/m³, is placed at its end from the font's metrics
-// (placeSuperscript), so it has no row here.
-inline constexpr std::array<Placement, 28> placements{{
+// PressureLabel, the pressure in force while it is not standard, stands in the free area right of
+// Command1, centred on its height. Labels run from their left to 30 twips before the box they name.
+// Label6 is then narrowed to its caption, and Label11, the raised "3" of kg/m³, is placed at its
+// end from the font's metrics (placeSuperscript), so it has no row here.
+// clang-format off
+inline constexpr std::array<Placement, 29> placements{{
     {"Frame1", -1, {120, 0, 5895, 855}, 21},      {"Combo1", -1, {240, 360, 1335, 315}, 22},
     {"Text11", -1, {1560, 360, 855, 285}, 23},    {"Combo2", -1, {3120, 360, 1335, 315}, 24},
     {"Text12", -1, {4440, 360, 855, 285}, 25},    {"Command1", -1, {240, 960, 1335, 375}, 10},
@@ -44,7 +46,10 @@ inline constexpr std::array<Placement, 28> placements{{
     {"Label10", -1, {3240, 3480, 1410, 195}, -1}, {"Text10", -1, {4680, 3480, 975, 285}, 20},
 
     {"Label3", 1, {360, 3960, 1050, 195}, -1},    {"Text13", -1, {1440, 3960, 975, 285}, 28},
+
+    {"PressureLabel", -1, {1800, 1050, 4215, 195}, -1},
 }};
+// clang-format on
 
 // Which label names which result box; its caption (and raised suffix) come from calc::outputs.
 struct ResultLabel {

@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <algorithm>
 #include <array>
@@ -67,6 +68,15 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (const auto& [label, twips] : labels) scale_ = std::max(scale_, fitScale(*label, twips));
   for (const auto& [label, twips] : labels) label->setGeometry(toPixels(twips, scale_));
   setFixedSize(toPixels(clientWidth, clientHeight, scale_));
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    hide();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace ui

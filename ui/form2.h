@@ -15,6 +15,10 @@ class Form2 : public QWidget {
   // The factor every twips rectangle was multiplied by so that the platform font fits (>= 1).
   double layoutScale() const { return scale_; }
 
+ protected:
+  // Esc hides the window, as it closes any small window.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   double scale_ = 1;
 };

@@ -1,12 +1,35 @@
 #include "ui/notice.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QString>
 
 #include "ui/captions.h"
 
 namespace ui {
+namespace {
+
+// Window managers draw the title larger and bolder than the dialog's text, beside an icon and up
+// to three buttons (about 32 px each) with margins on both sides.
+constexpr double titleFontRatio = 1.25;
+constexpr int titleBarDecorations = 4 * 32 + 2 * 16;
+
+// The width a window needs for its title to show in full under a common window manager.
+int titleRoom(const QString& title) {
+  QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setBold(true);
+  if (font.pointSizeF() > 0)
+    font.setPointSizeF(font.pointSizeF() * titleFontRatio);
+  else
+    font.setPixelSize(static_cast<int>(font.pixelSize() * titleFontRatio));
+  return QFontMetrics(font).horizontalAdvance(title) + titleBarDecorations;
+}
+
+}  // namespace
 
 void showNotice(QWidget* owner, const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, owner);
@@ -17,6 +40,12 @@ void showNotice(QWidget* owner, const QString& title, const QString& text) {
       box.addButton(QString::fromUtf8(captions::noticeButton), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
+  // The box fixes its own size from its contents when shown (a minimum width set on it would be
+  // overridden), and a short text such as 该状态点不存在 leaves too little room for the title: a
+  // spacer across the bottom row keeps the contents at least as wide as the title needs.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(titleRoom(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   box.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "../support/named_rows.h"
 #include "../support/recording_window.h"
 #include "calc/calculate.h"
 #include "calc/messages.h"
@@ -13,6 +14,8 @@
 #include "psychro/air_state.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using calc::Output;
 namespace messages = calc::messages;
@@ -75,6 +78,7 @@ struct ResultRow {
   const char* x;
   int index;
   std::map<Output, std::string> expected;  // the boxes this row checks
+  double pa = psychro::standardPressure;   // total pressure, Pa
 };
 
 class CommandResults : public testing::TestWithParam<ResultRow> {};
@@ -82,7 +86,7 @@ class CommandResults : public testing::TestWithParam<ResultRow> {};
 TEST_P(CommandResults, WritesAllElevenBoxes) {
   const ResultRow& row = GetParam();
   RecordingWindow w(row.t, row.x, row.index);
-  calc::Command1_Click(w);
+  calc::Command1_Click(w, nullptr, row.pa);
   EXPECT_TRUE(w.messages.empty());
   EXPECT_EQ(w.results.size(), 11u);
   for (const auto& [field, text] : row.expected)
@@ -137,7 +141,32 @@ INSTANTIATE_TEST_SUITE_P(
                   "２０",
                   0,
                   {{Output::Text1, "25.00"}, {Output::Text7, "12.61"}}},
-        ResultRow{"TrailingText", "25℃", "50%", 1, {{Output::Text7, "9.88"}}}),
+        ResultRow{"TrailingText", "25℃", "50%", 1, {{Output::Text7, "9.88"}}},
+        // The input method's full stop is a decimal point.
+        ResultRow{"IdeographicFullStop",
+                  "25。5",
+                  "２０。５",
+                  0,
+                  {{Output::Text1, "25.50"}, {Output::Text3, "20.50"}}},
+        ResultRow{"FullStopFirst", "。5", "0", 0, {{Output::Text1, "0.50"}}},
+        // The dew-point fit overshoots near saturation; the dew point never shows above t.
+        ResultRow{"SaturatedDewPointAtDryBulb", "10", "100", 1, {{Output::Text5, "10.00"}}},
+        ResultRow{"SaturatedIceDewPoint", "-20", "-20", 0, {{Output::Text5, "-20.00"}}},
+        // 25 ℃, 50 % at site pressures: d = 0.622·pv/(pa − pv), worked by hand.
+        ResultRow{"Kunming81kPa",
+                  "25",
+                  "50",
+                  1,
+                  {{Output::Text7, "12.41"}, {Output::Text4, "56.7500"}, {Output::Text6, "0.9384"}},
+                  81000},
+        ResultRow{"Lhasa65kPa",
+                  "25",
+                  "50",
+                  1,
+                  {{Output::Text7, "15.54"}, {Output::Text4, "64.7229"}, {Output::Text6, "0.7517"}},
+                  65000},
+        ResultRow{"LowestPressure", "25", "50", 1, {{Output::Text7, "34.69"}}, 30000},
+        ResultRow{"HighestPressure", "25", "50", 1, {{Output::Text7, "9.09"}}, 110000}),
     [](const auto& info) { return info.param.name; });
 
 // Property step alone: t = 20 °C, d = 0.01 kg/kg.

@@ -11,9 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "../support/named_rows.h"
 #include "calc/number_text.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using calc::formatFixed;
 using calc::numericValue;

@@ -3,12 +3,15 @@
 #include <cmath>
 #include <optional>
 
+#include "../support/named_rows.h"
 #include "chart/chart_model.h"
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using chart::ChartPoint;
 using chart::Ranges;

@@ -14,6 +14,7 @@ struct ArgumentsCase {
   cli::Action action;
   int index = 0;
   std::string t = "", x = "", input = "-";
+  double pressure = 101325;
 };
 void PrintTo(const ArgumentsCase& c, std::ostream* os) {
   *os << c.name;
@@ -34,6 +35,9 @@ TEST_P(ArgumentsTest, Parses) {
   if (c.action == cli::Action::batch) {
     EXPECT_EQ(a.input, c.input);
   }
+  if (c.action != cli::Action::usageError) {
+    EXPECT_EQ(a.pressure, c.pressure);
+  }
 }
 
 using A = cli::Action;
@@ -53,7 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"UnknownOption", {"--r", "25", "50"}, A::usageError},
         ArgumentsCase{"UnknownOptionInPlaceOfValue", {"25", "--x"}, A::usageError},
         ArgumentsCase{"Help", {"25", "--help"}, A::help},
-        ArgumentsCase{"ShortHelp", {"-h"}, A::help},
         ArgumentsCase{"HelpBeforeVersion", {"--version", "-h"}, A::help},
         ArgumentsCase{"VersionBeforeErrors", {"--x", "--version"}, A::version},
         ArgumentsCase{
@@ -65,7 +68,26 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"CsvFile", {"--csv", "in.csv"}, A::batch, 0, "", "", "in.csv"},
         ArgumentsCase{"CsvOddName", {"--csv", "--", "--in"}, A::batch, 0, "", "", "--in"},
         ArgumentsCase{"CsvTwoFiles", {"--csv", "a", "b"}, A::usageError},
-        ArgumentsCase{"CsvWithMode", {"--csv", "--rh"}, A::usageError}),
+        ArgumentsCase{"CsvWithMode", {"--csv", "--rh"}, A::usageError},
+        ArgumentsCase{"ShortHelp", {"-h"}, A::help},
+        ArgumentsCase{"PairAnyCase", {"--pair", " H+rh", "50", "50"}, A::single, 0, "50", "50"},
+        ArgumentsCase{"PairSetsRhIndex", {"--pair=t+rh", "25", "50"}, A::single, 1, "25", "50"},
+        ArgumentsCase{"PairNotDetermined", {"--pair", "tl+d", "1", "2"}, A::usageError},
+        ArgumentsCase{"PairUnknownName", {"--pair", "t+q", "1", "2"}, A::usageError},
+        ArgumentsCase{"PairWithoutName", {"1", "2", "--pair"}, A::usageError},
+        ArgumentsCase{"PairAndMode", {"--pair", "h+d", "--rh", "1", "2"}, A::usageError},
+        ArgumentsCase{
+            "Pressure", {"--pressure", "81000", "25", "20"}, A::single, 0, "25", "20", "-", 81000},
+        ArgumentsCase{
+            "AltitudeNegative", {"--altitude=-500", "--csv"}, A::batch, 0, "", "", "-", 107478},
+        ArgumentsCase{
+            "Altitude", {"--csv", "--altitude", "1000", "f"}, A::batch, 0, "", "", "f", 89875},
+        ArgumentsCase{"PressureOutOfRange", {"--pressure", "20000", "25", "20"}, A::usageError},
+        ArgumentsCase{"PressureUnreadable", {"--pressure", "81kPa", "25", "20"}, A::usageError},
+        ArgumentsCase{"AltitudeTooHigh", {"--altitude", "9001", "--csv"}, A::usageError},
+        ArgumentsCase{"PressureAndAltitude",
+                      {"--pressure", "9e4", "--altitude", "0", "1", "2"},
+                      A::usageError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

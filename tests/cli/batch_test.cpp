@@ -17,10 +17,10 @@ struct ModeCase {
   int index;
 };
 
-TEST(ModeIndex, MapsWordsAndDigitsExactly) {
-  const ModeCase cases[] = {{"tw", 0}, {"0", 0},   {"rh", 1},   {"1", 1},
-                            {"", -1},  {"TW", -1}, {" tw", -1}, {"rh ", -1},
-                            {"2", -1}, {"00", -1}, {"mode", -1}};
+TEST(ModeIndex, MapsWordsAndDigitsInAnyCaseWithBlanksAround) {
+  const ModeCase cases[] = {{"tw", 0}, {"0", 0},   {"rh", 1},    {"1", 1},       {"", -1},
+                            {"TW", 0}, {" tw", 0}, {"Rh\t ", 1}, {" 1 ", 1},     {"t w", -1},
+                            {"2", -1}, {"00", -1}, {"mode", -1}, {"tw-long", -1}};
   for (const ModeCase& c : cases) EXPECT_EQ(cli::modeIndex(c.mode), c.index) << c.mode;
 }
 

@@ -108,7 +108,21 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{
             "Version", {"--version"}, 0, "torvale-calc " + std::string(calc::version) + "\n", ""},
         CliCase{"MissingFile", {"--csv", "/nonexistent/in.csv"}, 2, "", "/nonexistent/in.csv"},
-        CliCase{"Directory", {"--csv", "/"}, 2, "", "读取输入失败"}),
+        CliCase{"Directory", {"--csv", "/"}, 2, "", "读取输入失败"},
+        CliCase{"PairEnthalpyAndRh",
+                {"--pair", "h+rh", "50.31", "50"},
+                0,
+                "焓 kJ/kg          50.3100",
+                ""},
+        CliCase{"AtAltitude",
+                {"--altitude", "1000", "--rh", "25", "50"},
+                0,
+                "含湿量 g/kg       11.16",
+                ""},
+        CliCase{"RefusedPair", {"--pair", "tw+h", "20", "50"}, 2, "", "不能确定状态点"},
+        CliCase{
+            "PressureOutOfRange", {"--pressure", "120000", "25", "20"}, 2, "", "30000～110000 Pa"},
+        CliCase{"CsvAtPressure", {"--csv", "--pressure", "81000", "/dev/null"}, 0, "t,rh,tw", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The values a single run prints, in box order.

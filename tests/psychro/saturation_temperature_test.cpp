@@ -3,9 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "../support/named_rows.h"
 #include "psychro/saturation.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 struct InverseRow {
   const char* name;

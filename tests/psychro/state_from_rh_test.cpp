@@ -2,12 +2,15 @@
 
 #include <cmath>
 
+#include "../support/named_rows.h"
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
 #include "psychro/wet_bulb.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using psychro::airt2φ;
 using psychro::WetBulbMethod;

@@ -3,9 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "../support/named_rows.h"
 #include "psychro/air_state.h"
 
 namespace {
+
+using testsupport::PrintTo;
 
 using psychro::airt2tw;
 

@@ -92,6 +92,14 @@ class AboutWindowTest : public QObject {
     QVERIFY(aboutWindows().front()->isVisible());
   }
 
+  void escapeHidesIt() {
+    ui::Form1 form;
+    trigger(form, "Content");
+    QWidget* about = aboutWindows().front();
+    QTest::keyClick(about, Qt::Key_Escape);
+    QVERIFY(!about->isVisible());
+  }
+
   void goesWithTheMainWindow() {
     {
       ui::Form1 form;

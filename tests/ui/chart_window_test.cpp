@@ -69,7 +69,7 @@ class ChartWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QStringList menus;
     for (QAction* a : form.menuBar()->actions()) menus << a->text();
-    QCOMPARE(menus, (QStringList{"文件(&F)", "查看(&V)", "帮助(&H)"}));
+    QCOMPARE(menus, (QStringList{"文件(&F)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
     form.findChild<QAction*>("Chart")->trigger();
     QVERIFY(openChart(form));
     QWidget* window = chartWindows().front();

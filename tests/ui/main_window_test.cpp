@@ -1,16 +1,24 @@
 // The main window as a user drives it: start-up state, calculations typed and clicked, the
-// notices, the tab order, the result boxes and the accessible names.
+// notices, the tab order, the result boxes and the accessible names, the pressure in force and its
+// dialog, greyed results and 复制全部结果.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
+#include "../support/recording_window.h"
+#include "calc/calculate.h"
+#include "calc/pressure_setting.h"
 #include "ui/form1.h"
 
 namespace {
@@ -19,6 +27,7 @@ struct Notice {
   QString title;
   QString text;
   QStringList buttons;
+  int width;
 };
 
 // Runs action and answers every modal message box it raises by clicking its first button,
@@ -30,7 +39,7 @@ QList<Notice> answerNotices(const std::function<void()>& action) {
   QObject::connect(&poll, &QTimer::timeout, [&seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
-    Notice notice{box->windowTitle(), box->text(), {}};
+    Notice notice{box->windowTitle(), box->text(), {}, box->width()};
     for (QAbstractButton* b : box->buttons()) notice.buttons << b->text();
     seen << notice;
     if (box->buttons().isEmpty())
@@ -186,6 +195,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(notices[0].title, "提示信息");
     QCOMPARE(notices[0].text, message);
     QCOMPARE(notices[0].buttons, QStringList{"确定"});
+    // Room for the title in a window manager's larger bold font beside its buttons.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    QVERIFY(notices[0].width > QFontMetrics(titleFont).horizontalAdvance("提示信息") + 100);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(results(), before);
   }
@@ -238,6 +251,136 @@ class MainWindowTest : public QObject {
     QFETCH(QString, name);
     enter("", "", route);
     QCOMPARE(find(box)->accessibleName(), name);
+  }
+
+  void pressureDialog_data() {
+    QTest::addColumn<QString>("choice");  // the dialog's row, then what is typed in it
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("unit");         // 0 Pa, 1 kPa
+    QTest::addColumn<double>("pressure");  // in force afterwards
+    QTest::addColumn<QString>("message");  // in the dialog, which then stays open
+    auto row = [](const char* name, QString choice, QString typed, int unit, double pa,
+                  std::string_view message) {
+      QTest::newRow(name) << choice << typed << unit << pa << QString::fromUtf8(message);
+    };
+    row("standard", "StandardPressure", "", 0, 101325, "");
+    row("Pa", "ByPressure", "89875", 0, 89875, "");
+    row("kPa", "ByPressure", "65.5", 1, 65500, "");
+    row("altitude", "ByAltitude", "4000", 0, 61640, "");
+    row("kPa typed as Pa", "ByPressure", "81", 0, 81000, calc::pressureRangeMessage);
+    row("unreadable Pa", "ByPressure", "8l000", 0, 81000, calc::pressureRangeMessage);
+    row("altitude too high", "ByAltitude", "9001", 0, 81000, calc::altitudeRangeMessage);
+  }
+
+  // From 81000 Pa, an entry typed into the dialog, then 确定.
+  void pressureDialog() {
+    QFETCH(QString, choice);
+    QFETCH(QString, typed);
+    QFETCH(int, unit);
+    QFETCH(double, pressure);
+    QFETCH(QString, message);
+    form_->setPressure(81000);
+    QSignalSpy changed(form_.get(), &ui::Form1::pressureChanged);
+    form_->findChild<QAction*>("Pressure")->trigger();
+    QCOMPARE(find<QLineEdit>("PressureText")->text(), "81000");  // opens on the pressure in force
+    QTest::mouseClick(find(choice), Qt::LeftButton);
+    if (choice != "StandardPressure") {
+      auto* entry = find<QLineEdit>(choice == "ByAltitude" ? "AltitudeText" : "PressureText");
+      entry->clear();
+      QTest::keyClicks(entry, typed);
+    }
+    find<QComboBox>("PressureUnit")->setCurrentIndex(unit);
+    if (choice == "ByAltitude" && message.isEmpty())
+      QCOMPARE(find<QLabel>("AltitudePascals")->text(), "即 61640 Pa");  // shown before 确定
+    QTest::mouseClick(find("OK"), Qt::LeftButton);
+
+    QCOMPARE(find("PressureDialog")->isVisible(), !message.isEmpty());
+    QCOMPARE(find<QLabel>("PressureMessage")->text(), message);
+    QCOMPARE(form_->pressure(), pressure);
+    QCOMPARE(changed.size(), message.isEmpty() ? 1 : 0);
+    auto* label = find<QLabel>("PressureLabel");
+    QCOMPARE(label->isVisible(), pressure != 101325);
+    if (label->isVisible()) {
+      QCOMPARE(label->text(), QString("大气压力 %1 Pa").arg(pressure));
+      QCOMPARE(label->accessibleName(), label->text());
+    }
+  }
+
+  // At 1000 m the window shows what calc gives at that pressure; the sheet copied (by the
+  // shortcut, then from a result box's context menu) holds the inputs and pressure that gave the
+  // results, even after the inputs have changed.
+  void calculatesAndCopiesAtThePressureInForce() {
+    form_->setPressure(89875);
+    enter("25", "20", 0);
+    find<QPushButton>("Command1")->click();
+    RecordingWindow reference("25", "20", 0);
+    calc::Command1_Click(reference, nullptr, 89875);
+    const QString d = QString::fromStdString(reference.results[calc::Output::Text7]);
+    QCOMPARE(find<QLineEdit>("Text7")->text(), d);
+    QVERIFY(d != "12.61");  // the standard pressure's value
+
+    enter("30", "20", 1);
+    QTest::keyClick(find("Text11"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+    QCOMPARE(lines.size(), 15);  // fourteen and the empty text after the last line break
+    QCOMPARE(lines.mid(0, 3),
+             (QStringList{"干球温度 ℃\t25", "湿球温度 ℃\t20", "大气压力 Pa\t89875"}));
+    QCOMPARE(lines[9], "含湿量 g/kg\t" + d);
+
+    QGuiApplication::clipboard()->clear();
+    QTimer::singleShot(0, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+        if (a->objectName() == "CopyAll") a->trigger();
+      if (menu) menu->close();
+    });
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(find("Text4"), &menuRequest);
+    QCOMPARE(QGuiApplication::clipboard()->text().split('\n'), lines);
+  }
+
+  void resultsGreyUntilTheNextSuccess_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("then");  // the dry bulb 计算 is pressed with afterwards, if any
+    QTest::addColumn<int>("greyed");    // result boxes greyed at the end
+    QTest::newRow("dry bulb typed") << QString("Text11") << QString() << 11;
+    QTest::newRow("selector changed") << QString("Combo2") << QString() << 11;
+    QTest::newRow("pressure changed") << QString("pressure") << QString() << 11;
+    QTest::newRow("then a successful 计算") << QString("Text12") << QString("26") << 0;
+    QTest::newRow("then a failed 计算") << QString("Text12") << QString("-80") << 11;
+  }
+
+  void resultsGreyUntilTheNextSuccess() {
+    QFETCH(QString, change);
+    QFETCH(QString, then);
+    QFETCH(int, greyed);
+    auto greys = [this] {
+      int n = 0;
+      for (const QString& name : resultNames) {
+        const QPalette p = find(name)->palette();
+        n += p.color(QPalette::Text) == p.color(QPalette::Disabled, QPalette::Text);
+      }
+      return n;
+    };
+    enter("25", "20", 0);
+    QCOMPARE(greys(), 0);  // nothing shown yet, nothing greyed
+    find<QPushButton>("Command1")->click();
+    const QStringList shown = results();
+    QCOMPARE(greys(), 0);
+    if (change == "Combo2")
+      QTest::keyClick(find(change), Qt::Key_Down);
+    else if (change == "pressure")
+      form_->setPressure(89875);
+    else
+      QTest::keyClicks(find(change), "5");
+    QCOMPARE(greys(), 11);
+    if (!then.isEmpty()) {
+      enter(then, "20", 0);
+      answerNotices([this] { find<QPushButton>("Command1")->click(); });
+    }
+    QCOMPARE(greys(), greyed);
+    QCOMPARE(results() == shown, greyed > 0);  // greyed texts are kept, and still selectable
+    QVERIFY(find("Text1")->isEnabled());
   }
 };
 

@@ -1,0 +1,93 @@
+#include "calc/pair_calculation.h"
+
+#include "calc/messages.h"
+#include "calc/number_text.h"
+#include "calc/state_results.h"
+
+namespace calc {
+namespace {
+
+using psychro::Quantity;
+
+// A value in the window's unit of q in the state's own: per cent and g/kg to fractions (divided,
+// as the relative-humidity route always has, so its results stay exactly as they were).
+double inStateUnits(Quantity q, double shown) {
+  if (q == Quantity::rh) return shown / 100;
+  if (q == Quantity::d) return shown / 1000;
+  return shown;
+}
+
+std::string_view trimmed(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::optional<Quantity> quantityOf(std::string_view name) {
+  std::string lower(trimmed(name));
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return psychro::quantityNamed(lower);
+}
+
+}  // namespace
+
+std::optional<Pair> pairNamed(std::string_view text, std::string& error) {
+  const std::size_t plus = text.find('+');
+  const std::optional<Quantity> a = quantityOf(text.substr(0, plus));
+  const std::optional<Quantity> b =
+      plus == std::string_view::npos ? std::nullopt : quantityOf(text.substr(plus + 1));
+  if (!a || !b) {
+    error = "无法识别的参数组合 \"" + std::string(text) +
+            "\"：应为 A+B，A、B 取 t、tw、rh、tl、d、h 之一";
+    return std::nullopt;
+  }
+  if (!psychro::determines(*a, *b)) {
+    error = std::string(psychro::pairNotDetermined) + "：" + std::string(trimmed(text));
+    return std::nullopt;
+  }
+  return Pair{*a, *b};
+}
+
+std::string_view quantityName(Quantity q) {
+  constexpr std::string_view names[] = {"t", "tw", "rh", "tl", "d", "h"};
+  return names[static_cast<int>(q)];
+}
+
+std::string givenText(Pair pair, std::string_view first, std::string_view second) {
+  const auto part = [](Quantity q, std::string_view value) {
+    constexpr std::string_view symbols[] = {"t", "tw", "φ", "tl", "d", "h"};
+    std::string s(symbols[static_cast<int>(q)]);
+    s += '=';
+    s += trimmed(value);
+    if (q == Quantity::rh) s += '%';
+    return s;
+  };
+  return part(pair.first, first) + ", " + part(pair.second, second);
+}
+
+psychro::StateOutcome pairState(Pair pair, double first, double second, double pa) {
+  return psychro::stateFromPair({pair.first, inStateUnits(pair.first, first)},
+                                {pair.second, inStateUnits(pair.second, second)}, pa);
+}
+
+Calculation calculate(Pair pair, double first, double second, double pa) {
+  Calculation c;
+  const psychro::StateOutcome s = pairState(pair, first, second, pa);
+  c.air = s.air;
+  c.message = s.message;
+  if (c.ok() && !formatResults(c.air, c.texts)) c.message = psychro::noSuchState;
+  return c;
+}
+
+Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa) {
+  if (first.empty() || second.empty()) {
+    Calculation c;
+    c.message = messages::missingInput;
+    return c;
+  }
+  return calculate(pair, numericValue(first), numericValue(second), pa);
+}
+
+}  // namespace calc

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/outputs.h"
+#include "psychro/pair_state.h"
+
+// The whole calculation from any two known quantities, in the units the window shows: t, tw, tl
+// in °C, rh in per cent, d in g/kg, h in kJ/kg.
+namespace calc {
+
+struct Pair {
+  psychro::Quantity first, second;
+};
+
+// The pair named "A+B" (names t, tw, rh, tl, d, h in any case, blanks around each allowed), if it
+// determines a state; otherwise empty and why in error (an unknown name, or a pair such as tl+d).
+std::optional<Pair> pairNamed(std::string_view text, std::string& error);
+
+// The short name of a quantity ("rh") and the caption of its value as the window shows it
+// ("φ", with "%" after the value).
+std::string_view quantityName(psychro::Quantity q);
+
+// How a state was given, e.g. "t=25, φ=50%", from the pair and the two texts as typed.
+std::string givenText(Pair pair, std::string_view first, std::string_view second);
+
+// The outcome of one calculation: the state and its eleven texts, or exactly one message.
+struct Calculation {
+  psychro::AirState air;
+  std::array<std::string, outputs.size()> texts;  // in the order of calc::outputs
+  std::string_view message;                       // empty on success
+
+  bool ok() const { return message.empty(); }
+};
+
+// The state from the pair's two values, in the window's units, at the total pressure pa, Pa, or
+// the message why there is none; calculate() without the texts.
+psychro::StateOutcome pairState(Pair pair, double first, double second, double pa);
+
+// The state from the pair's two values, in the window's units, at the total pressure pa, Pa.
+Calculation calculate(Pair pair, double first, double second, double pa);
+
+// The same from the two values as typed: an empty text gives the notice that input is missing;
+// otherwise each is read as the window reads it (numericValue).
+Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa);
+
+}  // namespace calc

@@ -1,0 +1,205 @@
+#include "psychro/pair_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "psychro/air_state.h"
+#include "psychro/bisection.h"
+#include "psychro/saturation.h"
+
+namespace psychro {
+namespace {
+
+// The dry bulbs the calculator accepts, °C.
+constexpr double lowestT = -50, highestT = 100;
+
+bool dryBulbOutOfRange(double t) {
+  return t < lowestT || t > highestT;
+}
+
+// The checks and state call of the wet-bulb route: t and tw given.
+StateOutcome wetBulbRoute(double t, double tw, double pa) {
+  if (dryBulbOutOfRange(t)) return {{}, dryBulbRange};
+  if (tw > t) return {{}, wetAboveDry};
+  return airt2tw(t, tw, pa);
+}
+
+// The checks and state call of the relative-humidity route: t and φ given.
+StateOutcome humidityRoute(double t, double φ, double pa) {
+  if (φ <= 0 || φ > 1) return {{}, humidityRange};
+  if (dryBulbOutOfRange(t)) return {{}, dryBulbRange};
+  return airt2φ(t, φ, pa);
+}
+
+// A message for a given moisture content, kg/kg, that no state can hold, or none: negative (or NaN)
+// cannot exist; none at all exists but has no dew point the correlation can place.
+std::string_view moistureFault(double d) {
+  if (d == 0) return outOfBounds;
+  return d > 0 && std::isfinite(d) ? std::string_view{} : noSuchState;
+}
+
+// The vapour pressure, Pa, of a given dew point tl, °C, or the message why there is none.
+std::pair<double, std::string_view> vapourOfDewPoint(double tl) {
+  if (!std::isfinite(tl)) return {0, noSuchState};
+  const double pv = vapourAtDewPoint(tl);
+  if (std::isfinite(pv)) return {pv, {}};
+  return {0, tl < 0 ? outOfBounds : pairOutOfRange};  // below the fit's reach, or above 200 kPa
+}
+
+// The state at the dry bulb t, °C, whose vapour has the partial pressure pv, Pa: the relative-
+// humidity route at φ = pv / pws(t). tGiven tells whether t was typed (dryBulbRange) or found from
+// the pair (pairOutOfRange).
+StateOutcome fromDryBulbAndVapour(double t, double pv, double pa, bool tGiven) {
+  if (!(t >= lowestT && t <= highestT)) return {{}, tGiven ? dryBulbRange : pairOutOfRange};
+  if (pv == 0) return {{}, outOfBounds};
+  if (!(pv > 0) || !(pv < pa)) return {{}, noSuchState};
+  const double φ = pv / waterps(t);
+  if (!(φ <= 1)) return {{}, noSuchState};  // more vapour than saturation allows
+  return airt2φ(t, φ, pa);
+}
+
+// The state at the dry bulb t, °C, holding d, kg/kg.
+StateOutcome fromDryBulbAndMoisture(double t, double d, double pa, bool tGiven) {
+  if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
+  return fromDryBulbAndVapour(t, vapourPressure(d, pa), pa, tGiven);
+}
+
+// The state of enthalpy h, kJ/kg, and moisture d, kg/kg: h = 2501·d + t·(1.006 + 1.805·d) solved
+// for t.
+StateOutcome fromEnthalpyAndMoisture(double h, double d, double pa) {
+  if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
+  const double t = (h - 2501 * d) / (1.006 + 1.805 * d);
+  return fromDryBulbAndMoisture(t, d, pa, false);
+}
+
+// The state at relative humidity φ whose vapour has the partial pressure pv, Pa: φ·pws(t) = pv
+// solved for t by bisection on [-50, 100] °C (pws rises with t).
+StateOutcome fromHumidityAndVapour(double φ, double pv, double pa) {
+  if (pv == 0) return {{}, outOfBounds};
+  if (!(pv > 0) || !(pv < pa)) return {{}, noSuchState};
+  const auto vapourAt = [φ](double t) { return φ * waterps(t); };
+  if (!(vapourAt(lowestT) <= pv && pv <= vapourAt(highestT))) return {{}, pairOutOfRange};
+  const Root t = bisect(vapourAt, lowestT, highestT, pv);
+  if (!t.settled) return {{}, outOfBounds};
+  return airt2φ(t.x, φ, pa);
+}
+
+// The state of enthalpy h, kJ/kg, at relative humidity φ: h(t) at φ rises with t; solved by
+// bisection on [-50, 100] °C, where vapour at or above the total pressure counts as too warm.
+StateOutcome fromEnthalpyAndHumidity(double h, double φ, double pa) {
+  const auto enthalpyAt = [φ, pa](double t) {
+    const double pv = φ * waterps(t);
+    return pv < pa ? enthalpy(t, moistureContent(pv, pa)) : INFINITY;
+  };
+  if (!(enthalpyAt(lowestT) <= h && h <= enthalpyAt(highestT))) return {{}, pairOutOfRange};
+  const Root t = bisect(enthalpyAt, lowestT, highestT, h);
+  if (!t.settled) return {{}, outOfBounds};
+  return airt2φ(t.x, φ, pa);
+}
+
+// The wet-bulb route's moisture content, kg/kg, solved for the dry bulb t, °C, at wet bulb tw and
+// moisture d: d·(2501 + 1.805·t − 4.186·tw) = (tw − t) + ds·(2501 − 2.381·tw) is linear in t.
+StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa) {
+  if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
+  if (!std::isfinite(tw)) return {{}, noSuchState};
+  const double ds = moistureContent(waterps(tw), pa);
+  const double t = (tw + ds * (2501 - 2.381 * tw) - d * (2501 - 4.186 * tw)) / (1 + 1.805 * d);
+  if (!(t >= lowestT && t <= highestT)) return {{}, pairOutOfRange};
+  if (tw > t) return {{}, noSuchState};  // more moisture than saturation at tw allows
+  return airt2tw(t, tw, pa);
+}
+
+// The state at wet bulb tw, °C, and relative humidity φ: along the wet-bulb line φ falls from
+// saturation at t = tw to 0 where d reaches 0, at t0 = tw + ds·(2501 − 2.381·tw); bisection on
+// [max(tw, -50), min(t0, 100)] °C.
+StateOutcome fromWetBulbAndHumidity(double tw, double φ, double pa) {
+  if (!std::isfinite(tw)) return {{}, noSuchState};
+  const double ds = moistureContent(waterps(tw), pa);
+  const double lo = std::max(tw, lowestT);
+  const double hi = std::min(tw + ds * (2501 - 2.381 * tw), highestT);
+  if (!(lo <= hi)) return {{}, pairOutOfRange};
+  // −φ along the line, rising with t; a state that does not exist counts as driest.
+  const auto dryness = [tw, pa](double t) {
+    const StateOutcome s = airt2tw(t, tw, pa);
+    return s.air.d >= 0 && std::isfinite(s.air.φ) ? -s.air.φ : 0.0;
+  };
+  if (!(dryness(lo) <= -φ || lo == tw)) return {{}, pairOutOfRange};
+  if (!(-φ <= dryness(hi))) return {{}, pairOutOfRange};
+  const Root t = bisect(dryness, lo, hi, -φ);
+  if (!t.settled) return {{}, outOfBounds};
+  return airt2tw(t.x, tw, pa);
+}
+
+// Whether a given relative humidity, fraction, can be used.
+bool humidityUsable(double φ) {
+  return φ > 0 && φ <= 1;
+}
+
+}  // namespace
+
+bool determines(Quantity a, Quantity b) {
+  if (a == b) return false;
+  const auto is = [&](Quantity x, Quantity y) { return (a == x && b == y) || (a == y && b == x); };
+  return !is(Quantity::tl, Quantity::d) && !is(Quantity::tw, Quantity::h);
+}
+
+std::optional<Quantity> quantityNamed(std::string_view name) {
+  constexpr std::pair<std::string_view, Quantity> names[] = {
+      {"t", Quantity::t},   {"tw", Quantity::tw}, {"rh", Quantity::rh},
+      {"tl", Quantity::tl}, {"d", Quantity::d},   {"h", Quantity::h}};
+  for (const auto& [n, q] : names)
+    if (n == name) return q;
+  return std::nullopt;
+}
+
+StateOutcome stateFromPair(Given a, Given b, double pa) {
+  if (!determines(a.quantity, b.quantity)) return {{}, pairNotDetermined};
+  if (b.quantity < a.quantity) std::swap(a, b);  // the order of the enum: t, tw, rh, tl, d, h
+  const double x = a.value, y = b.value;
+  using Q = Quantity;
+  const Q p = a.quantity, q = b.quantity;
+
+  if (p == Q::t && q == Q::tw) return wetBulbRoute(x, y, pa);
+  if (p == Q::t && q == Q::rh) return humidityRoute(x, y, pa);
+  if ((p == Q::rh && !humidityUsable(x)) || (q == Q::rh && !humidityUsable(y)))
+    return {{}, humidityRange};
+  if (p == Q::t && dryBulbOutOfRange(x)) return {{}, dryBulbRange};
+
+  // Pairs with a dew point first turn it into the vapour pressure of the calculator's correlation.
+  if (p == Q::tl || q == Q::tl) {
+    const auto [pv, fault] = vapourOfDewPoint(p == Q::tl ? x : y);
+    if (!fault.empty()) return {{}, fault};
+    if (!(pv < pa)) return {{}, noSuchState};
+    const double other = p == Q::tl ? y : x;
+    switch (p == Q::tl ? q : p) {
+      case Q::t:
+        return fromDryBulbAndVapour(other, pv, pa, true);
+      case Q::tw:
+        return fromWetBulbAndMoisture(other, moistureContent(pv, pa), pa);
+      case Q::rh:
+        return fromHumidityAndVapour(other, pv, pa);
+      case Q::h:
+        return fromEnthalpyAndMoisture(other, moistureContent(pv, pa), pa);
+      default:
+        return {{}, pairNotDetermined};
+    }
+  }
+
+  if (p == Q::t && q == Q::d) return fromDryBulbAndMoisture(x, y, pa, true);
+  if (p == Q::t && q == Q::h) {
+    const double d = (y - 1.006 * x) / (2501 + 1.805 * x);  // the enthalpy formula solved for d
+    return fromDryBulbAndMoisture(x, d, pa, true);
+  }
+  if (p == Q::tw && q == Q::rh) return fromWetBulbAndHumidity(x, y, pa);
+  if (p == Q::tw && q == Q::d) return fromWetBulbAndMoisture(x, y, pa);
+  if (p == Q::rh && q == Q::d) {
+    if (const std::string_view fault = moistureFault(y); !fault.empty()) return {{}, fault};
+    return fromHumidityAndVapour(x, vapourPressure(y, pa), pa);
+  }
+  if (p == Q::rh && q == Q::h) return fromEnthalpyAndHumidity(y, x, pa);
+  if (p == Q::d && q == Q::h) return fromEnthalpyAndMoisture(y, x, pa);
+  return {{}, pairNotDetermined};
+}
+
+}  // namespace psychro

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/start_options.h"
+
+namespace {
+
+struct OptionsRow {
+  const char* name;
+  std::vector<std::string> args;
+  double pa;          // the pressure at start when usable
+  const char* error;  // a part of the message when not usable, else ""
+};
+
+TEST(StartOptions, GiveThePressureOrSayWhy) {
+  const OptionsRow rows[] = {
+      {"none", {}, 101325, ""},
+      {"pressure", {"--pressure", "81000"}, 81000, ""},
+      {"negative altitude", {"--quit-after-first-paint", "--altitude=-500"}, 107478, ""},
+      {"pressure in kPa", {"--pressure", "81"}, 0, "30000～110000 Pa"},
+      {"pressure missing", {"--pressure"}, 0, "30000～110000 Pa"},
+      {"altitude too high", {"--altitude", "9001"}, 0, "-500～9000 m"},
+      {"both", {"--pressure", "81000", "--altitude", "0"}, 0, "其中一个"},
+      {"unknown", {"--presure", "81000"}, 0, "未知选项 --presure"},
+  };
+  for (const OptionsRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const app::StartOptions o = app::readStartOptions(row.args);
+    if (*row.error != '\0') {
+      EXPECT_NE(o.error.find(row.error), std::string::npos) << o.error;
+    } else {
+      EXPECT_EQ(o.error, "");
+      EXPECT_EQ(o.pa, row.pa);
+    }
+  }
+  // --help is answered whatever else the line holds.
+  EXPECT_TRUE(app::readStartOptions(std::vector<std::string>{"-platform", "--help"}).help);
+}
+
+}  // namespace
