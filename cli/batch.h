@@ -41,7 +41,8 @@ struct BatchOutcome {
 
 // Reads every record, skipping a header in first place, and writes the header and one result
 // record for each, in input order. Records are read in chunks whose calculations are shared out
-// among the threads; memory is bounded by the chunk size whatever the length of the input.
+// among the threads, the next chunk read while one is calculated; memory is bounded by two chunks
+// whatever the length of the input.
 // Nothing is written when the very first read fails. Stops early only when reading or writing
 // fails; flushes the sink before returning.
 BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& options = {});
