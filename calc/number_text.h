@@ -23,4 +23,9 @@ std::optional<double> wholeNumber(std::string_view text);
 // has no minus sign. Non-finite values give an empty text.
 std::string formatFixed(double value, int decimals);
 
+// Appends formatFixed(value, decimals) to out, reusing its storage; false (nothing appended) for
+// a non-finite value or negative decimals. Away from a rounding half it takes one multiplication;
+// near one it falls back to the digit-by-digit rule.
+bool appendFixed(std::string& out, double value, int decimals);
+
 }  // namespace calc

@@ -67,11 +67,14 @@ std::string givenText(Pair pair, std::string_view first, std::string_view second
   return part(pair.first, first) + ", " + part(pair.second, second);
 }
 
+psychro::StateOutcome pairState(Pair pair, double first, double second, double pa) {
+  return psychro::stateFromPair({pair.first, inStateUnits(pair.first, first)},
+                                {pair.second, inStateUnits(pair.second, second)}, pa);
+}
+
 Calculation calculate(Pair pair, double first, double second, double pa) {
   Calculation c;
-  const psychro::StateOutcome s =
-      psychro::stateFromPair({pair.first, inStateUnits(pair.first, first)},
-                             {pair.second, inStateUnits(pair.second, second)}, pa);
+  const psychro::StateOutcome s = pairState(pair, first, second, pa);
   c.air = s.air;
   c.message = s.message;
   if (c.ok() && !formatResults(c.air, c.texts)) c.message = psychro::noSuchState;

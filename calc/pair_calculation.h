@@ -36,6 +36,10 @@ struct Calculation {
   bool ok() const { return message.empty(); }
 };
 
+// The state from the pair's two values, in the window's units, at the total pressure pa, Pa, or
+// the message why there is none; calculate() without the texts.
+psychro::StateOutcome pairState(Pair pair, double first, double second, double pa);
+
 // The state from the pair's two values, in the window's units, at the total pressure pa, Pa.
 Calculation calculate(Pair pair, double first, double second, double pa);
 

@@ -1,5 +1,8 @@
 #include "calc/state_results.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "calc/number_text.h"
 #include "calc/properties.h"
 
@@ -16,13 +19,15 @@ ShownValues shownValues(const psychro::AirState& a) {
   return shown;
 }
 
+bool showable(const ShownValues& shown) {
+  return std::all_of(shown.begin(), shown.end(), [](double v) { return std::isfinite(v); });
+}
+
 bool formatResults(const psychro::AirState& air, std::array<std::string, outputs.size()>& texts) {
   const ShownValues shown = shownValues(air);
-  for (std::size_t i = 0; i < shown.size(); ++i) {
+  if (!showable(shown)) return false;
+  for (std::size_t i = 0; i < shown.size(); ++i)
     texts[i] = formatFixed(shown[i], outputs[i].decimals);
-    // A finite state can still overflow once scaled; never show an empty or infinite result.
-    if (texts[i].empty()) return false;
-  }
   return true;
 }
 

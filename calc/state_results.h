@@ -17,6 +17,10 @@ using ShownValues = std::array<double, outputs.size()>;
 // correlations (cp·1000, μ·10⁶, λ, Pr).
 ShownValues shownValues(const psychro::AirState& air);
 
+// True when every value can be shown: a finite state can still overflow once scaled, and such a
+// state is answered with psychro::noSuchState, never with an empty or infinite result.
+bool showable(const ShownValues& shown);
+
 // The eleven texts of a state, each formatted with its box's decimals, in the order of
 // calc::outputs; false (texts unspecified) when some value cannot be shown (not finite once
 // scaled).

@@ -39,7 +39,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   std::vector<std::string_view> values;
   std::string_view unknown;  // the first mistyped option
   std::string problem;       // the first unusable option value
-  bool csv = false, help = false, optionsEnded = false;
+  bool csv = false, help = false, version = false, optionsEnded = false;
   int modeOptions = 0, pressureOptions = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view word = args[i] != nullptr ? args[i] : "";
@@ -73,6 +73,8 @@ Arguments parseArguments(std::span<const char* const> args) {
       optionsEnded = true;
     } else if (word == "--help" || word == "-h") {
       help = true;
+    } else if (word == "--version") {
+      version = true;
     } else if (word == "--csv") {
       csv = true;
     } else if (word == "--tw" || word == "--rh") {
@@ -89,6 +91,8 @@ Arguments parseArguments(std::span<const char* const> args) {
 
   if (help) {
     a.action = Action::help;
+  } else if (version) {
+    a.action = Action::version;
   } else if (!unknown.empty()) {
     a.error = "未知选项 " + std::string(unknown);
   } else if (!problem.empty()) {

@@ -9,7 +9,7 @@
 // What the command line asks torvale-calc to do.
 namespace cli {
 
-enum class Action { single, batch, help, usageError };
+enum class Action { single, batch, help, version, usageError };
 
 struct Arguments {
   Action action = Action::usageError;
@@ -23,10 +23,11 @@ struct Arguments {
 };
 
 // Reads the arguments after the program name. Only the exact words --tw, --rh, --pair A+B,
-// --pressure PA, --altitude M (also --pressure=PA, --altitude=M), --csv, --help and -- are options,
-// so "-5" is a value; any other word starting with "--" is a usage error, and after "--" every word
-// is a value. A refused pair, or a pressure or altitude that cannot be read or is out of range, is
-// a usage error whose text names the accepted range.
+// --pressure PA, --altitude M (also --pressure=PA, --altitude=M), --csv, --help, -h, --version and
+// -- are options, so "-5" is a value; any other word starting with "--" is a usage error, and after
+// "--" every word is a value. A refused pair, or a pressure or altitude that cannot be read or is
+// out of range, is a usage error whose text names the accepted range. Help goes before the
+// version, both before any error.
 Arguments parseArguments(std::span<const char* const> args);
 
 }  // namespace cli

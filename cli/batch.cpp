@@ -1,12 +1,19 @@
 #include "cli/batch.h"
 
 #include <algorithm>
-#include <barrier>
+#include <charconv>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "calc/messages.h"
+#include "calc/number_text.h"
 #include "calc/outputs.h"
+#include "calc/pair_calculation.h"
+#include "calc/state_results.h"
 #include "cli/mode.h"
 
 namespace cli {
@@ -19,30 +26,55 @@ std::string batchHeader() {
   return std::string(header.view());
 }
 
-void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window,
-                    double pa) {
-  if (record.unclosedQuote) {
-    window.prepare({}, {}, -1);
-    window.setMessage("引号未闭合：输入在带引号的字段中结束");
-  } else if (record.fieldTooLong) {
-    window.prepare({}, {}, -1);
-    window.setMessage("字段过长：每个字段不得超过 " + std::to_string(maxFieldBytes) + " 字节");
-  } else if (record.fieldCount != CsvRecord::keptFields) {
-    window.prepare({}, {}, -1);
-    window.setMessage("记录须有3个字段（mode,t,x），此行有" + std::to_string(record.fieldCount) +
-                      "个");
-  } else {
-    window.prepare(record.fields[1], record.fields[2], modeIndex(record.fields[0]));
-    calculatePair(window, record.fields[0], pa);
-  }
+namespace {
+
+// Eleven empty results, then the notice.
+void appendNotice(CsvText& out, std::string_view notice) {
+  for (std::size_t i = 0; i < calc::outputs.size(); ++i) out.field({});
+  out.field(notice);
+  out.endRecord();
 }
 
-void appendOutcome(const TextWindow& window, CsvText& out) {
-  const bool message = window.hasMessage();
-  for (const calc::OutputInfo& o : calc::outputs)
-    out.field(message ? std::string_view() : window.result(o.field));
-  out.field(message ? window.message() : std::string_view());
-  out.endRecord();
+// prefix, the number n, then suffix, written into buffer (which the caller sizes for them).
+template <std::size_t size>
+std::string_view numbered(char (&buffer)[size], std::string_view prefix, std::size_t n,
+                          std::string_view suffix) {
+  char* p = std::copy(prefix.begin(), prefix.end(), buffer);
+  p = std::to_chars(p, buffer + size, n).ptr;
+  p = std::copy(suffix.begin(), suffix.end(), p);
+  return {buffer, static_cast<std::size_t>(p - buffer)};
+}
+
+}  // namespace
+
+void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
+                  std::string& notice) {
+  char buffer[128];
+  if (record.unclosedQuote) {
+    appendNotice(out, "引号未闭合：输入在带引号的字段中结束");
+  } else if (record.fieldTooLong) {
+    appendNotice(out, numbered(buffer, "字段过长：每个字段不得超过 ", maxFieldBytes, " 字节"));
+  } else if (record.fieldCount != CsvRecord::keptFields) {
+    appendNotice(out,
+                 numbered(buffer, "记录须有3个字段（mode,t,x），此行有", record.fieldCount, "个"));
+  } else {
+    // The steps of calculatePair and calc::calculateTyped, without a window between and with
+    // the numbers formatted straight into out.
+    const std::optional<calc::Pair> pair = modePair(record.fields[0], notice);
+    if (!pair) return appendNotice(out, notice);
+    const std::string& first = record.fields[1];
+    const std::string& second = record.fields[2];
+    if (first.empty() || second.empty()) return appendNotice(out, calc::messages::missingInput);
+    const psychro::StateOutcome state =
+        calc::pairState(*pair, calc::numericValue(first), calc::numericValue(second), pa);
+    if (!state.ok()) return appendNotice(out, state.message);
+    const calc::ShownValues shown = calc::shownValues(state.air);
+    if (!calc::showable(shown)) return appendNotice(out, psychro::noSuchState);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+      out.fixedField(shown[i], calc::outputs[i].decimals);
+    out.field({});
+    out.endRecord();
+  }
 }
 
 bool isHeader(const CsvRecord& record) {
@@ -56,14 +88,19 @@ namespace {
 // not leave every record slot holding megabytes.
 constexpr std::size_t keptCapacity = 1 << 12;
 
-// Records read together, and what each calculating thread makes of its share of them.
+// Records read together, cut into blocks that the calculating threads take one at a time, each
+// block's result records in a text of its own so that they are written in input order.
 class Chunk {
  public:
-  Chunk(const BatchOptions& options, std::size_t maxFieldBytes, unsigned threads)
+  // A chunk is cut into at most this many blocks: enough for the threads to even out records
+  // that take longer than others, few enough that taking a block costs nothing worth counting.
+  static constexpr std::size_t maxBlocks = 16;
+
+  Chunk(const BatchOptions& options, std::size_t maxFieldBytes)
       : options_(options),
         maxField_(maxFieldBytes),
         records_(std::max<std::size_t>(options.chunkRecords, 1)),
-        shares_(threads) {}
+        blocks_(std::min(records_.size(), maxBlocks)) {}
 
   // Reads up to a chunk of records; false when none was read.
   bool read(CsvReader& reader, bool& first) {
@@ -76,43 +113,110 @@ class Chunk {
       for (const std::string& f : r.fields) bytes += f.size();
       ++count_;
     }
+    used_ = std::min(count_, blocks_.size());
     return count_ > 0;
   }
 
-  // Calculates the share of thread `share` into its own text.
-  void calculate(unsigned share) {
-    Share& s = shares_[share];
-    s.text.clear();
-    const std::size_t n = shares_.size();
-    const std::size_t first = count_ * share / n, last = count_ * (share + 1) / n;
+  std::size_t blocks() const { return used_; }
+
+  // Calculates block b into its own text.
+  void calculate(std::size_t b) {
+    Block& block = blocks_[b];
+    block.text.clear();
+    const std::size_t first = count_ * b / used_, last = count_ * (b + 1) / used_;
     for (std::size_t i = first; i < last; ++i) {
-      evaluateRecord(records_[i], maxField_, s.window, options_.pressure);
-      appendOutcome(s.window, s.text);
+      appendResult(records_[i], maxField_, options_.pressure, block.text, block.notice);
       for (std::string& f : records_[i].fields)
         if (f.capacity() > keptCapacity) std::string().swap(f);
     }
   }
 
-  // Writes the shares in order; false if the sink failed.
+  // Writes the blocks in order; false if the sink failed.
   bool write(OutputSink& sink) const {
-    for (const Share& s : shares_)
-      if (!sink.write(s.text.view())) return false;
+    for (std::size_t b = 0; b < used_; ++b)
+      if (!sink.write(blocks_[b].text.view())) return false;
     return true;
   }
 
   std::size_t count() const { return count_; }
 
  private:
-  struct Share {
-    TextWindow window;
-    CsvText text;
-  };
-
   const BatchOptions& options_;
   std::size_t maxField_;
   std::vector<CsvRecord> records_;
   std::size_t count_ = 0;
-  std::vector<Share> shares_;
+  // Each block's result records, and its buffer for a notice the mode field gives.
+  struct Block {
+    CsvText text;
+    std::string notice;
+  };
+  std::vector<Block> blocks_;
+  std::size_t used_ = 0;  // blocks the records read fill
+};
+
+// The calculating threads besides the caller's. A posted chunk's blocks are handed out one at a
+// time under a mutex to the helpers and to the caller once it calls finish().
+class Helpers {
+ public:
+  explicit Helpers(unsigned count) {
+    for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
+  }
+
+  ~Helpers() {
+    {
+      std::lock_guard lock(mutex_);
+      stop_ = true;
+    }
+    posted_.notify_all();
+    threads_.clear();  // joins; a helper ends the block it holds first
+  }
+
+  // Lets the helpers start on chunk, whose blocks the caller does not touch until finish().
+  void post(Chunk& chunk) {
+    {
+      std::lock_guard lock(mutex_);
+      chunk_ = &chunk;
+      next_ = 0;
+      done_ = 0;
+    }
+    posted_.notify_all();
+  }
+
+  // Calculates blocks of the posted chunk alongside the helpers, then waits for all of them.
+  void finish() {
+    std::unique_lock lock(mutex_);
+    while (next_ < chunk_->blocks()) calculateOne(lock);
+    finished_.wait(lock, [this] { return done_ == chunk_->blocks(); });
+  }
+
+ private:
+  void work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      posted_.wait(lock, [this] { return stop_ || (chunk_ && next_ < chunk_->blocks()); });
+      if (stop_) return;
+      calculateOne(lock);
+    }
+  }
+
+  // Takes the next block and calculates it with the mutex released.
+  void calculateOne(std::unique_lock<std::mutex>& lock) {
+    Chunk& chunk = *chunk_;
+    const std::size_t b = next_++;
+    lock.unlock();
+    chunk.calculate(b);
+    lock.lock();
+    if (++done_ == chunk.blocks()) finished_.notify_all();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable posted_;
+  std::condition_variable finished_;
+  Chunk* chunk_ = nullptr;
+  std::size_t next_ = 0;  // the next block to hand out
+  std::size_t done_ = 0;  // blocks calculated
+  bool stop_ = false;
+  std::vector<std::jthread> threads_;
 };
 
 unsigned threadCount(const BatchOptions& options) {
@@ -124,41 +228,31 @@ unsigned threadCount(const BatchOptions& options) {
 
 BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& options) {
   BatchOutcome outcome;
-  const unsigned threads = threadCount(options);
-  Chunk chunk(options, reader.maxFieldBytes(), threads);
+  Chunk one(options, reader.maxFieldBytes()), two(options, reader.maxFieldBytes());
+  Chunk* current = &one;
+  Chunk* next = &two;
   bool first = true;
-  bool more = chunk.read(reader, first);
+  bool more = current->read(reader, first);
   if (!more && reader.failed() && first) {
     outcome.readFailed = true;
     return outcome;
   }
   sink.write(batchHeader());
 
-  // Thread 0 is this one. The helpers wait at the barrier for a chunk, calculate their share and
-  // meet again; `done` is read only after a barrier, which orders it.
-  std::barrier sync(static_cast<std::ptrdiff_t>(threads));
-  bool done = false;
-  std::vector<std::jthread> helpers;
-  for (unsigned share = 1; share < threads; ++share) {
-    helpers.emplace_back([&, share] {
-      for (;;) {
-        sync.arrive_and_wait();
-        if (done) return;
-        chunk.calculate(share);
-        sync.arrive_and_wait();
-      }
-    });
+  // While the helpers calculate one chunk, this thread reads the next, then joins them; while
+  // they start on that next chunk, it writes the finished one.
+  {
+    Helpers helpers(threadCount(options) - 1);
+    if (more) helpers.post(*current);
+    while (more) {
+      const bool nextRead = next->read(reader, first);
+      helpers.finish();
+      more = nextRead && !sink.failed();
+      if (more) helpers.post(*next);
+      if (current->write(sink)) outcome.records += current->count();
+      std::swap(current, next);
+    }
   }
-  while (more && !sink.failed()) {
-    sync.arrive_and_wait();
-    chunk.calculate(0);
-    sync.arrive_and_wait();
-    if (chunk.write(sink)) outcome.records += chunk.count();
-    more = chunk.read(reader, first);
-  }
-  done = true;
-  sync.arrive_and_wait();
-  helpers.clear();
 
   outcome.readFailed = reader.failed();
   outcome.writeFailed = !sink.flush();

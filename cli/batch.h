@@ -5,7 +5,6 @@
 
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
-#include "cli/text_window.h"
 #include "psychro/constants.h"
 
 // The batch: one Calculate per CSV record, one result record per input record, in order.
@@ -14,16 +13,15 @@ namespace cli {
 // The output header: the eleven result keys, then the message column.
 std::string batchHeader();
 
-// Puts the outcome of one input record in window: the notice for a record that cannot be
-// calculated (unclosed quote, over-long field, not three fields), else the Calculate command's
-// outcome on mode, t and x at the total pressure pa, Pa. maxFieldBytes is only named in the
-// over-long notice.
-void evaluateRecord(const CsvRecord& record, std::size_t maxFieldBytes, TextWindow& window,
-                    double pa = psychro::standardPressure);
-
-// Appends the result record for the outcome in window: the eleven texts and an empty message, or
-// eleven empty fields and the notice.
-void appendOutcome(const TextWindow& window, CsvText& out);
+// Appends the result record for one input record: for a record that cannot be calculated
+// (unclosed quote, over-long field, not three fields) eleven empty fields and its notice; else
+// what the Calculate command gives for the pair the mode field names (modePair) on t and x at the
+// total pressure pa, Pa - the eleven texts and an empty message, or eleven empty fields and the
+// notice. maxFieldBytes is only named in the over-long notice. notice is the caller's buffer for
+// a notice the mode field gives; kept from one record to the next, like out, it lets a batch run
+// without allocating per record once both have grown.
+void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
+                  std::string& notice);
 
 // True for the record "mode,t,x" that may head the input.
 bool isHeader(const CsvRecord& record);
@@ -43,7 +41,8 @@ struct BatchOutcome {
 
 // Reads every record, skipping a header in first place, and writes the header and one result
 // record for each, in input order. Records are read in chunks whose calculations are shared out
-// among the threads; memory is bounded by the chunk size whatever the length of the input.
+// among the threads, the next chunk read while one is calculated; memory is bounded by two chunks
+// whatever the length of the input.
 // Nothing is written when the very first read fails. Stops early only when reading or writing
 // fails; flushes the sink before returning.
 BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& options = {});

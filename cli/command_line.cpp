@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/version.h"
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/result_table.h"
@@ -14,7 +15,8 @@ namespace {
 
 constexpr std::string_view usage =
     "用法：torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] T X\n"
-    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] | torvale-calc --help\n";
+    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE]\n"
+    "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
     "torvale-calc：湿空气物性计算（总压默认 101325 Pa，可设定）\n"
@@ -22,7 +24,8 @@ constexpr std::string_view help =
     "用法 Usage:\n"
     "  torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] [--] T X\n"
     "  torvale-calc [--pressure PA | --altitude M] --csv [FILE]\n"
-    "  torvale-calc --help | -h\n"
+    "  torvale-calc -h|--help      显示本说明 show this help\n"
+    "  torvale-calc --version      显示版本 show the version\n"
     "\n"
     "大气压力 Pressure（对所有计算及每条记录有效）:\n"
     "  --pressure PA  总压 Pa，30000～110000\n"
@@ -118,6 +121,10 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
   switch (a.action) {
     case Action::help:
       return put(out, help) && std::fflush(out) == 0 ? exitOk : exitUsage;
+    case Action::version: {
+      const std::string line = "torvale-calc " + std::string(calc::version) + "\n";
+      return put(out, line) && std::fflush(out) == 0 ? exitOk : exitUsage;
+    }
     case Action::single:
       return single(a, out, err);
     case Action::batch:

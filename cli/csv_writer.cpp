@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "calc/number_text.h"
+
 namespace cli {
 
 bool needsQuotes(std::string_view field) {
@@ -23,6 +25,12 @@ void CsvText::field(std::string_view text) {
     text_ += c;
   }
   text_ += '"';
+}
+
+void CsvText::fixedField(double value, int decimals) {
+  if (!firstField_) text_ += ',';
+  firstField_ = false;
+  calc::appendFixed(text_, value, decimals);
 }
 
 void CsvText::endRecord() {

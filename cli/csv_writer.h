@@ -14,6 +14,8 @@ bool needsQuotes(std::string_view field);
 class CsvText {
  public:
   void field(std::string_view text);
+  // A field holding value as calc::formatFixed writes it (such a text never needs quotes).
+  void fixedField(double value, int decimals);
   void endRecord();
 
   std::string_view view() const { return text_; }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build and checks its control fields, its contents, and that
-# Depends names the package of every shared library the programs load.
-# Usage: check_deb.sh CPACK BUILD_DIR
+# Builds the Debian package from the build and checks its control fields, its contents, that
+# Depends names the package of every shared library the programs load, and that the package, its
+# changelog, its metainfo and torvale-calc --version all name the project's version.
+# Usage: check_deb.sh CPACK BUILD_DIR VERSION
 set -euo pipefail
-cpack=$1 build=$2
+cpack=$1 build=$2 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -17,6 +18,7 @@ dpkg-deb -I "$deb"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = torvale ] || fail "Package is $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version), the project's $version"
 [ "$(field Section)" = science ] || fail "Section is $(field Section)"
 [ "$(field Maintainer)" = "The Torvale developers <torvale@example.org>" ] ||
   fail "Maintainer is $(field Maintainer)"
@@ -38,7 +40,8 @@ id=org.torvale.Torvale
 for path in ./usr/bin/torvale ./usr/bin/torvale-calc ./usr/share/applications/$id.desktop \
   ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
   ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/man/man1/torvale-calc.1.gz \
-  ./usr/share/doc/torvale/copyright; do
+  ./usr/share/man/man1/torvale.1.gz ./usr/share/doc/torvale/copyright \
+  ./usr/share/doc/torvale/changelog.gz; do
   grep -q " $path\$" <<<"$listing" || fail "the package lacks $path"
 done
 owners=$(awk '{ print $2 }' <<<"$listing" | sort -u)
@@ -47,8 +50,20 @@ for program in torvale torvale-calc; do
   grep -Eq "^-rwxr-xr-x .* ./usr/bin/$program\$" <<<"$listing" || fail "$program is not 0755"
 done
 
-# Every library a packaged program needs must come from a package that Depends names.
 dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+said=$("$root/usr/bin/torvale-calc" --version)
+[ "$said" = "torvale-calc $version" ] || fail "the packaged torvale-calc --version says $said"
+newest=$(zcat "$root/usr/share/doc/torvale/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is $newest, not $version"
+release=$(grep -o -m1 '<release version="[^"]*"' "$root/usr/share/metainfo/$id.metainfo.xml")
+[ "$release" = "<release version=\"$version\"" ] || fail "the metainfo's newest release: $release"
+for page in torvale torvale-calc; do
+  zgrep -q "^\.TH .* \"Torvale $version\"" "$root/usr/share/man/man1/$page.1.gz" ||
+    fail "the manual page of $page does not name version $version"
+done
+
+# Every library a packaged program needs must come from a package that Depends names.
 for program in "$work"/root/usr/bin/*; do
   for soname in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
     owners=$(dpkg -S "*/$soname" 2>/dev/null | sed "s/: \/.*//" | tr , "\n" | sed "s/:.*//; s/ //g" | sort -u)

@@ -12,9 +12,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 id=org.torvale.Torvale
-files=(bin/torvale-calc share/man/man1/torvale-calc.1.gz share/doc/torvale/copyright)
+files=(bin/torvale-calc share/man/man1/torvale-calc.1.gz share/doc/torvale/copyright
+  share/doc/torvale/changelog.gz)
 if [ "$faces" = window ]; then
-  files+=(bin/torvale "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+  files+=(bin/torvale share/man/man1/torvale.1.gz "share/applications/$id.desktop"
+    "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg")
   for size in 16 32 48 256; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 fi

@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "calc/version.h"
 #include "ui/about_info.h"
 #include "ui/captions.h"
 #include "ui/fit_scale.h"
@@ -53,6 +54,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     labels[i] = {label, lines[i].twips};
   }
   QLabel* name = labels.front().first;
+  // The title line names the version, which the window's caption 版本信息 promises.
+  name->setText(name->text() + QLatin1Char(' ') + QString::fromUtf8(calc::version));
   QFont large = name->font();
   large.setBold(true);
   if (large.pointSizeF() > 0)

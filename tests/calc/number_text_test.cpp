@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <limits>
+#include <random>
 #include <string>
+#include <string_view>
 
 #include "../support/named_rows.h"
 #include "calc/number_text.h"
@@ -91,6 +97,118 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{"NotANumberIsEmpty", std::nan(""), 2, ""},
         FormatRow{"InfinityIsEmpty", inf, 2, ""}),
     [](const auto& info) { return info.param.name; });
+
+// The digit-by-digit rule as it stood before formatFixed got its fast path, kept verbatim as
+// the reference that every text must still match.
+std::string referenceFormatFixed(double value, int decimals) {
+  if (!std::isfinite(value) || decimals < 0) return {};
+  char buf[32];
+  const auto [ptr, ec] =
+      std::to_chars(buf, buf + sizeof buf, std::abs(value), std::chars_format::scientific, 14);
+  if (ec != std::errc()) return {};
+  const std::string_view form(buf, ptr - buf);
+  const std::size_t mark = form.find('e');
+  std::string digits;
+  for (char c : form.substr(0, mark))
+    if (c >= '0' && c <= '9') digits += c;
+  std::string_view exponentText = form.substr(mark + 1);
+  if (exponentText.front() == '+') exponentText.remove_prefix(1);
+  int e = 0;
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), e);
+  const long long shift = static_cast<long long>(e) - 14 + decimals;
+  std::string n;
+  if (shift >= 0) {
+    n = digits + std::string(static_cast<std::size_t>(shift), '0');
+  } else {
+    const long long keep = static_cast<long long>(digits.size()) + shift;
+    const bool roundUp = keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5';
+    n = keep > 0 ? digits.substr(0, static_cast<std::size_t>(keep)) : "0";
+    if (roundUp) {
+      std::size_t k = n.size();
+      while (k > 0 && n[k - 1] == '9') n[--k] = '0';
+      if (k == 0)
+        n.insert(n.begin(), '1');
+      else
+        ++n[k - 1];
+    }
+  }
+  if (n.size() < static_cast<std::size_t>(decimals) + 1)
+    n.insert(0, static_cast<std::size_t>(decimals) + 1 - n.size(), '0');
+  if (decimals > 0) n.insert(n.size() - static_cast<std::size_t>(decimals), 1, '.');
+  const bool zero = n.find_first_not_of("0.") == std::string::npos;
+  return value < 0 && !zero ? "-" + n : n;
+}
+
+// A family of values, drawn from a seeded generator: the fast path and the fallback must give
+// the reference's text for each, at every number of decimals.
+struct Sweep {
+  const char* name;
+  std::function<double(std::mt19937_64&)> draw;
+};
+
+double uniform(std::mt19937_64& g, double low, double high) {
+  return std::uniform_real_distribution<double>(low, high)(g);
+}
+
+// A value a few units in the last place from (k + 1/2)·10^-d: the halves the rounding rule is
+// about, and their neighbours on both sides.
+double nearHalf(std::mt19937_64& g) {
+  const int d = static_cast<int>(g() % 7);
+  const double k = static_cast<double>(g() % 2000000) - 1000000;
+  double v = (k + 0.5) / std::pow(10.0, d);
+  for (int steps = static_cast<int>(g() % 7) - 3; steps != 0; steps += steps < 0 ? 1 : -1)
+    v = std::nextafter(v, steps < 0 ? -INFINITY : INFINITY);
+  return v;
+}
+
+const Sweep sweeps[] = {
+    {"ShownRangeOfResults", [](auto& g) { return uniform(g, -200, 2000); }},
+    {"HalvesAndNeighbours", nearHalf},
+    {"TypedDecimals", [](auto& g) { return static_cast<double>(g() % 2000001) / 1000 - 1000; }},
+    {"LogUniformTinyToHuge",
+     [](auto& g) { return std::pow(10.0, uniform(g, -30, 30)) * (g() % 2 ? 1 : -1); }},
+    {"NearPowersOfTen",
+     [](auto& g) {
+       const double p = std::pow(10.0, static_cast<int>(g() % 40) - 20);
+       return p * (1 + uniform(g, -1e-13, 1e-13));
+     }},
+    {"AnyBitPattern", [](auto& g) { return std::bit_cast<double>(g()); }},
+};
+
+void PrintTo(const Sweep& sweep, std::ostream* os) {
+  *os << sweep.name;
+}
+
+class FastPath : public testing::TestWithParam<Sweep> {};
+
+TEST_P(FastPath, GivesTheDigitByDigitText) {
+  std::mt19937_64 g(20240611);
+  int failures = 0;
+  for (int i = 0; i < 20000 && failures < 5; ++i) {
+    const double v = GetParam().draw(g);
+    for (int d : {0, 1, 2, 3, 4, 6, 9, 17, 18, 25}) {
+      const std::string want = referenceFormatFixed(v, d);
+      if (formatFixed(v, d) == want) continue;
+      ++failures;
+      ADD_FAILURE() << std::hexfloat << v << " at " << d << " decimals: " << formatFixed(v, d)
+                    << ", want " << want;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FastPath, testing::ValuesIn(sweeps),
+                         [](const auto& info) { return info.param.name; });
+
+// Fixed values where a fault would hide: halves, extremes, signed zero.
+TEST(FastPath, EdgeValuesGiveTheDigitByDigitText) {
+  const double edges[] = {
+      2.675,       1.005, -2.675, 0.125,   0.5,      1.5,     2.5,     -0.5,
+      0.0,         -0.0,  1e-320, -1e-320, 4.9e-324, 0.00005, 9.99995, 999999.95,
+      0.049999999, 1e11,  1e12,   1e15,    1e16,     1e300,   -1e308,  1.7976931348623157e308};
+  for (double v : edges)
+    for (int d = 0; d <= 20; ++d)
+      EXPECT_EQ(formatFixed(v, d), referenceFormatFixed(v, d)) << v << " at " << d << " decimals";
+}
 
 // Reading and writing are the same under a locale whose decimal mark is a comma.
 TEST(NumberText, IndependentOfLocale) {

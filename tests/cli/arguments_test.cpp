@@ -57,6 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"UnknownOption", {"--r", "25", "50"}, A::usageError},
         ArgumentsCase{"UnknownOptionInPlaceOfValue", {"25", "--x"}, A::usageError},
         ArgumentsCase{"Help", {"25", "--help"}, A::help},
+        ArgumentsCase{"HelpBeforeVersion", {"--version", "-h"}, A::help},
+        ArgumentsCase{"VersionBeforeErrors", {"--x", "--version"}, A::version},
+        ArgumentsCase{
+            "ShortHelpAfterDoubleDashIsValue", {"--", "-h", "2"}, A::single, 0, "-h", "2"},
         ArgumentsCase{
             "HelpAfterDoubleDashIsValue", {"--", "--help", "2"}, A::single, 0, "--help", "2"},
         ArgumentsCase{"CsvStdin", {"--csv"}, A::batch, 0, "", "", "-"},

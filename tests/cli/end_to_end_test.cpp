@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc/outputs.h"
+#include "calc/version.h"
 #include "reference_window.h"
 
 extern char** environ;
@@ -103,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"EmptyText", {"", "20"}, 1, "", "请输入具体参数"},
         CliCase{"OneValue", {"25"}, 2, "", "用法"},
         CliCase{"UnknownOption", {"--x", "25", "20"}, 2, "", "用法"},
-        CliCase{"Help", {"--help"}, 0, "--csv", ""},
+        CliCase{"Help", {"--help"}, 0, "--csv", ""}, CliCase{"ShortHelp", {"-h"}, 0, "--csv", ""},
+        CliCase{
+            "Version", {"--version"}, 0, "torvale-calc " + std::string(calc::version) + "\n", ""},
         CliCase{"MissingFile", {"--csv", "/nonexistent/in.csv"}, 2, "", "/nonexistent/in.csv"},
         CliCase{"Directory", {"--csv", "/"}, 2, "", "读取输入失败"},
         CliCase{"PairEnthalpyAndRh",

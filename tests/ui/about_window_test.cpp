@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "calc/version.h"
 #include "ui/form1.h"
 
 namespace {
@@ -47,6 +48,7 @@ class AboutWindowTest : public QObject {
     QVERIFY(about->isVisible());
     QVERIFY(about->isWindow() && !about->parentWidget());
     QCOMPARE(about->windowTitle(), "版本信息");
+    QCOMPARE(about->findChild<QLabel*>("Label1")->text(), QString("Torvale ") + calc::version);
     QCOMPARE(about->findChildren<QLabel*>().size(), 5);
     QCOMPARE(about->findChildren<QWidget*>().size(), 5);
   }
