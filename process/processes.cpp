@@ -1,0 +1,136 @@
+#include "process/processes.h"
+
+#include <cmath>
+
+#include "process/figures.h"
+#include "psychro/bisection.h"
+#include "psychro/saturation.h"
+
+namespace process {
+namespace {
+
+using Q = psychro::Quantity;
+
+StateOutcome refused(std::string_view message) {
+  return {{}, message};
+}
+
+// The dry bulb, °C, of enthalpy h, kJ/kg, and moisture d, kg/kg: h = 2501·d + t·(1.006 + 1.805·d)
+// solved for t.
+double dryBulbOf(double h, double d) {
+  return (h - 2501 * d) / (1.006 + 1.805 * d);
+}
+
+// True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
+// at t or reaches pa (the test the state functions make), or is not a number.
+bool beyondSaturation(double t, double d, double pa) {
+  const double pv = psychro::vapourPressure(d, pa);
+  return !(pv < pa && pv <= psychro::waterps(t));
+}
+
+// The state of a point found on a process line, at the dry bulb t, °C, holding d, kg/kg; where it
+// does not exist because it lies beyond saturation, the process's own message for that.
+StateOutcome pointOnLine(double t, double d, double pa, std::string_view saturationMessage) {
+  StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa);
+  if (s.message == psychro::noSuchState && beyondSaturation(t, d, pa))
+    return refused(saturationMessage);
+  return s;
+}
+
+}  // namespace
+
+StateOutcome mix(const AirState& a, double ga, const AirState& b, double gb, double pa) {
+  if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(flowNotPositive);
+  const double d = (ga * a.d + gb * b.d) / (ga + gb);
+  const double h = (ga * a.h + gb * b.h) / (ga + gb);
+  if (beyondSaturation(dryBulbOf(h, d), d, pa)) return refused(mixtureFogs);
+  return psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa);
+}
+
+StateOutcome heat(const AirState& in, double t, double pa) {
+  if (!(t > in.t)) return refused(heatingNotWarmer);
+  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa);
+}
+
+StateOutcome cool(const AirState& in, double t, double pa) {
+  if (!(t < in.t)) return refused(coolingNotCooler);
+  // Below the dew point the window shows, or past saturation by the state functions' test.
+  if (t < in.tl || beyondSaturation(t, in.d, pa)) return refused(belowDewPoint);
+  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa);
+}
+
+StateOutcome coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, double pa) {
+  const StateOutcome out = psychro::stateFromPair(a, b, pa);
+  if (!out.ok()) return out;
+  if (!(out.air.t < in.t && out.air.d <= in.d + noMoistureChange))
+    return refused(notCoolerAndDrier);
+  return out;
+}
+
+StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa) {
+  const StateOutcome adp = psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa);
+  if (!adp.ok()) return adp;
+  if (!(adp.air.d < in.d)) return refused(dewPointNotBelow);
+  if (!(φ > in.φ && φ <= 1)) return refused(humidityNotReached);
+
+  // The point at s (0 at the inlet, 1 at the apparatus dew point) of the segment, and its relative
+  // humidity; the dew point itself is saturated by construction, and a point whose vapour reaches
+  // the total pressure counts as saturated.
+  const auto dAt = [&](double s) { return in.d + s * (adp.air.d - in.d); };
+  const auto tAt = [&](double s) { return dryBulbOf(in.h + s * (adp.air.h - in.h), dAt(s)); };
+  const auto humidityAt = [&](double s) {
+    if (s >= 1) return 1.0;
+    const double pv = psychro::vapourPressure(dAt(s), pa);
+    return pv < pa ? pv / psychro::waterps(tAt(s)) : INFINITY;
+  };
+  constexpr int samples = 64;
+  double lo = 0, hi = 1;
+  for (int k = 1; k <= samples; ++k) {
+    hi = static_cast<double>(k) / samples;
+    if (!(humidityAt(hi) < φ)) break;  // NaN counts as reached, as in bisect
+    lo = hi;
+  }
+  const psychro::Root s = psychro::bisect(humidityAt, lo, hi, φ);
+  if (!s.settled) return refused(psychro::outOfBounds);
+  return psychro::stateFromPair({Q::t, tAt(s.x)}, {Q::rh, φ}, pa);
+}
+
+StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa) {
+  if (target.quantity == Q::rh) {
+    if (!(target.value > in.φ)) return refused(moistureNotRaised);
+    if (target.value > 1) return refused(pastSaturation);
+    return psychro::stateFromPair({Q::h, in.h}, target, pa);
+  }
+  if (target.quantity == Q::t) {
+    if (!(target.value < in.t)) return refused(moistureNotRaised);
+    const double t = target.value;
+    const double d = (in.h - 1.006 * t) / (2501 + 1.805 * t);  // the enthalpy formula for d
+    return pointOnLine(t, d, pa, pastSaturation);
+  }
+  return refused(psychro::pairNotDetermined);
+}
+
+StateOutcome humidifyIsothermal(const AirState& in, psychro::Given target, double pa) {
+  if (target.quantity == Q::rh) {
+    if (!(target.value > in.φ)) return refused(moistureNotRaised);
+    if (target.value > 1) return refused(pastSaturation);
+    return psychro::stateFromPair({Q::t, in.t}, target, pa);
+  }
+  if (target.quantity == Q::d) {
+    if (!(target.value > in.d + noMoistureChange)) return refused(moistureNotRaised);
+    return pointOnLine(in.t, target.value, pa, pastSaturation);
+  }
+  return refused(psychro::pairNotDetermined);
+}
+
+StateOutcome supplyPoint(const AirState& room, double ε, double Δt, double pa) {
+  if (!std::isfinite(Δt) || std::isnan(ε)) return refused(psychro::outOfBounds);
+  if (Δt == 0) return refused(supplyDifferenceZero);
+  const double t = room.t - Δt;
+  const double d =
+      std::isinf(ε) ? room.d : (room.h - ε * room.d - 1.006 * t) / (2501 + 1.805 * t - ε);
+  if (!(d > 0) || !std::isfinite(d)) return refused(supplyNotOnLine);
+  return pointOnLine(t, d, pa, supplyPastSaturation);
+}
+
+}  // namespace process
