@@ -54,11 +54,11 @@ inline const char* resultFault(const std::array<std::string, calc::outputs.size(
       shown[i] = -shown[i];
     }
   }
-  // Shown values are rounded, so the comparisons allow one unit of the last decimal; the
-  // dew-point correlation also runs up to 1.5 K above the frost point near -50 °C.
+  // Rounding keeps order, so neither the wet bulb nor the dew point may show above the dry bulb;
+  // the dew-point correlation runs up to 1.5 K above the frost point near -50 °C.
   const double t = shown[0], rh = shown[1], tw = shown[2], tl = shown[4];
   if (t < -50 || t > 100) return "dry bulb outside -50…100 °C";
-  if (tw > t + 0.01) return "wet bulb above dry bulb";
+  if (tw > t) return "wet bulb above dry bulb";
   if (tl > t) return "dew point above dry bulb";
   if (tl > tw + 1.6) return "dew point above wet bulb";
   if (rh < 0 || rh > 100) return "relative humidity outside 0..100 %";

@@ -99,7 +99,9 @@ StateOutcome airt2φ(double t, double φ, double pa) {
 
   air.tw = t;
   const WetBulb wb = t <= 28 ? wetBulbAveraged(t, air.d, pa) : wetBulbByPressure(t, pv, pws_t, pa);
-  air.tw = wb.tw;
+  // Saturated air balances at tw = t; the iteration can land a few ulps above it, which rounds
+  // to a wet bulb shown one hundredth above the dry bulb. The wet bulb never exceeds the dry bulb.
+  air.tw = wb.tw > t ? t : wb.tw;
   if (wb.method == WetBulbMethod::unsettled) {
     out.message = outOfBounds;
     return out;
