@@ -3,18 +3,10 @@
 #include <charconv>
 
 #include "calc/number_text.h"
+#include "calc/state_results.h"
 
 namespace chart {
 namespace {
-
-// A value as read, to 12 significant digits in its shortest form, whatever the locale: "25.5" for
-// "25。5", "7" for 7.000000000000001.
-std::string readValue(double value) {
-  char buffer[32];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12);
-  return ec == std::errc() ? std::string(buffer, end) : std::string();
-}
 
 std::size_t characters(std::string_view utf8) {
   std::size_t n = 0;
@@ -32,6 +24,13 @@ std::string letters(std::size_t n) {
 
 }  // namespace
 
+std::string readValue(double value) {
+  char buffer[32];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12);
+  return ec == std::errc() ? std::string(buffer, end) : std::string();
+}
+
 std::string_view PointList::add(const TypedPair& given) {
   StatePoint p;
   p.pair = given.pair;
@@ -41,8 +40,55 @@ std::string_view PointList::add(const TypedPair& given) {
   p.second = calc::numericValue(given.second);
   p.given = calc::givenText(given.pair, readValue(p.first), readValue(p.second));
   p.name = nextName();
+  p.id = ++lastId_;
   points_.push_back(std::move(p));
   return {};
+}
+
+unsigned PointList::addDerived(std::string given, const psychro::AirState& air) {
+  StatePoint p;
+  p.pair = {psychro::Quantity::t, psychro::Quantity::d};
+  p.first = air.t;
+  p.second = air.d * 1000;
+  p.given = std::move(given);
+  p.result.air = air;
+  if (!calc::formatResults(air, p.result.texts)) return 0;
+  p.name = nextName();
+  p.id = ++lastId_;
+  p.derived = true;
+  points_.push_back(std::move(p));
+  return lastId_;
+}
+
+void PointList::setDerived(unsigned id, const psychro::StateOutcome& outcome) {
+  const std::size_t i = indexOf(id);
+  if (i == size()) return;
+  calc::Calculation& r = points_[i].result;
+  r = {};
+  r.air = outcome.air;
+  r.message = outcome.message;
+  if (r.ok() && !calc::formatResults(r.air, r.texts)) r.message = psychro::noSuchState;
+  if (!r.ok()) r.texts = {};
+  if (r.ok()) {
+    points_[i].first = r.air.t;
+    points_[i].second = r.air.d * 1000;
+  }
+}
+
+void PointList::release(unsigned id) {
+  const std::size_t i = indexOf(id);
+  if (i < size()) points_[i].derived = false;
+}
+
+std::size_t PointList::indexOf(unsigned id) const {
+  for (std::size_t i = 0; i < points_.size(); ++i)
+    if (points_[i].id == id) return i;
+  return points_.size();
+}
+
+const StatePoint* PointList::find(unsigned id) const {
+  const std::size_t i = indexOf(id);
+  return i < size() ? &points_[i] : nullptr;
 }
 
 bool PointList::nameTaken(std::string_view name, std::size_t except) const {
@@ -84,7 +130,8 @@ bool PointList::move(std::size_t from, std::size_t to) {
 
 void PointList::setPressure(double pa) {
   pa_ = pa;
-  for (StatePoint& p : points_) p.result = calc::calculate(p.pair, p.first, p.second, pa_);
+  for (StatePoint& p : points_)
+    if (!p.derived) p.result = calc::calculate(p.pair, p.first, p.second, pa_);
 }
 
 }  // namespace chart

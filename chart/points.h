@@ -18,12 +18,18 @@ struct TypedPair {
   std::string first, second;
 };
 
+// A value as read, to 12 significant digits in its shortest form, whatever the locale: "25.5" for
+// "25。5", "7" for 7.000000000000001.
+std::string readValue(double value);
+
 struct StatePoint {
+  unsigned id = 0;  // fixed for the point's life, whatever its name or place; never 0
   std::string name;
   calc::Pair pair;
   double first = 0, second = 0;  // the values read from what was typed
   std::string given;             // "t=25, φ=50%": calc::givenText of the values as read
   calc::Calculation result;      // at the list's pressure: the state and its texts, or a message
+  bool derived = false;  // made by a process, which computes it again (not from pair and values)
 
   bool exists() const { return result.ok(); }
 };
@@ -38,6 +44,19 @@ class PointList {
   // value missing, or no such air), adds nothing and returns the main window's message for it.
   std::string_view add(const TypedPair& given);
 
+  // Adds the outlet of a process, the state air, at the end under the next free name, shown as
+  // given; marked derived. Its pair is t+d at the state's values, which it keeps if released.
+  // Returns its id; 0 (nothing added) when the state cannot be shown.
+  unsigned addDerived(std::string given, const psychro::AirState& air);
+  // The state of a derived point computed anew, or the message why there is none.
+  void setDerived(unsigned id, const psychro::StateOutcome& outcome);
+  // A derived point whose process is gone becomes a point given by its t and d.
+  void release(unsigned id);
+
+  // The index of the point with this id; size() when there is none.
+  std::size_t indexOf(unsigned id) const;
+  const StatePoint* find(unsigned id) const;
+
   // Names point i; false (and nothing changed) for a name that is empty once blanks are trimmed,
   // longer than maxNameLength characters, or another point's. Control characters become blanks.
   bool rename(std::size_t i, std::string_view name);
@@ -47,8 +66,9 @@ class PointList {
   // Moves point `from` so that it becomes point `to`; false when either is out of range.
   bool move(std::size_t from, std::size_t to);
 
-  // Computes every point again at pa, Pa. A point with no state there keeps its row, its texts
-  // empty and its message kept, until a pressure gives it a state again.
+  // Computes every point again at pa, Pa, except the derived ones, which their processes compute.
+  // A point with no state there keeps its row, its texts empty and its message kept, until a
+  // pressure gives it a state again.
   void setPressure(double pa);
   double pressure() const { return pa_; }
 
@@ -60,6 +80,7 @@ class PointList {
   bool nameTaken(std::string_view name, std::size_t except) const;
 
   double pa_;
+  unsigned lastId_ = 0;
   std::vector<StatePoint> points_;
 };
 

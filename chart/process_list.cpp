@@ -1,0 +1,209 @@
+#include "chart/process_list.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/number_text.h"
+#include "process/figures.h"
+#include "process/processes.h"
+
+namespace chart {
+namespace {
+
+using psychro::Quantity;
+
+psychro::StateOutcome refused(std::string_view message) {
+  return {{}, message};
+}
+
+// A value in the window's unit of q in the state's own: per cent and g/kg to fractions.
+psychro::Given inStateUnits(Quantity q, double shown) {
+  if (q == Quantity::rh) return {q, shown / 100};
+  if (q == Quantity::d) return {q, shown / 1000};
+  return {q, shown};
+}
+
+// How the outlet of r reads in the points table, e.g. "加热：t=30".
+std::string givenText(const ProcessRequest& r) {
+  const std::string a = readValue(r.first), b = readValue(r.second);
+  std::string text(kindCaption(r.kind));
+  text += "：";
+  switch (r.kind) {
+    case ProcessKind::mix:
+      return text + a + " : " + b;
+    case ProcessKind::heat:
+    case ProcessKind::cool:
+      return text + "t=" + a;
+    case ProcessKind::coolAndDry:
+      return text + calc::givenText(r.pair, a, b);
+    case ProcessKind::coolToDewPoint:
+      return text + "机器露点 " + a + ", φ=" + b + "%";
+    case ProcessKind::humidifyAdiabatic:
+    case ProcessKind::humidifyIsothermal: {
+      const std::string part = calc::givenText({r.pair.first, r.pair.first}, a, a);
+      return text + part.substr(0, part.find(", "));
+    }
+    case ProcessKind::supply:
+      return text + "ε=" + process::epsilonText(r.first) + ", Δt=" + b;
+  }
+  return text;
+}
+
+std::string flowText(const std::optional<Flow>& flow) {
+  if (!flow) return {};
+  return readValue(flow->value) + (flow->unit == FlowUnit::cubicMetresPerHour ? " m³/h" : " kg/s");
+}
+
+}  // namespace
+
+std::string_view kindCaption(ProcessKind kind) {
+  switch (kind) {
+    case ProcessKind::mix:
+      return "混合";
+    case ProcessKind::heat:
+      return "加热";
+    case ProcessKind::cool:
+      return "冷却";
+    case ProcessKind::coolAndDry:
+      return "冷却除湿";
+    case ProcessKind::coolToDewPoint:
+      return "冷却除湿（机器露点）";
+    case ProcessKind::humidifyAdiabatic:
+      return "等焓加湿";
+    case ProcessKind::humidifyIsothermal:
+      return "等温加湿";
+    case ProcessKind::supply:
+      return "送风状态点";
+  }
+  return {};
+}
+
+std::vector<Quantity> humidifyingTargets(ProcessKind kind) {
+  if (kind == ProcessKind::humidifyAdiabatic) return {Quantity::rh, Quantity::t};
+  if (kind == ProcessKind::humidifyIsothermal) return {Quantity::rh, Quantity::d};
+  return {};
+}
+
+psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& r) {
+  const StatePoint* in = points.find(r.from);
+  if (in == nullptr) return refused(noSuchPoint);
+  if (!in->exists()) return refused(pointWithoutState);
+  const psychro::AirState& a = in->result.air;
+  const double pa = points.pressure();
+  switch (r.kind) {
+    case ProcessKind::mix: {
+      const StatePoint* b = points.find(r.other);
+      if (b == nullptr) return refused(noSuchPoint);
+      if (b == in) return refused(samePoint);
+      if (!b->exists()) return refused(pointWithoutState);
+      return process::mix(a, r.first, b->result.air, r.second, pa);
+    }
+    case ProcessKind::heat:
+      return process::heat(a, r.first, pa);
+    case ProcessKind::cool:
+      return process::cool(a, r.first, pa);
+    case ProcessKind::coolAndDry:
+      return process::coolAndDry(a, inStateUnits(r.pair.first, r.first),
+                                 inStateUnits(r.pair.second, r.second), pa);
+    case ProcessKind::coolToDewPoint:
+      return process::coolAndDryToDewPoint(a, r.first, r.second / 100, pa);
+    case ProcessKind::humidifyAdiabatic:
+      return process::humidifyAdiabatic(a, inStateUnits(r.pair.first, r.first), pa);
+    case ProcessKind::humidifyIsothermal:
+      return process::humidifyIsothermal(a, inStateUnits(r.pair.first, r.first), pa);
+    case ProcessKind::supply:
+      return process::supplyPoint(a, r.first, r.second, pa);
+  }
+  return refused(psychro::noSuchState);
+}
+
+std::string_view ProcessList::add(PointList& points, const ProcessRequest& r) {
+  const psychro::StateOutcome out = runProcess(points, r);
+  if (!out.ok()) return out.message;
+  Process p{r, 0, givenText(r)};
+  if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
+  p.outlet = points.addDerived(p.given, out.air);
+  if (p.outlet == 0) return psychro::noSuchState;
+  // The supply point lies on the room's ε line: draw it with the point.
+  if (r.kind == ProcessKind::supply) addLine(points, r.from, r.first);
+  processes_.push_back(std::move(p));
+  return {};
+}
+
+void ProcessList::rerun(PointList& points) const {
+  for (const Process& p : processes_) points.setDerived(p.outlet, runProcess(points, p.request));
+}
+
+void ProcessList::forget(PointList& points, unsigned id) {
+  const auto touches = [id](const Process& p) {
+    return p.request.from == id || p.outlet == id ||
+           (p.request.kind == ProcessKind::mix && p.request.other == id);
+  };
+  for (const Process& p : processes_)
+    if (touches(p)) points.release(p.outlet);
+  std::erase_if(processes_, touches);
+  std::erase_if(lines_, [id](const EpsilonLine& l) { return l.point == id; });
+}
+
+bool ProcessList::addLine(const PointList& points, unsigned point, double ε) {
+  if (points.find(point) == nullptr || std::isnan(ε)) return false;
+  for (const EpsilonLine& l : lines_)
+    if (l.point == point && l.ε == ε) return true;
+  lines_.push_back({point, ε});
+  return true;
+}
+
+Ends ends(const Process& p) {
+  if (p.request.kind == ProcessKind::supply) return {p.outlet, p.request.from};
+  return {p.request.from, p.outlet};
+}
+
+std::vector<std::string> processHeader() {
+  std::vector<std::string> header{"过程", "类型", "风量"};
+  for (const process::ColumnInfo& c : process::columns) header.emplace_back(c.caption);
+  return header;
+}
+
+std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
+                                                  const PointList& points) {
+  std::vector<std::vector<std::string>> rows;
+  for (const Process& p : processes.processes()) {
+    const Ends e = ends(p);
+    const StatePoint* from = points.find(e.from);
+    const StatePoint* to = points.find(e.to);
+    if (from == nullptr || to == nullptr) continue;
+    std::string name = from->name;
+    if (p.request.kind == ProcessKind::mix)
+      if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
+    std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
+                                 flowText(p.request.flow)};
+    std::array<std::string, process::columns.size()> texts;
+    if (from->exists() && to->exists()) {
+      const process::Figures f = process::figures(from->result.air, to->result.air);
+      std::optional<process::Loads> l;
+      if (p.request.flow) {
+        const Flow& flow = *p.request.flow;
+        l = process::loads(f, flow.unit == FlowUnit::kilogramsPerSecond
+                                  ? flow.value
+                                  : process::dryAirFlow(flow.value, from->result.air));
+      }
+      texts = process::rowTexts(f, l ? &*l : nullptr);
+    }
+    row.insert(row.end(), texts.begin(), texts.end());
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::optional<double> readEpsilon(std::string_view text) {
+  std::string s(text);
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  std::erase_if(s, blank);
+  for (std::string_view form : {"∞", "+∞", "inf", "+inf", "INF"})
+    if (s == form) return INFINITY;
+  for (std::string_view form : {"-∞", "-inf", "－∞"})
+    if (s == form) return -INFINITY;
+  return calc::wholeNumber(text);
+}
+
+}  // namespace chart

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/pair_calculation.h"
+#include "chart/points.h"
+
+// The air-handling processes of the chart window: each starts at a state point and makes a new
+// one with the arithmetic of process/, at the pressure of the point list. The processes keep what
+// the user asked for, so that a new pressure runs them again in the order they were made.
+namespace chart {
+
+enum class ProcessKind {
+  mix,                 // 混合: the inlet and a second point, with their flows or a ratio
+  heat,                // 加热 at constant d to a dry bulb
+  cool,                // 冷却 at constant d to a dry bulb, not below the dew point
+  coolAndDry,          // 冷却除湿 to a leaving state given by any pair
+  coolToDewPoint,      // 冷却除湿 towards an apparatus dew point to a leaving φ
+  humidifyAdiabatic,   // 等焓加湿 to a dry bulb or a φ
+  humidifyIsothermal,  // 等温加湿 to a moisture content or a φ
+  supply,              // 送风状态点 on the room's ε line at a supply temperature difference
+};
+inline constexpr std::array<ProcessKind, 8> processKinds{
+    ProcessKind::mix,
+    ProcessKind::heat,
+    ProcessKind::cool,
+    ProcessKind::coolAndDry,
+    ProcessKind::coolToDewPoint,
+    ProcessKind::humidifyAdiabatic,
+    ProcessKind::humidifyIsothermal,
+    ProcessKind::supply,
+};
+
+// The kind's name in the 过程 table and in the dialog: "混合", "冷却除湿（机器露点）", …
+std::string_view kindCaption(ProcessKind kind);
+
+// The quantities a humidifying process may be taken to; empty for the other kinds.
+std::vector<psychro::Quantity> humidifyingTargets(ProcessKind kind);
+
+// An air flow for a process's loads: a volume of humid air at the process's inlet state, m³/h, or
+// a mass of dry air, kg/s.
+enum class FlowUnit { cubicMetresPerHour, kilogramsPerSecond };
+struct Flow {
+  double value = 0;
+  FlowUnit unit = FlowUnit::cubicMetresPerHour;
+};
+
+// A process as the user asked for it. Values are in the window's units (t, tw, tl, t_adp in °C, φ
+// in per cent, d in g/kg, h and ε in kJ/kg, Δt in K):
+//   mix             first, second: the flows (or parts of a ratio) of `from` and `other`
+//   heat, cool      first: the leaving dry bulb
+//   coolAndDry      pair with first, second: the leaving state
+//   coolToDewPoint  first: the apparatus dew point; second: the leaving φ
+//   humidify…       pair.first with first: the target (see humidifyingTargets)
+//   supply          first: the room's ε (±inf for constant d); second: Δt = t_room − t_supply
+struct ProcessRequest {
+  ProcessKind kind = ProcessKind::heat;
+  unsigned from = 0;   // the inlet's point id (the room's for supply)
+  unsigned other = 0;  // mix: the second point's id
+  calc::Pair pair{psychro::Quantity::t, psychro::Quantity::rh};
+  double first = 0, second = 0;
+  std::optional<Flow> flow;  // the loads' air flow; none for mixing
+};
+
+// A process of the list: the request, the point it made, and how it reads in the points table.
+struct Process {
+  ProcessRequest request;
+  unsigned outlet = 0;  // the id of the point it made
+  std::string given;    // e.g. "A 加热：t=30"
+};
+
+// A line of heat-moisture ratio ε, kJ/kg, through a point.
+struct EpsilonLine {
+  unsigned point = 0;
+  double ε = 0;
+};
+
+// Messages of the process list beyond those of process/ and the state functions.
+inline constexpr std::string_view noSuchPoint = "请先选择状态点";
+inline constexpr std::string_view samePoint = "混合需要两个不同的状态点";
+inline constexpr std::string_view pointWithoutState = "该状态点在当前大气压力下不存在";
+
+class ProcessList {
+ public:
+  // Runs r on points at their pressure: adds the outlet as a new derived point and the process,
+  // or returns why it cannot happen (nothing changed).
+  std::string_view add(PointList& points, const ProcessRequest& r);
+
+  // Runs every process again, in the order they were made, after points.setPressure; an outlet
+  // that no longer exists keeps its row with the message why.
+  void rerun(PointList& points) const;
+
+  // After the point id was removed from points: drops the processes that start or end at it and
+  // the ε lines through it; outlets of dropped processes become plain points.
+  void forget(PointList& points, unsigned id);
+
+  // Draws the line of ε through point; false for an unknown point or a NaN ε.
+  bool addLine(const PointList& points, unsigned point, double ε);
+
+  const std::vector<Process>& processes() const { return processes_; }
+  const std::vector<EpsilonLine>& lines() const { return lines_; }
+
+ private:
+  std::vector<Process> processes_;
+  std::vector<EpsilonLine> lines_;
+};
+
+// The state a request leads to from the points' present states, or why there is none.
+psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& r);
+
+// The two points of a process's line and row, in the direction the air goes: inlet to outlet,
+// except for the supply point, whose row is the room process from the supply air to the room.
+struct Ends {
+  unsigned from = 0, to = 0;
+};
+Ends ends(const Process& p);
+
+// The 过程 table: 过程 ("C→L"), 类型, 风量, then the columns of process::columns. A process with no
+// air flow, a mixing, or one with a point that has no state has empty cells where there is no
+// figure.
+std::vector<std::string> processHeader();
+std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
+                                                  const PointList& points);
+
+// ε as typed: a number, or "∞" (also "+∞", "-∞", "inf") for a line of constant d.
+std::optional<double> readEpsilon(std::string_view text);
+
+}  // namespace chart

@@ -1,0 +1,125 @@
+// The processes of the chart window on the summer design example of the README: the points they
+// make, the 过程 table's figures and loads (checked by hand there), a new pressure, a deleted
+// point.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "chart/process_list.h"
+#include "process/processes.h"
+
+namespace {
+
+using chart::ProcessKind;
+using psychro::Quantity;
+
+struct Example {
+  chart::PointList points;
+  chart::ProcessList processes;
+
+  unsigned id(std::size_t i) const { return points.points()[i].id; }
+  std::string_view run(chart::ProcessRequest r) { return processes.add(points, r); }
+};
+
+// W 35 ℃/60 %, N 26 ℃/55 %; C: 20 % fresh air; O: supply on ε 8000 at Δt 8; L: coil leaving at
+// O's moisture and 95 %; P: L reheated to O's dry bulb. 10000 m³/h at C through the coil, that is
+// 3.1849 kg/s of dry air, through the reheater and the room.
+void build(Example& x) {
+  ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "35", "60"}).empty());
+  ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "26", "55"}).empty());
+  const unsigned W = x.id(0), N = x.id(1);
+  const chart::Flow flow{10000, chart::FlowUnit::cubicMetresPerHour};
+  const chart::Flow mass{3.1849, chart::FlowUnit::kilogramsPerSecond};
+  ASSERT_EQ(x.run({ProcessKind::mix, N, W, {}, 0.8, 0.2, flow}), "");
+  ASSERT_EQ(x.run({ProcessKind::supply, N, 0, {}, 8000, 8, mass}), "");
+  ASSERT_EQ(
+      x.run({ProcessKind::coolAndDry, x.id(2), 0, {Quantity::d, Quantity::rh}, 10.06, 95, flow}),
+      "");
+  ASSERT_EQ(x.run({ProcessKind::heat, x.id(4), 0, {}, 18, 0, mass}), "");
+}
+
+// Figures and loads as the README checks them by hand: Δh of the coil 40.4490 − 62.5389, G =
+// 10000 · 1.1621 / 3600 / 1.013537 = 3.1849 kg/s, total G·Δh, latent G·2501·Δd, water G·Δd·3600.
+TEST(ProcessList, SummerDesignExample) {
+  Example x;
+  build(x);
+  const std::vector<std::vector<std::string>> expected{
+      {"B+A→C", "混合", "", "1.82", "1.98", "6.91", "3500", "", "", "", ""},
+      {"D→B", "送风状态点", "3.1849 kg/s", "8.00", "1.50", "12.02", "8000", "26.32", "11.97",
+       "38.29", "17.23"},
+      {"C→E", "冷却除湿", "10000 m³/h", "-12.90", "-3.48", "-22.09", "6345", "-42.62", "-27.73",
+       "-70.35", "-39.92"},
+      {"E→F", "加热", "3.1849 kg/s", "3.07", "0.00", "3.15", "∞", "10.02", "0.00", "10.02", "0.00"},
+  };
+  EXPECT_EQ(chart::processRows(x.processes, x.points), expected);
+  EXPECT_EQ(x.points.points()[3].given, "送风状态点：ε=8000, Δt=8");
+  ASSERT_EQ(x.processes.lines().size(), 1u);  // the room's ε line through N
+  EXPECT_EQ(x.processes.lines()[0].point, x.id(1));
+}
+
+// At another pressure every process runs again from its inlet's new state; deleting the room
+// drops the processes that start there and its ε line, and their outlets stay as points.
+TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
+  Example x;
+  build(x);
+  x.points.setPressure(89875);
+  x.processes.rerun(x.points);
+  EXPECT_EQ(x.points.points()[4].result.texts[6], "10.06");  // given, so unchanged
+  EXPECT_NE(x.points.points()[2].result.texts[6], "13.54");  // C mixes the new W and N
+  EXPECT_EQ(chart::processRows(x.processes, x.points).size(), 4u);
+
+  const unsigned N = x.id(1);
+  x.points.remove(1);
+  x.processes.forget(x.points, N);
+  EXPECT_EQ(chart::processRows(x.processes, x.points).size(), 2u);
+  EXPECT_TRUE(x.processes.lines().empty());
+  EXPECT_FALSE(x.points.points()[1].derived);  // C, now given by its t and d
+}
+
+struct Refusal {
+  const char* name;
+  chart::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
+  std::string_view message;
+};
+
+class ProcessRefusals : public testing::TestWithParam<Refusal> {};
+
+// A process that cannot happen says why and changes nothing.
+TEST_P(ProcessRefusals, ChangeNothing) {
+  Example x;
+  ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "26", "55"}).empty());
+  ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "35", "60"}).empty());
+  chart::ProcessRequest r = GetParam().request;
+  r.from = r.from ? r.from : x.id(0);
+  r.other = r.other ? r.other : x.id(1);
+  EXPECT_EQ(x.run(r), GetParam().message);
+  EXPECT_EQ(x.points.size(), 2u);
+  EXPECT_TRUE(x.processes.processes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Processes, ProcessRefusals,
+    testing::Values(
+        Refusal{"HeatingThatCools",
+                {ProcessKind::heat, 0, 0, {}, 20, 0, {}},
+                process::heatingNotWarmer},
+        Refusal{
+            "MixingWithZeroFlow", {ProcessKind::mix, 0, 0, {}, 1, 0, {}}, process::flowNotPositive},
+        Refusal{"MixingAPointWithItself", {ProcessKind::mix, 0, 1, {}, 1, 1, {}}, chart::samePoint},
+        Refusal{"HumidifyingPastSaturation",
+                {ProcessKind::humidifyIsothermal, 0, 0, {Quantity::d, Quantity::d}, 40, 0, {}},
+                process::pastSaturation},
+        Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, chart::noSuchPoint}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ε as typed in the dialog.
+TEST(ReadEpsilon, NumbersAndInfinity) {
+  EXPECT_EQ(chart::readEpsilon(" 8000 "), 8000);
+  EXPECT_EQ(chart::readEpsilon("∞"), INFINITY);
+  EXPECT_EQ(chart::readEpsilon("-∞"), -INFINITY);
+  EXPECT_EQ(chart::readEpsilon("80 00"), std::nullopt);
+}
+
+}  // namespace
