@@ -1,6 +1,7 @@
 #include "chart/point_table.h"
 
 #include "calc/outputs.h"
+#include "chart/process_list.h"
 
 namespace chart {
 namespace {
@@ -53,7 +54,7 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points) {
   return rows;
 }
 
-std::string tabSeparated(const PointList& points) {
+std::string tabSeparated(const PointList& points, const ProcessList* processes) {
   std::string out;
   const auto line = [&](const std::vector<std::string>& cells) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -64,10 +65,15 @@ std::string tabSeparated(const PointList& points) {
   };
   line(tableHeader());
   for (const auto& row : tableRows(points)) line(row);
+  if (processes && !processes->processes().empty()) {
+    out += '\n';
+    line(processHeader());
+    for (const auto& row : processRows(*processes, points)) line(row);
+  }
   return out;
 }
 
-std::string commaSeparated(const PointList& points) {
+std::string commaSeparated(const PointList& points, const ProcessList* processes) {
   std::string out = "\xEF\xBB\xBF";
   const auto line = [&](const std::vector<std::string>& cells) {
     // The name and how it was given are text; the rest are numbers.
@@ -79,6 +85,11 @@ std::string commaSeparated(const PointList& points) {
   };
   line(tableHeader());
   for (const auto& row : tableRows(points)) line(row);
+  if (processes && !processes->processes().empty()) {
+    out += "\r\n";
+    line(processHeader());
+    for (const auto& row : processRows(*processes, points)) line(row);
+  }
   return out;
 }
 

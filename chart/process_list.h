@@ -83,6 +83,7 @@ struct EpsilonLine {
 inline constexpr std::string_view noSuchPoint = "请先选择状态点";
 inline constexpr std::string_view samePoint = "混合需要两个不同的状态点";
 inline constexpr std::string_view pointWithoutState = "该状态点在当前大气压力下不存在";
+inline constexpr std::string_view notANumber = "请输入一个数值";
 
 class ProcessList {
  public:

@@ -13,6 +13,7 @@
 #include "chart/label_board.h"
 #include "ui/captions.h"
 #include "ui/chart_text.h"
+#include "ui/process_drawing.h"
 
 namespace ui {
 namespace {
@@ -74,6 +75,7 @@ class ChartPainter {
       const bool saturation = c.value == 100;
       drawLines({c}, saturation ? QPen(QColor(saturationInk), 2.2) : QPen(QColor(humidityInk), 1));
     }
+    drawProcessLines(p_, map_, scene_, markRadius);
     drawMarks();
     p_.restore();
 
@@ -87,6 +89,8 @@ class ChartPainter {
     p_.save();
     p_.setClipRect(plot_);
     labelPoints();
+    drawProtractor(p_, map_, board_, metrics_);
+    labelEpsilonLines(p_, map_, scene_, board_, metrics_);
     labelHumidityCurves();
     labelEnthalpyLines();
     p_.restore();

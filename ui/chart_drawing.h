@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/points.h"
+#include "chart/process_list.h"
 #include "chart/view.h"
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
@@ -20,7 +21,8 @@ struct ChartScene {
   chart::View view = chart::defaultView();
   double pa = psychro::standardPressure;  // the total pressure the sheet is drawn at, Pa
   const std::vector<chart::StatePoint>* points = nullptr;  // drawn with their names, if given
-  std::optional<psychro::AirState> current;                // the main window's last state, ringed
+  const chart::ProcessList* processes = nullptr;  // their lines and ε lines between the points
+  std::optional<psychro::AirState> current;       // the main window's last state, ringed
 };
 
 // The plot rectangle of a chart of this size, inside margins that hold the scales and titles as
@@ -28,7 +30,8 @@ struct ChartScene {
 chart::Mapping chartMapping(const chart::View& view, QSizeF size, const QFontMetricsF& metrics);
 
 // Paints the whole chart over (0, 0, size) in the painter's logical coordinates and font: the fog
-// region, grid, φ curves, enthalpy lines, scales and notes, the points and their labels. Leaves
+// region, grid, φ curves, enthalpy lines, scales and notes, the processes and the ε protractor,
+// the points and their labels. Leaves
 // the painter's state as it found it.
 void drawChart(QPainter& painter, QSizeF size, const ChartScene& scene);
 

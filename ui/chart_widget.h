@@ -31,6 +31,8 @@ class ChartWidget : public QWidget {
 
   // The points drawn, owned by the caller, who calls update() when they change; null for none.
   void setPoints(const std::vector<chart::StatePoint>* points);
+  // The processes and ε lines between those points, owned by the caller likewise.
+  void setProcesses(const chart::ProcessList* processes) { scene_.processes = processes; }
 
   // The main window's last calculated state, ringed on the chart.
   void setState(const psychro::AirState& air);

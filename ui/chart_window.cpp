@@ -6,9 +6,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -29,6 +31,8 @@
 #include "ui/notice.h"
 #include "ui/point_dialog.h"
 #include "ui/point_table.h"
+#include "ui/process_dialog.h"
+#include "ui/process_table.h"
 #include "ui/program_icon.h"
 
 namespace ui {
@@ -86,6 +90,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   model_ = new PointTableModel(this);
   chart_ = new ChartWidget(this);
   chart_->setPoints(&model_->points().points());
+  chart_->setProcesses(&model_->processes());
   readout_ = new QLabel(this);
   readout_->setObjectName(QStringLiteral("readout"));
   readout_->setTextFormat(Qt::PlainText);
@@ -94,6 +99,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   readout_->setMinimumHeight(readout_->fontMetrics().height() + 6);
   readout_->setContentsMargins(8, 2, 8, 4);
   table_ = makePointTable(model_, this);
+  processModel_ = new ProcessTableModel(model_, this);
+  processTable_ = makeProcessTable(processModel_, this);
 
   auto* upper = new QWidget(this);
   auto* upperLayout = new QVBoxLayout(upper);
@@ -104,12 +111,14 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* split = new QSplitter(Qt::Vertical, this);
   split->addWidget(upper);
   split->addWidget(table_);
+  split->addWidget(processTable_);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 0);
+  split->setStretchFactor(2, 0);
   split->setChildrenCollapsible(false);
-  // The table starts with room for about six points; the chart takes the rest.
+  // The tables start with room for about six points and four processes; the chart takes the rest.
   const int rowHeight = table_->fontMetrics().height() + 8;
-  split->setSizes({640, 8 * rowHeight});
+  split->setSizes({640, 8 * rowHeight, 6 * rowHeight});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -123,7 +132,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ChartWindow::updateActions);
   updateActions();
-  resize(860, 640 + 8 * rowHeight);
+  resize(900, 640 + 14 * rowHeight);
 }
 
 ChartWindow::~ChartWindow() = default;
@@ -176,8 +185,16 @@ void ChartWindow::buildMenus() {
   for (QAction* a : {rename_, delete_}) a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   table_->addActions({rename_, delete_, copyTable});
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  QAction* process =
+      action("NewProcess", captions::newProcessItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+             &ChartWindow::newProcess);
+  epsilonLine_ =
+      action("EpsilonLine", captions::epsilonLineItem, {}, &ChartWindow::drawEpsilonLine);
   QMenu* points = bar->addMenu(QString::fromUtf8(captions::pointMenu));
   points->addActions({add, addCurrent_, rename_, delete_});
+  points->addSeparator();
+  points->addActions({process, epsilonLine_});
+  table_->addAction(epsilonLine_);
 
   QAction* reset = action("ResetView", captions::resetViewItem, QKeySequence(Qt::Key_Home),
                           &ChartWindow::resetView);
@@ -185,10 +202,10 @@ void ChartWindow::buildMenus() {
   view->addAction(reset);
 
   // The chart's context menu offers the same.
-  chart_->addActions({save, copy, reset, add});
+  chart_->addActions({save, copy, reset, add, process});
   chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
   // Window-wide keys, whichever part has the focus.
-  addActions({save, csv, print, close, copy, copyTable, add, addCurrent_, reset});
+  addActions({save, csv, print, close, copy, copyTable, add, addCurrent_, reset, process});
 }
 
 void ChartWindow::setPressure(double pa) {
@@ -232,6 +249,20 @@ const chart::PointList& ChartWindow::points() const {
   return model_->points();
 }
 
+const chart::ProcessList& ChartWindow::processes() const {
+  return model_->processes();
+}
+
+std::string_view ChartWindow::addProcess(const chart::ProcessRequest& request) {
+  const std::string_view message = model_->addProcess(request);
+  if (message.empty()) table_->selectRow(model_->rowCount() - 1);
+  return message;
+}
+
+bool ChartWindow::addEpsilonLine(unsigned id, double ε) {
+  return model_->addEpsilonLine(id, ε);
+}
+
 int ChartWindow::selectedRow() const {
   const QModelIndexList rows = table_->selectionModel()->selectedRows();
   return rows.isEmpty() ? -1 : rows.front().row();
@@ -242,12 +273,41 @@ void ChartWindow::updateActions() {
   const bool selected = selectedRow() >= 0;
   rename_->setEnabled(selected);
   delete_->setEnabled(selected);
+  epsilonLine_->setEnabled(selected);
 }
 
 void ChartWindow::newPoint() {
   if (!dialog_)
     dialog_ = new PointDialog([this](const chart::TypedPair& g) { return addPoint(g); }, this);
   dialog_->open();
+}
+
+void ChartWindow::newProcess() {
+  if (!processDialog_)
+    processDialog_ =
+        new ProcessDialog([this](const chart::ProcessRequest& r) { return addProcess(r); }, this);
+  const int row = selectedRow();
+  processDialog_->setPoints(points().points(),
+                            row < 0 ? 0 : points().points()[static_cast<std::size_t>(row)].id);
+  processDialog_->open();
+}
+
+void ChartWindow::drawEpsilonLine() {
+  const int row = selectedRow();
+  if (row < 0) return;
+  const chart::StatePoint& p = points().points()[static_cast<std::size_t>(row)];
+  bool ok = false;
+  const QString text = QInputDialog::getText(
+      this, QString::fromUtf8(captions::epsilonLineTitle),
+      QString::fromUtf8(captions::epsilonLinePrompt).arg(QString::fromStdString(p.name)),
+      QLineEdit::Normal, QString(), &ok);
+  if (!ok) return;
+  const std::optional<double> ε = chart::readEpsilon(text.toStdString());
+  if (!ε) {
+    notice(text.trimmed().isEmpty() ? calc::messages::missingInput : chart::notANumber);
+    return;
+  }
+  addEpsilonLine(p.id, *ε);
 }
 
 void ChartWindow::renameSelected() {
@@ -271,17 +331,24 @@ void ChartWindow::copyImage() {
 }
 
 void ChartWindow::copyTable() {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(chart::tabSeparated(points())));
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(chart::tabSeparated(points(), &processes())));
 }
 
 bool ChartWindow::exportCsv(const QString& path, QString* error) const {
-  const std::string text = chart::commaSeparated(points());
+  const std::string text = chart::commaSeparated(points(), &processes());
   return writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
 }
 
 bool ChartWindow::printTo(QPrinter& printer) const {
-  return printSheet(printer, chart_->font(), chart_->scene(),
-                    {chart::tableHeader(), chart::tableRows(points())});
+  // The 过程 table under the points', after an empty row.
+  PrintedTable table{chart::tableHeader(), chart::tableRows(points())};
+  if (!processes().processes().empty()) {
+    table.rows.emplace_back();
+    table.rows.push_back(chart::processHeader());
+    for (auto& row : chart::processRows(processes(), points())) table.rows.push_back(row);
+  }
+  return printSheet(printer, chart_->font(), chart_->scene(), table);
 }
 
 void ChartWindow::print() {

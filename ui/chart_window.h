@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart/points.h"
+#include "chart/process_list.h"
 #include "psychro/air_state.h"
 
 class QAction;
@@ -19,12 +20,15 @@ namespace ui {
 class ChartWidget;
 class PointDialog;
 class PointTableModel;
+class ProcessDialog;
+class ProcessTableModel;
 
-// The 焓湿图 window: the chart drawn at the pressure in force, its read-out line, and the table of
-// named state points under it. Points come from the main window's last state (加入当前状态点),
-// from any pair of quantities (新建状态点…) or from a double-click on the chart; they are renamed,
-// deleted and reordered in the table. The chart is saved as PNG or SVG, the table copied or
-// exported as CSV, and both printed on one page. Nothing is kept between runs. A top-level window
+// The 焓湿图 window: the chart drawn at the pressure in force, its read-out line, and the tables of
+// named state points and of processes under it. Points come from the main window's last state
+// (加入当前状态点), from any pair of quantities (新建状态点…), from a double-click on the chart, or
+// as the outlet of a process (新建过程…); they are renamed, deleted and reordered in the table. An
+// ε line can be drawn through any point. The chart is saved as PNG or SVG, the tables copied or
+// exported as CSV, and all printed on one page. Nothing is kept between runs. A top-level window
 // of its own that never keeps the program running.
 class ChartWindow : public QWidget {
   Q_OBJECT
@@ -47,8 +51,14 @@ class ChartWindow : public QWidget {
   void addCurrentPoint();
 
   const chart::PointList& points() const;
+  const chart::ProcessList& processes() const;
+  // Runs a process, adding its outlet as a point; the message when it cannot happen.
+  std::string_view addProcess(const chart::ProcessRequest& request);
+  // Draws the ε line through the point with this id; false when there is no such point.
+  bool addEpsilonLine(unsigned id, double ε);
   ChartWidget& chart() const { return *chart_; }
   QTableView& table() const { return *table_; }
+  QTableView& processTable() const { return *processTable_; }
 
   // Paints the chart with the table under it onto one page of printer.
   bool printTo(QPrinter& printer) const;
@@ -71,6 +81,8 @@ class ChartWindow : public QWidget {
   void exportCsvAs();
   void print();
   void newPoint();
+  void newProcess();
+  void drawEpsilonLine();
   void renameSelected();
   void deleteSelected();
   void resetView();
@@ -79,12 +91,16 @@ class ChartWindow : public QWidget {
   QLabel* readout_ = nullptr;
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
+  ProcessTableModel* processModel_ = nullptr;
+  QTableView* processTable_ = nullptr;
   PointDialog* dialog_ = nullptr;            // created on first use
+  ProcessDialog* processDialog_ = nullptr;   // likewise
   std::unique_ptr<QPrinter> printer_;        // keeps the choices of the print dialog this run
   std::optional<chart::TypedPair> current_;  // how the main window's last state was given
   QAction* addCurrent_ = nullptr;
   QAction* rename_ = nullptr;
   QAction* delete_ = nullptr;
+  QAction* epsilonLine_ = nullptr;
   QString lastPath_;     // where the last image went; the dialog opens there
   QString lastCsvPath_;  // likewise for CSV
 };

@@ -40,10 +40,33 @@ std::string_view PointTableModel::add(const chart::TypedPair& given) {
   return {};
 }
 
+std::string_view PointTableModel::addProcess(const chart::ProcessRequest& request) {
+  const int row = rowCount();
+  chart::PointList grown = list_;
+  chart::ProcessList more = processes_;
+  const std::string_view message = more.add(grown, request);
+  if (!message.empty()) return message;
+  beginInsertRows({}, row, row);
+  list_ = std::move(grown);
+  processes_ = std::move(more);
+  refresh();
+  endInsertRows();
+  emit pointsChanged();
+  return {};
+}
+
+bool PointTableModel::addEpsilonLine(unsigned id, double ε) {
+  if (!processes_.addLine(list_, id, ε)) return false;
+  emit pointsChanged();
+  return true;
+}
+
 void PointTableModel::remove(int row) {
   if (row < 0 || row >= rowCount()) return;
   beginRemoveRows({}, row, row);
+  const unsigned id = list_.points()[static_cast<std::size_t>(row)].id;
   list_.remove(static_cast<std::size_t>(row));
+  processes_.forget(list_, id);
   refresh();
   endRemoveRows();
   emit pointsChanged();
@@ -65,6 +88,7 @@ bool PointTableModel::moveBefore(int from, int before) {
 void PointTableModel::setPressure(double pa) {
   beginResetModel();
   list_.setPressure(pa);
+  processes_.rerun(list_);
   refresh();
   endResetModel();
   emit pointsChanged();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/points.h"
+#include "chart/process_list.h"
 
 class QTableView;
 class QWidget;
@@ -12,8 +13,9 @@ class QWidget;
 namespace ui {
 
 // The state points as a table: name (editable: a rename), how each was given, and the eleven
-// results as the main window shows them. Rows are reordered by dragging them. Every change goes
-// through here, so that the views and the chart hear of it.
+// results as the main window shows them. Rows are reordered by dragging them. It also keeps the
+// processes between the points and the ε lines through them. Every change goes through here, so
+// that the views and the chart hear of it.
 class PointTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -21,9 +23,15 @@ class PointTableModel : public QAbstractTableModel {
   explicit PointTableModel(QObject* parent = nullptr);
 
   const chart::PointList& points() const { return list_; }
+  const chart::ProcessList& processes() const { return processes_; }
 
   // Adds the state of the pair as a new last row; the message when it has none (nothing added).
   std::string_view add(const chart::TypedPair& given);
+  // Runs a process, adding its outlet as a new last row; the message when it cannot happen.
+  std::string_view addProcess(const chart::ProcessRequest& request);
+  // Draws the line of ε through the point with this id; false when there is no such point.
+  bool addEpsilonLine(unsigned id, double ε);
+  // Removes the point and the processes and ε lines that touch it.
   void remove(int row);
   // Moves row `from` to stand before row `before` (rowCount() for the end); false if nothing moves.
   bool moveBefore(int from, int before);
@@ -49,6 +57,7 @@ class PointTableModel : public QAbstractTableModel {
   void refresh();  // the cells again from the list
 
   chart::PointList list_;
+  chart::ProcessList processes_;
   std::vector<std::string> header_;
   std::vector<std::vector<std::string>> rows_;
 };

@@ -1,0 +1,122 @@
+// The processes of the 焓湿图 window: made through 新建过程… as a user fills it in, refused with a
+// notice and nothing changed, listed in the 过程 table, copied with the points, and followed
+// through a new pressure and a deleted point.
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <QtTest>
+
+#include "../support/notices.h"
+#include "ui/chart_window.h"
+#include "ui/process_dialog.h"
+
+namespace {
+
+using testsupport::answerNotices;
+
+QString cell(const QTableView& table, int row, int column) {
+  return table.model()->index(row, column).data().toString();
+}
+
+void pickByText(QComboBox* box, const QString& text) {
+  const int at = box->findText(text);
+  QVERIFY2(at >= 0, qPrintable(text));
+  box->setCurrentIndex(at);
+}
+
+}  // namespace
+
+class ChartProcessesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void dialogMakesProcessesAndRefusesWhatCannotHappen() {
+    ui::ChartWindow window;
+    window.show();
+    for (auto [t, φ] : {std::pair{"35", "60"}, {"26", "55"}})
+      QVERIFY(window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, t, φ}).empty());
+    window.table().selectRow(1);
+    window.findChild<QAction*>("NewProcess")->trigger();
+    auto* dialog = window.findChild<ui::ProcessDialog*>();
+    QVERIFY(dialog && dialog->isVisible());
+    const auto field = [dialog](const char* name) { return dialog->findChild<QLineEdit*>(name); };
+    const auto combo = [dialog](const char* name) { return dialog->findChild<QComboBox*>(name); };
+
+    // Each row: the fields as a user fills them in; the notice expected, or none.
+    struct Row {
+      const char* kind;
+      const char* from;
+      const char* first;
+      const char* second;
+      const char* flow;
+      const char* notice;
+    };
+    const Row rows[] = {
+        {"加热", "B", "20", "", "", "加热后的干球温度必须高于进口温度"},
+        {"混合", "B", "0.8", "0", "", "混合的两股空气流量都必须大于零"},
+        {"等温加湿", "B", "120", "", "", "加湿越过饱和线，该状态点不存在"},
+        {"加热", "B", "30 ℃", "", "", "请输入一个数值"},
+        {"加热", "B", "30", "", "-5", "风量必须为大于零的有限数"},
+        {"混合", "B", "0.8", "0.2", "", nullptr},             // C
+        {"送风状态点", "B", "8000", "8", "3.1849", nullptr},  // D, kg/s
+        {"加热", "C", "30", "", "10000", nullptr},            // E, m³/h
+    };
+    for (const Row& r : rows) {
+      window.findChild<QAction*>("NewProcess")->trigger();
+      pickByText(combo("ProcessKind"), QString::fromUtf8(r.kind));
+      pickByText(combo("FromPoint"), r.from);
+      if (QString(r.kind) == "混合") pickByText(combo("OtherPoint"), "A");
+      combo("FlowUnit")->setCurrentIndex(QString(r.kind) == "送风状态点" ? 1 : 0);
+      if (QString(r.kind) == "等温加湿") pickByText(combo("FirstQuantity"), "相对湿度 φ %");
+      field("FirstValue")->setText(QString::fromUtf8(r.first));
+      field("SecondValue")->setText(r.second);
+      field("Flow")->setText(r.flow);
+      const int points = window.table().model()->rowCount();
+      const auto seen = answerNotices([dialog] { dialog->accept(); });
+      if (r.notice) {
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.front().text, QString::fromUtf8(r.notice));
+        QVERIFY(dialog->isVisible());  // stays open to correct the entry
+        QCOMPARE(window.table().model()->rowCount(), points);
+        dialog->reject();
+      } else {
+        QVERIFY2(seen.isEmpty(), qPrintable(seen.isEmpty() ? "" : seen.front().text));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(window.table().model()->rowCount(), points + 1);
+      }
+    }
+
+    const QTableView& processes = window.processTable();
+    QCOMPARE(processes.accessibleName(), QString("过程"));
+    QCOMPARE(processes.model()->rowCount(), 3);
+    // Mixing has no loads; the room process has them for its kg/s, the heater for its m³/h.
+    const QStringList expected[] = {
+        {"B+A→C", "混合", "", "1.82", "1.98", "6.91", "3500", "", "", "", ""},
+        {"D→B", "送风状态点", "3.1849 kg/s", "8.00", "1.50", "12.02", "8000", "26.32", "11.97",
+         "38.29", "17.23"},
+        {"C→E", "加热", "10000 m³/h", "2.18", "0.00", "2.24", "∞", "7.14", "0.00", "7.14", "0.00"},
+    };
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < expected[r].size(); ++c) QCOMPARE(cell(processes, r, c), expected[r][c]);
+
+    // 复制表格 carries both tables.
+    window.findChild<QAction*>("CopyTable")->trigger();
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY(copied.contains("\n\n过程\t类型\t风量\tΔt ℃"));
+    QVERIFY(copied.contains("C→E\t加热\t10000 m³/h\t2.18"));
+
+    // At 1000 m the processes run again; deleting B drops the two that touch it.
+    window.setPressure(89875);
+    QCOMPARE(processes.model()->rowCount(), 3);
+    QVERIFY(cell(window.table(), 2, 8) != "13.54");  // C mixes the new W and N
+    window.table().selectRow(1);
+    window.findChild<QAction*>("DeletePoint")->trigger();
+    QCOMPARE(processes.model()->rowCount(), 1);
+    QCOMPARE(cell(processes, 0, 0), QString("C→E"));
+  }
+};
+
+QTEST_MAIN(ChartProcessesTest)
+#include "chart_processes_test.moc"

@@ -1,0 +1,223 @@
+#include "ui/process_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
+
+#include "calc/messages.h"
+#include "calc/number_text.h"
+#include "process/figures.h"
+#include "ui/captions.h"
+#include "ui/notice.h"
+
+namespace ui {
+namespace {
+
+using chart::ProcessKind;
+using psychro::Quantity;
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox* comboNamed(const char* name, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  return box;
+}
+
+QLineEdit* valueBox(const char* name, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromUtf8(name));
+  return edit;
+}
+
+// Fills box with the quantities qs, each under its caption, keeping `selected` where offered.
+void offerQuantities(QComboBox* box, const std::vector<Quantity>& qs, Quantity selected) {
+  box->clear();
+  for (Quantity q : qs)
+    box->addItem(QString::fromUtf8(captions::quantityCaptions[static_cast<int>(q)]),
+                 static_cast<int>(q));
+  const int at = box->findData(static_cast<int>(selected));
+  box->setCurrentIndex(at >= 0 ? at : 0);
+}
+
+Quantity quantityOf(const QComboBox* box) {
+  return static_cast<Quantity>(box->currentData().toInt());
+}
+
+// The value of a box: a number with nothing else, or the message why not.
+std::string_view readValue(const QLineEdit* box, double& value, bool epsilon = false) {
+  const std::string text = box->text().toStdString();
+  if (box->text().trimmed().isEmpty()) return calc::messages::missingInput;
+  const std::optional<double> v = epsilon ? chart::readEpsilon(text) : calc::wholeNumber(text);
+  if (!v || (!epsilon && !std::isfinite(*v))) return chart::notANumber;
+  value = *v;
+  return {};
+}
+
+}  // namespace
+
+ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::move(add)) {
+  setObjectName(QStringLiteral("ProcessDialog"));
+  setWindowTitle(QString::fromUtf8(captions::newProcessTitle));
+
+  kind_ = comboNamed("ProcessKind", this);
+  for (ProcessKind k : chart::processKinds)
+    kind_->addItem(fromUtf8(chart::kindCaption(k)), static_cast<int>(k));
+  from_ = comboNamed("FromPoint", this);
+  other_ = comboNamed("OtherPoint", this);
+  otherLabel_ = new QLabel(QString::fromUtf8(captions::otherPointCaption), this);
+  firstLabel_ = new QLabel(this);
+  secondLabel_ = new QLabel(this);
+  firstQuantity_ = comboNamed("FirstQuantity", this);
+  secondQuantity_ = comboNamed("SecondQuantity", this);
+  firstValue_ = valueBox("FirstValue", this);
+  secondValue_ = valueBox("SecondValue", this);
+  flow_ = valueBox("Flow", this);
+  flowUnit_ = comboNamed("FlowUnit", this);
+  for (const char* unit : captions::flowUnits) flowUnit_->addItem(QString::fromUtf8(unit));
+  flow_->setAccessibleName(QString::fromUtf8(captions::flowCaption));
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole)
+      ->setDefault(true);
+  buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &ProcessDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &ProcessDialog::reject);
+
+  auto* grid = new QGridLayout(this);
+  const auto label = [this](const char* text) { return new QLabel(QString::fromUtf8(text), this); };
+  grid->addWidget(label(captions::processKindCaption), 0, 0);
+  grid->addWidget(kind_, 0, 1, 1, 2);
+  grid->addWidget(label(captions::fromPointCaption), 1, 0);
+  grid->addWidget(from_, 1, 1, 1, 2);
+  grid->addWidget(otherLabel_, 2, 0);
+  grid->addWidget(other_, 2, 1, 1, 2);
+  grid->addWidget(firstLabel_, 3, 0);
+  grid->addWidget(firstQuantity_, 3, 1);
+  grid->addWidget(firstValue_, 3, 2);
+  grid->addWidget(secondLabel_, 4, 0);
+  grid->addWidget(secondQuantity_, 4, 1);
+  grid->addWidget(secondValue_, 4, 2);
+  grid->addWidget(label(captions::flowCaption), 5, 0);
+  grid->addWidget(flow_, 5, 1);
+  grid->addWidget(flowUnit_, 5, 2);
+  grid->addWidget(buttons, 6, 0, 1, 3);
+
+  connect(kind_, &QComboBox::currentIndexChanged, this, &ProcessDialog::showKind);
+  connect(firstQuantity_, &QComboBox::currentTextChanged, firstValue_,
+          &QLineEdit::setAccessibleName);
+  connect(secondQuantity_, &QComboBox::currentTextChanged, secondValue_,
+          &QLineEdit::setAccessibleName);
+  kind_->setCurrentIndex(static_cast<int>(ProcessKind::heat));
+  showKind();
+}
+
+ProcessKind ProcessDialog::kind() const {
+  return static_cast<ProcessKind>(kind_->currentData().toInt());
+}
+
+void ProcessDialog::setPoints(const std::vector<chart::StatePoint>& points, unsigned selected) {
+  for (QComboBox* box : {from_, other_}) {
+    const unsigned kept = box->currentData().toUInt();
+    box->clear();
+    for (const chart::StatePoint& p : points) box->addItem(QString::fromStdString(p.name), p.id);
+    const int at = box->findData(box == from_ && selected ? selected : kept);
+    box->setCurrentIndex(at >= 0 ? at : 0);
+  }
+  // A mixing takes two different points: the second defaults to another than the first.
+  if (other_->count() > 1 && other_->currentIndex() == from_->currentIndex())
+    other_->setCurrentIndex(from_->currentIndex() == 0 ? 1 : 0);
+}
+
+void ProcessDialog::showKind() {
+  const ProcessKind k = kind();
+  const bool mix = k == ProcessKind::mix;
+  otherLabel_->setVisible(mix);
+  other_->setVisible(mix);
+  flow_->setEnabled(!mix);  // a mixing has no loads of its own
+  flowUnit_->setEnabled(!mix);
+
+  const char* first = nullptr;
+  const char* second = nullptr;
+  std::vector<Quantity> firstChoices, secondChoices;
+  switch (k) {
+    case ProcessKind::mix:
+      first = captions::mixFirstFlow, second = captions::mixSecondFlow;
+      break;
+    case ProcessKind::heat:
+    case ProcessKind::cool:
+      first = captions::leavingDryBulb;
+      break;
+    case ProcessKind::coolAndDry:
+      first = captions::leavingFirst, second = captions::leavingSecond;
+      firstChoices = secondChoices = {Quantity::t,  Quantity::tw, Quantity::rh,
+                                      Quantity::tl, Quantity::d,  Quantity::h};
+      break;
+    case ProcessKind::coolToDewPoint:
+      first = captions::dewPointCaption, second = captions::leavingHumidity;
+      break;
+    case ProcessKind::humidifyAdiabatic:
+    case ProcessKind::humidifyIsothermal:
+      first = captions::targetCaption;
+      firstChoices = chart::humidifyingTargets(k);
+      break;
+    case ProcessKind::supply:
+      first = captions::epsilonCaption, second = captions::supplyDifference;
+      break;
+  }
+  firstLabel_->setText(QString::fromUtf8(first));
+  secondLabel_->setText(second ? QString::fromUtf8(second) : QString());
+  offerQuantities(firstQuantity_, firstChoices,
+                  k == ProcessKind::coolAndDry ? Quantity::t : Quantity::rh);
+  offerQuantities(secondQuantity_, secondChoices, Quantity::rh);
+  firstQuantity_->setVisible(!firstChoices.empty());
+  secondQuantity_->setVisible(!secondChoices.empty());
+  secondLabel_->setVisible(second != nullptr);
+  secondValue_->setVisible(second != nullptr);
+  // A value box is announced by what it asks for.
+  firstValue_->setAccessibleName(firstChoices.empty() ? firstLabel_->text()
+                                                      : firstQuantity_->currentText());
+  secondValue_->setAccessibleName(secondChoices.empty() ? secondLabel_->text()
+                                                        : secondQuantity_->currentText());
+  adjustSize();
+}
+
+std::string_view ProcessDialog::request(chart::ProcessRequest& r) const {
+  r.kind = kind();
+  r.from = from_->currentData().toUInt();
+  if (r.from == 0) return chart::noSuchPoint;
+  r.other = r.kind == ProcessKind::mix ? other_->currentData().toUInt() : 0;
+  if (firstQuantity_->isVisibleTo(this)) r.pair.first = quantityOf(firstQuantity_);
+  if (secondQuantity_->isVisibleTo(this)) r.pair.second = quantityOf(secondQuantity_);
+  const bool epsilon = r.kind == ProcessKind::supply;
+  if (std::string_view m = readValue(firstValue_, r.first, epsilon); !m.empty()) return m;
+  if (secondValue_->isVisibleTo(this))
+    if (std::string_view m = readValue(secondValue_, r.second); !m.empty()) return m;
+  r.flow.reset();
+  if (flow_->isEnabled() && !flow_->text().trimmed().isEmpty()) {
+    const std::optional<double> v = calc::wholeNumber(flow_->text().toStdString());
+    if (!v || !(*v > 0) || !std::isfinite(*v)) return process::flowNotPositiveOrFinite;
+    r.flow = chart::Flow{*v, flowUnit_->currentIndex() == 0 ? chart::FlowUnit::cubicMetresPerHour
+                                                            : chart::FlowUnit::kilogramsPerSecond};
+  }
+  return {};
+}
+
+void ProcessDialog::accept() {
+  chart::ProcessRequest r;
+  std::string_view message = request(r);
+  if (message.empty()) message = add_(r);
+  if (!message.empty()) {
+    showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
+    return;
+  }
+  QDialog::accept();
+}
+
+}  // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "chart/points.h"
+#include "chart/process_list.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace ui {
+
+// 新建过程: the kind of process, the point it starts at (and the second point of a mixing), the
+// process's one or two values (a quantity picked where the kind allows a choice), and an optional
+// air flow for the loads. On 确定 it hands the request to `add`; an unreadable value or a process
+// that cannot happen is answered with a notice (提示信息) and the dialog stays open.
+class ProcessDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Runs a request; returns the message when it cannot happen.
+  using Add = std::function<std::string_view(const chart::ProcessRequest&)>;
+
+  ProcessDialog(Add add, QWidget* parent);
+
+  // The points to choose from, with the point `selected` (an id, 0 for none) as the start.
+  void setPoints(const std::vector<chart::StatePoint>& points, unsigned selected);
+
+  void accept() override;
+
+ private:
+  void showKind();  // the fields the chosen kind asks for
+  chart::ProcessKind kind() const;
+  // The request from the fields, or the message why they do not make one.
+  std::string_view request(chart::ProcessRequest& r) const;
+
+  Add add_;
+  QComboBox* kind_ = nullptr;
+  QComboBox* from_ = nullptr;
+  QComboBox* other_ = nullptr;
+  QLabel* otherLabel_ = nullptr;
+  QLabel* firstLabel_ = nullptr;
+  QLabel* secondLabel_ = nullptr;
+  QComboBox* firstQuantity_ = nullptr;
+  QComboBox* secondQuantity_ = nullptr;
+  QLineEdit* firstValue_ = nullptr;
+  QLineEdit* secondValue_ = nullptr;
+  QLineEdit* flow_ = nullptr;
+  QComboBox* flowUnit_ = nullptr;
+};
+
+}  // namespace ui

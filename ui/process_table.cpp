@@ -1,0 +1,73 @@
+#include "ui/process_table.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+#include "chart/process_list.h"
+#include "ui/captions.h"
+#include "ui/point_table.h"
+
+namespace ui {
+namespace {
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+ProcessTableModel::ProcessTableModel(const PointTableModel* points, QObject* parent)
+    : QAbstractTableModel(parent), points_(points), header_(chart::processHeader()) {
+  connect(points, &PointTableModel::pointsChanged, this, &ProcessTableModel::refresh);
+  refresh();
+}
+
+void ProcessTableModel::refresh() {
+  beginResetModel();
+  rows_ = chart::processRows(points_->processes(), points_->points());
+  endResetModel();
+}
+
+int ProcessTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ProcessTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(header_.size());
+}
+
+QVariant ProcessTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+  const auto column = static_cast<std::size_t>(index.column());
+  if (role == Qt::DisplayRole)
+    return fromUtf8(rows_[static_cast<std::size_t>(index.row())][column]);
+  if (role == Qt::TextAlignmentRole)
+    return column < 3 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                      : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant ProcessTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || section < 0) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  if (section >= columnCount()) return {};
+  return fromUtf8(header_[static_cast<std::size_t>(section)]);
+}
+
+QTableView* makeProcessTable(ProcessTableModel* model, QWidget* parent) {
+  auto* table = new QTableView(parent);
+  table->setObjectName(QStringLiteral("processes"));
+  table->setAccessibleName(QString::fromUtf8(captions::processTableName));
+  table->setModel(model);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setWordWrap(false);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  const auto fit = [table] { table->resizeColumnsToContents(); };
+  QObject::connect(model, &QAbstractItemModel::modelReset, table, fit);
+  fit();
+  return table;
+}
+
+}  // namespace ui
