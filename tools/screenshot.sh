@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points] [PROGRAM_OPTION…]
+# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points|process] [PROGRAM_OPTION…]
 # Starts BUILD_DIR/app/torvale (with the program options given, e.g. --altitude 1000) on a private
 # Xvfb display, types the worked example (dry bulb 25 ℃, wet bulb 20 ℃) as a user would, presses
 # Enter, and writes the main window to OUT.png.
@@ -8,20 +8,23 @@
 # the pointer over the plot; with "pressure" it opens 设置 → 大气压力, chooses 海拔, types 1000 and
 # writes the dialog showing the pressure that altitude gives; with "points" it adds the worked
 # example and three more states (35/28, 26/19.5 and 14/13.5 ℃ dry/wet bulb) to the chart with
-# Ctrl+D and writes the chart window with its four points and the table under it.
+# Ctrl+D and writes the chart window with its four points and the table under it; with "process"
+# it works the README's summer design example in the chart window from the keyboard (新建状态点 for
+# the outdoor and room air, 新建过程 for the mixing, the supply point, the coil and the reheat, then
+# names the points in the table) and writes the window with the processes and their loads.
 # TORVALE_SCREEN sets the virtual screen (default 1280x1024x24): the points window at
 # QT_SCALE_FACTOR=2 needs about 1800x1700x24.
 # Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
 set -euo pipefail
 
-usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points] [PROGRAM_OPTION…]"
+usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points|process] [PROGRAM_OPTION…]"
 build=${1:?$usage}
 out=${2:?$usage}
 which=${3:-main}
 shift $(($# < 3 ? $# : 3))
 exe=$build/app/torvale
 [ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
-case $which in main | about | chart | pressure | points) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
+case $which in main | about | chart | pressure | points | process) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
 
 # A display number nobody holds.
 n=90
@@ -40,7 +43,7 @@ Xvfb "$DISPLAY" -screen 0 "${TORVALE_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/
 xvfb_pid=$!
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
-timeout 60 "$exe" "$@" &
+timeout 120 "$exe" "$@" &
 app_pid=$!
 
 # The window whose title is exactly $1, once it is mapped.
@@ -102,6 +105,46 @@ if [ "$which" = points ]; then
   timeout 5 xdotool windowfocus --sync "$target"
   # The pointer over the plot, so that the read-out line tells its point.
   timeout 5 xdotool mousemove --window "$target" "$((${QT_SCALE_FACTOR:-1} * 300))" "$((${QT_SCALE_FACTOR:-1} * 250))"
+  sleep 0.8
+fi
+if [ "$which" = process ]; then
+  timeout 5 xdotool key --delay 150 alt+v Return
+  target=$(window 焓湿图)
+  [ -n "$target" ] || { echo "the chart window did not appear" >&2; exit 1; }
+  timeout 5 xdotool windowfocus --sync "$target"
+  sleep 0.3
+  keys() { timeout 10 xdotool key --delay 60 "$@"; }
+  # Without a window manager a closed dialog leaves no window focused: focus the chart again.
+  refocus() { timeout 5 xdotool windowfocus --sync "$target"; sleep 0.2; }
+  text() { timeout 10 xdotool type --delay 40 "$1"; }
+  # 新建状态点 opens on the first value, t and φ chosen.
+  for state in "35 60" "26 55"; do
+    read -r t rh <<<"$state"
+    refocus; keys ctrl+n; sleep 0.4; text "$t"; keys Tab; text "$rh"; keys Return; sleep 0.3
+  done
+  # 新建过程 opens on the kind; Home/End/Down pick in a list, Tab goes on (selecting the text).
+  process() { refocus; keys ctrl+shift+n; sleep 0.4; }
+  # C: B (room) mixed 0.8 : 0.2 with A (outdoor).
+  process; keys Home Tab Home Down Tab Home Tab; text 0.8; keys Tab; text 0.2; keys Tab ctrl+a BackSpace Return
+  sleep 0.3
+  # D: the supply point on B's ε line 8000 at Δt 8 K; 3.1849 kg/s through the room.
+  process; keys End Tab Home Down Tab; text 8000; keys Tab; text 8; keys Tab; text 3.1849
+  keys Tab End Return
+  sleep 0.3
+  # E: the coil from C to d 10.06 g/kg (D's) at 95 %; 10000 m³/h at C.
+  process; keys Home Down Down Down Tab Home Down Down Tab Home Down Down Down Down Tab
+  text 10.06; keys Tab Home Down Down Tab; text 95; keys Tab; text 10000; keys Tab Home Return
+  sleep 0.3
+  # F: reheat from E to 18 ℃; 3.1849 kg/s.
+  process; keys Home Down Tab Home Down Down Down Down Tab; text 18; keys Tab; text 3.1849
+  keys Tab End Return
+  sleep 0.3
+  # Name the points as the example does, in the table: F2 renames the selected row.
+  refocus
+  timeout 5 xdotool mousemove --window "$target" 60 "$((${QT_SCALE_FACTOR:-1} * 700))" click 1
+  keys ctrl+Home
+  for name in W N C O L "O′"; do keys F2 ctrl+a; text "$name"; keys Return Down; done
+  timeout 5 xdotool mousemove --window "$target" 5 5
   sleep 0.8
 fi
 timeout 10 import -window "$target" "$out"

@@ -79,4 +79,10 @@ void PointDialog::accept() {
   QDialog::accept();
 }
 
+void PointDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  firstValue_->setFocus(Qt::OtherFocusReason);
+  firstValue_->selectAll();
+}
+
 }  // namespace ui

@@ -25,6 +25,10 @@ class PointDialog : public QDialog {
 
   void accept() override;
 
+ protected:
+  // Opens on the first field, its text selected, so that what was typed last time is replaced.
+  void showEvent(QShowEvent* event) override;
+
  private:
   Add add_;
   QComboBox* first_ = nullptr;

@@ -109,6 +109,10 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   grid->addWidget(flowUnit_, 5, 2);
   grid->addWidget(buttons, 6, 0, 1, 3);
 
+  // Tab goes down the form row by row, each quantity before its value.
+  QWidget* order[] = {kind_,           from_,        other_, firstQuantity_, firstValue_,
+                      secondQuantity_, secondValue_, flow_,  flowUnit_};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   connect(kind_, &QComboBox::currentIndexChanged, this, &ProcessDialog::showKind);
   connect(firstQuantity_, &QComboBox::currentTextChanged, firstValue_,
           &QLineEdit::setAccessibleName);
@@ -218,6 +222,11 @@ void ProcessDialog::accept() {
     return;
   }
   QDialog::accept();
+}
+
+void ProcessDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  kind_->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace ui

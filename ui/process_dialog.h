@@ -32,6 +32,10 @@ class ProcessDialog : public QDialog {
 
   void accept() override;
 
+ protected:
+  // Opens on the first field, its text selected, so that what was typed last time is replaced.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void showKind();  // the fields the chosen kind asks for
   chart::ProcessKind kind() const;

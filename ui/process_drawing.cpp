@@ -123,10 +123,11 @@ void drawProtractor(QPainter& painter, const chart::Mapping& mapping, chart::Lab
                     const QFontMetricsF& metrics) {
   const chart::PlotArea& area = mapping.area;
   const double line = metrics.height();
-  const double radius = std::clamp(std::min(area.width, area.height) * 0.11, 30.0, 90.0);
+  const double radius = std::clamp(std::min(area.width, area.height) * 0.14, 30.0, 100.0);
   const double labelWidth = metrics.horizontalAdvance(QStringLiteral("-5000")) + 4;
   // Room on the right for the title, below for the lowest ray's value.
-  const chart::Pixel centre{area.right() - 0.6 * labelWidth - 6, area.bottom() - radius - line - 6};
+  const chart::Pixel centre{area.right() - 0.6 * labelWidth - 6,
+                            area.bottom() - radius - 1.5 * line - 4};
   if (centre.x - radius - labelWidth < area.left || centre.y - radius - 2 * line < area.top) return;
 
   painter.save();
