@@ -1,0 +1,103 @@
+// The processes of the chart window on arbitrary input. Byte 0 picks the kind (mod 8), byte 1
+// the pair of the leaving state or the humidifying target, bytes 2–3 the pressure, 30000 + (their
+// value mod 80001) Pa; the rest is split at NULs and newlines into up to seven texts: the inlet's
+// t and φ, the second point's t and φ (for a mixing), the process's two values and the air flow
+// (m³/h when the last byte is even, else kg/s). Every run must end in one of two ways, else the
+// harness aborts:
+//   - the process is refused with one message and nothing changes; or
+//   - the outlet is a shown physical state (fuzzing::resultFault) and every cell of the 过程
+//     table is empty, "∞", or a finite fixed-point number with its column's decimals.
+// Then the pressure changes to 101325 Pa and back, and the same must hold of the processes run
+// again.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/number_text.h"
+#include "chart/process_list.h"
+#include "process/figures.h"
+#include "shown_results.h"
+
+namespace {
+
+[[noreturn]] void violated(const char* what, std::string_view detail) {
+  std::fprintf(stderr, "property violated: %s\n  %s\n", what,
+               fuzzing::printable(detail).c_str());
+  std::abort();
+}
+
+void checkTable(const chart::ProcessList& processes, const chart::PointList& points) {
+  for (const chart::StatePoint& p : points.points())
+    if (p.exists())
+      if (const char* fault = fuzzing::resultFault(p.result.texts)) violated(fault, p.given);
+  for (const auto& row : chart::processRows(processes, points)) {
+    if (row.size() != chart::processHeader().size()) violated("row of the wrong width", row[0]);
+    for (std::size_t i = 0; i < process::columns.size(); ++i) {
+      const std::string& cell = row[3 + i];
+      if (cell.empty() || cell == "∞") continue;
+      const bool minusZero =
+          cell.starts_with('-') && cell.find_first_not_of("-0.") == std::string::npos;
+      if (!fuzzing::isFixed(cell, process::columns[i].decimals) || minusZero)
+        violated("figure is not a shown number", cell);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 4) return 0;
+  const auto kind = chart::processKinds[data[0] % chart::processKinds.size()];
+  const auto first = static_cast<psychro::Quantity>(data[1] % 6);
+  const auto second = static_cast<psychro::Quantity>((data[1] / 6) % 6);
+  const double pa = 30000 + (data[2] * 256 + data[3]) % 80001;
+  std::vector<std::string_view> texts;
+  std::string_view rest(reinterpret_cast<const char*>(data + 4), size - 4);
+  while (texts.size() < 7) {
+    const std::size_t split = rest.find_first_of(std::string_view("\0\n", 2));
+    texts.push_back(rest.substr(0, split));
+    if (split == std::string_view::npos) break;
+    rest.remove_prefix(split + 1);
+  }
+  texts.resize(7, "");
+
+  chart::PointList points(pa);
+  const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
+  if (!points.add({tRh, std::string(texts[0]), std::string(texts[1])}).empty()) return 0;
+  const bool second_point = points.add({tRh, std::string(texts[2]), std::string(texts[3])}).empty();
+
+  chart::ProcessRequest r;
+  r.kind = kind;
+  r.from = points.points()[0].id;
+  r.other = second_point ? points.points()[1].id : 0;
+  r.pair = {first, second};
+  r.first = calc::numericValue(texts[4]);
+  r.second = calc::numericValue(texts[5]);
+  if (kind == chart::ProcessKind::supply)
+    if (const auto ε = chart::readEpsilon(texts[4])) r.first = *ε;
+  if (!texts[6].empty())
+    r.flow = chart::Flow{calc::numericValue(texts[6]), data[size - 1] % 2
+                                                           ? chart::FlowUnit::kilogramsPerSecond
+                                                           : chart::FlowUnit::cubicMetresPerHour};
+
+  chart::ProcessList processes;
+  const std::size_t before = points.size();
+  const std::string_view message = processes.add(points, r);
+  if (!message.empty()) {
+    if (points.size() != before || !processes.processes().empty())
+      violated("a refused process changed the points", message);
+    return 0;
+  }
+  if (points.size() != before + 1) violated("no outlet point", "");
+  checkTable(processes, points);
+  for (double p : {psychro::standardPressure, pa}) {
+    points.setPressure(p);
+    processes.rerun(points);
+    checkTable(processes, points);
+  }
+  return 0;
+}
