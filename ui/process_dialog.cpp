@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
+#include <tuple>
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
@@ -90,7 +91,8 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   connect(buttons, &QDialogButtonBox::accepted, this, &ProcessDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ProcessDialog::reject);
 
-  auto* grid = new QGridLayout(this);
+  grid_ = new QGridLayout(this);
+  QGridLayout* grid = grid_;
   const auto label = [this](const char* text) { return new QLabel(QString::fromUtf8(text), this); };
   grid->addWidget(label(captions::processKindCaption), 0, 0);
   grid->addWidget(kind_, 0, 1, 1, 2);
@@ -182,6 +184,12 @@ void ProcessDialog::showKind() {
   offerQuantities(secondQuantity_, secondChoices, Quantity::rh);
   firstQuantity_->setVisible(!firstChoices.empty());
   secondQuantity_->setVisible(!secondChoices.empty());
+  // A value without a choice of quantity takes the whole width, under the selectors above it.
+  for (auto [value, row, choice] : {std::tuple{firstValue_, 3, !firstChoices.empty()},
+                                    std::tuple{secondValue_, 4, !secondChoices.empty()}}) {
+    grid_->removeWidget(value);
+    grid_->addWidget(value, row, choice ? 2 : 1, 1, choice ? 1 : 2);
+  }
   secondLabel_->setVisible(second != nullptr);
   secondValue_->setVisible(second != nullptr);
   // A value box is announced by what it asks for.

@@ -9,6 +9,7 @@
 #include "chart/process_list.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -43,6 +44,7 @@ class ProcessDialog : public QDialog {
   std::string_view request(chart::ProcessRequest& r) const;
 
   Add add_;
+  QGridLayout* grid_ = nullptr;
   QComboBox* kind_ = nullptr;
   QComboBox* from_ = nullptr;
   QComboBox* other_ = nullptr;
