@@ -13,7 +13,7 @@
 # the outdoor and room air, 新建过程 for the mixing, the supply point, the coil and the reheat, then
 # names the points in the table) and writes the window with the processes and their loads.
 # TORVALE_SCREEN sets the virtual screen (default 1280x1024x24): the points window at
-# QT_SCALE_FACTOR=2 needs about 1800x1700x24.
+# QT_SCALE_FACTOR=2 needs about 1800x1900x24.
 # Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
 set -euo pipefail
 
