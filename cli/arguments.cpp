@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/pressure_setting.h"
+#include "cli/mode.h"
 
 namespace cli {
 namespace {
@@ -40,6 +41,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   std::string_view unknown;  // the first mistyped option
   std::string problem;       // the first unusable option value
   bool csv = false, help = false, version = false, optionsEnded = false;
+  bool mode = false, columns = false, encoding = false;
   int modeOptions = 0, pressureOptions = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view word = args[i] != nullptr ? args[i] : "";
@@ -50,7 +52,42 @@ Arguments parseArguments(std::span<const char* const> args) {
     const OptionValue pair = optionValue(args, i, "--pair");
     const OptionValue pressure = optionValue(args, i, "--pressure");
     const OptionValue altitude = optionValue(args, i, "--altitude");
-    if (pair.present) {
+    const OptionValue logMode = optionValue(args, i, "--mode");
+    const OptionValue logColumns = optionValue(args, i, "--columns");
+    const OptionValue logEncoding = optionValue(args, i, "--encoding");
+    if (logMode.present) {
+      mode = true;
+      std::string error;
+      if (const std::optional<calc::Pair> p = modePair(logMode.value, error))
+        a.logPair = *p;
+      else if (problem.empty())
+        problem = logMode.missing
+                      ? "--mode 后须给出方式，如 rh 或 t+tl"
+                      : "--mode：" + (error.empty() ? "无法识别的方式 " + std::string(logMode.value)
+                                                    : error);
+    } else if (logColumns.present) {
+      columns = true;
+      const std::size_t comma = logColumns.value.find(',');
+      const auto blank = [](std::string_view s) {
+        return s.find_first_not_of(" \t") == std::string_view::npos;
+      };
+      if (comma == std::string_view::npos ||
+          logColumns.value.find(',', comma + 1) != std::string_view::npos ||
+          blank(logColumns.value.substr(0, comma)) || blank(logColumns.value.substr(comma + 1))) {
+        if (problem.empty()) problem = "--columns 须为两列 A,B，每列是从 1 起的列号或表头中的列名";
+      } else {
+        a.columns = {std::string(logColumns.value.substr(0, comma)),
+                     std::string(logColumns.value.substr(comma + 1))};
+      }
+    } else if (logEncoding.present) {
+      encoding = true;
+      if (const std::optional<Encoding> e = encodingNamed(logEncoding.value))
+        a.encoding = *e;
+      else if (problem.empty())
+        problem = "--encoding 只接受 utf-8 或 gb18030（gbk）";
+    } else if (word == "--bom") {
+      a.bom = true;
+    } else if (pair.present) {
       ++modeOptions;
       std::string error;
       if (const std::optional<calc::Pair> p = calc::pairNamed(pair.value, error)) {
@@ -101,12 +138,21 @@ Arguments parseArguments(std::span<const char* const> args) {
     a.error = "--tw、--rh 与 --pair 只能给出其中一个";
   } else if (pressureOptions > 1) {
     a.error = "--pressure 与 --altitude 只能给出其中一个";
+  } else if (mode != columns) {
+    a.error = "--mode 与 --columns 须一起给出";
+  } else if ((mode || encoding || a.bom) && !csv) {
+    a.error = "--mode、--columns、--encoding 与 --bom 只用于 --csv";
+  } else if (a.encoding == Encoding::gb18030 && !mode) {
+    a.error = "--encoding gb18030 只用于带 --mode 与 --columns 的日志 CSV";
+  } else if (a.encoding == Encoding::gb18030 && a.bom) {
+    a.error = "--bom 只用于 UTF-8 输出";
   } else if (csv && modeOptions > 0) {
     a.error = "--csv 的每条记录自带方式，不能再给 --tw、--rh 或 --pair";
   } else if (csv && values.size() > 1) {
     a.error = "--csv 只接受一个输入文件";
   } else if (csv) {
     a.action = Action::batch;
+    a.log = mode;
     if (!values.empty()) a.input = values.front();
   } else if (values.size() != 2) {
     a.error = "需要两个数值：干球温度 T 和 X（湿球温度或相对湿度），或 --pair 所列的两个值";

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 
 #include "calc/pair_calculation.h"
+#include "cli/text_encoding.h"
 #include "psychro/constants.h"
 
 // What the command line asks torvale-calc to do.
@@ -19,12 +21,19 @@ struct Arguments {
   std::string x;                                // second value of a single calculation, as typed
   std::string input = "-";                      // CSV input of a batch; "-" is standard input
   double pressure = psychro::standardPressure;  // total pressure, Pa, of every calculation
-  std::string error;                            // why the command line is not usable
+  // A log (--csv with --mode and --columns): its fixed pair and the two columns, as given.
+  bool log = false;
+  calc::Pair logPair{psychro::Quantity::t, psychro::Quantity::tw};
+  std::array<std::string, 2> columns;
+  Encoding encoding = Encoding::utf8;  // of a log's input and output
+  bool bom = false;                    // a UTF-8 byte-order mark first in the output
+  std::string error;                   // why the command line is not usable
 };
 
 // Reads the arguments after the program name. Only the exact words --tw, --rh, --pair A+B,
-// --pressure PA, --altitude M (also --pressure=PA, --altitude=M), --csv, --help, -h, --version and
-// -- are options, so "-5" is a value; any other word starting with "--" is a usage error, and after
+// --pressure PA, --altitude M, --mode MODE, --columns A,B, --encoding NAME (each also as
+// --option=VALUE), --csv, --bom, --help, -h, --version and -- are options, so "-5" is a value; any
+// other word starting with "--" is a usage error, and after
 // "--" every word is a value. A refused pair, or a pressure or altitude that cannot be read or is
 // out of range, is a usage error whose text names the accepted range. Help goes before the
 // version, both before any error.

@@ -51,30 +51,37 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
                   std::string& notice) {
   char buffer[128];
   if (record.unclosedQuote) {
-    appendNotice(out, "引号未闭合：输入在带引号的字段中结束");
+    appendNotice(out, notices::unclosedQuote);
   } else if (record.fieldTooLong) {
-    appendNotice(out, numbered(buffer, "字段过长：每个字段不得超过 ", maxFieldBytes, " 字节"));
+    appendNotice(out, numbered(buffer, notices::fieldTooLongBefore, maxFieldBytes,
+                               notices::fieldTooLongAfter));
   } else if (record.fieldCount != CsvRecord::keptFields) {
     appendNotice(out,
                  numbered(buffer, "记录须有3个字段（mode,t,x），此行有", record.fieldCount, "个"));
   } else {
-    // The steps of calculatePair and calc::calculateTyped, without a window between and with
-    // the numbers formatted straight into out.
     const std::optional<calc::Pair> pair = modePair(record.fields[0], notice);
     if (!pair) return appendNotice(out, notice);
-    const std::string& first = record.fields[1];
-    const std::string& second = record.fields[2];
-    if (first.empty() || second.empty()) return appendNotice(out, calc::messages::missingInput);
-    const psychro::StateOutcome state =
-        calc::pairState(*pair, calc::numericValue(first), calc::numericValue(second), pa);
-    if (!state.ok()) return appendNotice(out, state.message);
-    const calc::ShownValues shown = calc::shownValues(state.air);
-    if (!calc::showable(shown)) return appendNotice(out, psychro::noSuchState);
-    for (std::size_t i = 0; i < shown.size(); ++i)
-      out.fixedField(shown[i], calc::outputs[i].decimals);
-    out.field({});
-    out.endRecord();
+    const std::string_view message =
+        appendCalculation(*pair, record.fields[1], record.fields[2], pa, out);
+    if (!message.empty()) appendNotice(out, message);
   }
+}
+
+std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
+                                   double pa, CsvText& out) {
+  // The steps of calculatePair and calc::calculateTyped, without a window between and with the
+  // numbers formatted straight into out.
+  if (first.empty() || second.empty()) return calc::messages::missingInput;
+  const psychro::StateOutcome state =
+      calc::pairState(pair, calc::numericValue(first), calc::numericValue(second), pa);
+  if (!state.ok()) return state.message;
+  const calc::ShownValues shown = calc::shownValues(state.air);
+  if (!calc::showable(shown)) return psychro::noSuchState;
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    out.fixedField(shown[i], calc::outputs[i].decimals);
+  out.field({});
+  out.endRecord();
+  return {};
 }
 
 bool isHeader(const CsvRecord& record) {
@@ -237,6 +244,7 @@ BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& o
     outcome.readFailed = true;
     return outcome;
   }
+  if (options.bom) sink.write("\xEF\xBB\xBF");
   sink.write(batchHeader());
 
   // While the helpers calculate one chunk, this thread reads the next, then joins them; while

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+
+#include "calc/pair_calculation.h"
 
 #include "cli/csv_reader.h"
 #include "cli/csv_writer.h"
@@ -23,6 +26,12 @@ std::string batchHeader();
 void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
                   std::string& notice);
 
+// Appends the eleven results of the pair's two values as typed (first, second) at the total
+// pressure pa, Pa, then an empty message field, and ends the record; or appends nothing and
+// returns the notice: the input is missing, or the state functions give a message.
+std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
+                                   double pa, CsvText& out);
+
 // True for the record "mode,t,x" that may head the input.
 bool isHeader(const CsvRecord& record);
 
@@ -31,6 +40,7 @@ struct BatchOptions {
   std::size_t chunkRecords = 4096;   // records read before they are calculated together
   std::size_t chunkBytes = 1 << 20;  // or fewer, once their kept fields reach this many bytes
   double pressure = psychro::standardPressure;  // total pressure of every record, Pa
+  bool bom = false;                             // a UTF-8 byte-order mark before the header
 };
 
 struct BatchOutcome {

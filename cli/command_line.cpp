@@ -8,6 +8,7 @@
 #include "calc/version.h"
 #include "cli/arguments.h"
 #include "cli/batch.h"
+#include "cli/log_batch.h"
 #include "cli/result_table.h"
 
 namespace cli {
@@ -15,7 +16,9 @@ namespace {
 
 constexpr std::string_view usage =
     "用法：torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] T X\n"
-    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE]\n"
+    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] [--bom]\n"
+    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
+    "                   [--encoding utf-8|gb18030] [--bom]\n"
     "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
@@ -23,7 +26,9 @@ constexpr std::string_view help =
     "\n"
     "用法 Usage:\n"
     "  torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] [--] T X\n"
-    "  torvale-calc [--pressure PA | --altitude M] --csv [FILE]\n"
+    "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] [--bom]\n"
+    "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
+    "               [--encoding utf-8|gb18030] [--bom]\n"
     "  torvale-calc -h|--help      显示本说明 show this help\n"
     "  torvale-calc --version      显示版本 show the version\n"
     "\n"
@@ -58,6 +63,20 @@ constexpr std::string_view help =
     "  每条输入记录对应一条输出记录、顺序不变：成功时为十一项结果，message 为空；\n"
     "  否则结果为空，message 为提示信息。单个字段最长 1 MiB。\n"
     "  读完输入时退出码 0；无法打开或读取输入、无法写出结果时退出码 2。\n"
+    "  --bom  输出以 UTF-8 字节顺序标记开头，便于电子表格按 UTF-8 打开。\n"
+    "\n"
+    "日志 CSV Logs (--csv 加 --mode 与 --columns):\n"
+    "  楼宇日志或气象文件等自有格式的 CSV：首条记录为表头，每条记录按固定方式计算。\n"
+    "  --mode MODE      tw、rh 或参数组合 A+B（同 --pair；大小写与首尾空格不限）\n"
+    "  --columns A,B    取值的两列：从 1 起的列号，或表头中的列名\n"
+    "  --encoding E     输入与输出的编码：utf-8（默认，可带字节顺序标记并原样保留）\n"
+    "                   或 gb18030（GBK 为其子集）\n"
+    "  每条记录原样保留（字段、引号不变），其后追加 t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message；\n"
+    "  输出表头为原表头加上这些列名。字段少于表头的记录以空字段补齐；缺少所需列、\n"
+    "  含有不符合编码的字节、引号未闭合的记录得到提示信息；记录不丢弃、顺序不变，行尾为 LF。\n"
+    "  表头中找不到的列名、同名的两列、超出表头的列号按用法错误处理（退出码 2，无输出）。\n"
+    "  示例 Example:\n"
+    "    torvale-calc --csv 日志.csv --mode rh --columns 干球温度,相对湿度 --encoding gb18030\n"
     "\n"
     "退出码 Exit status: 0 成功 success, 1 提示信息 notice, 2 用法或输入输出错误 usage or I/O "
     "error\n";
@@ -103,10 +122,28 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     report(err, "无法打开输入文件 ", name, errno);
     return exitUsage;
   }
-  CsvReader reader(source);
   OutputSink sink(out);
+  if (a.log) {
+    LogOptions options;
+    options.pair = a.logPair;
+    options.columns = a.columns;
+    options.encoding = a.encoding;
+    options.bom = a.bom;
+    options.pressure = a.pressure;
+    const LogOutcome outcome = runLog(source, sink, options);
+    if (!fromStdin) std::fclose(source);
+    if (!outcome.usage.empty()) {
+      put(err, "torvale-calc：" + outcome.usage + "\n");
+      return exitUsage;
+    }
+    if (outcome.readFailed) report(err, "读取输入失败 ", name, outcome.readError);
+    if (outcome.writeFailed) report(err, "无法写出结果", "", sink.error());
+    return outcome.readFailed || outcome.writeFailed ? exitUsage : exitOk;
+  }
+  CsvReader reader(source);
   BatchOptions options;
   options.pressure = a.pressure;
+  options.bom = a.bom;
   const BatchOutcome outcome = runBatch(reader, sink, options);
   if (!fromStdin) std::fclose(source);
   if (outcome.readFailed) report(err, "读取输入失败 ", name, reader.error());

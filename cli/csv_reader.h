@@ -4,9 +4,18 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
+
+// The notices of records that cannot be read as CSV: the field-too-long notice names the cap,
+// between its two parts.
+namespace notices {
+inline constexpr std::string_view unclosedQuote = "引号未闭合：输入在带引号的字段中结束";
+inline constexpr std::string_view fieldTooLongBefore = "字段过长：每个字段不得超过 ";
+inline constexpr std::string_view fieldTooLongAfter = " 字节";
+}  // namespace notices
 
 // One CSV record as the batch needs it: the texts of its first three fields and how many fields
 // it had. Fields past the third are counted but not kept, and a field is kept only up to the

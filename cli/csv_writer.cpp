@@ -33,6 +33,16 @@ void CsvText::fixedField(double value, int decimals) {
   calc::appendFixed(text_, value, decimals);
 }
 
+void CsvText::raw(std::string_view bytes) {
+  text_ += bytes;
+  firstField_ = false;
+}
+
+void CsvText::flushTo(OutputSink& sink) {
+  sink.write(text_);
+  text_.clear();
+}
+
 void CsvText::endRecord() {
   text_ += '\n';
   firstField_ = true;

@@ -6,6 +6,8 @@
 
 namespace cli {
 
+class OutputSink;
+
 // True when a CSV field must be quoted: it holds a comma, a quote, CR or LF.
 bool needsQuotes(std::string_view field);
 
@@ -16,10 +18,14 @@ class CsvText {
   void field(std::string_view text);
   // A field holding value as calc::formatFixed writes it (such a text never needs quotes).
   void fixedField(double value, int decimals);
+  // Bytes as they stand, taken as the record's fields so far (a log record's own fields).
+  void raw(std::string_view bytes);
   void endRecord();
 
   std::string_view view() const { return text_; }
   void clear();
+  // Writes what is held to sink and lets it go, in the middle of a record too.
+  void flushTo(OutputSink& sink);
 
  private:
   std::string text_;

@@ -87,6 +87,26 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"AltitudeTooHigh", {"--altitude", "9001", "--csv"}, A::usageError},
         ArgumentsCase{"PressureAndAltitude",
                       {"--pressure", "9e4", "--altitude", "0", "1", "2"},
+                      A::usageError},
+        ArgumentsCase{
+            "Log", {"--csv", "f", "--mode", " TW ", "--columns=2,时间"}, A::batch, 0, "", "", "f"},
+        ArgumentsCase{
+            "LogGbk", {"--csv", "--mode=rh", "--columns", "1,2", "--encoding", "GBK"}, A::batch},
+        ArgumentsCase{"BomOnThreeFields", {"--csv", "--bom"}, A::batch},
+        ArgumentsCase{"ModeWithoutColumns", {"--csv", "--mode", "rh"}, A::usageError},
+        ArgumentsCase{"ColumnsWithoutMode", {"--csv", "--columns", "1,2"}, A::usageError},
+        ArgumentsCase{
+            "LogWithoutCsv", {"--mode", "rh", "--columns", "1,2", "1", "2"}, A::usageError},
+        ArgumentsCase{
+            "ThreeColumns", {"--csv", "--mode", "rh", "--columns", "1,2,3"}, A::usageError},
+        ArgumentsCase{"EmptyColumn", {"--csv", "--mode", "rh", "--columns", "1, "}, A::usageError},
+        ArgumentsCase{"UnknownMode", {"--csv", "--mode", "wet", "--columns", "1,2"}, A::usageError},
+        ArgumentsCase{"UnknownEncoding",
+                      {"--csv", "--mode", "rh", "--columns", "1,2", "--encoding", "big5"},
+                      A::usageError},
+        ArgumentsCase{"GbOnThreeFields", {"--csv", "--encoding", "gb18030"}, A::usageError},
+        ArgumentsCase{"BomWithGb",
+                      {"--csv", "--mode", "rh", "--columns", "1,2", "--encoding=gb18030", "--bom"},
                       A::usageError}),
     [](const auto& info) { return std::string(info.param.name); });
 

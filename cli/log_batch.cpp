@@ -1,0 +1,343 @@
+#include "cli/log_batch.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "calc/outputs.h"
+#include "cli/batch.h"
+#include "cli/csv_reader.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+constexpr std::size_t bufferBytes = 1 << 18;
+constexpr std::size_t flushBytes = 1 << 16;      // output held before it is written
+constexpr std::size_t maxHeaderBytes = 1 << 22;  // a header longer than this is refused
+constexpr std::size_t maxHeaderNames = 1 << 12;  // names kept for finding the columns
+constexpr std::string_view bom = "\xEF\xBB\xBF";
+
+// What the scanner keeps of a record.
+struct LogRecord {
+  std::size_t fieldCount = 0;
+  bool fieldTooLong = false;   // a wanted field longer than the cap (its kept text is cut)
+  bool unclosedQuote = false;  // the input ended inside a quoted field
+  std::array<std::size_t, 2> wanted{npos, npos};  // 0-based fields whose texts are kept
+  std::array<std::string, 2> values;
+  std::vector<std::string>* all = nullptr;  // every field's text, when given (the header)
+};
+
+// Reads a log's records from a stream in large blocks, with the quoting and line ends of
+// CsvReader. Each record's bytes, without its line end, are handed to a function as they are
+// read, so that a record of any length passes in flat memory; only the wanted fields' texts are
+// kept (up to maxField bytes each). A UTF-8 byte-order mark at the start is handed on with the
+// first record's bytes but is not part of its first field.
+class LogScanner {
+ public:
+  LogScanner(std::FILE* in, std::size_t maxField, bool utf8)
+      : in_(in), buffer_(bufferBytes), maxField_(maxField), utf8_(utf8) {}
+
+  template <class Raw>
+  bool next(LogRecord& r, Raw&& raw);
+
+  int error() const { return error_; }
+  bool hadBom() const { return hadBom_; }
+
+ private:
+  enum class State { fieldStart, unquoted, quoted, quoteInQuoted };
+
+  bool fill();
+  void append(LogRecord& r, const char* first, std::size_t n);
+
+  std::FILE* in_;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0, end_ = 0;
+  std::size_t maxField_;
+  bool utf8_;
+  bool atStart_ = true, hadBom_ = false, eof_ = false, skipLf_ = false;
+  int error_ = 0;
+  std::size_t fieldLength_ = 0;
+};
+
+bool LogScanner::fill() {
+  if (eof_ || error_ != 0) return false;
+  errno = 0;
+  const std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), in_);
+  if (n < buffer_.size()) {
+    if (std::ferror(in_)) {
+      error_ = errno != 0 ? errno : EIO;
+      return false;
+    }
+    eof_ = true;
+  }
+  pos_ = 0;
+  end_ = n;
+  return n > 0;
+}
+
+void LogScanner::append(LogRecord& r, const char* first, std::size_t n) {
+  const std::size_t i = r.fieldCount;
+  std::string* kept = i == r.wanted[0]              ? &r.values[0]
+                      : i == r.wanted[1]            ? &r.values[1]
+                      : r.all && i < maxHeaderNames ? &(*r.all)[i]
+                                                    : nullptr;
+  if (kept == nullptr) return;
+  // A header name is only compared with what --columns gives: a short prefix is enough.
+  const std::size_t cap = r.all ? std::min<std::size_t>(maxField_, 1024) : maxField_;
+  const std::size_t room = fieldLength_ < cap ? cap - fieldLength_ : 0;
+  if (n > room) r.fieldTooLong = true;
+  kept->append(first, std::min(n, room));
+  fieldLength_ += n;
+}
+
+template <class Raw>
+bool LogScanner::next(LogRecord& r, Raw&& raw) {
+  for (std::string& v : r.values) v.clear();
+  if (r.all) r.all->assign(1, std::string());
+  r.fieldCount = 0;
+  r.fieldTooLong = r.unclosedQuote = false;
+  fieldLength_ = 0;
+  const auto endField = [&] {
+    ++r.fieldCount;
+    fieldLength_ = 0;
+    if (r.all && r.all->size() < maxHeaderNames) r.all->emplace_back();
+  };
+
+  State state = State::fieldStart;
+  bool started = false;
+  for (;;) {
+    if (pos_ == end_ && !fill()) break;
+    if (atStart_) {
+      atStart_ = false;
+      if (utf8_ && end_ - pos_ >= 3 && std::memcmp(buffer_.data() + pos_, bom.data(), 3) == 0) {
+        hadBom_ = true;
+        raw(bom);
+        pos_ += 3;
+        started = true;
+        continue;
+      }
+    }
+    const char* p = buffer_.data() + pos_;
+    const char* const end = buffer_.data() + end_;
+    if (skipLf_) {
+      skipLf_ = false;
+      if (*p == '\n') {
+        ++pos_;
+        continue;
+      }
+    }
+    started = true;
+    const char* from = p;  // the record's bytes in this block start here
+    bool recordEnd = false;
+    while (p < end && !recordEnd) {
+      switch (state) {
+        case State::fieldStart:
+        case State::unquoted: {
+          if (state == State::fieldStart && *p == '"') {
+            state = State::quoted;
+            ++p;
+            break;
+          }
+          const char* q = p;
+          while (q < end && *q != ',' && *q != '\n' && *q != '\r') ++q;
+          append(r, p, static_cast<std::size_t>(q - p));
+          p = q;
+          state = State::unquoted;
+          if (p == end) break;
+          if (*p != ',') {
+            raw(std::string_view(from, static_cast<std::size_t>(p - from)));
+            recordEnd = true;
+            if (*p == '\r') skipLf_ = true;
+          }
+          endField();
+          state = State::fieldStart;
+          ++p;
+          break;
+        }
+        case State::quoted: {
+          const void* q = std::memchr(p, '"', static_cast<std::size_t>(end - p));
+          const char* stop = q != nullptr ? static_cast<const char*>(q) : end;
+          append(r, p, static_cast<std::size_t>(stop - p));
+          p = stop;
+          if (p < end) {
+            state = State::quoteInQuoted;
+            ++p;
+          }
+          break;
+        }
+        case State::quoteInQuoted:
+          if (*p == '"') {
+            append(r, p, 1);
+            state = State::quoted;
+            ++p;
+          } else {
+            state = State::unquoted;
+          }
+          break;
+      }
+    }
+    if (!recordEnd) raw(std::string_view(from, static_cast<std::size_t>(p - from)));
+    pos_ = static_cast<std::size_t>(p - buffer_.data());
+    if (recordEnd) return true;
+  }
+  if (error_ != 0 || !started) return false;
+  r.unclosedQuote = state == State::quoted;
+  ++r.fieldCount;
+  return true;
+}
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::string numberText(std::size_t n) {
+  char buffer[24];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, n).ptr);
+}
+
+std::string_view encodingName(Encoding e) {
+  return e == Encoding::utf8 ? "UTF-8" : "GB18030";
+}
+
+// The 0-based column a --columns entry names in the header, or why none.
+std::optional<std::size_t> findColumn(std::string_view spec, const std::vector<std::string>& names,
+                                      std::size_t width, std::string& why) {
+  spec = trimmed(spec);
+  if (!spec.empty() && spec.find_first_not_of("0123456789") == npos) {
+    std::size_t n = 0;
+    const auto [end, ec] = std::from_chars(spec.data(), spec.data() + spec.size(), n);
+    if (ec == std::errc() && end == spec.data() + spec.size() && n >= 1 && n <= width) return n - 1;
+    why = "--columns：第 " + std::string(spec) + " 列不在表头的 " + numberText(width) + " 列之中";
+    return std::nullopt;
+  }
+  std::optional<std::size_t> found;
+  for (std::size_t i = 0; i < names.size() && i < width; ++i)
+    if (trimmed(names[i]) == spec) {
+      if (found) {
+        why = "--columns：表头中有不止一列名为 " + std::string(spec) + "，请改用列号";
+        return std::nullopt;
+      }
+      found = i;
+    }
+  if (!found) why = "--columns：表头中没有名为 " + std::string(spec) + " 的列";
+  return found;
+}
+
+}  // namespace
+
+LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
+  LogOutcome outcome;
+  LogScanner scanner(in, o.maxFieldBytes, o.encoding == Encoding::utf8);
+  Conversion toUtf8(o.encoding, Encoding::utf8), toOutput(Encoding::utf8, o.encoding);
+
+  // The header: its bytes as they stand, and its names in UTF-8.
+  std::string header;
+  std::vector<std::string> names;
+  LogRecord h;
+  h.all = &names;
+  bool headerTooLong = false;
+  const bool any = scanner.next(h, [&](std::string_view b) {
+    if (header.size() + b.size() > maxHeaderBytes)
+      headerTooLong = true;
+    else
+      header += b;
+  });
+  if (!any && scanner.error() != 0) {
+    outcome.readFailed = true;
+    outcome.readError = scanner.error();
+    return outcome;
+  }
+  const std::string_view headerText =
+      std::string_view(header).substr(scanner.hadBom() ? bom.size() : 0);
+  EncodingCheck check(o.encoding);
+  check.feed(headerText);
+  if (headerTooLong) {
+    outcome.usage = "表头过长（超过 " + numberText(maxHeaderBytes) + " 字节）";
+    return outcome;
+  }
+  if (!check.valid()) {
+    outcome.usage = "表头含有不符合 " + std::string(encodingName(o.encoding)) +
+                    " 编码的字节，请用 --encoding 指定文件的编码";
+    return outcome;
+  }
+  for (std::string& n : names)
+    if (auto u = toUtf8(n)) n = std::move(*u);
+  const std::size_t width = any ? h.fieldCount : 0;
+  std::array<std::size_t, 2> column{};
+  for (std::size_t k = 0; k < 2; ++k) {
+    const std::optional<std::size_t> c = findColumn(o.columns[k], names, width, outcome.usage);
+    if (!c) return outcome;
+    column[k] = *c;
+  }
+  if (column[0] == column[1]) {
+    outcome.usage = "--columns：两个参数不能取自同一列";
+    return outcome;
+  }
+
+  CsvText out;
+  if (o.bom && !scanner.hadBom()) out.raw(bom);
+  out.raw(header);
+  for (const calc::OutputInfo& info : calc::outputs) out.field(info.key);
+  out.field("message");
+  out.endRecord();
+
+  LogRecord r;
+  r.wanted = column;
+  const std::size_t needed = std::max(column[0], column[1]) + 1;
+  std::string notice;
+  for (;;) {
+    check.reset();
+    out.raw({});
+    if (!scanner.next(r, [&](std::string_view b) {
+          check.feed(b);
+          out.raw(b);
+          if (out.view().size() >= flushBytes) out.flushTo(sink);
+        }))
+      break;
+    for (std::size_t i = r.fieldCount; i < width; ++i) out.field({});
+    std::string_view message;
+    std::optional<std::string> a, b;
+    if (r.unclosedQuote) {
+      message = notices::unclosedQuote;
+    } else if (!check.valid()) {
+      notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
+      message = notice;
+    } else if (r.fieldCount < needed) {
+      notice =
+          "记录只有 " + numberText(r.fieldCount) + " 个字段，缺少第 " + numberText(needed) + " 列";
+      message = notice;
+    } else if (r.fieldTooLong) {
+      notice = std::string(notices::fieldTooLongBefore) + numberText(o.maxFieldBytes) +
+               std::string(notices::fieldTooLongAfter);
+      message = notice;
+    } else if (!(a = toUtf8(r.values[0])) || !(b = toUtf8(r.values[1]))) {
+      notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
+      message = notice;
+    } else {
+      message = appendCalculation(o.pair, *a, *b, o.pressure, out);
+    }
+    if (!message.empty()) {
+      const std::optional<std::string> shown = toOutput(message);
+      for (std::size_t i = 0; i < calc::outputs.size(); ++i) out.field({});
+      out.field(shown ? std::string_view(*shown) : message);
+      out.endRecord();
+    }
+    ++outcome.records;
+    if (out.view().size() >= flushBytes) out.flushTo(sink);
+    if (sink.failed()) break;
+  }
+  out.flushTo(sink);
+  outcome.readFailed = scanner.error() != 0;
+  outcome.readError = scanner.error();
+  outcome.writeFailed = !sink.flush();
+  return outcome;
+}
+
+}  // namespace cli
