@@ -16,7 +16,6 @@ namespace cli {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
-constexpr std::size_t bufferBytes = 1 << 18;
 constexpr std::size_t flushBytes = 1 << 16;      // output held before it is written
 constexpr std::size_t maxHeaderBytes = 1 << 22;  // a header longer than this is refused
 constexpr std::size_t maxHeaderNames = 1 << 12;  // names kept for finding the columns
@@ -39,8 +38,8 @@ struct LogRecord {
 // first record's bytes but is not part of its first field.
 class LogScanner {
  public:
-  LogScanner(std::FILE* in, std::size_t maxField, bool utf8)
-      : in_(in), buffer_(bufferBytes), maxField_(maxField), utf8_(utf8) {}
+  LogScanner(std::FILE* in, std::size_t bufferBytes, std::size_t maxField, bool utf8)
+      : in_(in), buffer_(std::max<std::size_t>(bufferBytes, 4)), maxField_(maxField), utf8_(utf8) {}
 
   template <class Raw>
   bool next(LogRecord& r, Raw&& raw);
@@ -234,7 +233,7 @@ std::optional<std::size_t> findColumn(std::string_view spec, const std::vector<s
 
 LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
   LogOutcome outcome;
-  LogScanner scanner(in, o.maxFieldBytes, o.encoding == Encoding::utf8);
+  LogScanner scanner(in, o.bufferBytes, o.maxFieldBytes, o.encoding == Encoding::utf8);
   Conversion toUtf8(o.encoding, Encoding::utf8), toOutput(Encoding::utf8, o.encoding);
 
   // The header: its bytes as they stand, and its names in UTF-8.

@@ -22,6 +22,7 @@ struct LogOptions {
   bool bom = false;                    // write a UTF-8 byte-order mark first (unless one is kept)
   double pressure = psychro::standardPressure;  // total pressure of every record, Pa
   std::size_t maxFieldBytes = std::size_t{1} << 20;
+  std::size_t bufferBytes = std::size_t{1} << 18;  // read at a time (at least 4)
 };
 
 struct LogOutcome {

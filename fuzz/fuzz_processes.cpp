@@ -25,8 +25,7 @@
 namespace {
 
 [[noreturn]] void violated(const char* what, std::string_view detail) {
-  std::fprintf(stderr, "property violated: %s\n  %s\n", what,
-               fuzzing::printable(detail).c_str());
+  std::fprintf(stderr, "property violated: %s\n  %s\n", what, fuzzing::printable(detail).c_str());
   std::abort();
 }
 
