@@ -3,7 +3,6 @@
 #include "calc/calculate.h"
 #include "calc/messages.h"
 #include "calc/pair_calculation.h"
-#include "cli/mode.h"
 
 namespace cli {
 
@@ -49,15 +48,6 @@ std::string_view TextWindow::result(calc::Output field) const {
 void calculate(TextWindow& window, double pa) {
   calc::Command1_Click(window, nullptr, pa);
   if (!window.hasMessage() && !window.allResultsSet()) window.setMessage("计算未给出全部结果");
-}
-
-void calculatePair(TextWindow& window, std::string_view mode, double pa) {
-  std::string error;
-  const std::optional<calc::Pair> pair = modePair(mode, error);
-  if (pair)
-    calculatePair(window, *pair, pa);
-  else
-    window.setMessage(error);
 }
 
 void calculatePair(TextWindow& window, calc::Pair pair, double pa) {

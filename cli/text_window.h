@@ -57,8 +57,4 @@ void calculate(TextWindow& window, double pa = psychro::standardPressure);
 // the outcome in the window as the Calculate command would.
 void calculatePair(TextWindow& window, calc::Pair pair, double pa);
 
-// The same for the pair that a CSV mode field names (see modePair); a field that names none gets
-// its notice.
-void calculatePair(TextWindow& window, std::string_view mode, double pa);
-
 }  // namespace cli
