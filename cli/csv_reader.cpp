@@ -1,5 +1,7 @@
 #include "cli/csv_reader.h"
 
+#include "cli/csv_scan.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -51,7 +53,7 @@ bool CsvReader::next(CsvRecord& record) {
   record.unclosedQuote = false;
   fieldLength_ = 0;
 
-  State state = State::fieldStart;
+  csv::State state = csv::State::fieldStart;
   bool started = false;  // some byte of this record has been read
   for (;;) {
     if (pos_ == end_ && !fill()) break;
@@ -65,56 +67,17 @@ bool CsvReader::next(CsvRecord& record) {
       }
     }
     started = true;
-    bool recordEnd = false;
-    while (p < end && !recordEnd) {
-      switch (state) {
-        case State::fieldStart:
-        case State::unquoted: {
-          if (state == State::fieldStart && *p == '"') {
-            state = State::quoted;
-            ++p;
-            break;
-          }
-          const char* q = p;
-          while (q < end && *q != ',' && *q != '\n' && *q != '\r') ++q;
-          append(record, p, static_cast<std::size_t>(q - p));
-          p = q;
-          state = State::unquoted;
-          if (p == end) break;
-          endField(record);
-          state = State::fieldStart;
-          if (*p == '\r') skipLf_ = true;
-          recordEnd = *p != ',';
-          ++p;
-          break;
-        }
-        case State::quoted: {
-          const void* q = std::memchr(p, '"', static_cast<std::size_t>(end - p));
-          const char* stop = q != nullptr ? static_cast<const char*>(q) : end;
-          append(record, p, static_cast<std::size_t>(stop - p));
-          p = stop;
-          if (p < end) {
-            state = State::quoteInQuoted;
-            ++p;
-          }
-          break;
-        }
-        case State::quoteInQuoted:
-          if (*p == '"') {  // a doubled quote stands for one
-            append(record, p, 1);
-            state = State::quoted;
-            ++p;
-          } else {
-            state = State::unquoted;  // the closing quote; what follows is read as it stands
-          }
-          break;
-      }
-    }
+    const csv::Stop stop = csv::scanRecord(
+        state, p, end, [&](const char* first, std::size_t n) { append(record, first, n); },
+        [&] { endField(record); });
+    p = stop.next;
+    const bool recordEnd = stop.recordEnd;
+    if (recordEnd) skipLf_ = stop.cr;
     pos_ = static_cast<std::size_t>(p - buffer_.data());
     if (recordEnd) return true;
   }
   if (error_ != 0 || !started) return false;
-  record.unclosedQuote = state == State::quoted;
+  record.unclosedQuote = state == csv::State::quoted;
   endField(record);
   return true;
 }

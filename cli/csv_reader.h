@@ -50,8 +50,6 @@ class CsvReader {
   std::size_t maxFieldBytes() const { return maxField_; }
 
  private:
-  enum class State { fieldStart, unquoted, quoted, quoteInQuoted };
-
   bool fill();
   void append(CsvRecord& record, const char* first, std::size_t n);
   void endField(CsvRecord& record);

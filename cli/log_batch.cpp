@@ -11,6 +11,7 @@
 #include "calc/outputs.h"
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
+#include "cli/csv_scan.h"
 
 namespace cli {
 namespace {
@@ -48,8 +49,6 @@ class LogScanner {
   bool hadBom() const { return hadBom_; }
 
  private:
-  enum class State { fieldStart, unquoted, quoted, quoteInQuoted };
-
   bool fill();
   void append(LogRecord& r, const char* first, std::size_t n);
 
@@ -107,7 +106,7 @@ bool LogScanner::next(LogRecord& r, Raw&& raw) {
     if (r.all && r.all->size() < maxHeaderNames) r.all->emplace_back();
   };
 
-  State state = State::fieldStart;
+  csv::State state = csv::State::fieldStart;
   bool started = false;
   for (;;) {
     if (pos_ == end_ && !fill()) break;
@@ -132,60 +131,17 @@ bool LogScanner::next(LogRecord& r, Raw&& raw) {
     }
     started = true;
     const char* from = p;  // the record's bytes in this block start here
-    bool recordEnd = false;
-    while (p < end && !recordEnd) {
-      switch (state) {
-        case State::fieldStart:
-        case State::unquoted: {
-          if (state == State::fieldStart && *p == '"') {
-            state = State::quoted;
-            ++p;
-            break;
-          }
-          const char* q = p;
-          while (q < end && *q != ',' && *q != '\n' && *q != '\r') ++q;
-          append(r, p, static_cast<std::size_t>(q - p));
-          p = q;
-          state = State::unquoted;
-          if (p == end) break;
-          if (*p != ',') {
-            raw(std::string_view(from, static_cast<std::size_t>(p - from)));
-            recordEnd = true;
-            if (*p == '\r') skipLf_ = true;
-          }
-          endField();
-          state = State::fieldStart;
-          ++p;
-          break;
-        }
-        case State::quoted: {
-          const void* q = std::memchr(p, '"', static_cast<std::size_t>(end - p));
-          const char* stop = q != nullptr ? static_cast<const char*>(q) : end;
-          append(r, p, static_cast<std::size_t>(stop - p));
-          p = stop;
-          if (p < end) {
-            state = State::quoteInQuoted;
-            ++p;
-          }
-          break;
-        }
-        case State::quoteInQuoted:
-          if (*p == '"') {
-            append(r, p, 1);
-            state = State::quoted;
-            ++p;
-          } else {
-            state = State::unquoted;
-          }
-          break;
-      }
-    }
-    if (!recordEnd) raw(std::string_view(from, static_cast<std::size_t>(p - from)));
+    const csv::Stop stop = csv::scanRecord(
+        state, p, end, [&](const char* first, std::size_t n) { append(r, first, n); }, endField);
+    p = stop.next;
+    const bool recordEnd = stop.recordEnd;
+    raw(std::string_view(from, static_cast<std::size_t>(stop.lineEnd - from)));
+    if (recordEnd) skipLf_ = stop.cr;
     pos_ = static_cast<std::size_t>(p - buffer_.data());
     if (recordEnd) return true;
   }
   if (error_ != 0 || !started) return false;
-  r.unclosedQuote = state == State::quoted;
+  r.unclosedQuote = state == csv::State::quoted;
   ++r.fieldCount;
   return true;
 }
