@@ -101,6 +101,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   table_ = makePointTable(model_, this);
   processModel_ = new ProcessTableModel(model_, this);
   processTable_ = makeProcessTable(processModel_, this);
+  // The 过程 table shows once there is a process, so that until then the points have the room.
+  const auto showProcesses = [this] { processTable_->setVisible(processModel_->rowCount() > 0); };
+  connect(processModel_, &QAbstractItemModel::modelReset, processTable_, showProcesses);
 
   auto* upper = new QWidget(this);
   auto* upperLayout = new QVBoxLayout(upper);
@@ -124,6 +127,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(split);
   buildMenus();
+  showProcesses();
 
   connect(chart_, &ChartWidget::readoutChanged, readout_, &QLabel::setText);
   connect(chart_, &ChartWidget::stateRequested, this, &ChartWindow::addAt);

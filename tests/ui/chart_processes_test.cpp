@@ -37,6 +37,7 @@ class ChartProcessesTest : public QObject {
     window.show();
     for (auto [t, φ] : {std::pair{"35", "60"}, {"26", "55"}})
       QVERIFY(window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, t, φ}).empty());
+    QVERIFY(!window.processTable().isVisible());  // shown once there is a process
     window.table().selectRow(1);
     window.findChild<QAction*>("NewProcess")->trigger();
     auto* dialog = window.findChild<ui::ProcessDialog*>();
@@ -90,6 +91,7 @@ class ChartProcessesTest : public QObject {
 
     const QTableView& processes = window.processTable();
     QCOMPARE(processes.accessibleName(), QString("过程"));
+    QVERIFY(processes.isVisible());
     QCOMPARE(processes.model()->rowCount(), 3);
     // Mixing has no loads; the room process has them for its kg/s, the heater for its m³/h.
     const QStringList expected[] = {
