@@ -213,6 +213,10 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
       std::string_view(header).substr(scanner.hadBom() ? bom.size() : 0);
   EncodingCheck check(o.encoding);
   check.feed(headerText);
+  if (!any) {
+    outcome.usage = "输入为空：没有可按 --columns 找列的表头";
+    return outcome;
+  }
   if (headerTooLong) {
     outcome.usage = "表头过长（超过 " + numberText(maxHeaderBytes) + " 字节）";
     return outcome;
@@ -224,7 +228,7 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
   }
   for (std::string& n : names)
     if (auto u = toUtf8(n)) n = std::move(*u);
-  const std::size_t width = any ? h.fieldCount : 0;
+  const std::size_t width = h.fieldCount;
   std::array<std::size_t, 2> column{};
   for (std::size_t k = 0; k < 2; ++k) {
     const std::optional<std::size_t> c = findColumn(o.columns[k], names, width, outcome.usage);

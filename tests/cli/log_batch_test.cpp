@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                 gb(header + "\n"),
                 "",
                 "表头含有不符合 UTF-8 编码的字节"},
+        LogCase{"EmptyInput", {"1", "2"}, Encoding::utf8, false, "", "", "输入为空"},
         LogCase{"UnknownName",
                 {"温度", "3"},
                 Encoding::utf8,
