@@ -3,7 +3,6 @@
 #include "cli/csv_scan.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 namespace cli {
@@ -15,15 +14,11 @@ CsvReader::CsvReader(std::FILE* in, std::size_t bufferBytes, std::size_t maxFiel
 // the end of the input or on an error, so the first fill holds a whole byte-order mark if any.
 bool CsvReader::fill() {
   if (eof_ || error_ != 0) return false;
-  errno = 0;
-  const std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), in_);
-  if (n < buffer_.size()) {
-    if (std::ferror(in_)) {
-      error_ = errno != 0 ? errno : EIO;
-      return false;
-    }
-    eof_ = true;
-  }
+  const csv::Block block = csv::readBlock(in_, buffer_);
+  error_ = block.error;
+  if (error_ != 0) return false;
+  eof_ = block.last;
+  const std::size_t n = block.bytes;
   pos_ = 0;
   end_ = n;
   if (atStart_) {

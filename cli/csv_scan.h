@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 // The quoting rules of every CSV this program reads (RFC 4180 quotes; LF, CRLF or a lone CR ends
 // a record; characters after a closing quote, and quotes inside an unquoted field, are text),
@@ -9,6 +12,25 @@
 namespace cli::csv {
 
 enum class State { fieldStart, unquoted, quoted, quoteInQuoted };
+
+// One read of a stream into a buffer. fread returns a short count only at the end of the input or
+// on an error, so a block short of the buffer is the last one.
+struct Block {
+  std::size_t bytes = 0;
+  bool last = false;
+  int error = 0;  // errno of a failed read (the bytes are then not to be used), 0 if none
+};
+
+inline Block readBlock(std::FILE* in, std::vector<char>& buffer) {
+  Block b;
+  errno = 0;
+  b.bytes = std::fread(buffer.data(), 1, buffer.size(), in);
+  if (b.bytes < buffer.size()) {
+    if (std::ferror(in)) b.error = errno != 0 ? errno : EIO;
+    b.last = true;
+  }
+  return b;
+}
 
 // Where a scan of a block stopped.
 struct Stop {

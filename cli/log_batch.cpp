@@ -1,7 +1,6 @@
 #include "cli/log_batch.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <optional>
@@ -64,18 +63,13 @@ class LogScanner {
 
 bool LogScanner::fill() {
   if (eof_ || error_ != 0) return false;
-  errno = 0;
-  const std::size_t n = std::fread(buffer_.data(), 1, buffer_.size(), in_);
-  if (n < buffer_.size()) {
-    if (std::ferror(in_)) {
-      error_ = errno != 0 ? errno : EIO;
-      return false;
-    }
-    eof_ = true;
-  }
+  const csv::Block block = csv::readBlock(in_, buffer_);
+  error_ = block.error;
+  if (error_ != 0) return false;
+  eof_ = block.last;
   pos_ = 0;
-  end_ = n;
-  return n > 0;
+  end_ = block.bytes;
+  return end_ > 0;
 }
 
 void LogScanner::append(LogRecord& r, const char* first, std::size_t n) {
@@ -162,26 +156,28 @@ std::string_view encodingName(Encoding e) {
 }
 
 // The 0-based column a --columns entry names in the header, or why none.
-std::optional<std::size_t> findColumn(std::string_view spec, const std::vector<std::string>& names,
-                                      std::size_t width, std::string& why) {
-  spec = trimmed(spec);
-  if (!spec.empty() && spec.find_first_not_of("0123456789") == npos) {
+std::optional<std::size_t> findColumn(std::string_view wanted,
+                                      const std::vector<std::string>& names, std::size_t width,
+                                      std::string& why) {
+  wanted = trimmed(wanted);
+  if (!wanted.empty() && wanted.find_first_not_of("0123456789") == npos) {
     std::size_t n = 0;
-    const auto [end, ec] = std::from_chars(spec.data(), spec.data() + spec.size(), n);
-    if (ec == std::errc() && end == spec.data() + spec.size() && n >= 1 && n <= width) return n - 1;
-    why = "--columns：第 " + std::string(spec) + " 列不在表头的 " + numberText(width) + " 列之中";
+    const auto [end, ec] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), n);
+    if (ec == std::errc() && end == wanted.data() + wanted.size() && n >= 1 && n <= width)
+      return n - 1;
+    why = "--columns：第 " + std::string(wanted) + " 列不在表头的 " + numberText(width) + " 列之中";
     return std::nullopt;
   }
   std::optional<std::size_t> found;
   for (std::size_t i = 0; i < names.size() && i < width; ++i)
-    if (trimmed(names[i]) == spec) {
+    if (trimmed(names[i]) == wanted) {
       if (found) {
-        why = "--columns：表头中有不止一列名为 " + std::string(spec) + "，请改用列号";
+        why = "--columns：表头中有不止一列名为 " + std::string(wanted) + "，请改用列号";
         return std::nullopt;
       }
       found = i;
     }
-  if (!found) why = "--columns：表头中没有名为 " + std::string(spec) + " 的列";
+  if (!found) why = "--columns：表头中没有名为 " + std::string(wanted) + " 的列";
   return found;
 }
 
