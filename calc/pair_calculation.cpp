@@ -1,5 +1,7 @@
 #include "calc/pair_calculation.h"
 
+#include <cmath>
+
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/state_results.h"
@@ -29,6 +31,24 @@ std::optional<Quantity> quantityOf(std::string_view name) {
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return psychro::quantityNamed(lower);
+}
+
+// How finely the window shows each quantity, in the state's own units: half a unit of the last
+// digit of its box, so that a state fed back by its shown texts is found even where their rounding
+// puts it a hair beyond saturation.
+psychro::Resolution shownResolution() {
+  const auto half = [](Output box) {
+    const OutputInfo& o = info(box);
+    return std::pow(10.0, -o.decimals) / 2 / o.factor;
+  };
+  psychro::Resolution r;
+  r.t = half(Output::Text1);
+  r.rh = half(Output::Text2);
+  r.tw = half(Output::Text3);
+  r.h = half(Output::Text4);
+  r.tl = half(Output::Text5);
+  r.d = half(Output::Text7);
+  return r;
 }
 
 }  // namespace
@@ -68,8 +88,9 @@ std::string givenText(Pair pair, std::string_view first, std::string_view second
 }
 
 psychro::StateOutcome pairState(Pair pair, double first, double second, double pa) {
+  static const psychro::Resolution resolution = shownResolution();
   return psychro::stateFromPair({pair.first, inStateUnits(pair.first, first)},
-                                {pair.second, inStateUnits(pair.second, second)}, pa);
+                                {pair.second, inStateUnits(pair.second, second)}, pa, resolution);
 }
 
 Calculation calculate(Pair pair, double first, double second, double pa) {

@@ -70,6 +70,11 @@ double dewPoint(double pv);
 // -74.05 °C), above the dew point of 200 kPa, and for NaN.
 double vapourAtDewPoint(double tl);
 
+// The vapour partial pressure above 611 Pa, Pa, whose dew point the correlation's high branch puts
+// at tl, °C: vapourAtDewPoint's high part, and where both branches reach tl (from about -0.034 to
+// -0.001 °C) the other of the two. NaN where the high branch does not reach tl.
+double highBranchVapourAtDewPoint(double tl);
+
 // Enthalpy, kJ per kg of dry air, of air at t, °C, holding d, kg/kg.
 double enthalpy(double t, double d);
 

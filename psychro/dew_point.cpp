@@ -35,11 +35,17 @@ double vapourAtDewPoint(double tl) {
     if (!(disc > 0)) return nan;
     return 1000 * std::exp((-lowB + std::sqrt(disc)) / (2 * lowA));
   }
+  return highBranchVapourAtDewPoint(tl);
+}
+
+double highBranchVapourAtDewPoint(double tl) {
   // The high branch rises with pv; bisect on pv itself so that dewPoint gives tl back.
   constexpr double highest = 200000;
-  if (!(tl <= dewPoint(highest))) return nan;
-  const Root r = bisect(dewPoint, 611, highest, tl);
-  return r.settled ? r.x : nan;
+  const double lowest = std::nextafter(611.0, highest);
+  if (!(dewPoint(lowest) <= tl && tl <= dewPoint(highest)))
+    return std::numeric_limits<double>::quiet_NaN();
+  const Root r = bisect(dewPoint, lowest, highest, tl);
+  return r.settled ? r.x : std::numeric_limits<double>::quiet_NaN();
 }
 
 double enthalpy(double t, double d) {

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <utility>
 
 #include "psychro/air_state.h"
 #include "psychro/bisection.h"
 #include "psychro/saturation.h"
+#include "psychro/state_checks.h"
 
 namespace psychro {
 namespace {
@@ -153,8 +156,12 @@ std::optional<Quantity> quantityNamed(std::string_view name) {
   return std::nullopt;
 }
 
-StateOutcome stateFromPair(Given a, Given b, double pa) {
-  if (!determines(a.quantity, b.quantity)) return {{}, pairNotDetermined};
+namespace {
+
+StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution);
+
+// The state of a pair that determines one, before any rounding onto saturation.
+StateOutcome solvePair(Given a, Given b, double pa, double tlResolution) {
   if (b.quantity < a.quantity) std::swap(a, b);  // the order of the enum: t, tw, rh, tl, d, h
   const double x = a.value, y = b.value;
   using Q = Quantity;
@@ -166,25 +173,8 @@ StateOutcome stateFromPair(Given a, Given b, double pa) {
     return {{}, humidityRange};
   if (p == Q::t && dryBulbOutOfRange(x)) return {{}, dryBulbRange};
 
-  // Pairs with a dew point first turn it into the vapour pressure of the calculator's correlation.
-  if (p == Q::tl || q == Q::tl) {
-    const auto [pv, fault] = vapourOfDewPoint(p == Q::tl ? x : y);
-    if (!fault.empty()) return {{}, fault};
-    if (!(pv < pa)) return {{}, noSuchState};
-    const double other = p == Q::tl ? y : x;
-    switch (p == Q::tl ? q : p) {
-      case Q::t:
-        return fromDryBulbAndVapour(other, pv, pa, true);
-      case Q::tw:
-        return fromWetBulbAndMoisture(other, moistureContent(pv, pa), pa);
-      case Q::rh:
-        return fromHumidityAndVapour(other, pv, pa);
-      case Q::h:
-        return fromEnthalpyAndMoisture(other, moistureContent(pv, pa), pa);
-      default:
-        return {{}, pairNotDetermined};
-    }
-  }
+  if (p == Q::tl) return fromDewPoint(x, b, pa, tlResolution);
+  if (q == Q::tl) return fromDewPoint(y, a, pa, tlResolution);
 
   if (p == Q::t && q == Q::d) return fromDryBulbAndMoisture(x, y, pa, true);
   if (p == Q::t && q == Q::h) {
@@ -200,6 +190,139 @@ StateOutcome stateFromPair(Given a, Given b, double pa) {
   if (p == Q::rh && q == Q::h) return fromEnthalpyAndHumidity(y, x, pa);
   if (p == Q::d && q == Q::h) return fromEnthalpyAndMoisture(y, x, pa);
   return {{}, pairNotDetermined};
+}
+
+// The state whose shown dew point, min(correlation, t), is tl, °C, given one other quantity. With
+// the dry or wet bulb given equal to tl, saturated air. Else, in turn: the state whose vapour the
+// correlation's high branch puts at tl where both branches reach it; the state whose dry bulb is
+// tl and whose correlation reaches it (so it shows tl); the state whose correlation gives tl. A
+// state whose correlation gives tl must not be colder than tl, or it would show its own dry bulb.
+// tlResolution, °C, is how finely tl is known.
+StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution) {
+  if ((other.quantity == Quantity::t || other.quantity == Quantity::tw) && other.value == tl) {
+    if (dryBulbOutOfRange(tl))
+      return {{}, other.quantity == Quantity::t ? dryBulbRange : pairOutOfRange};
+    return airt2φ(tl, 1, pa);
+  }
+  const auto [pv, fault] = vapourOfDewPoint(tl);
+  const auto withVapour = [&](double pv) -> StateOutcome {
+    if (!(pv < pa)) return {{}, noSuchState};
+    StateOutcome s;
+    switch (other.quantity) {
+      case Quantity::t:
+        s = fromDryBulbAndVapour(other.value, pv, pa, true);
+        break;
+      case Quantity::tw:
+        s = fromWetBulbAndMoisture(other.value, moistureContent(pv, pa), pa);
+        break;
+      case Quantity::rh:
+        s = fromHumidityAndVapour(other.value, pv, pa);
+        break;
+      case Quantity::h:
+        s = fromEnthalpyAndMoisture(other.value, moistureContent(pv, pa), pa);
+        break;
+      default:
+        return {{}, pairNotDetermined};
+    }
+    if (s.ok() && s.air.t < tl - tlResolution) return {{}, noSuchState};
+    return s;
+  };
+  // Just below 0 °C both branches of the correlation reach tl; air at 0 °C and above holds the
+  // high branch's vapour, so that one is tried first.
+  if (const double high = highBranchVapourAtDewPoint(tl);
+      fault.empty() && std::isfinite(high) && high != pv) {
+    const StateOutcome s = withVapour(high);
+    if (s.ok()) return s;
+  }
+  if (other.quantity != Quantity::t && !dryBulbOutOfRange(tl)) {
+    const StateOutcome own = solvePair({Quantity::t, tl}, other, pa, tlResolution);
+    if (own.ok() && own.air.tl >= tl - tlResolution) return own;
+  }
+
+  if (!fault.empty()) return {{}, fault};
+  return withVapour(pv);
+}
+
+// The value of quantity q, in its own unit, of saturated air at t, °C, under pa, Pa, as the
+// calculator shows it; +inf where saturation is at or above the total pressure. Never falls as t
+// rises.
+double saturatedValue(Quantity q, double t, double pa) {
+  const double pws = waterps(t);
+  switch (q) {
+    case Quantity::t:
+    case Quantity::tw:
+      return t;
+    case Quantity::rh:
+      return 1;
+    case Quantity::tl:
+      return shownDewPoint(pws, t);
+    case Quantity::d:
+      return pws < pa ? moistureContent(pws, pa) : INFINITY;
+    case Quantity::h:
+      return pws < pa ? enthalpy(t, moistureContent(pws, pa)) : INFINITY;
+  }
+  return NAN;
+}
+
+// The dry bulb, °C, of saturated air whose two given values both lie within their resolution of
+// the values it shows, if there is one in -50…100 °C: the given dry or wet bulb where one is given,
+// else the middle of the dry bulbs that meet both.
+std::optional<double> saturatedWithin(Given a, Given b, double pa, const Resolution& r) {
+  double lo = lowestT, hi = highestT;
+  for (const Given g : {a, b}) {
+    const double e = r.of(g.quantity);
+    const auto value = [&](double t) { return saturatedValue(g.quantity, t, pa); };
+    if (!(value(lowestT) <= g.value + e && g.value - e <= value(highestT))) return std::nullopt;
+    if (value(lowestT) < g.value - e)
+      lo = std::max(lo, bisect(value, lowestT, highestT, g.value - e).x);
+    if (value(highestT) > g.value + e)
+      hi = std::min(hi, bisect(value, lowestT, highestT, g.value + e).x);
+  }
+  if (!(lo <= hi)) return std::nullopt;
+  double t = lo + (hi - lo) / 2;
+  for (const Given g : {a, b})
+    if (g.quantity == Quantity::t || g.quantity == Quantity::tw) t = std::clamp(g.value, lo, hi);
+  for (const Given g : {a, b}) {
+    // The bisected ends are good to adjacent doubles; allow the last few ulps of each value.
+    const double e = r.of(g.quantity) * (1 + 1e-9) +
+                     4 * std::numeric_limits<double>::epsilon() * std::abs(g.value);
+    if (!(std::abs(saturatedValue(g.quantity, t, pa) - g.value) <= e)) return std::nullopt;
+  }
+  return t;
+}
+
+}  // namespace
+
+double Resolution::of(Quantity q) const {
+  switch (q) {
+    case Quantity::t:
+      return t;
+    case Quantity::tw:
+      return tw;
+    case Quantity::rh:
+      return rh;
+    case Quantity::tl:
+      return tl;
+    case Quantity::d:
+      return d;
+    case Quantity::h:
+      return h;
+  }
+  return 0;
+}
+
+StateOutcome stateFromPair(Given a, Given b, double pa, const Resolution& resolution) {
+  if (!determines(a.quantity, b.quantity)) return {{}, pairNotDetermined};
+  const StateOutcome s = solvePair(a, b, pa, resolution.tl);
+  if (s.message != noSuchState) return s;
+  // The Calculate command's two routes refuse as they always have.
+  const auto is = [&](Quantity x, Quantity y) {
+    return (a.quantity == x && b.quantity == y) || (a.quantity == y && b.quantity == x);
+  };
+  if (is(Quantity::t, Quantity::tw) || is(Quantity::t, Quantity::rh)) return s;
+  if (const std::optional<double> t = saturatedWithin(a, b, pa, resolution))
+    return airt2φ(*t, 1, pa);
+  return s;
 }
 
 }  // namespace psychro

@@ -25,6 +25,14 @@ inline constexpr std::string_view wetAboveDry = "tw > t；输入参数有误";
 inline constexpr std::string_view pairNotDetermined = "这两个参数不能确定状态点";
 inline constexpr std::string_view pairOutOfRange = "该组参数在 -50～100 ℃ 内无对应状态点";
 
+// How finely given values are known, in the state's own units: half a unit of the last digit the
+// calculator shows of each quantity. Zero (the default) takes every value as exact.
+struct Resolution {
+  double t = 0, tw = 0, rh = 0, tl = 0, d = 0, h = 0;
+
+  double of(Quantity q) const;
+};
+
 // True when the two quantities fix a state (t+tw, t+rh, t+tl, t+d, t+h, h+rh, h+d, h+tl, d+rh,
 // tl+rh, tw+rh, tw+tl, tw+d, in either order); false for tl+d, tw+h and a quantity named twice.
 bool determines(Quantity a, Quantity b);
@@ -35,7 +43,14 @@ bool determines(Quantity a, Quantity b);
 // same two routes, so that all pairs agree with them. A pair that does not determine a state gives
 // pairNotDetermined; a dry bulb outside -50…100 °C gives dryBulbRange (pairOutOfRange where the
 // solve finds none in range); φ outside (0, 1] humidityRange; tw > t wetAboveDry.
-StateOutcome stateFromPair(Given a, Given b, double pa = standardPressure);
+//
+// A dew point is the one the calculator shows, min(correlation, t): a dew point equal to the dry
+// bulb (or to the wet bulb) is saturated air; a state whose shown dew point is its own dry bulb is
+// found at t = tl; otherwise the correlation gives the vapour pressure. Every pair but t+tw and
+// t+rh that lands beyond saturation by no more than the resolution of both given values is the
+// saturated state within it; farther beyond, noSuchState.
+StateOutcome stateFromPair(Given a, Given b, double pa = standardPressure,
+                           const Resolution& resolution = {});
 
 // The quantity named by a short name: "t", "tw", "rh", "tl", "d", "h".
 std::optional<Quantity> quantityNamed(std::string_view name);
