@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "psychro/constants.h"
+
 namespace calc {
 
 double aircpa(double d) {
@@ -9,11 +11,11 @@ double aircpa(double d) {
 }
 
 double airμ(double t) {
-  return 1.7268e-5 * std::pow((t + 273.15) / 273.15, 0.7);
+  return 1.7268e-5 * std::pow((t + psychro::kelvin) / psychro::kelvin, 0.7);
 }
 
 double airλ(double t) {
-  return 0.024066 * std::pow((t + 273.15) / 273.15, 0.9);
+  return 0.024066 * std::pow((t + psychro::kelvin) / psychro::kelvin, 0.9);
 }
 
 }  // namespace calc

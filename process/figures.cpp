@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calc/number_text.h"
+#include "psychro/constants.h"
 
 namespace process {
 
@@ -42,7 +43,7 @@ Loads loads(const Figures& f, double G) {
     return l;
   }
   l.total = G * f.Δh;
-  l.latent = G * 2501 * f.Δd;
+  l.latent = G * psychro::latentHeat0 * f.Δd;
   l.sensible = l.total - l.latent;
   l.water = G * f.Δd * 3600;
   return l;

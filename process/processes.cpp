@@ -4,6 +4,7 @@
 
 #include "process/figures.h"
 #include "psychro/bisection.h"
+#include "psychro/constants.h"
 #include "psychro/saturation.h"
 
 namespace process {
@@ -13,12 +14,6 @@ using Q = psychro::Quantity;
 
 StateOutcome refused(std::string_view message) {
   return {{}, message};
-}
-
-// The dry bulb, °C, of enthalpy h, kJ/kg, and moisture d, kg/kg: h = 2501·d + t·(1.006 + 1.805·d)
-// solved for t.
-double dryBulbOf(double h, double d) {
-  return (h - 2501 * d) / (1.006 + 1.805 * d);
 }
 
 // True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
@@ -43,7 +38,7 @@ StateOutcome mix(const AirState& a, double ga, const AirState& b, double gb, dou
   if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(flowNotPositive);
   const double d = (ga * a.d + gb * b.d) / (ga + gb);
   const double h = (ga * a.h + gb * b.h) / (ga + gb);
-  if (beyondSaturation(dryBulbOf(h, d), d, pa)) return refused(mixtureFogs);
+  if (beyondSaturation(psychro::dryBulbOfEnthalpy(h, d), d, pa)) return refused(mixtureFogs);
   return psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa);
 }
 
@@ -77,7 +72,9 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
   // humidity; the dew point itself is saturated by construction, and a point whose vapour reaches
   // the total pressure counts as saturated.
   const auto dAt = [&](double s) { return in.d + s * (adp.air.d - in.d); };
-  const auto tAt = [&](double s) { return dryBulbOf(in.h + s * (adp.air.h - in.h), dAt(s)); };
+  const auto tAt = [&](double s) {
+    return psychro::dryBulbOfEnthalpy(in.h + s * (adp.air.h - in.h), dAt(s));
+  };
   const auto humidityAt = [&](double s) {
     if (s >= 1) return 1.0;
     const double pv = psychro::vapourPressure(dAt(s), pa);
@@ -104,7 +101,7 @@ StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double
   if (target.quantity == Q::t) {
     if (!(target.value < in.t)) return refused(moistureNotRaised);
     const double t = target.value;
-    const double d = (in.h - 1.006 * t) / (2501 + 1.805 * t);  // the enthalpy formula for d
+    const double d = psychro::moistureOfEnthalpy(in.h, t);
     return pointOnLine(t, d, pa, pastSaturation);
   }
   return refused(psychro::pairNotDetermined);
@@ -127,8 +124,9 @@ StateOutcome supplyPoint(const AirState& room, double ε, double Δt, double pa)
   if (!std::isfinite(Δt) || std::isnan(ε)) return refused(psychro::outOfBounds);
   if (Δt == 0) return refused(supplyDifferenceZero);
   const double t = room.t - Δt;
-  const double d =
-      std::isinf(ε) ? room.d : (room.h - ε * room.d - 1.006 * t) / (2501 + 1.805 * t - ε);
+  const double d = std::isinf(ε) ? room.d
+                                 : (room.h - ε * room.d - psychro::cpAir * t) /
+                                       (psychro::latentHeat0 + psychro::cpVapour * t - ε);
   if (!(d > 0) || !std::isfinite(d)) return refused(supplyNotOnLine);
   return pointOnLine(t, d, pa, supplyPastSaturation);
 }

@@ -75,8 +75,16 @@ double vapourAtDewPoint(double tl);
 // -0.001 °C) the other of the two. NaN where the high branch does not reach tl.
 double highBranchVapourAtDewPoint(double tl);
 
-// Enthalpy, kJ per kg of dry air, of air at t, °C, holding d, kg/kg.
+// Enthalpy, kJ per kg of dry air, of air at t, °C, holding d, kg/kg:
+// h = 2501·d + t·(1.006 + 1.805·d) (latentHeat0, cpAir, cpVapour).
 double enthalpy(double t, double d);
+
+// The enthalpy formula solved for the dry bulb, °C, of air of enthalpy h, kJ/kg, holding d, kg/kg.
+double dryBulbOfEnthalpy(double h, double d);
+
+// The enthalpy formula solved for the moisture content, kg/kg, of air of enthalpy h, kJ/kg, at the
+// dry bulb t, °C.
+double moistureOfEnthalpy(double h, double t);
 
 // Density, kg/m³, of air at t, °C, relative humidity φ, with saturation pressure pws_t, Pa, at t,
 // under the total pressure pa, Pa.

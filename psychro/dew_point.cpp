@@ -48,12 +48,4 @@ double highBranchVapourAtDewPoint(double tl) {
   return r.settled ? r.x : std::numeric_limits<double>::quiet_NaN();
 }
 
-double enthalpy(double t, double d) {
-  return 2501 * d + t * (1.006 + 1.805 * d);
-}
-
-double density(double t, double φ, double pws_t, double pa) {
-  return 0.00348 * pa / (t + kelvin) - 0.00132 * φ * pws_t / (t + kelvin);
-}
-
 }  // namespace psychro

@@ -14,8 +14,7 @@
 namespace psychro {
 namespace {
 
-// The dry bulbs the calculator accepts, °C.
-constexpr double lowestT = -50, highestT = 100;
+constexpr double lowestT = lowestDryBulb, highestT = highestDryBulb;
 
 bool dryBulbOutOfRange(double t) {
   return t < lowestT || t > highestT;
@@ -72,8 +71,7 @@ StateOutcome fromDryBulbAndMoisture(double t, double d, double pa, bool tGiven) 
 // for t.
 StateOutcome fromEnthalpyAndMoisture(double h, double d, double pa) {
   if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
-  const double t = (h - 2501 * d) / (1.006 + 1.805 * d);
-  return fromDryBulbAndMoisture(t, d, pa, false);
+  return fromDryBulbAndMoisture(dryBulbOfEnthalpy(h, d), d, pa, false);
 }
 
 // The state at relative humidity φ whose vapour has the partial pressure pv, Pa: φ·pws(t) = pv
@@ -178,8 +176,7 @@ StateOutcome solvePair(Given a, Given b, double pa, double tlResolution) {
 
   if (p == Q::t && q == Q::d) return fromDryBulbAndMoisture(x, y, pa, true);
   if (p == Q::t && q == Q::h) {
-    const double d = (y - 1.006 * x) / (2501 + 1.805 * x);  // the enthalpy formula solved for d
-    return fromDryBulbAndMoisture(x, d, pa, true);
+    return fromDryBulbAndMoisture(x, moistureOfEnthalpy(y, x), pa, true);
   }
   if (p == Q::tw && q == Q::rh) return fromWetBulbAndHumidity(x, y, pa);
   if (p == Q::tw && q == Q::d) return fromWetBulbAndMoisture(x, y, pa);
