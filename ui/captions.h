@@ -24,6 +24,8 @@ inline constexpr char wetBulb[] = "湿球温度 ℃";
 inline constexpr char relativeHumidity[] = "相对湿度 %";
 
 inline constexpr char noticeButton[] = "确定";
+// The notice of Torvale's own dialogs for a value with no number in it; %1: the field's caption.
+inline constexpr char notANumberIn[] = "「%1」不是数字";
 
 // What a result box says of itself while its value is from an earlier calculation.
 inline constexpr char staleResult[] = "上次计算的结果；输入已改动，请重新计算";

@@ -307,6 +307,12 @@ void ChartWindow::drawEpsilonLine() {
       QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
   const std::optional<double> ε = chart::readEpsilon(text.toStdString());
+  if (!ε && !text.trimmed().isEmpty() && !calc::startsWithNumber(text.toStdString())) {
+    showNotice(
+        this, fromUtf8(calc::messages::title),
+        QString::fromUtf8(captions::notANumberIn).arg(QString::fromUtf8(captions::epsilonCaption)));
+    return;
+  }
   if (!ε) {
     notice(text.trimmed().isEmpty() ? calc::messages::missingInput : chart::notANumber);
     return;
