@@ -29,6 +29,8 @@ inline constexpr char notANumberIn[] = "「%1」不是数字";
 
 // What a result box says of itself while its value is from an earlier calculation.
 inline constexpr char staleResult[] = "上次计算的结果；输入已改动，请重新计算";
+// Why 加入当前状态点 is disabled while the results are greyed.
+inline constexpr char staleAddCurrent[] = "结果已过时：请先按 计算";
 
 // The pressure dialog.
 inline constexpr char pressureTitle[] = "大气压力";

@@ -198,6 +198,7 @@ void ChartWindow::buildMenus() {
   points->addActions({add, addCurrent_, rename_, delete_});
   points->addSeparator();
   points->addActions({process, epsilonLine_});
+  points->setToolTipsVisible(true);  // why 加入当前状态点 is disabled
   table_->addAction(epsilonLine_);
 
   QAction* reset = action("ResetView", captions::resetViewItem, QKeySequence(Qt::Key_Home),
@@ -235,7 +236,12 @@ std::string_view ChartWindow::addPoint(const chart::TypedPair& given) {
 }
 
 void ChartWindow::addCurrentPoint() {
-  if (current_) notice(addPoint(*current_));
+  if (current_ && stateCurrent_) notice(addPoint(*current_));
+}
+
+void ChartWindow::setStateCurrent(bool current) {
+  stateCurrent_ = current;
+  updateActions();
 }
 
 void ChartWindow::addAt(double t, double φ) {
@@ -273,7 +279,9 @@ int ChartWindow::selectedRow() const {
 }
 
 void ChartWindow::updateActions() {
-  addCurrent_->setEnabled(current_.has_value());
+  addCurrent_->setEnabled(current_ && stateCurrent_);
+  addCurrent_->setToolTip(current_ && !stateCurrent_ ? QString::fromUtf8(captions::staleAddCurrent)
+                                                     : QString());
   const bool selected = selectedRow() >= 0;
   rename_->setEnabled(selected);
   delete_->setEnabled(selected);
