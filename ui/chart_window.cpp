@@ -29,6 +29,7 @@
 #include "ui/chart_print.h"
 #include "ui/chart_widget.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 #include "ui/point_dialog.h"
 #include "ui/point_table.h"
 #include "ui/process_dialog.h"
@@ -140,6 +141,11 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 ChartWindow::~ChartWindow() = default;
+
+void ChartWindow::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QWidget::showEvent(event);
+}
 
 QAction* ChartWindow::action(const char* name, const char* caption, const QKeySequence& keys,
                              void (ChartWindow::*slot)()) {

@@ -69,6 +69,9 @@ class ChartWindow : public QWidget {
   // cannot be written.
   bool exportCsv(const QString& path, QString* error = nullptr) const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
+
  private:
   void buildMenus();
   QAction* action(const char* name, const char* caption, const QKeySequence& keys,

@@ -29,6 +29,7 @@
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 #include "ui/pressure_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/superscript.h"
@@ -280,6 +281,11 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QMainWindow::keyPressEvent(event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QMainWindow::showEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -60,6 +60,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -10,6 +10,7 @@
 #include "ui/about_info.h"
 #include "ui/captions.h"
 #include "ui/fit_scale.h"
+#include "ui/on_screen.h"
 #include "ui/program_icon.h"
 
 namespace ui {
@@ -68,6 +69,11 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (const auto& [label, twips] : labels) scale_ = std::max(scale_, fitScale(*label, twips));
   for (const auto& [label, twips] : labels) label->setGeometry(toPixels(twips, scale_));
   setFixedSize(toPixels(clientWidth, clientHeight, scale_));
+}
+
+void Form2::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QWidget::showEvent(event);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {

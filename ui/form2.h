@@ -18,6 +18,7 @@ class Form2 : public QWidget {
  protected:
   // Esc hides the window, as it closes any small window.
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
 
  private:
   double scale_ = 1;

@@ -13,6 +13,7 @@
 #include "calc/number_text.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 
 namespace ui {
 namespace {
@@ -99,6 +100,7 @@ void PointDialog::accept() {
 }
 
 void PointDialog::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
   QDialog::showEvent(event);
   firstValue_->setFocus(Qt::OtherFocusReason);
   firstValue_->selectAll();

@@ -27,7 +27,8 @@ class PointDialog : public QDialog {
   void accept() override;
 
  protected:
-  // Opens on the first field, its text selected, so that what was typed last time is replaced.
+  // Opens inside the screen's available area on the first field, its text selected, so that what
+  // was typed last time is replaced.
   void showEvent(QShowEvent* event) override;
 
  private:

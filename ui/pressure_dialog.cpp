@@ -16,6 +16,7 @@
 #include "psychro/constants.h"
 #include "psychro/pressure.h"
 #include "ui/captions.h"
+#include "ui/on_screen.h"
 
 namespace ui {
 namespace {
@@ -141,6 +142,11 @@ void PressureDialog::start(double pa) {
   message_->clear();
   pressure_ = pa;
   (standard ? static_cast<QWidget*>(standard_) : pressureText_)->setFocus();
+}
+
+void PressureDialog::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QDialog::showEvent(event);
 }
 
 void PressureDialog::choose(QRadioButton* choice, QLineEdit* entry) {

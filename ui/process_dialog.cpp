@@ -14,6 +14,7 @@
 #include "process/figures.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 
 namespace ui {
 namespace {
@@ -253,6 +254,7 @@ void ProcessDialog::accept() {
 }
 
 void ProcessDialog::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
   QDialog::showEvent(event);
   kind_->setFocus(Qt::OtherFocusReason);
 }

@@ -38,7 +38,7 @@ class ProcessDialog : public QDialog {
   void accept() override;
 
  protected:
-  // Opens on the first field, the kind.
+  // Opens inside the screen's available area on the first field, the kind.
   void showEvent(QShowEvent* event) override;
 
  private:
