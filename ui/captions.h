@@ -45,8 +45,7 @@ inline constexpr char okButton[] = "确定";
 
 inline constexpr char aboutName[] = "Torvale";
 inline constexpr char authorPrefix[] = "制作者：";
-inline constexpr char emailPrefix[] = "信箱：";
-inline constexpr char qqPrefix[] = "QQ：";
+inline constexpr char licenceLine[] = "许可证：MIT";  // as LICENSE grants it
 
 // The h-d chart window.
 inline constexpr char chartTitle[] = "焓湿图";

@@ -29,12 +29,14 @@ struct Line {
   const char* value;
 };
 
+// The project has no address or other contact of its own to give: those lines are left empty
+// rather than filled with a placeholder.
 constexpr std::array<Line, 5> lines{{
     {"Label1", {480, 120, 3015, 615}, "", captions::aboutName},
     {"Label3", {600, 840, 2295, 375}, captions::authorPrefix, about::author},
-    {"Label4", {600, 1200, 2295, 375}, captions::emailPrefix, about::email},
-    {"Label5", {600, 1560, 2175, 255}, captions::qqPrefix, about::qq},
-    {"Label2", {840, 2160, 3135, 375}, "", about::institution},
+    {"Label4", {600, 1200, 2295, 375}, "", captions::licenceLine},
+    {"Label5", {600, 1560, 2175, 255}, "", ""},
+    {"Label2", {840, 2160, 3135, 375}, "", ""},
 }};
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// The About window: the program's name and version, who made it, how to reach them. A top-level
-// window of its own that never keeps the program running.
+// The About window: the program's name and version, who made it and under which licence. A
+// top-level window of its own that never keeps the program running.
 class Form2 : public QWidget {
   Q_OBJECT
 
