@@ -92,6 +92,7 @@ namespace {
 // The leading number of text, and whether it is all the text holds (blanks aside).
 struct LeadingNumber {
   double value = 0;
+  bool found = false;  // the text starts, after blanks, with a number
   bool whole = false;  // a number was read and nothing but blanks follows it
 };
 
@@ -165,13 +166,17 @@ LeadingNumber readLeadingNumber(std::string_view text) {
   }
   std::size_t rest = end;
   while (rest < s.size() && isBlank(s[rest])) ++rest;
-  return {negative ? -value : value, prefixIsAll && rest == s.size()};
+  return {negative ? -value : value, true, prefixIsAll && rest == s.size()};
 }
 
 }  // namespace
 
 double numericValue(std::string_view text) {
   return readLeadingNumber(text).value;
+}
+
+bool startsWithNumber(std::string_view text) {
+  return readLeadingNumber(text).found;
 }
 
 std::optional<double> wholeNumber(std::string_view text) {

@@ -14,6 +14,10 @@ namespace calc {
 // reads as +inf or -inf.
 double numericValue(std::string_view text);
 
+// Whether numericValue finds a number at the start of text: false for "", "abc", "-", "." and
+// "abc25", which it reads as 0 for want of one. Dialogs refuse such a value instead of guessing 0.
+bool startsWithNumber(std::string_view text);
+
 // The value of text when it is one number as numericValue reads it, with nothing but blanks around
 // it; empty otherwise ("", "abc", "25 Pa"). For settings that must not be guessed at.
 std::optional<double> wholeNumber(std::string_view text);

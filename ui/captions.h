@@ -24,9 +24,13 @@ inline constexpr char wetBulb[] = "湿球温度 ℃";
 inline constexpr char relativeHumidity[] = "相对湿度 %";
 
 inline constexpr char noticeButton[] = "确定";
+// The notice of Torvale's own dialogs for a value with no number in it; %1: the field's caption.
+inline constexpr char notANumberIn[] = "「%1」不是数字";
 
 // What a result box says of itself while its value is from an earlier calculation.
 inline constexpr char staleResult[] = "上次计算的结果；输入已改动，请重新计算";
+// Why 加入当前状态点 is disabled while the results are greyed.
+inline constexpr char staleAddCurrent[] = "结果已过时：请先按 计算";
 
 // The pressure dialog.
 inline constexpr char pressureTitle[] = "大气压力";
@@ -41,8 +45,7 @@ inline constexpr char okButton[] = "确定";
 
 inline constexpr char aboutName[] = "Torvale";
 inline constexpr char authorPrefix[] = "制作者：";
-inline constexpr char emailPrefix[] = "信箱：";
-inline constexpr char qqPrefix[] = "QQ：";
+inline constexpr char licenceLine[] = "许可证：MIT";  // as LICENSE grants it
 
 // The h-d chart window.
 inline constexpr char chartTitle[] = "焓湿图";

@@ -29,6 +29,7 @@
 #include "ui/chart_print.h"
 #include "ui/chart_widget.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 #include "ui/point_dialog.h"
 #include "ui/point_table.h"
 #include "ui/process_dialog.h"
@@ -141,6 +142,11 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 ChartWindow::~ChartWindow() = default;
 
+void ChartWindow::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QWidget::showEvent(event);
+}
+
 QAction* ChartWindow::action(const char* name, const char* caption, const QKeySequence& keys,
                              void (ChartWindow::*slot)()) {
   auto* a = new QAction(QString::fromUtf8(caption), this);
@@ -198,6 +204,7 @@ void ChartWindow::buildMenus() {
   points->addActions({add, addCurrent_, rename_, delete_});
   points->addSeparator();
   points->addActions({process, epsilonLine_});
+  points->setToolTipsVisible(true);  // why 加入当前状态点 is disabled
   table_->addAction(epsilonLine_);
 
   QAction* reset = action("ResetView", captions::resetViewItem, QKeySequence(Qt::Key_Home),
@@ -235,7 +242,12 @@ std::string_view ChartWindow::addPoint(const chart::TypedPair& given) {
 }
 
 void ChartWindow::addCurrentPoint() {
-  if (current_) notice(addPoint(*current_));
+  if (current_ && stateCurrent_) notice(addPoint(*current_));
+}
+
+void ChartWindow::setStateCurrent(bool current) {
+  stateCurrent_ = current;
+  updateActions();
 }
 
 void ChartWindow::addAt(double t, double φ) {
@@ -273,7 +285,9 @@ int ChartWindow::selectedRow() const {
 }
 
 void ChartWindow::updateActions() {
-  addCurrent_->setEnabled(current_.has_value());
+  addCurrent_->setEnabled(current_ && stateCurrent_);
+  addCurrent_->setToolTip(current_ && !stateCurrent_ ? QString::fromUtf8(captions::staleAddCurrent)
+                                                     : QString());
   const bool selected = selectedRow() >= 0;
   rename_->setEnabled(selected);
   delete_->setEnabled(selected);
@@ -307,6 +321,12 @@ void ChartWindow::drawEpsilonLine() {
       QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
   const std::optional<double> ε = chart::readEpsilon(text.toStdString());
+  if (!ε && !text.trimmed().isEmpty() && !calc::startsWithNumber(text.toStdString())) {
+    showNotice(
+        this, fromUtf8(calc::messages::title),
+        QString::fromUtf8(captions::notANumberIn).arg(QString::fromUtf8(captions::epsilonCaption)));
+    return;
+  }
   if (!ε) {
     notice(text.trimmed().isEmpty() ? calc::messages::missingInput : chart::notANumber);
     return;

@@ -49,6 +49,9 @@ class ChartWindow : public QWidget {
   std::string_view addPoint(const chart::TypedPair& given);
   // 加入当前状态点: adds the main window's last state, answering a fault with a notice.
   void addCurrentPoint();
+  // Whether the main window's results are those of its inputs. While they are not (greyed),
+  // 加入当前状态点 is disabled, its tooltip saying to calculate first.
+  void setStateCurrent(bool current);
 
   const chart::PointList& points() const;
   const chart::ProcessList& processes() const;
@@ -65,6 +68,9 @@ class ChartWindow : public QWidget {
   // The table as a CSV file (UTF-8 with a byte-order mark); false, with the reason, when it
   // cannot be written.
   bool exportCsv(const QString& path, QString* error = nullptr) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
 
  private:
   void buildMenus();
@@ -97,6 +103,7 @@ class ChartWindow : public QWidget {
   ProcessDialog* processDialog_ = nullptr;   // likewise
   std::unique_ptr<QPrinter> printer_;        // keeps the choices of the print dialog this run
   std::optional<chart::TypedPair> current_;  // how the main window's last state was given
+  bool stateCurrent_ = true;                 // and whether its inputs still say so
   QAction* addCurrent_ = nullptr;
   QAction* rename_ = nullptr;
   QAction* delete_ = nullptr;

@@ -29,6 +29,7 @@
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 #include "ui/pressure_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/superscript.h"
@@ -84,6 +85,7 @@ void Form1::buildMenus() {
   addPoint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
   addPoint_->setEnabled(false);
   connect(addPoint_, &QAction::triggered, this, &Form1::AddPoint_Click);
+  view->setToolTipsVisible(true);  // why 加入当前状态点 is disabled
 
   QMenu* settings = menuBar()->addMenu(QString::fromUtf8(captions::settingsMenu));
   settings->setObjectName(QStringLiteral("Settings"));
@@ -236,8 +238,13 @@ void Form1::setPressure(double pa) {
 }
 
 // Greyed results keep their texts and stay selectable (a disabled box would refuse both): only
-// their colour and what they say to a screen reader change.
+// their colour and what they say to a screen reader change. 加入当前状态点 adds only a state the
+// inputs still give.
 void Form1::showResultsCurrent(bool current) {
+  resultsCurrent_ = current;
+  addPoint_->setEnabled(current && lastState_);
+  addPoint_->setToolTip(current ? QString() : QString::fromUtf8(captions::staleAddCurrent));
+  if (chart_) chart_->setStateCurrent(current);
   for (QLineEdit* box : results_) {
     if (current) {
       box->setPalette(QPalette());  // the window's own again
@@ -276,6 +283,11 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+void Form1::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QMainWindow::showEvent(event);
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   // Neither the About window nor the chart window keeps the program alive, shown, hidden or never
@@ -302,6 +314,7 @@ ChartWindow& Form1::chartWindow() {
     chart_->setPressure(pressure_);
     connect(this, &Form1::pressureChanged, chart_.get(), &ChartWindow::setPressure);
     if (lastState_) chart_->setState(*lastState_, *lastGiven_);
+    chart_->setStateCurrent(resultsCurrent_);
   }
   return *chart_;
 }
@@ -309,13 +322,12 @@ ChartWindow& Form1::chartWindow() {
 void Form1::stateShown(const psychro::AirState& air) {
   calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
                            combo2_->currentText().toStdString(), pressure_};
-  showResultsCurrent(true);
   // The command has just read Combo2: index 1 is the relative-humidity route, 0 the wet bulb.
   const psychro::Quantity second =
       selectedIndex() == 1 ? psychro::Quantity::rh : psychro::Quantity::tw;
   lastState_ = air;
   lastGiven_ = chart::TypedPair{{psychro::Quantity::t, second}, calculated_->t, calculated_->x};
-  addPoint_->setEnabled(true);
+  showResultsCurrent(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }
 

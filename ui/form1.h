@@ -60,6 +60,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -102,7 +103,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   std::array<QLineEdit*, calc::outputs.size()> results_{};  // by calc::Output
   std::unique_ptr<Form2> about_;                // created on first use, a window of its own
   std::unique_ptr<ChartWindow> chart_;          // likewise
-  QAction* addPoint_ = nullptr;                 // 加入当前状态点, once a state is calculated
+  QAction* addPoint_ = nullptr;                 // 加入当前状态点, while results are current
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
   std::optional<chart::TypedPair> lastGiven_;   // and how it was given
   double pressure_ = psychro::standardPressure;
@@ -113,6 +114,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
     double pa;
   };
   std::optional<Calculated> calculated_;
+  bool resultsCurrent_ = true;  // the results shown are those of the inputs (not greyed)
   double scale_ = 1;
 };
 

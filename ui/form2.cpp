@@ -10,6 +10,7 @@
 #include "ui/about_info.h"
 #include "ui/captions.h"
 #include "ui/fit_scale.h"
+#include "ui/on_screen.h"
 #include "ui/program_icon.h"
 
 namespace ui {
@@ -28,12 +29,14 @@ struct Line {
   const char* value;
 };
 
+// The project has no address or other contact of its own to give: those lines are left empty
+// rather than filled with a placeholder.
 constexpr std::array<Line, 5> lines{{
     {"Label1", {480, 120, 3015, 615}, "", captions::aboutName},
     {"Label3", {600, 840, 2295, 375}, captions::authorPrefix, about::author},
-    {"Label4", {600, 1200, 2295, 375}, captions::emailPrefix, about::email},
-    {"Label5", {600, 1560, 2175, 255}, captions::qqPrefix, about::qq},
-    {"Label2", {840, 2160, 3135, 375}, "", about::institution},
+    {"Label4", {600, 1200, 2295, 375}, "", captions::licenceLine},
+    {"Label5", {600, 1560, 2175, 255}, "", ""},
+    {"Label2", {840, 2160, 3135, 375}, "", ""},
 }};
 
 }  // namespace
@@ -68,6 +71,11 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (const auto& [label, twips] : labels) scale_ = std::max(scale_, fitScale(*label, twips));
   for (const auto& [label, twips] : labels) label->setGeometry(toPixels(twips, scale_));
   setFixedSize(toPixels(clientWidth, clientHeight, scale_));
+}
+
+void Form2::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QWidget::showEvent(event);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {

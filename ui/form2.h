@@ -4,8 +4,8 @@
 
 namespace ui {
 
-// The About window: the program's name and version, who made it, how to reach them. A top-level
-// window of its own that never keeps the program running.
+// The About window: the program's name and version, who made it and under which licence. A
+// top-level window of its own that never keeps the program running.
 class Form2 : public QWidget {
   Q_OBJECT
 
@@ -18,6 +18,7 @@ class Form2 : public QWidget {
  protected:
   // Esc hides the window, as it closes any small window.
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
 
  private:
   double scale_ = 1;

@@ -6,10 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <iterator>
+#include <utility>
 
 #include "calc/messages.h"
+#include "calc/number_text.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 
 namespace ui {
 namespace {
@@ -51,9 +55,11 @@ PointDialog::PointDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::
   connect(second_, &QComboBox::currentTextChanged, secondValue_, &QLineEdit::setAccessibleName);
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole)
-      ->setDefault(true);
-  buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
+  QPushButton* ok =
+      buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole);
+  ok->setDefault(true);
+  QPushButton* cancel =
+      buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &PointDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &PointDialog::reject);
 
@@ -65,21 +71,36 @@ PointDialog::PointDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::
   grid->addWidget(second_, 1, 1);
   grid->addWidget(secondValue_, 1, 2);
   grid->addWidget(buttons, 2, 0, 1, 3);
+  // Tab goes as the form reads: each quantity, then its value, then the buttons.
+  QWidget* order[] = {first_, firstValue_, second_, secondValue_, ok, cancel};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   firstValue_->setFocus();
 }
 
 void PointDialog::accept() {
-  const std::string_view message = add_({{quantityOf(first_), quantityOf(second_)},
-                                         firstValue_->text().toStdString(),
-                                         secondValue_->text().toStdString()});
-  if (!message.empty()) {
-    showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
+  // A value left blank is missing; one with no number in it is refused, not read as 0 as the
+  // main window reads it.
+  QString refusal;
+  for (auto [box, value] : {std::pair{first_, firstValue_}, std::pair{second_, secondValue_}}) {
+    if (!refusal.isEmpty()) break;
+    if (value->text().trimmed().isEmpty())
+      refusal = fromUtf8(calc::messages::missingInput);
+    else if (!calc::startsWithNumber(value->text().toStdString()))
+      refusal = QString::fromUtf8(captions::notANumberIn).arg(box->currentText());
+  }
+  if (refusal.isEmpty())
+    refusal = fromUtf8(add_({{quantityOf(first_), quantityOf(second_)},
+                             firstValue_->text().toStdString(),
+                             secondValue_->text().toStdString()}));
+  if (!refusal.isEmpty()) {
+    showNotice(this, fromUtf8(calc::messages::title), refusal);
     return;
   }
   QDialog::accept();
 }
 
 void PointDialog::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
   QDialog::showEvent(event);
   firstValue_->setFocus(Qt::OtherFocusReason);
   firstValue_->selectAll();

@@ -13,7 +13,8 @@ namespace ui {
 
 // 新建状态点: any two of the six quantities, each picked in a selector and its value typed in the
 // window's unit. On 确定 it hands the pair and the two texts to `add`; a missing value, or a pair
-// with no state, is answered by the main window's notice (提示信息) and the dialog stays open.
+// with no state, is answered by the main window's notice (提示信息), a value with no number in it
+// by a notice naming its quantity, and the dialog stays open.
 class PointDialog : public QDialog {
   Q_OBJECT
 
@@ -26,7 +27,8 @@ class PointDialog : public QDialog {
   void accept() override;
 
  protected:
-  // Opens on the first field, its text selected, so that what was typed last time is replaced.
+  // Opens inside the screen's available area on the first field, its text selected, so that what
+  // was typed last time is replaced.
   void showEvent(QShowEvent* event) override;
 
  private:

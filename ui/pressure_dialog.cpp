@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "calc/pressure_setting.h"
 #include "psychro/constants.h"
 #include "psychro/pressure.h"
 #include "ui/captions.h"
+#include "ui/on_screen.h"
 
 namespace ui {
 namespace {
@@ -63,8 +65,9 @@ PressureDialog::PressureDialog(QWidget* parent) : QDialog(parent) {
       buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("OK"));
   ok->setDefault(true);
-  buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole)
-      ->setObjectName(QStringLiteral("Cancel"));
+  QPushButton* cancel =
+      buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("Cancel"));
 
   // An entry is announced by its row's caption and unit.
   pressureText_->setAccessibleName(withoutMnemonic(captions::pressureChoice));
@@ -104,6 +107,10 @@ PressureDialog::PressureDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(buttons, 4, 0, 1, 4);
   grid->setColumnStretch(3, 1);
   grid->setSizeConstraint(QLayout::SetFixedSize);
+  // Tab goes row by row, each choice before its entry, then to the buttons.
+  QWidget* order[] = {standard_,     byPressure_, pressureText_, unit_, byAltitude_,
+                      altitudeText_, ok,          cancel};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   // Typing or picking a unit chooses that row; choosing a row puts the cursor in its entry.
   connect(pressureText_, &QLineEdit::textEdited, this, [this] { byPressure_->setChecked(true); });
@@ -135,6 +142,11 @@ void PressureDialog::start(double pa) {
   message_->clear();
   pressure_ = pa;
   (standard ? static_cast<QWidget*>(standard_) : pressureText_)->setFocus();
+}
+
+void PressureDialog::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
+  QDialog::showEvent(event);
 }
 
 void PressureDialog::choose(QRadioButton* choice, QLineEdit* entry) {

@@ -28,6 +28,9 @@ class PressureDialog : public QDialog {
   // Closes the dialog only when the entry chosen is a pressure in range.
   void accept() override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
+
  private:
   void showAltitudePressure();
   void choose(QRadioButton* choice, QLineEdit* entry);

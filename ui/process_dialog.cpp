@@ -14,6 +14,7 @@
 #include "process/figures.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
+#include "ui/on_screen.h"
 
 namespace ui {
 namespace {
@@ -51,12 +52,15 @@ Quantity quantityOf(const QComboBox* box) {
   return static_cast<Quantity>(box->currentData().toInt());
 }
 
-// The value of a box: a number with nothing else, or the message why not.
-std::string_view readValue(const QLineEdit* box, double& value, bool epsilon = false) {
+// The value of a box: a number with nothing else, or the message why not. A text with no number
+// in it is told apart from a number with more after it, and named by what the box asks for.
+QString readValue(const QLineEdit* box, double& value, bool epsilon = false) {
   const std::string text = box->text().toStdString();
-  if (box->text().trimmed().isEmpty()) return calc::messages::missingInput;
+  if (box->text().trimmed().isEmpty()) return fromUtf8(calc::messages::missingInput);
   const std::optional<double> v = epsilon ? chart::readEpsilon(text) : calc::wholeNumber(text);
-  if (!v || (!epsilon && !std::isfinite(*v))) return chart::notANumber;
+  if (!v && !calc::startsWithNumber(text))
+    return QString::fromUtf8(captions::notANumberIn).arg(box->accessibleName());
+  if (!v || (!epsilon && !std::isfinite(*v))) return fromUtf8(chart::notANumber);
   value = *v;
   return {};
 }
@@ -85,9 +89,11 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   flow_->setAccessibleName(QString::fromUtf8(captions::flowCaption));
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole)
-      ->setDefault(true);
-  buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
+  QPushButton* ok =
+      buttons->addButton(QString::fromUtf8(captions::okButton), QDialogButtonBox::AcceptRole);
+  ok->setDefault(true);
+  QPushButton* cancel =
+      buttons->addButton(QString::fromUtf8(captions::cancelButton), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &ProcessDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ProcessDialog::reject);
 
@@ -111,9 +117,10 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   grid->addWidget(flowUnit_, 5, 2);
   grid->addWidget(buttons, 6, 0, 1, 3);
 
-  // Tab goes down the form row by row, each quantity before its value.
+  // Tab goes down the form row by row, each quantity before its value, then to the buttons.
   QWidget* order[] = {kind_,           from_,        other_, firstQuantity_, firstValue_,
-                      secondQuantity_, secondValue_, flow_,  flowUnit_};
+                      secondQuantity_, secondValue_, flow_,  flowUnit_,      ok,
+                      cancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   connect(kind_, &QComboBox::currentIndexChanged, this, &ProcessDialog::showKind);
   connect(firstQuantity_, &QComboBox::currentTextChanged, firstValue_,
@@ -142,7 +149,20 @@ void ProcessDialog::setPoints(const std::vector<chart::StatePoint>& points, unsi
 }
 
 void ProcessDialog::showKind() {
+  // The values typed belong to the kind they were typed for: they are kept for it and the new
+  // kind shows its own (none at first), never a value of another meaning.
+  if (shown_) {
+    Entry& was = entries_[static_cast<std::size_t>(*shown_)];
+    was.first = firstValue_->text();
+    was.second = secondValue_->text();
+    if (firstQuantity_->count() > 0) was.firstQuantity = quantityOf(firstQuantity_);
+    if (secondQuantity_->count() > 0) was.secondQuantity = quantityOf(secondQuantity_);
+  }
   const ProcessKind k = kind();
+  shown_ = k;
+  const Entry& entry = entries_[static_cast<std::size_t>(k)];
+  firstValue_->setText(entry.first);
+  secondValue_->setText(entry.second);
   const bool mix = k == ProcessKind::mix;
   otherLabel_->setVisible(mix);
   other_->setVisible(mix);
@@ -179,9 +199,10 @@ void ProcessDialog::showKind() {
   }
   firstLabel_->setText(QString::fromUtf8(first));
   secondLabel_->setText(second ? QString::fromUtf8(second) : QString());
-  offerQuantities(firstQuantity_, firstChoices,
-                  k == ProcessKind::coolAndDry ? Quantity::t : Quantity::rh);
-  offerQuantities(secondQuantity_, secondChoices, Quantity::rh);
+  offerQuantities(
+      firstQuantity_, firstChoices,
+      entry.firstQuantity.value_or(k == ProcessKind::coolAndDry ? Quantity::t : Quantity::rh));
+  offerQuantities(secondQuantity_, secondChoices, entry.secondQuantity.value_or(Quantity::rh));
   firstQuantity_->setVisible(!firstChoices.empty());
   secondQuantity_->setVisible(!secondChoices.empty());
   // A value without a choice of quantity takes the whole width, under the selectors above it.
@@ -200,21 +221,21 @@ void ProcessDialog::showKind() {
   adjustSize();
 }
 
-std::string_view ProcessDialog::request(chart::ProcessRequest& r) const {
+QString ProcessDialog::request(chart::ProcessRequest& r) const {
   r.kind = kind();
   r.from = from_->currentData().toUInt();
-  if (r.from == 0) return chart::noSuchPoint;
+  if (r.from == 0) return fromUtf8(chart::noSuchPoint);
   r.other = r.kind == ProcessKind::mix ? other_->currentData().toUInt() : 0;
   if (firstQuantity_->isVisibleTo(this)) r.pair.first = quantityOf(firstQuantity_);
   if (secondQuantity_->isVisibleTo(this)) r.pair.second = quantityOf(secondQuantity_);
   const bool epsilon = r.kind == ProcessKind::supply;
-  if (std::string_view m = readValue(firstValue_, r.first, epsilon); !m.empty()) return m;
+  if (QString m = readValue(firstValue_, r.first, epsilon); !m.isEmpty()) return m;
   if (secondValue_->isVisibleTo(this))
-    if (std::string_view m = readValue(secondValue_, r.second); !m.empty()) return m;
+    if (QString m = readValue(secondValue_, r.second); !m.isEmpty()) return m;
   r.flow.reset();
   if (flow_->isEnabled() && !flow_->text().trimmed().isEmpty()) {
     const std::optional<double> v = calc::wholeNumber(flow_->text().toStdString());
-    if (!v || !(*v > 0) || !std::isfinite(*v)) return process::flowNotPositiveOrFinite;
+    if (!v || !(*v > 0) || !std::isfinite(*v)) return fromUtf8(process::flowNotPositiveOrFinite);
     r.flow = chart::Flow{*v, flowUnit_->currentIndex() == 0 ? chart::FlowUnit::cubicMetresPerHour
                                                             : chart::FlowUnit::kilogramsPerSecond};
   }
@@ -223,16 +244,17 @@ std::string_view ProcessDialog::request(chart::ProcessRequest& r) const {
 
 void ProcessDialog::accept() {
   chart::ProcessRequest r;
-  std::string_view message = request(r);
-  if (message.empty()) message = add_(r);
-  if (!message.empty()) {
-    showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
+  QString message = request(r);
+  if (message.isEmpty()) message = fromUtf8(add_(r));
+  if (!message.isEmpty()) {
+    showNotice(this, fromUtf8(calc::messages::title), message);
     return;
   }
   QDialog::accept();
 }
 
 void ProcessDialog::showEvent(QShowEvent* event) {
+  keepOnScreen(*this);
   QDialog::showEvent(event);
   kind_->setFocus(Qt::OtherFocusReason);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <array>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -17,7 +20,8 @@ namespace ui {
 
 // 新建过程: the kind of process, the point it starts at (and the second point of a mixing), the
 // process's one or two values (a quantity picked where the kind allows a choice), and an optional
-// air flow for the loads. On 确定 it hands the request to `add`; an unreadable value or a process
+// air flow for the loads. Each kind keeps the values last typed for it. On 确定 it hands the
+// request to `add`; an unreadable value (one with no number in it named by its field) or a process
 // that cannot happen is answered with a notice (提示信息) and the dialog stays open.
 class ProcessDialog : public QDialog {
   Q_OBJECT
@@ -34,14 +38,20 @@ class ProcessDialog : public QDialog {
   void accept() override;
 
  protected:
-  // Opens on the first field, its text selected, so that what was typed last time is replaced.
+  // Opens inside the screen's available area on the first field, the kind.
   void showEvent(QShowEvent* event) override;
 
  private:
   void showKind();  // the fields the chosen kind asks for
   chart::ProcessKind kind() const;
   // The request from the fields, or the message why they do not make one.
-  std::string_view request(chart::ProcessRequest& r) const;
+  QString request(chart::ProcessRequest& r) const;
+
+  // What was last typed and chosen for one kind of process.
+  struct Entry {
+    QString first, second;
+    std::optional<psychro::Quantity> firstQuantity, secondQuantity;
+  };
 
   Add add_;
   QGridLayout* grid_ = nullptr;
@@ -57,6 +67,8 @@ class ProcessDialog : public QDialog {
   QLineEdit* secondValue_ = nullptr;
   QLineEdit* flow_ = nullptr;
   QComboBox* flowUnit_ = nullptr;
+  std::array<Entry, chart::processKinds.size()> entries_;  // by chart::ProcessKind
+  std::optional<chart::ProcessKind> shown_;                // the kind the fields are for
 };
 
 }  // namespace ui

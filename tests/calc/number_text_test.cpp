@@ -27,6 +27,7 @@ struct ReadRow {
   const char* name;
   const char* text;
   double value;
+  bool found = true;  // whether a number stands at the start, so that a dialog takes the text
 };
 
 class ReadTable : public testing::TestWithParam<ReadRow> {};
@@ -34,16 +35,18 @@ class ReadTable : public testing::TestWithParam<ReadRow> {};
 TEST_P(ReadTable, ReadsLeadingNumber) {
   const ReadRow& row = GetParam();
   EXPECT_EQ(numericValue(row.text), row.value) << '"' << row.text << '"';
+  EXPECT_EQ(calc::startsWithNumber(row.text), row.found) << '"' << row.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadTable,
     testing::Values(
         ReadRow{"Integer", "25", 25}, ReadRow{"TrailingLetters", "25abc", 25},
-        ReadRow{"LettersOnly", "abc", 0}, ReadRow{"Empty", "", 0}, ReadRow{"Blank", " ", 0},
+        ReadRow{"LettersOnly", "abc", 0, false}, ReadRow{"LettersBeforeDigits", "abc25", 0, false},
+        ReadRow{"Empty", "", 0, false}, ReadRow{"Blank", " ", 0, false},
         ReadRow{"LeadingBlanksAndTab", " \t 12.5", 12.5}, ReadRow{"LeadingPoint", ".5", 0.5},
-        ReadRow{"TrailingPoint", "5.", 5}, ReadRow{"SignAlone", "-", 0},
-        ReadRow{"PointAlone", ".", 0}, ReadRow{"SignPoint", "-.", 0},
+        ReadRow{"TrailingPoint", "5.", 5}, ReadRow{"SignAlone", "-", 0, false},
+        ReadRow{"PointAlone", ".", 0, false}, ReadRow{"SignPoint", "-.", 0, false},
         ReadRow{"Negative", "-12.75", -12.75}, ReadRow{"ExplicitPlus", "+3", 3},
         ReadRow{"Exponent", "2e1", 20}, ReadRow{"CapitalExponentWithSign", "25E-1", 2.5},
         ReadRow{"DanglingExponent", "20e", 20}, ReadRow{"DanglingExponentSign", "20e+", 20},
@@ -56,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"FullWidthPoint", "２５．５", 25.5},
         ReadRow{"FullWidthSignAndExponent", "－２ｅ１", -20},
         ReadRow{"FullWidthSpaceSkipped", "\u3000３", 3}, ReadRow{"MixedWidths", "2５.５", 25.5},
-        ReadRow{"ChineseAfterNumber", "25度", 25},
+        ReadRow{"ChineseAfterNumber", "25度", 25}, ReadRow{"ChineseBeforeNumber", "约25", 0, false},
         ReadRow{"InvalidUtf8Ends",
                 "7\xff"
                 "8",

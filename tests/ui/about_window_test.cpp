@@ -48,7 +48,14 @@ class AboutWindowTest : public QObject {
     QVERIFY(about->isVisible());
     QVERIFY(about->isWindow() && !about->parentWidget());
     QCOMPARE(about->windowTitle(), "版本信息");
-    QCOMPARE(about->findChild<QLabel*>("Label1")->text(), QString("Torvale ") + calc::version);
+    // What is true of the project, and nothing in place of a contact it does not have.
+    const std::pair<const char*, QString> lines[] = {
+        {"Label1", QString("Torvale ") + calc::version},
+        {"Label3", "制作者：Torvale 项目组"},
+        {"Label4", "许可证：MIT"},
+        {"Label5", ""},
+        {"Label2", ""}};
+    for (const auto& [name, text] : lines) QCOMPARE(about->findChild<QLabel*>(name)->text(), text);
     QCOMPARE(about->findChildren<QLabel*>().size(), 5);
     QCOMPARE(about->findChildren<QWidget*>().size(), 5);
   }

@@ -111,6 +111,13 @@ class ChartPointsTest : public QObject {
     QTest::newRow("value missing") << 0 << "25" << 2 << ""
                                    << "请输入具体参数"
                                    << "";
+    QTest::newRow("value blank") << 0 << " " << 2 << "50"
+                                 << "请输入具体参数"
+                                 << "";
+    // Read as 0 by the main window; the dialog names the field instead.
+    QTest::newRow("value with no number") << 0 << "abc" << 2 << "50"
+                                          << "「干球温度 t ℃」不是数字"
+                                          << "";
     QTest::newRow("wet bulb above dry bulb") << 0 << "20" << 1 << "25"
                                              << "tw > t；输入参数有误"
                                              << "";
@@ -153,6 +160,27 @@ class ChartPointsTest : public QObject {
       QCOMPARE(notices.front().text, notice);
       QVERIFY(dialog->isVisible());  // to be put right
       QCOMPARE(window.table().model()->rowCount(), 0);
+    }
+  }
+
+  // Tab goes as the dialogs read: row by row, each quantity before its value, then the buttons.
+  void dialogsTabInLayoutOrder() {
+    ui::ChartWindow window;
+    window.show();
+    window.addPoint(tRh("25", "50"));
+    const std::pair<const char*, QStringList> dialogs[] = {
+        {"NewPoint", {"FirstQuantity", "FirstValue", "SecondQuantity", "SecondValue", "确定"}},
+        {"NewProcess", {"ProcessKind", "FromPoint", "FirstValue", "Flow", "FlowUnit", "确定"}}};
+    for (const auto& [action, order] : dialogs) {
+      window.findChild<QAction*>(action)->trigger();
+      QStringList visited;
+      for (QWidget* w = QApplication::activeModalWidget()->findChild<QWidget*>(order.front());
+           visited.size() < order.size(); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible())
+          visited << (qobject_cast<QPushButton*>(w) ? qobject_cast<QPushButton*>(w)->text()
+                                                    : w->objectName());
+      QCOMPARE(visited, order);
+      QApplication::activeModalWidget()->close();
     }
   }
 

@@ -1,11 +1,13 @@
-// The processes of the 焓湿图 window: made through 新建过程… as a user fills it in, refused with a
-// notice and nothing changed, listed in the 过程 table, copied with the points, and followed
-// through a new pressure and a deleted point.
+// The processes of the 焓湿图 window: made through 新建过程… as a user fills it in, each kind
+// keeping its own values, refused with a notice and nothing changed, listed in the 过程 table,
+// copied with the points, and followed through a new pressure and a deleted point.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 #include "../support/notices.h"
@@ -59,6 +61,8 @@ class ChartProcessesTest : public QObject {
         {"混合", "B", "0.8", "0", "", "混合的两股空气流量都必须大于零"},
         {"等温加湿", "B", "120", "", "", "加湿越过饱和线，该状态点不存在"},
         {"加热", "B", "30 ℃", "", "", "请输入一个数值"},
+        {"加热", "B", "abc", "", "", "「终点干球温度 t ℃」不是数字"},
+        {"送风状态点", "B", "8000", "-", "", "「送风温差 Δt ℃」不是数字"},
         {"加热", "B", "30", "", "-5", "风量必须为大于零的有限数"},
         {"混合", "B", "0.8", "0.2", "", nullptr},             // C
         {"送风状态点", "B", "8000", "8", "3.1849", nullptr},  // D, kg/s
@@ -88,6 +92,33 @@ class ChartProcessesTest : public QObject {
         QCOMPARE(window.table().model()->rowCount(), points + 1);
       }
     }
+
+    // Each kind shows the values last typed for it, never another kind's (等焓加湿 none at all).
+    window.findChild<QAction*>("NewProcess")->trigger();
+    for (auto [kind, first, second] : {std::tuple{"等焓加湿", "", ""},
+                                       {"混合", "0.8", "0.2"},
+                                       {"加热", "30", ""},
+                                       {"送风状态点", "8000", "8"}}) {
+      pickByText(combo("ProcessKind"), QString::fromUtf8(kind));
+      QCOMPARE(field("FirstValue")->text() + '|' + field("SecondValue")->text(),
+               QString::fromUtf8(first) + '|' + second);
+    }
+    dialog->reject();
+
+    // 热湿比线 names its field too, for a value with no number in it.
+    QTimer typeIn;
+    typeIn.setInterval(10);
+    connect(&typeIn, &QTimer::timeout, [] {
+      if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
+        input->setTextValue("abc"), input->accept();
+    });
+    typeIn.start();
+    const std::size_t lines = window.processes().lines().size();
+    const auto seen =
+        answerNotices([&window] { window.findChild<QAction*>("EpsilonLine")->trigger(); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.front().text, QString("「热湿比 ε kJ/kg」不是数字"));
+    QCOMPARE(window.processes().lines().size(), lines);
 
     const QTableView& processes = window.processTable();
     QCOMPARE(processes.accessibleName(), QString("过程"));

@@ -2,6 +2,7 @@
 // notices, the tab order, the result boxes and the accessible names, the pressure in force and its
 // dialog, greyed results and 复制全部结果.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -364,6 +365,7 @@ class MainWindowTest : public QObject {
     };
     enter("25", "20", 0);
     QCOMPARE(greys(), 0);  // nothing shown yet, nothing greyed
+    form_->findChild<QAction*>("Chart")->trigger();
     find<QPushButton>("Command1")->click();
     const QStringList shown = results();
     QCOMPARE(greys(), 0);
@@ -381,6 +383,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(greys(), greyed);
     QCOMPARE(results() == shown, greyed > 0);  // greyed texts are kept, and still selectable
     QVERIFY(find("Text1")->isEnabled());
+    // 加入当前状态点, here and in the chart window, adds only a state the inputs still give.
+    QList<QAction*> adds{form_->findChild<QAction*>("AddPoint")};
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* chart = w->findChild<QAction*>("AddCurrentPoint")) adds << chart;
+    QCOMPARE(adds.size(), 2);
+    for (QAction* add : adds) {
+      QCOMPARE(add->isEnabled(), greyed == 0);
+      QCOMPARE(add->toolTip() == "结果已过时：请先按 计算", greyed > 0);
+    }
   }
 };
 
