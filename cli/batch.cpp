@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -162,12 +163,12 @@ class Chunk {
 };
 
 // The calculating threads besides the caller's. A posted chunk's blocks are handed out one at a
-// time under a mutex to the helpers and to the caller once it calls finish().
+// time under a mutex to the helpers and to the caller once it calls finish(). Helpers are started
+// only as a chunk has blocks for them, so a short input runs on the caller's thread alone; a
+// helper the system cannot start is done without, down to the caller's thread alone.
 class Helpers {
  public:
-  explicit Helpers(unsigned count) {
-    for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
-  }
+  explicit Helpers(unsigned most) : most_(most) {}
 
   ~Helpers() {
     {
@@ -187,6 +188,14 @@ class Helpers {
       done_ = 0;
     }
     posted_.notify_all();
+    // One block for the caller, one for each helper at most.
+    while (threads_.size() < most_ && threads_.size() + 1 < chunk.blocks()) {
+      try {
+        threads_.emplace_back([this] { work(); });
+      } catch (const std::system_error&) {  // no thread to be had (thread or memory limit)
+        most_ = static_cast<unsigned>(threads_.size());
+      }
+    }
   }
 
   // Calculates blocks of the posted chunk alongside the helpers, then waits for all of them.
@@ -223,6 +232,7 @@ class Helpers {
   std::size_t next_ = 0;  // the next block to hand out
   std::size_t done_ = 0;  // blocks calculated
   bool stop_ = false;
+  unsigned most_;  // helpers that may still be started
   std::vector<std::jthread> threads_;
 };
 

@@ -36,7 +36,7 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
 bool isHeader(const CsvRecord& record);
 
 struct BatchOptions {
-  unsigned threads = 0;              // calculating threads; 0: one per hardware thread
+  unsigned threads = 0;  // calculating threads at most; 0: one per hardware thread (up to 16)
   std::size_t chunkRecords = 4096;   // records read before they are calculated together
   std::size_t chunkBytes = 1 << 20;  // or fewer, once their kept fields reach this many bytes
   double pressure = psychro::standardPressure;  // total pressure of every record, Pa
@@ -52,7 +52,8 @@ struct BatchOutcome {
 // Reads every record, skipping a header in first place, and writes the header and one result
 // record for each, in input order. Records are read in chunks whose calculations are shared out
 // among the threads, the next chunk read while one is calculated; memory is bounded by two chunks
-// whatever the length of the input.
+// whatever the length of the input. No more threads are started than a chunk has blocks for, and
+// a thread the system refuses is done without: the calling thread alone still does all the work.
 // Nothing is written when the very first read fails. Stops early only when reading or writing
 // fails; flushes the sink before returning.
 BatchOutcome runBatch(CsvReader& reader, OutputSink& sink, const BatchOptions& options = {});

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -38,9 +39,10 @@ struct Finished {
   std::string out, err;
 };
 
-// Runs the binary with stdin from `input`, stdout to `outPath` (a scratch file unless given).
+// Runs the binary with stdin from `input`, stdout to `outPath` (a scratch file unless given),
+// after the shell commands `setup` when given (to set limits).
 Finished runCalc(const std::vector<std::string>& args, const std::string& input = "",
-                 std::string outPath = "") {
+                 std::string outPath = "", const std::string& setup = "") {
   const std::string in = scratch("stdin"), err = scratch("stderr");
   const bool ownOut = outPath.empty();
   if (ownOut) outPath = scratch("stdout");
@@ -51,12 +53,19 @@ Finished runCalc(const std::vector<std::string>& args, const std::string& input 
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0644);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  std::vector<char*> argv{const_cast<char*>(TORVALE_CALC)};
+  const std::string script = setup + " && exec \"$0\" \"$@\"";
+  std::vector<char*> argv;
+  if (!setup.empty()) {
+    argv.push_back(const_cast<char*>("/bin/sh"));
+    argv.push_back(const_cast<char*>("-c"));
+    argv.push_back(const_cast<char*>(script.c_str()));
+  }
+  argv.push_back(const_cast<char*>(TORVALE_CALC));
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   pid_t pid = 0;
   Finished run;
-  if (posix_spawn(&pid, TORVALE_CALC, &actions, nullptr, argv.data(), environ) == 0) {
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
     int status = 0;
     waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -197,6 +206,22 @@ TEST(BatchRun, FileAndStandardInputGiveOneRecordPerInputRecord) {
   EXPECT_EQ(lines[4], ",,,,,,,,,,,请输入具体参数");
   EXPECT_TRUE(lines[5].starts_with("35.00,60.0,"));
   EXPECT_EQ(lines[6], ",,,,,,,,,,,引号未闭合：输入在带引号的字段中结束");
+}
+
+// A 1 GiB stack for every thread within 256 MiB of address space: no helper thread can start, and
+// the batch runs on its own thread with the same output. (Sanitized builds need far more space.)
+TEST(BatchRun, ThreadsThatCannotStartLeaveOneThread) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "address space limits do not apply under AddressSanitizer";
+#endif
+  std::string input;
+  for (int i = 0; i < 20000; ++i) input += i % 2 ? "tw,25,20\n" : "rh,30,50\n";
+  const Finished free = runCalc({"--csv"}, input);
+  const Finished limited = runCalc({"--csv"}, input, "", "ulimit -s 1048576 && ulimit -v 262144");
+  EXPECT_EQ(limited.status, 0);
+  EXPECT_EQ(limited.err, "");
+  EXPECT_EQ(limited.out, free.out);
+  EXPECT_EQ(std::count(free.out.begin(), free.out.end(), '\n'), 20001);
 }
 
 TEST(FailedOutput, IsNotReportedAsSuccess) {
