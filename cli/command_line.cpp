@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
+#include "cli/text_encoding.h"
 
 namespace cli {
 namespace {
@@ -85,9 +86,10 @@ bool put(std::FILE* out, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
+// "what name：reason" on err; name comes from the command line and is shown escaped.
 void report(std::FILE* err, std::string_view what, std::string_view name, int error) {
   std::string line(what);
-  line += name;
+  line += visibleText(name);
   line += "：";
   line += std::strerror(error != 0 ? error : EIO);
   line += '\n';
@@ -133,7 +135,7 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     const LogOutcome outcome = runLog(source, sink, options);
     if (!fromStdin) std::fclose(source);
     if (!outcome.usage.empty()) {
-      put(err, "torvale-calc：" + outcome.usage + "\n");
+      put(err, "torvale-calc：" + visibleText(outcome.usage) + "\n");
       return exitUsage;
     }
     if (outcome.readFailed) report(err, "读取输入失败 ", name, outcome.readError);
@@ -157,10 +159,14 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
   const Arguments a = parseArguments(args);
   switch (a.action) {
     case Action::help:
-      return put(out, help) && std::fflush(out) == 0 ? exitOk : exitUsage;
     case Action::version: {
-      const std::string line = "torvale-calc " + std::string(calc::version) + "\n";
-      return put(out, line) && std::fflush(out) == 0 ? exitOk : exitUsage;
+      const std::string text = a.action == Action::help
+                                   ? std::string(help)
+                                   : "torvale-calc " + std::string(calc::version) + "\n";
+      errno = 0;
+      if (put(out, text) && std::fflush(out) == 0) return exitOk;
+      report(err, "无法写出结果", "", errno);  // as a result that cannot be written
+      return exitUsage;
     }
     case Action::single:
       return single(a, out, err);
@@ -169,7 +175,7 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
     case Action::usageError:
       break;
   }
-  put(err, "torvale-calc：" + a.error + "\n");
+  put(err, "torvale-calc：" + visibleText(a.error) + "\n");
   put(err, usage);
   return exitUsage;
 }
