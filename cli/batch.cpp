@@ -53,6 +53,9 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
   char buffer[128];
   if (record.unclosedQuote) {
     appendNotice(out, notices::unclosedQuote);
+  } else if (record.openPastCap) {
+    appendNotice(out, numbered(buffer, notices::openPastCapBefore, maxFieldBytes,
+                               notices::openPastCapAfter));
   } else if (record.fieldTooLong) {
     appendNotice(out, numbered(buffer, notices::fieldTooLongBefore, maxFieldBytes,
                                notices::fieldTooLongAfter));
@@ -87,7 +90,8 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
 
 bool isHeader(const CsvRecord& record) {
   return record.fieldCount == 3 && !record.fieldTooLong && !record.unclosedQuote &&
-         record.fields[0] == "mode" && record.fields[1] == "t" && record.fields[2] == "x";
+         !record.openPastCap && record.fields[0] == "mode" && record.fields[1] == "t" &&
+         record.fields[2] == "x";
 }
 
 namespace {

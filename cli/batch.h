@@ -17,10 +17,11 @@ namespace cli {
 std::string batchHeader();
 
 // Appends the result record for one input record: for a record that cannot be calculated
-// (unclosed quote, over-long field, not three fields) eleven empty fields and its notice; else
+// (unclosed quote, quote open past the cap, over-long field, not three fields) eleven empty fields
+// and its notice; else
 // what the Calculate command gives for the pair the mode field names (modePair) on t and x at the
 // total pressure pa, Pa - the eleven texts and an empty message, or eleven empty fields and the
-// notice. maxFieldBytes is only named in the over-long notice. notice is the caller's buffer for
+// notice. maxFieldBytes is only named in the notices of the cap. notice is the caller's buffer for
 // a notice the mode field gives; kept from one record to the next, like out, it lets a batch run
 // without allocating per record once both have grown.
 void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,

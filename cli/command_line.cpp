@@ -63,6 +63,7 @@ constexpr std::string_view help =
     "  标准输出为 CSV，表头 t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message，\n"
     "  每条输入记录对应一条输出记录、顺序不变：成功时为十一项结果，message 为空；\n"
     "  否则结果为空，message 为提示信息。单个字段最长 1 MiB。\n"
+    "  引号未闭合的记录止于引号后的第一个行尾，其后各行仍各为一条记录。\n"
     "  读完输入时退出码 0；无法打开或读取输入、无法写出结果时退出码 2。\n"
     "  --bom  输出以 UTF-8 字节顺序标记开头，便于电子表格按 UTF-8 打开。\n"
     "\n"

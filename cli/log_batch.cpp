@@ -21,124 +21,54 @@ constexpr std::size_t maxHeaderBytes = 1 << 22;  // a header longer than this is
 constexpr std::size_t maxHeaderNames = 1 << 12;  // names kept for finding the columns
 constexpr std::string_view bom = "\xEF\xBB\xBF";
 
-// What the scanner keeps of a record.
+// What the log keeps of a record as csv::Scanner reads it: the texts of the wanted fields (up to
+// maxField bytes each), or, for the header, of every field.
 struct LogRecord {
   std::size_t fieldCount = 0;
-  bool fieldTooLong = false;   // a wanted field longer than the cap (its kept text is cut)
-  bool unclosedQuote = false;  // the input ended inside a quoted field
+  bool fieldTooLong = false;                      // a wanted field longer than the cap (cut)
   std::array<std::size_t, 2> wanted{npos, npos};  // 0-based fields whose texts are kept
   std::array<std::string, 2> values;
   std::vector<std::string>* all = nullptr;  // every field's text, when given (the header)
-};
+  std::size_t maxField = 0;
+  std::size_t length = 0;  // bytes of the current field's text so far
 
-// Reads a log's records from a stream in large blocks, with the quoting and line ends of
-// CsvReader. Each record's bytes, without its line end, are handed to a function as they are
-// read, so that a record of any length passes in flat memory; only the wanted fields' texts are
-// kept (up to maxField bytes each). A UTF-8 byte-order mark at the start is handed on with the
-// first record's bytes but is not part of its first field.
-class LogScanner {
- public:
-  LogScanner(std::FILE* in, std::size_t bufferBytes, std::size_t maxField, bool utf8)
-      : in_(in), buffer_(std::max<std::size_t>(bufferBytes, 4)), maxField_(maxField), utf8_(utf8) {}
-
-  template <class Raw>
-  bool next(LogRecord& r, Raw&& raw);
-
-  int error() const { return error_; }
-  bool hadBom() const { return hadBom_; }
-
- private:
-  bool fill();
-  void append(LogRecord& r, const char* first, std::size_t n);
-
-  std::FILE* in_;
-  std::vector<char> buffer_;
-  std::size_t pos_ = 0, end_ = 0;
-  std::size_t maxField_;
-  bool utf8_;
-  bool atStart_ = true, hadBom_ = false, eof_ = false, skipLf_ = false;
-  int error_ = 0;
-  std::size_t fieldLength_ = 0;
-};
-
-bool LogScanner::fill() {
-  if (eof_ || error_ != 0) return false;
-  const csv::Block block = csv::readBlock(in_, buffer_);
-  error_ = block.error;
-  if (error_ != 0) return false;
-  eof_ = block.last;
-  pos_ = 0;
-  end_ = block.bytes;
-  return end_ > 0;
-}
-
-void LogScanner::append(LogRecord& r, const char* first, std::size_t n) {
-  const std::size_t i = r.fieldCount;
-  std::string* kept = i == r.wanted[0]              ? &r.values[0]
-                      : i == r.wanted[1]            ? &r.values[1]
-                      : r.all && i < maxHeaderNames ? &(*r.all)[i]
-                                                    : nullptr;
-  if (kept == nullptr) return;
-  // A header name is only compared with what --columns gives: a short prefix is enough.
-  const std::size_t cap = r.all ? std::min<std::size_t>(maxField_, 1024) : maxField_;
-  const std::size_t room = fieldLength_ < cap ? cap - fieldLength_ : 0;
-  if (n > room) r.fieldTooLong = true;
-  kept->append(first, std::min(n, room));
-  fieldLength_ += n;
-}
-
-template <class Raw>
-bool LogScanner::next(LogRecord& r, Raw&& raw) {
-  for (std::string& v : r.values) v.clear();
-  if (r.all) r.all->assign(1, std::string());
-  r.fieldCount = 0;
-  r.fieldTooLong = r.unclosedQuote = false;
-  fieldLength_ = 0;
-  const auto endField = [&] {
-    ++r.fieldCount;
-    fieldLength_ = 0;
-    if (r.all && r.all->size() < maxHeaderNames) r.all->emplace_back();
-  };
-
-  csv::State state = csv::State::fieldStart;
-  bool started = false;
-  for (;;) {
-    if (pos_ == end_ && !fill()) break;
-    if (atStart_) {
-      atStart_ = false;
-      if (utf8_ && end_ - pos_ >= 3 && std::memcmp(buffer_.data() + pos_, bom.data(), 3) == 0) {
-        hadBom_ = true;
-        raw(bom);
-        pos_ += 3;
-        started = true;
-        continue;
-      }
-    }
-    const char* p = buffer_.data() + pos_;
-    const char* const end = buffer_.data() + end_;
-    if (skipLf_) {
-      skipLf_ = false;
-      if (*p == '\n') {
-        ++pos_;
-        continue;
-      }
-    }
-    started = true;
-    const char* from = p;  // the record's bytes in this block start here
-    const csv::Stop stop = csv::scanRecord(
-        state, p, end, [&](const char* first, std::size_t n) { append(r, first, n); }, endField);
-    p = stop.next;
-    const bool recordEnd = stop.recordEnd;
-    raw(std::string_view(from, static_cast<std::size_t>(stop.lineEnd - from)));
-    if (recordEnd) skipLf_ = stop.cr;
-    pos_ = static_cast<std::size_t>(p - buffer_.data());
-    if (recordEnd) return true;
+  void clear() {
+    for (std::string& v : values) v.clear();
+    if (all) all->assign(1, std::string());
+    fieldCount = 0;
+    fieldTooLong = false;
+    length = 0;
   }
-  if (error_ != 0 || !started) return false;
-  r.unclosedQuote = state == csv::State::quoted;
-  ++r.fieldCount;
-  return true;
-}
+
+  void text(const char* first, std::size_t n) {
+    const std::size_t i = fieldCount;
+    std::string* kept = i == wanted[0]              ? &values[0]
+                        : i == wanted[1]            ? &values[1]
+                        : all && i < maxHeaderNames ? &(*all)[i]
+                                                    : nullptr;
+    if (kept == nullptr) return;
+    // A header name is only compared with what --columns gives: a short prefix is enough.
+    const std::size_t cap = all ? std::min<std::size_t>(maxField, 1024) : maxField;
+    const std::size_t room = length < cap ? cap - length : 0;
+    if (n > room) fieldTooLong = true;
+    kept->append(first, std::min(n, room));
+    length += n;
+  }
+
+  void endField() {
+    ++fieldCount;
+    length = 0;
+    if (all && all->size() < maxHeaderNames) all->emplace_back();
+  }
+
+  // Reads the next record from scanner, handing its bytes to raw.
+  template <class Raw>
+  bool next(csv::Scanner& scanner, Raw&& raw) {
+    clear();
+    return scanner.next([this](const char* first, std::size_t n) { text(first, n); },
+                        [this] { endField(); }, raw);
+  }
+};
 
 std::string_view trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -185,7 +115,8 @@ std::optional<std::size_t> findColumn(std::string_view wanted,
 
 LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
   LogOutcome outcome;
-  LogScanner scanner(in, o.bufferBytes, o.maxFieldBytes, o.encoding == Encoding::utf8);
+  csv::Scanner scanner(in, o.bufferBytes, o.maxFieldBytes,
+                       o.encoding == Encoding::utf8 ? csv::Bom::keep : csv::Bom::none);
   Conversion toUtf8(o.encoding, Encoding::utf8), toOutput(Encoding::utf8, o.encoding);
 
   // The header: its bytes as they stand, and its names in UTF-8.
@@ -193,8 +124,9 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
   std::vector<std::string> names;
   LogRecord h;
   h.all = &names;
+  h.maxField = o.maxFieldBytes;
   bool headerTooLong = false;
-  const bool any = scanner.next(h, [&](std::string_view b) {
+  const bool any = h.next(scanner, [&](std::string_view b) {
     if (header.size() + b.size() > maxHeaderBytes)
       headerTooLong = true;
     else
@@ -215,6 +147,10 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
   }
   if (headerTooLong) {
     outcome.usage = "表头过长（超过 " + numberText(maxHeaderBytes) + " 字节）";
+    return outcome;
+  }
+  if (scanner.openQuote() != csv::OpenQuote::none) {
+    outcome.usage = "表头中的引号未闭合";
     return outcome;
   }
   if (!check.valid()) {
@@ -245,12 +181,13 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
 
   LogRecord r;
   r.wanted = column;
+  r.maxField = o.maxFieldBytes;
   const std::size_t needed = std::max(column[0], column[1]) + 1;
   std::string notice;
   for (;;) {
     check.reset();
     out.raw({});
-    if (!scanner.next(r, [&](std::string_view b) {
+    if (!r.next(scanner, [&](std::string_view b) {
           check.feed(b);
           out.raw(b);
           if (out.view().size() >= flushBytes) out.flushTo(sink);
@@ -259,8 +196,12 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
     for (std::size_t i = r.fieldCount; i < width; ++i) out.field({});
     std::string_view message;
     std::optional<std::string> a, b;
-    if (r.unclosedQuote) {
+    if (scanner.openQuote() == csv::OpenQuote::atEnd) {
       message = notices::unclosedQuote;
+    } else if (scanner.openQuote() == csv::OpenQuote::pastCap) {
+      notice = std::string(notices::openPastCapBefore) + numberText(o.maxFieldBytes) +
+               std::string(notices::openPastCapAfter);
+      message = notice;
     } else if (!check.valid()) {
       notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
       message = notice;
