@@ -73,6 +73,16 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
 
 std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
                                    double pa, CsvText& out) {
+  const std::string_view message = appendResults(pair, first, second, pa, out);
+  if (message.empty()) {
+    out.field({});
+    out.endRecord();
+  }
+  return message;
+}
+
+std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
+                               double pa, CsvText& out) {
   // The steps of calculatePair and calc::calculateTyped, without a window between and with the
   // numbers formatted straight into out.
   if (first.empty() || second.empty()) return calc::messages::missingInput;
@@ -83,8 +93,6 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
   if (!calc::showable(shown)) return psychro::noSuchState;
   for (std::size_t i = 0; i < shown.size(); ++i)
     out.fixedField(shown[i], calc::outputs[i].decimals);
-  out.field({});
-  out.endRecord();
   return {};
 }
 

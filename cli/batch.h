@@ -28,8 +28,12 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
                   std::string& notice);
 
 // Appends the eleven results of the pair's two values as typed (first, second) at the total
-// pressure pa, Pa, then an empty message field, and ends the record; or appends nothing and
-// returns the notice: the input is missing, or the state functions give a message.
+// pressure pa, Pa; or appends nothing and returns the notice: the input is missing, or the state
+// functions give a message.
+std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
+                               double pa, CsvText& out);
+
+// appendResults, then on success an empty message field and the record's end.
 std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
                                    double pa, CsvText& out);
 

@@ -26,6 +26,8 @@ class EncodingCheck {
   void feed(std::string_view bytes);
   // Every byte fed since reset() belongs to a whole, valid character.
   bool valid() const { return !bad_ && need_ == 0 && have_ == 0; }
+  // Some byte fed since reset() cannot belong to a valid character, whatever follows.
+  bool failed() const { return bad_; }
 
  private:
   void utf8(unsigned char b);
