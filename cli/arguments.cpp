@@ -61,10 +61,12 @@ Arguments parseArguments(std::span<const char* const> args) {
       if (const std::optional<calc::Pair> p = modePair(logMode.value, error))
         a.logPair = *p;
       else if (problem.empty())
-        problem = logMode.missing
-                      ? "--mode 后须给出方式，如 rh 或 t+tl"
-                      : "--mode：" + (error.empty() ? "无法识别的方式 " + std::string(logMode.value)
-                                                    : error);
+        // A word without "+" is no route name; one with "+" is a pair that modePair explains.
+        problem = logMode.missing ? "--mode 后须给出方式，如 rh 或 t+tl"
+                  : logMode.value.find('+') == std::string_view::npos
+                      ? "--mode：无法识别的方式 \"" + std::string(logMode.value) +
+                            "\"：应为 tw、rh 或参数组合 A+B"
+                      : "--mode：" + error;
     } else if (logColumns.present) {
       columns = true;
       const std::size_t comma = logColumns.value.find(',');

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -52,6 +53,9 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
   char buffer[128];
   if (record.unclosedQuote) {
     appendNotice(out, notices::unclosedQuote);
+  } else if (record.openPastCap) {
+    appendNotice(out, numbered(buffer, notices::openPastCapBefore, maxFieldBytes,
+                               notices::openPastCapAfter));
   } else if (record.fieldTooLong) {
     appendNotice(out, numbered(buffer, notices::fieldTooLongBefore, maxFieldBytes,
                                notices::fieldTooLongAfter));
@@ -69,6 +73,16 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
 
 std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
                                    double pa, CsvText& out) {
+  const std::string_view message = appendResults(pair, first, second, pa, out);
+  if (message.empty()) {
+    out.field({});
+    out.endRecord();
+  }
+  return message;
+}
+
+std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
+                               double pa, CsvText& out) {
   // The steps of calculatePair and calc::calculateTyped, without a window between and with the
   // numbers formatted straight into out.
   if (first.empty() || second.empty()) return calc::messages::missingInput;
@@ -79,14 +93,13 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
   if (!calc::showable(shown)) return psychro::noSuchState;
   for (std::size_t i = 0; i < shown.size(); ++i)
     out.fixedField(shown[i], calc::outputs[i].decimals);
-  out.field({});
-  out.endRecord();
   return {};
 }
 
 bool isHeader(const CsvRecord& record) {
   return record.fieldCount == 3 && !record.fieldTooLong && !record.unclosedQuote &&
-         record.fields[0] == "mode" && record.fields[1] == "t" && record.fields[2] == "x";
+         !record.openPastCap && record.fields[0] == "mode" && record.fields[1] == "t" &&
+         record.fields[2] == "x";
 }
 
 namespace {
@@ -162,12 +175,12 @@ class Chunk {
 };
 
 // The calculating threads besides the caller's. A posted chunk's blocks are handed out one at a
-// time under a mutex to the helpers and to the caller once it calls finish().
+// time under a mutex to the helpers and to the caller once it calls finish(). Helpers are started
+// only as a chunk has blocks for them, so a short input runs on the caller's thread alone; a
+// helper the system cannot start is done without, down to the caller's thread alone.
 class Helpers {
  public:
-  explicit Helpers(unsigned count) {
-    for (unsigned i = 0; i < count; ++i) threads_.emplace_back([this] { work(); });
-  }
+  explicit Helpers(unsigned most) : most_(most) {}
 
   ~Helpers() {
     {
@@ -187,6 +200,14 @@ class Helpers {
       done_ = 0;
     }
     posted_.notify_all();
+    // One block for the caller, one for each helper at most.
+    while (threads_.size() < most_ && threads_.size() + 1 < chunk.blocks()) {
+      try {
+        threads_.emplace_back([this] { work(); });
+      } catch (const std::system_error&) {  // no thread to be had (thread or memory limit)
+        most_ = static_cast<unsigned>(threads_.size());
+      }
+    }
   }
 
   // Calculates blocks of the posted chunk alongside the helpers, then waits for all of them.
@@ -223,6 +244,7 @@ class Helpers {
   std::size_t next_ = 0;  // the next block to hand out
   std::size_t done_ = 0;  // blocks calculated
   bool stop_ = false;
+  unsigned most_;  // helpers that may still be started
   std::vector<std::jthread> threads_;
 };
 

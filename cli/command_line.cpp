@@ -10,6 +10,7 @@
 #include "cli/batch.h"
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
+#include "cli/text_encoding.h"
 
 namespace cli {
 namespace {
@@ -62,6 +63,7 @@ constexpr std::string_view help =
     "  标准输出为 CSV，表头 t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message，\n"
     "  每条输入记录对应一条输出记录、顺序不变：成功时为十一项结果，message 为空；\n"
     "  否则结果为空，message 为提示信息。单个字段最长 1 MiB。\n"
+    "  引号未闭合的记录止于引号后的第一个行尾，其后各行仍各为一条记录。\n"
     "  读完输入时退出码 0；无法打开或读取输入、无法写出结果时退出码 2。\n"
     "  --bom  输出以 UTF-8 字节顺序标记开头，便于电子表格按 UTF-8 打开。\n"
     "\n"
@@ -72,9 +74,11 @@ constexpr std::string_view help =
     "  --encoding E     输入与输出的编码：utf-8（默认，可带字节顺序标记并原样保留）\n"
     "                   或 gb18030（GBK 为其子集）\n"
     "  每条记录原样保留（字段、引号不变），其后追加 t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message；\n"
-    "  输出表头为原表头加上这些列名。字段少于表头的记录以空字段补齐；缺少所需列、\n"
+    "  输出表头为原表头加上这些列名。字段少于表头的记录以空字段补齐；字段多于表头的\n"
+    "  记录，多出的字段移到 message 之后，message 注明字段多于表头；缺少所需列、\n"
     "  含有不符合编码的字节、引号未闭合的记录得到提示信息；记录不丢弃、顺序不变，行尾为 LF。\n"
-    "  表头中找不到的列名、同名的两列、超出表头的列号或空输入按用法错误处理（退出码 2，无输出）。\n"
+    "  表头中找不到的列名、同名的两列、超出表头的列号、表头中未闭合的引号或空输入\n"
+    "  按用法错误处理（退出码 2，无输出）。\n"
     "  示例 Example:\n"
     "    torvale-calc --csv 日志.csv --mode rh --columns 干球温度,相对湿度 --encoding gb18030\n"
     "\n"
@@ -85,9 +89,10 @@ bool put(std::FILE* out, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
+// "what name：reason" on err; name comes from the command line and is shown escaped.
 void report(std::FILE* err, std::string_view what, std::string_view name, int error) {
   std::string line(what);
-  line += name;
+  line += visibleText(name);
   line += "：";
   line += std::strerror(error != 0 ? error : EIO);
   line += '\n';
@@ -133,7 +138,7 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     const LogOutcome outcome = runLog(source, sink, options);
     if (!fromStdin) std::fclose(source);
     if (!outcome.usage.empty()) {
-      put(err, "torvale-calc：" + outcome.usage + "\n");
+      put(err, "torvale-calc：" + visibleText(outcome.usage) + "\n");
       return exitUsage;
     }
     if (outcome.readFailed) report(err, "读取输入失败 ", name, outcome.readError);
@@ -157,10 +162,14 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
   const Arguments a = parseArguments(args);
   switch (a.action) {
     case Action::help:
-      return put(out, help) && std::fflush(out) == 0 ? exitOk : exitUsage;
     case Action::version: {
-      const std::string line = "torvale-calc " + std::string(calc::version) + "\n";
-      return put(out, line) && std::fflush(out) == 0 ? exitOk : exitUsage;
+      const std::string text = a.action == Action::help
+                                   ? std::string(help)
+                                   : "torvale-calc " + std::string(calc::version) + "\n";
+      errno = 0;
+      if (put(out, text) && std::fflush(out) == 0) return exitOk;
+      report(err, "无法写出结果", "", errno);  // as a result that cannot be written
+      return exitUsage;
     }
     case Action::single:
       return single(a, out, err);
@@ -169,7 +178,7 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
     case Action::usageError:
       break;
   }
-  put(err, "torvale-calc：" + a.error + "\n");
+  put(err, "torvale-calc：" + visibleText(a.error) + "\n");
   put(err, usage);
   return exitUsage;
 }

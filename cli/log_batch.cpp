@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -18,127 +17,43 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 constexpr std::size_t flushBytes = 1 << 16;      // output held before it is written
 constexpr std::size_t maxHeaderBytes = 1 << 22;  // a header longer than this is refused
-constexpr std::size_t maxHeaderNames = 1 << 12;  // names kept for finding the columns
 constexpr std::string_view bom = "\xEF\xBB\xBF";
 
-// What the scanner keeps of a record.
+// What the log keeps of a data record as csv::Scanner reads it: the texts of the two wanted
+// fields, up to maxField bytes each.
 struct LogRecord {
   std::size_t fieldCount = 0;
-  bool fieldTooLong = false;   // a wanted field longer than the cap (its kept text is cut)
-  bool unclosedQuote = false;  // the input ended inside a quoted field
+  bool fieldTooLong = false;                      // a wanted field longer than the cap (cut)
   std::array<std::size_t, 2> wanted{npos, npos};  // 0-based fields whose texts are kept
   std::array<std::string, 2> values;
-  std::vector<std::string>* all = nullptr;  // every field's text, when given (the header)
-};
+  std::size_t maxField = 0;
+  std::size_t length = 0;  // bytes of the current field's text so far
 
-// Reads a log's records from a stream in large blocks, with the quoting and line ends of
-// CsvReader. Each record's bytes, without its line end, are handed to a function as they are
-// read, so that a record of any length passes in flat memory; only the wanted fields' texts are
-// kept (up to maxField bytes each). A UTF-8 byte-order mark at the start is handed on with the
-// first record's bytes but is not part of its first field.
-class LogScanner {
- public:
-  LogScanner(std::FILE* in, std::size_t bufferBytes, std::size_t maxField, bool utf8)
-      : in_(in), buffer_(std::max<std::size_t>(bufferBytes, 4)), maxField_(maxField), utf8_(utf8) {}
-
+  // Reads the next record from scanner, handing its bytes to raw.
   template <class Raw>
-  bool next(LogRecord& r, Raw&& raw);
-
-  int error() const { return error_; }
-  bool hadBom() const { return hadBom_; }
+  bool next(csv::Scanner& scanner, Raw&& raw) {
+    for (std::string& v : values) v.clear();
+    fieldCount = 0;
+    fieldTooLong = false;
+    length = 0;
+    return scanner.next([this](const char* first, std::size_t n) { text(first, n); },
+                        [this] {
+                          ++fieldCount;
+                          length = 0;
+                        },
+                        raw);
+  }
 
  private:
-  bool fill();
-  void append(LogRecord& r, const char* first, std::size_t n);
-
-  std::FILE* in_;
-  std::vector<char> buffer_;
-  std::size_t pos_ = 0, end_ = 0;
-  std::size_t maxField_;
-  bool utf8_;
-  bool atStart_ = true, hadBom_ = false, eof_ = false, skipLf_ = false;
-  int error_ = 0;
-  std::size_t fieldLength_ = 0;
-};
-
-bool LogScanner::fill() {
-  if (eof_ || error_ != 0) return false;
-  const csv::Block block = csv::readBlock(in_, buffer_);
-  error_ = block.error;
-  if (error_ != 0) return false;
-  eof_ = block.last;
-  pos_ = 0;
-  end_ = block.bytes;
-  return end_ > 0;
-}
-
-void LogScanner::append(LogRecord& r, const char* first, std::size_t n) {
-  const std::size_t i = r.fieldCount;
-  std::string* kept = i == r.wanted[0]              ? &r.values[0]
-                      : i == r.wanted[1]            ? &r.values[1]
-                      : r.all && i < maxHeaderNames ? &(*r.all)[i]
-                                                    : nullptr;
-  if (kept == nullptr) return;
-  // A header name is only compared with what --columns gives: a short prefix is enough.
-  const std::size_t cap = r.all ? std::min<std::size_t>(maxField_, 1024) : maxField_;
-  const std::size_t room = fieldLength_ < cap ? cap - fieldLength_ : 0;
-  if (n > room) r.fieldTooLong = true;
-  kept->append(first, std::min(n, room));
-  fieldLength_ += n;
-}
-
-template <class Raw>
-bool LogScanner::next(LogRecord& r, Raw&& raw) {
-  for (std::string& v : r.values) v.clear();
-  if (r.all) r.all->assign(1, std::string());
-  r.fieldCount = 0;
-  r.fieldTooLong = r.unclosedQuote = false;
-  fieldLength_ = 0;
-  const auto endField = [&] {
-    ++r.fieldCount;
-    fieldLength_ = 0;
-    if (r.all && r.all->size() < maxHeaderNames) r.all->emplace_back();
-  };
-
-  csv::State state = csv::State::fieldStart;
-  bool started = false;
-  for (;;) {
-    if (pos_ == end_ && !fill()) break;
-    if (atStart_) {
-      atStart_ = false;
-      if (utf8_ && end_ - pos_ >= 3 && std::memcmp(buffer_.data() + pos_, bom.data(), 3) == 0) {
-        hadBom_ = true;
-        raw(bom);
-        pos_ += 3;
-        started = true;
-        continue;
-      }
-    }
-    const char* p = buffer_.data() + pos_;
-    const char* const end = buffer_.data() + end_;
-    if (skipLf_) {
-      skipLf_ = false;
-      if (*p == '\n') {
-        ++pos_;
-        continue;
-      }
-    }
-    started = true;
-    const char* from = p;  // the record's bytes in this block start here
-    const csv::Stop stop = csv::scanRecord(
-        state, p, end, [&](const char* first, std::size_t n) { append(r, first, n); }, endField);
-    p = stop.next;
-    const bool recordEnd = stop.recordEnd;
-    raw(std::string_view(from, static_cast<std::size_t>(stop.lineEnd - from)));
-    if (recordEnd) skipLf_ = stop.cr;
-    pos_ = static_cast<std::size_t>(p - buffer_.data());
-    if (recordEnd) return true;
+  void text(const char* first, std::size_t n) {
+    const std::size_t k = fieldCount == wanted[0] ? 0 : fieldCount == wanted[1] ? 1 : 2;
+    if (k == 2) return;
+    const std::size_t room = length < maxField ? maxField - length : 0;
+    if (n > room) fieldTooLong = true;
+    values[k].append(first, std::min(n, room));
+    length += n;
   }
-  if (error_ != 0 || !started) return false;
-  r.unclosedQuote = state == csv::State::quoted;
-  ++r.fieldCount;
-  return true;
-}
+};
 
 std::string_view trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -155,51 +70,81 @@ std::string_view encodingName(Encoding e) {
   return e == Encoding::utf8 ? "UTF-8" : "GB18030";
 }
 
-// The 0-based column a --columns entry names in the header, or why none.
-std::optional<std::size_t> findColumn(std::string_view wanted,
-                                      const std::vector<std::string>& names, std::size_t width,
-                                      std::string& why) {
-  wanted = trimmed(wanted);
-  if (!wanted.empty() && wanted.find_first_not_of("0123456789") == npos) {
-    std::size_t n = 0;
-    const auto [end, ec] = std::from_chars(wanted.data(), wanted.data() + wanted.size(), n);
-    if (ec == std::errc() && end == wanted.data() + wanted.size() && n >= 1 && n <= width)
-      return n - 1;
-    why = "--columns：第 " + std::string(wanted) + " 列不在表头的 " + numberText(width) + " 列之中";
+// One --columns entry: a 1-based number, or a name looked for in every field of the header as
+// the header is read, however many fields it has and however long they are.
+class Column {
+ public:
+  // given as --columns has it; toInput converts UTF-8 to the log's encoding.
+  Column(std::string_view given, Conversion& toInput) : given_(trimmed(given)) {
+    number_ = !given_.empty() && given_.find_first_not_of("0123456789") == npos;
+    // A name is compared in the log's encoding (its blanks are ASCII there too); one that
+    // cannot be written in it is in no header.
+    if (!number_) name_ = toInput(given_);
+  }
+
+  // The header's field i, in the log's encoding, has ended.
+  void field(std::size_t i, std::string_view text) {
+    if (!name_ || trimmed(text) != *name_) return;
+    if (found_)
+      twice_ = true;
+    else
+      found_ = i;
+  }
+
+  // The 0-based column in a header of width fields, or why none.
+  std::optional<std::size_t> column(std::size_t width, std::string& why) const {
+    if (number_) {
+      std::size_t n = 0;
+      const auto [end, ec] = std::from_chars(given_.data(), given_.data() + given_.size(), n);
+      if (ec == std::errc() && end == given_.data() + given_.size() && n >= 1 && n <= width)
+        return n - 1;
+      why = "--columns：第 " + given_ + " 列不在表头的 " + numberText(width) + " 列之中";
+    } else if (twice_) {
+      why = "--columns：表头中有不止一列名为 " + given_ + "，请改用列号";
+    } else if (!found_) {
+      why = "--columns：表头中没有名为 " + given_ + " 的列";
+    } else {
+      return found_;
+    }
     return std::nullopt;
   }
-  std::optional<std::size_t> found;
-  for (std::size_t i = 0; i < names.size() && i < width; ++i)
-    if (trimmed(names[i]) == wanted) {
-      if (found) {
-        why = "--columns：表头中有不止一列名为 " + std::string(wanted) + "，请改用列号";
-        return std::nullopt;
-      }
-      found = i;
-    }
-  if (!found) why = "--columns：表头中没有名为 " + std::string(wanted) + " 的列";
-  return found;
-}
+
+ private:
+  std::string given_;
+  bool number_ = false;
+  std::optional<std::string> name_;  // in the log's encoding
+  std::optional<std::size_t> found_;
+  bool twice_ = false;
+};
 
 }  // namespace
 
 LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
   LogOutcome outcome;
-  LogScanner scanner(in, o.bufferBytes, o.maxFieldBytes, o.encoding == Encoding::utf8);
+  csv::Scanner scanner(in, o.bufferBytes, o.maxFieldBytes,
+                       o.encoding == Encoding::utf8 ? csv::Bom::keep : csv::Bom::none);
   Conversion toUtf8(o.encoding, Encoding::utf8), toOutput(Encoding::utf8, o.encoding);
 
-  // The header: its bytes as they stand, and its names in UTF-8.
-  std::string header;
-  std::vector<std::string> names;
-  LogRecord h;
-  h.all = &names;
+  // The header: its bytes as they stand, each field compared with the named columns as it ends.
+  std::array<Column, 2> wanted{Column(o.columns[0], toOutput), Column(o.columns[1], toOutput)};
+  std::string header, name;
+  std::size_t width = 0;
   bool headerTooLong = false;
-  const bool any = scanner.next(h, [&](std::string_view b) {
-    if (header.size() + b.size() > maxHeaderBytes)
-      headerTooLong = true;
-    else
-      header += b;
-  });
+  const bool any = scanner.next(
+      [&](const char* first, std::size_t n) {
+        if (name.size() + n <= maxHeaderBytes) name.append(first, n);  // else refused below
+      },
+      [&] {
+        for (Column& c : wanted) c.field(width, name);
+        name.clear();
+        ++width;
+      },
+      [&](std::string_view b) {
+        if (header.size() + b.size() > maxHeaderBytes)
+          headerTooLong = true;
+        else
+          header += b;
+      });
   if (!any && scanner.error() != 0) {
     outcome.readFailed = true;
     outcome.readError = scanner.error();
@@ -217,17 +162,18 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
     outcome.usage = "表头过长（超过 " + numberText(maxHeaderBytes) + " 字节）";
     return outcome;
   }
+  if (scanner.openQuote() != csv::OpenQuote::none) {
+    outcome.usage = "表头中的引号未闭合";
+    return outcome;
+  }
   if (!check.valid()) {
     outcome.usage = "表头含有不符合 " + std::string(encodingName(o.encoding)) +
                     " 编码的字节，请用 --encoding 指定文件的编码";
     return outcome;
   }
-  for (std::string& n : names)
-    if (auto u = toUtf8(n)) n = std::move(*u);
-  const std::size_t width = h.fieldCount;
   std::array<std::size_t, 2> column{};
   for (std::size_t k = 0; k < 2; ++k) {
-    const std::optional<std::size_t> c = findColumn(o.columns[k], names, width, outcome.usage);
+    const std::optional<std::size_t> c = wanted[k].column(width, outcome.usage);
     if (!c) return outcome;
     column[k] = *c;
   }
@@ -245,23 +191,29 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
 
   LogRecord r;
   r.wanted = column;
+  r.maxField = o.maxFieldBytes;
   const std::size_t needed = std::max(column[0], column[1]) + 1;
+  const std::string wide = toOutput("该记录的字段多于表头的 " + numberText(width) + " 列").value();
   std::string notice;
-  for (;;) {
-    check.reset();
-    out.raw({});
-    if (!scanner.next(r, [&](std::string_view b) {
-          check.feed(b);
-          out.raw(b);
-          if (out.view().size() >= flushBytes) out.flushTo(sink);
-        }))
-      break;
-    for (std::size_t i = r.fieldCount; i < width; ++i) out.field({});
+  // A record's bytes from the comma that ends its last header column on: they follow its message,
+  // so that the results stand under the header's names.
+  std::string extra;
+  bool written = false;  // the record's results are written and its extra bytes follow them
+
+  // Writes the results of the record read so far, or the message why there are none. complete:
+  // the record has ended; otherwise its extra fields have run past maxFieldBytes, and what comes
+  // after is not looked at.
+  const auto writeResults = [&](bool complete) {
     std::string_view message;
     std::optional<std::string> a, b;
-    if (r.unclosedQuote) {
+    const csv::OpenQuote open = complete ? scanner.openQuote() : csv::OpenQuote::none;
+    if (open == csv::OpenQuote::atEnd) {
       message = notices::unclosedQuote;
-    } else if (!check.valid()) {
+    } else if (open == csv::OpenQuote::pastCap) {
+      notice = std::string(notices::openPastCapBefore) + numberText(o.maxFieldBytes) +
+               std::string(notices::openPastCapAfter);
+      message = notice;
+    } else if (complete ? !check.valid() : check.failed()) {
       notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
       message = notice;
     } else if (r.fieldCount < needed) {
@@ -276,14 +228,43 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
       notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
       message = notice;
     } else {
-      message = appendCalculation(o.pair, *a, *b, o.pressure, out);
+      message = appendResults(o.pair, *a, *b, o.pressure, out);
+      if (message.empty())
+        out.field(!complete || r.fieldCount > width ? std::string_view(wide) : std::string_view());
     }
     if (!message.empty()) {
       const std::optional<std::string> shown = toOutput(message);
       for (std::size_t i = 0; i < calc::outputs.size(); ++i) out.field({});
       out.field(shown ? std::string_view(*shown) : message);
-      out.endRecord();
     }
+    out.raw(extra);
+    extra.clear();
+    written = true;
+  };
+
+  for (;;) {
+    check.reset();
+    extra.clear();
+    written = false;
+    out.raw({});
+    if (!r.next(scanner, [&](std::string_view b) {
+          if (r.fieldCount >= width && !written) {  // up to one byte past the cap held back
+            const std::string_view held = b.substr(0, o.maxFieldBytes + 1 - extra.size());
+            check.feed(held);
+            extra += held;
+            b.remove_prefix(held.size());
+            if (extra.size() > o.maxFieldBytes) writeResults(false);
+          }
+          check.feed(b);
+          out.raw(b);
+          if (out.view().size() >= flushBytes) out.flushTo(sink);
+        }))
+      break;
+    if (!written) {
+      for (std::size_t i = r.fieldCount; i < width; ++i) out.field({});
+      writeResults(true);
+    }
+    out.endRecord();
     ++outcome.records;
     if (out.view().size() >= flushBytes) out.flushTo(sink);
     if (sink.failed()) break;

@@ -34,13 +34,16 @@ struct LogOutcome {
 };
 
 // Reads the header, finds the two columns in it (a number counts from 1; a name is compared with
-// each header field with blanks trimmed, in UTF-8), writes the header followed by
-// t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message, then every record, in order, followed by its results.
-// A record with fewer fields than the header is padded with empty fields to its width, so that
-// the results stand under their names. A record gets a message and no results when its bytes are
-// not valid in the encoding, it has fewer fields than the columns need, a quote is left open, a
-// field is longer than maxFieldBytes, or the calculation gives one. Records end with LF in the
-// output. Memory stays flat whatever the length of a record or of the log.
+// every field of the header, whole, with blanks trimmed), writes the header followed by
+// t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message, then every record, in order, with its results, so
+// that they stand under those names whatever the record's width: a record with fewer fields than
+// the header is padded with empty fields to its width; one with more has the fields past that
+// width after the message, as they stand, and the message 该记录的字段多于表头的 N 列 beside its
+// results. A record gets a message and no results when its bytes are not valid in the encoding,
+// it has fewer fields than the columns need, a quote is left open, a field is longer than
+// maxFieldBytes, or the calculation gives one; of a record whose extra fields run past
+// maxFieldBytes, only the bytes up to there are looked at for the message. Records end with LF in
+// the output. Memory stays flat whatever the length of a record or of the log.
 LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& options);
 
 }  // namespace cli

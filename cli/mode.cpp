@@ -1,6 +1,7 @@
 #include "cli/mode.h"
 
 #include "calc/messages.h"
+#include "cli/text_encoding.h"
 
 namespace cli {
 
@@ -33,7 +34,11 @@ std::optional<calc::Pair> modePair(std::string_view mode, std::string& error) {
   using Q = psychro::Quantity;
   const int index = modeIndex(mode);
   if (index >= 0) return calc::Pair{Q::t, index == 1 ? Q::rh : Q::tw};
-  if (mode.find('+') != std::string_view::npos) return calc::pairNamed(mode, error);
+  if (mode.find('+') != std::string_view::npos) {
+    std::optional<calc::Pair> pair = calc::pairNamed(mode, error);
+    if (!pair) error = visibleText(error);  // the notice quotes the field as it was given
+    return pair;
+  }
   error.assign(calc::messages::missingInput);
   return std::nullopt;
 }

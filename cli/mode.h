@@ -15,7 +15,8 @@ int modeIndex(std::string_view mode);
 
 // The pair a CSV mode field names: the two routes by index or name (t+tw, t+rh), or any pair
 // "A+B" of calc::pairNamed. Empty for a field that names none: then error holds the record's
-// notice (a refused pair says why; anything else is, as in the window, no selection).
+// notice (a refused pair says why, the field shown by visibleText; anything else is, as in the
+// window, no selection).
 std::optional<calc::Pair> modePair(std::string_view mode, std::string& error);
 
 }  // namespace cli

@@ -90,6 +90,49 @@ void EncodingCheck::gb18030(unsigned char b) {
   bad_ = true;
 }
 
+std::string visibleText(std::string_view text) {
+  constexpr char digits[] = "0123456789ABCDEF";
+  std::string shown;
+  shown.reserve(text.size());
+  const auto escape = [&](std::string_view prefix, unsigned char b) {
+    shown += prefix;
+    shown += digits[b >> 4];
+    shown += digits[b & 15];
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      if ((b < 0x20 && b != '\t') || b == 0x7F)
+        escape("\\x", b);
+      else
+        shown += static_cast<char>(b);
+      ++i;
+      continue;
+    }
+    // The length of the valid UTF-8 character starting here, 0 if there is none.
+    EncodingCheck check(Encoding::utf8);
+    std::size_t length = 0;
+    for (std::size_t n = 1; n <= 4 && i + n <= text.size(); ++n) {
+      check.feed(text.substr(i + n - 1, 1));  // once bad, it stays bad
+      if (check.valid()) {
+        length = n;
+        break;
+      }
+    }
+    if (length == 0) {
+      escape("\\x", b);
+      ++i;
+    } else if (length == 2 && b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+      escape("\\u00", static_cast<unsigned char>(text[i + 1]));  // C1: U+0080 to U+009F
+      i += 2;
+    } else {
+      shown += text.substr(i, length);
+      i += length;
+    }
+  }
+  return shown;
+}
+
 Conversion::Conversion(Encoding from, Encoding to)
     : cd_(from == to
               ? reinterpret_cast<void*>(-1)

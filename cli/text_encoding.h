@@ -26,6 +26,8 @@ class EncodingCheck {
   void feed(std::string_view bytes);
   // Every byte fed since reset() belongs to a whole, valid character.
   bool valid() const { return !bad_ && need_ == 0 && have_ == 0; }
+  // Some byte fed since reset() cannot belong to a valid character, whatever follows.
+  bool failed() const { return bad_; }
 
  private:
   void utf8(unsigned char b);
@@ -38,6 +40,12 @@ class EncodingCheck {
   int have_ = 0;                            // GB18030: bytes of the character so far
   unsigned char first_ = 0, second_ = 0, third_ = 0;
 };
+
+// Text from the input or the command line as a message shows it: control characters (C0 but tab,
+// DEL, and C1 written in UTF-8) and bytes that are not part of a valid UTF-8 character are written
+// as escapes, \x1B for a byte and \u009B for a C1 character, so that a message never moves the
+// terminal's cursor, changes its colours or carries malformed UTF-8. Other text is kept as it is.
+std::string visibleText(std::string_view text);
 
 // Text converted between GB18030 and UTF-8 through the system's iconv; empty when it is not valid
 // in its encoding. Not thread-safe: one per thread.

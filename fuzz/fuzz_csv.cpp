@@ -1,12 +1,12 @@
 // The CSV batch on arbitrary input: the input is a CSV file read by cli::CsvReader and run through
 // cli::runBatch. Its output must equal, byte for byte, what a separate model of the format
 // predicts: the header, then one result record per input record in order - the notice for a
-// record the batch cannot take (unclosed quote, over-long field, not three fields), else the
-// Calculate command's outcome on the record's three fields. The model reads the input in one
-// piece, character by character; the batch runs twice, with a 4-byte read buffer in chunks of one
-// record, and with a 4 KiB buffer in chunks of at most three records or 8 bytes (on two
-// threads for some inputs), so records straddle refills and chunks. Fields are capped at 16
-// bytes to reach the over-long notice.
+// record the batch cannot take (unclosed quote, quote open past the cap, over-long field, not
+// three fields), else the Calculate command's outcome on the record's three fields; and the
+// output is valid UTF-8. The model reads the input in one piece, character by character; the
+// batch runs twice, with a 4-byte read buffer in chunks of one record, and with a 4 KiB buffer in
+// chunks of at most three records or 8 bytes (on two threads for some inputs), so records
+// straddle refills and chunks. Fields are capped at 16 bytes to reach the over-long notices.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +20,7 @@
 #include "calc/outputs.h"
 #include "calc/pair_calculation.h"
 #include "cli/batch.h"
+#include "cli/text_encoding.h"
 
 namespace {
 
@@ -29,12 +30,16 @@ struct Record {
   std::vector<std::string> fields;  // every field, cut at the cap
   bool tooLong = false;
   bool unclosed = false;
+  bool pastCap = false;
 };
 
 // RFC 4180 records with the reader's lenient rules: a quote opens a quoted field only at its
 // start; after the closing quote, and in an unquoted field, quotes are text; LF, CR LF or a lone
 // CR ends a record outside quotes; a UTF-8 byte-order mark at the very start is no text; the end
-// of the input ends a record that has any byte.
+// of the input ends a record that has any byte. A quoted field still open at the end of the
+// input, or whose text grows past the cap while open, ends its record at the first line end
+// after its opening quote, and reading starts again after that line end; with no line end
+// crossed, the record ends with the input, or at the first line end met while open past the cap.
 std::vector<Record> modelRecords(std::string_view in) {
   if (in.starts_with("\xEF\xBB\xBF")) in.remove_prefix(3);
   std::vector<Record> records;
@@ -58,21 +63,53 @@ std::vector<Record> modelRecords(std::string_view in) {
     pending = true;
     if (in[i] == '"') {  // quoted field
       ++i;
+      std::size_t lineEnd = std::string_view::npos;  // the first inside the quotes
+      std::size_t cut = std::string_view::npos;      // where the record ends, open
       for (;;) {
         if (i == in.size()) {
           r.unclosed = true;
+          cut = lineEnd;
           break;
         }
-        if (in[i] == '"') {
+        const char c = in[i];
+        if (c == '"') {
           if (i + 1 < in.size() && in[i + 1] == '"') {
             put('"');
             i += 2;
+            if (lineEnd != std::string_view::npos && length > fieldCap) {
+              r.pastCap = true;
+              cut = lineEnd;
+              break;
+            }
             continue;
           }
           ++i;
           break;
         }
-        put(in[i++]);
+        if ((c == '\n' || c == '\r') && lineEnd == std::string_view::npos) {
+          if (length > fieldCap) {
+            r.pastCap = true;
+            cut = i;
+            break;
+          }
+          lineEnd = i;
+        }
+        put(c);
+        ++i;
+        if (lineEnd != std::string_view::npos && length > fieldCap) {
+          r.pastCap = true;
+          cut = lineEnd;
+          break;
+        }
+      }
+      if (cut != std::string_view::npos) {
+        endField();
+        records.push_back(r);
+        r = Record{};
+        pending = false;
+        i = cut + 1;
+        if (in[cut] == '\r' && i < in.size() && in[i] == '\n') ++i;
+        continue;
       }
       if (r.unclosed) break;
     }
@@ -119,6 +156,9 @@ std::string noticeRecord(std::string_view notice) {
 
 std::string expectedRecord(const Record& r) {
   if (r.unclosed) return noticeRecord("引号未闭合：输入在带引号的字段中结束");
+  if (r.pastCap)
+    return noticeRecord("引号未闭合：带引号的字段超过 " + std::to_string(fieldCap) +
+                        " 字节仍未结束");
   if (r.tooLong)
     return noticeRecord("字段过长：每个字段不得超过 " + std::to_string(fieldCap) + " 字节");
   if (r.fields.size() != 3)
@@ -138,7 +178,7 @@ std::string expectedRecord(const Record& r) {
   if (w.index < 0 && r.fields[0].find('+') != std::string::npos) {
     std::string error;
     const std::optional<calc::Pair> pair = calc::pairNamed(r.fields[0], error);
-    if (!pair) return noticeRecord(error);
+    if (!pair) return noticeRecord(cli::visibleText(error));
     const calc::Calculation c = calc::calculateTyped(*pair, w.t, w.x, 101325);
     if (!c.ok()) return noticeRecord(c.message);
     std::string line;
@@ -162,7 +202,7 @@ std::string expectedOutput(std::string_view in, std::size_t& records) {
   records = 0;
   for (std::size_t k = 0; k < rs.size(); ++k) {
     const Record& r = rs[k];
-    if (k == 0 && !r.tooLong && !r.unclosed &&
+    if (k == 0 && !r.tooLong && !r.unclosed && !r.pastCap &&
         r.fields == std::vector<std::string>{"mode", "t", "x"})
       continue;
     out += expectedRecord(r);
@@ -224,6 +264,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cli::BatchOutcome outcome;
     const std::string got = batchOutput(data, size, run.buffer, run.options, outcome);
     if (got != want) mismatch(run.name, got, want);
+    cli::EncodingCheck utf8(cli::Encoding::utf8);
+    utf8.feed(got);
+    if (!utf8.valid()) {
+      std::fprintf(stderr, "%s: the output is not valid UTF-8\n", run.name);
+      std::abort();
+    }
     if (outcome.readFailed || outcome.writeFailed || outcome.records != records) {
       std::fprintf(stderr, "%s: outcome says %zu records, read failed %d, write failed %d\n",
                    run.name, outcome.records, outcome.readFailed, outcome.writeFailed);

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <ostream>
@@ -14,6 +15,7 @@
 
 #include "calc/outputs.h"
 #include "calc/version.h"
+#include "cli/text_encoding.h"
 #include "reference_window.h"
 
 extern char** environ;
@@ -38,9 +40,10 @@ struct Finished {
   std::string out, err;
 };
 
-// Runs the binary with stdin from `input`, stdout to `outPath` (a scratch file unless given).
+// Runs the binary with stdin from `input`, stdout to `outPath` (a scratch file unless given),
+// after the shell commands `setup` when given (to set limits).
 Finished runCalc(const std::vector<std::string>& args, const std::string& input = "",
-                 std::string outPath = "") {
+                 std::string outPath = "", const std::string& setup = "") {
   const std::string in = scratch("stdin"), err = scratch("stderr");
   const bool ownOut = outPath.empty();
   if (ownOut) outPath = scratch("stdout");
@@ -51,12 +54,19 @@ Finished runCalc(const std::vector<std::string>& args, const std::string& input 
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0644);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  std::vector<char*> argv{const_cast<char*>(TORVALE_CALC)};
+  const std::string script = setup + " && exec \"$0\" \"$@\"";
+  std::vector<char*> argv;
+  if (!setup.empty()) {
+    argv.push_back(const_cast<char*>("/bin/sh"));
+    argv.push_back(const_cast<char*>("-c"));
+    argv.push_back(const_cast<char*>(script.c_str()));
+  }
+  argv.push_back(const_cast<char*>(TORVALE_CALC));
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   pid_t pid = 0;
   Finished run;
-  if (posix_spawn(&pid, TORVALE_CALC, &actions, nullptr, argv.data(), environ) == 0) {
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
     int status = 0;
     waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -73,6 +83,7 @@ struct CliCase {
   int status;
   std::string inOut;  // expected within stdout; "" means stdout must be empty
   std::string inErr;  // expected within stderr; "" means stderr must be empty
+  std::string input = "";
 };
 void PrintTo(const CliCase& c, std::ostream* os) {
   *os << c.name;
@@ -82,8 +93,14 @@ class CommandLineTest : public testing::TestWithParam<CliCase> {};
 
 TEST_P(CommandLineTest, StatusAndStreams) {
   const CliCase& c = GetParam();
-  const Finished r = runCalc(c.args);
+  const Finished r = runCalc(c.args, c.input);
   EXPECT_EQ(r.status, c.status);
+  // Whatever the arguments and input hold, both streams are UTF-8 text with no control
+  // characters but line ends.
+  for (const std::string* stream : {&r.out, &r.err}) {
+    std::istringstream lines(*stream);
+    for (std::string line; std::getline(lines, line);) EXPECT_EQ(cli::visibleText(line), line);
+  }
   if (c.inOut.empty()) {
     EXPECT_EQ(r.out, "");
   }
@@ -122,7 +139,34 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"RefusedPair", {"--pair", "tw+h", "20", "50"}, 2, "", "不能确定状态点"},
         CliCase{
             "PressureOutOfRange", {"--pressure", "120000", "25", "20"}, 2, "", "30000～110000 Pa"},
-        CliCase{"CsvAtPressure", {"--csv", "--pressure", "81000", "/dev/null"}, 0, "t,rh,tw", ""}),
+        CliCase{"CsvAtPressure", {"--csv", "--pressure", "81000", "/dev/null"}, 0, "t,rh,tw", ""},
+        CliCase{"UnknownLogMode",
+                {"--csv", "--mode", "zz", "--columns", "1,2"},
+                2,
+                "",
+                "--mode：无法识别的方式 \"zz\"：应为 tw、rh 或参数组合 A+B"},
+        CliCase{"ControlsInLogMode",
+                {"--csv", "--mode", "\x1b[31mt+zz", "--columns", "1,2"},
+                2,
+                "",
+                "\"\\x1B[31mt+zz\""},
+        CliCase{"ControlsInFileName",
+                {"--csv", "in\r\x1b]0;x\x07\xff.csv"},
+                2,
+                "",
+                "无法打开输入文件 in\\x0D\\x1B]0;x\\x07\\xFF.csv："},
+        CliCase{"ControlsInColumnName",
+                {"--csv", "--mode", "rh", "--columns", "a\x1b\x7f\xc2\x9b,b"},
+                2,
+                "",
+                "名为 a\\x1B\\x7F\\u009B 的列",
+                "a,b\n"},
+        CliCase{"ControlsInCsvMode",
+                {"--csv"},
+                0,
+                ",\"无法识别的参数组合 \"\"\\x1B[31mt\\x0A+zz\\xFF\"\"",
+                "",
+                "\"\x1b[31mt\n+zz\xff\",1,2\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The values a single run prints, in box order.
@@ -199,10 +243,30 @@ TEST(BatchRun, FileAndStandardInputGiveOneRecordPerInputRecord) {
   EXPECT_EQ(lines[6], ",,,,,,,,,,,引号未闭合：输入在带引号的字段中结束");
 }
 
+// A 1 GiB stack for every thread within 256 MiB of address space: no helper thread can start, and
+// the batch runs on its own thread with the same output. (Sanitized builds need far more space.)
+TEST(BatchRun, ThreadsThatCannotStartLeaveOneThread) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "address space limits do not apply under AddressSanitizer";
+#endif
+  std::string input;
+  for (int i = 0; i < 20000; ++i) input += i % 2 ? "tw,25,20\n" : "rh,30,50\n";
+  const Finished free = runCalc({"--csv"}, input);
+  const Finished limited = runCalc({"--csv"}, input, "", "ulimit -s 1048576 && ulimit -v 262144");
+  EXPECT_EQ(limited.status, 0);
+  EXPECT_EQ(limited.err, "");
+  EXPECT_EQ(limited.out, free.out);
+  EXPECT_EQ(std::count(free.out.begin(), free.out.end(), '\n'), 20001);
+}
+
 TEST(FailedOutput, IsNotReportedAsSuccess) {
-  EXPECT_EQ(runCalc({"25", "20"}, "", "/dev/full").status, 2);
-  EXPECT_EQ(runCalc({"--csv"}, "tw,25,20\n", "/dev/full").status, 2);
-  EXPECT_EQ(runCalc({"--help"}, "", "/dev/full").status, 2);
+  const std::vector<std::vector<std::string>> runs = {
+      {"25", "20"}, {"--csv"}, {"--help"}, {"--version"}};
+  for (const std::vector<std::string>& args : runs) {
+    const Finished r = runCalc(args, "tw,25,20\n", "/dev/full");
+    EXPECT_EQ(r.status, 2) << args[0];
+    EXPECT_NE(r.err.find("无法写出结果："), std::string::npos) << args[0] << ": " << r.err;
+  }
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // torvale-calc --csv against input made to hurt it: a 50 MB line, NUL bytes, invalid UTF-8, an
-// input that ends inside quotes, ten million empty lines. Every input record gets exactly its one
-// answer, so the output stays valid UTF-8 CSV whatever came in, and the process stays small. The
-// big inputs are made while they are piped in and the output is checked as it streams out, so
-// the test holds neither.
+// input that ends inside quotes, a stray quote before many lines, ten million empty lines. Every
+// input record gets exactly its one answer, so the output stays valid UTF-8 CSV whatever came in,
+// and the process stays small. The big inputs are made while they are piped in and the output is
+// checked as it streams out, so the test holds neither.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -61,6 +61,7 @@ const std::string worked =
     "25.00,63.5,20.00,57.2616,17.63,1.1737,12.61,1015.400,18.3597,0.0260,0.72,";
 const std::string tooLong = notice("字段过长：每个字段不得超过 1048576 字节");
 const std::string unclosed = notice("引号未闭合：输入在带引号的字段中结束");
+const std::string openPastCap = notice("引号未闭合：带引号的字段超过 1048576 字节仍未结束");
 const std::string missing = notice(calc::messages::missingInput);
 const std::string wetAboveDry = notice(calc::messages::wetAboveDry);
 
@@ -244,7 +245,14 @@ INSTANTIATE_TEST_SUITE_P(
             {{"tw,25\xff,20\n\xc3\x28,25,20\ntw,\xed\xa0\x80,20\n\xff\xfe\n\"\xe4\xb8\",1,2"}},
             {{worked}, {missing}, {wetAboveDry}, {fieldCount(1)}, {missing}}},
         HostileCase{
-            "EndsInsideAShortQuote", {{"tw,25,20\r\ntw,25,\"20\r\n"}}, {{worked}, {unclosed}}}),
+            "EndsInsideAShortQuote", {{"tw,25,20\r\ntw,25,\"20\r\n"}}, {{worked}, {unclosed}}},
+        // One stray quote takes only its own line, whether the input ends first or the cap comes.
+        HostileCase{"StrayQuoteToTheEnd",
+                    {{"rh,\"25,50\n"}, {"tw,25,20\n", 100'002}},
+                    {{unclosed}, {worked, 100'002}}},
+        HostileCase{"StrayQuotePastTheCap",
+                    {{"rh,\"25,50\n"}, {"tw,25,20\n", 300'000}},
+                    {{openPastCap}, {worked, 300'000}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

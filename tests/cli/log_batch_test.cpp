@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,32 @@ const std::string hot =
     "35.20,58.0,28.03,89.1184,25.68,1.1294,20.94,1022.128,18.7971,0.0268,0.72,\n";
 const std::string none = std::string(12, ',');
 const std::string header = "时间,干球温度,相对湿度,备注";
+// The same results followed by a message instead of the empty one.
+std::string hotTold(const std::string& message) {
+  return hot.substr(0, hot.size() - 1) + message;
+}
+const std::string wide = "该记录的字段多于表头的 4 列";
+
+// A header of n columns named c1…cn (or `name` in the columns listed), and a record of n fields
+// with 35.2 and 58 in the two columns given.
+std::string manyNames(std::size_t n, const std::string& name = "",
+                      std::vector<std::size_t> at = {}) {
+  std::string s;
+  for (std::size_t i = 1; i <= n; ++i) {
+    if (i > 1) s += ',';
+    s += std::count(at.begin(), at.end(), i) ? name : 'c' + std::to_string(i);
+  }
+  return s + '\n';
+}
+std::string manyFields(std::size_t n, std::size_t t, std::size_t rh) {
+  std::string s;
+  for (std::size_t i = 1; i <= n; ++i) {
+    if (i > 1) s += ',';
+    s += i == t ? "35.2" : i == rh ? "58" : "";
+  }
+  return s;
+}
+const std::string longName(1024, 'n');
 
 std::string gb(const std::string& utf8) {
   return *cli::Conversion(cli::Encoding::utf8, cli::Encoding::gb18030)(utf8);
@@ -29,6 +57,7 @@ struct LogCase {
   bool bom;
   std::string input, output;  // output empty: refused, with usage naming the problem
   std::string usage = "";
+  std::size_t maxField = 1 << 20;
 };
 void PrintTo(const LogCase& c, std::ostream* os) {
   *os << c.name;
@@ -49,6 +78,7 @@ TEST_P(LogBatch, KeepsRecordsAndAppendsResults) {
   options.columns = {c.columns[0], c.columns[1]};
   options.encoding = c.encoding;
   options.bom = c.bom;
+  options.maxFieldBytes = c.maxField;
   const cli::LogOutcome outcome = cli::runLog(in, sink, options);
   std::string written(static_cast<std::size_t>(std::ftell(out)), '\0');
   std::rewind(out);
@@ -121,6 +151,63 @@ INSTANTIATE_TEST_SUITE_P(
                 header + "\n",
                 "",
                 "第 5 列不在表头的 4 列之中"},
+        // Results stand under t…message whatever the width; extra fields follow the message.
+        LogCase{"ExtraFieldsAfterTheMessage",
+                {"2", "3"},
+                Encoding::utf8,
+                false,
+                header + "\n1,35.2,58,东侧,备注多一列\n2,,58,x,\"y,\nz\"\n",
+                header + "," + suffix + "1,35.2,58,东侧," + hotTold(wide) + ",备注多一列\n" +
+                    "2,,58,x" + none + "请输入具体参数,\"y,\nz\"\n"},
+        LogCase{"ExtraFieldsPastTheCapStreamed",
+                {"2", "3"},
+                Encoding::utf8,
+                false,
+                header + "\n1,35.2,58,,a,1234567\xFF\n",
+                header + "," + suffix + "1,35.2,58,," + hotTold(wide) + ",a,1234567\xFF\n",
+                "",
+                8},
+        LogCase{"ExtraFieldsInGb18030",
+                {"2", "3"},
+                Encoding::gb18030,
+                false,
+                gb(header + "\n1,35.2,58,东侧,多\n"),
+                gb(header + "," + suffix + "1,35.2,58,东侧," + hotTold(wide) + ",多\n")},
+        // Names anywhere in the header, of any length, are found whole.
+        LogCase{"NamesPastColumn4096",
+                {"c4097", "c4098"},
+                Encoding::utf8,
+                false,
+                manyNames(5000) + manyFields(5000, 4097, 4098) + "\n",
+                manyNames(5000).substr(0, manyNames(5000).size() - 1) + "," + suffix +
+                    manyFields(5000, 4097, 4098) + "," + hot},
+        LogCase{"NameTwiceFarApart",
+                {"a", "c2"},
+                Encoding::utf8,
+                false,
+                manyNames(5000, "a", {1, 5000}),
+                "",
+                "不止一列名为 a"},
+        LogCase{"LongNameNotTakenForItsPrefix",
+                {longName, "b"},
+                Encoding::utf8,
+                false,
+                longName + "x," + longName + ",b\n,35.2,58\n",
+                longName + "x," + longName + ",b," + suffix + ",35.2,58," + hot},
+        LogCase{"OpenQuoteInHeader",
+                {"1", "2"},
+                Encoding::utf8,
+                false,
+                "a,\"b\n1,2\n",
+                "",
+                "表头中的引号未闭合"},
+        LogCase{"StrayQuoteTakesItsLineOnly",
+                {"2", "3"},
+                Encoding::utf8,
+                false,
+                header + "\n1,\"35.2,58\n1,35.2,58\n",
+                header + "," + suffix + "1,\"35.2,58,," + none +
+                    "引号未闭合：输入在带引号的字段中结束\n1,35.2,58,," + hot},
         LogCase{"SameColumnTwice",
                 {"2", "干球温度"},
                 Encoding::utf8,

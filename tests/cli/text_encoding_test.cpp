@@ -59,4 +59,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Bytes{"GbCutShort", Encoding::gb18030, "35,\x81\x30\x81", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Messages quote input through visibleText: controls and malformed bytes escaped, the rest kept.
+TEST(VisibleText, EscapesControlsAndMalformedBytesOnly) {
+  const struct {
+    const char* name;
+    std::string text, shown;
+  } rows[] = {
+      {"PlainAndTab", "干球温度\t℃ \\x", "干球温度\t℃ \\x"},
+      {"C0AndDel", std::string("a\0\x1b[31m\r\n\x7f", 10), "a\\x00\\x1B[31m\\x0D\\x0A\\x7F"},
+      {"C1ButNotLatin1", "\xc2\x9b\xc2\x85\xc2\xa0", "\\u009B\\u0085\xc2\xa0"},
+      {"Malformed", "\xff\xe4\xb8,\xed\xa0\x80\xc0\xaf",
+       "\\xFF\\xE4\\xB8,\\xED\\xA0\\x80\\xC0\\xAF"},
+      {"AstralKept", "\xf0\x9f\x8c\xa1", "\xf0\x9f\x8c\xa1"},
+  };
+  for (const auto& r : rows) EXPECT_EQ(cli::visibleText(r.text), r.shown) << r.name;
+}
+
 }  // namespace
