@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "chart/label_board.h"
@@ -184,6 +185,48 @@ TEST(PointLabels, NeverCoverEachOtherOrAMark) {
   }
   EXPECT_GT(shown, 5);
   EXPECT_LT(shown, 50);
+}
+
+// A label away from its mark, or nearer another point's mark than its own, has a leader line.
+TEST(PointLabels, LeaderWhereTheLabelIsNotBesideItsMark) {
+  struct Row {
+    const char* name;
+    std::vector<chart::Pixel> marks;
+    double markRadius;  // a wide one pushes the label out
+    bool leader;        // for the first mark's label
+  };
+  const Row rows[] = {
+      {"Beside", {{300, 200}}, 4, false},
+      {"PushedOut", {{300, 200}}, 15, true},
+      {"NearerAnotherMark", {{300, 200}, {340, 201}}, 4, true},
+      {"BesideAnotherAtTheSamePlace", {{300, 200}, {300, 200}}, 4, false},
+  };
+  for (const Row& r : rows) {
+    chart::LabelBoard board({0, 0, 600, 400});
+    const std::vector<chart::LabelSizes> sizes(r.marks.size(), {100, 30, 10, 10});
+    const auto labels = chart::placePointLabels(board, r.marks, sizes, r.markRadius, 5);
+    ASSERT_EQ(labels[0].kind, chart::LabelKind::full) << r.name;
+    EXPECT_EQ(labels[0].leader, r.leader) << r.name;
+  }
+}
+
+// A label keeps off the lines it should not cover where a place allows, else takes one over them.
+TEST(PointLabels, KeepOffLinesWhereTheyCan) {
+  const chart::Box area{0, 0, 600, 400};
+  const chart::Pixel m{300, 200};
+  for (const double step : {360.0, 10.0}) {  // one line up to the right; lines all round
+    chart::LabelBoard lines(area);
+    for (double degrees = 45; degrees < 405; degrees += step) {
+      const double a = degrees * std::acos(-1.0) / 180;
+      for (const chart::Box& b :
+           chart::boxesAlong(m, {m.x + 200 * std::cos(a), m.y - 200 * std::sin(a)}, 4))
+        lines.keepClear(b);
+    }
+    chart::LabelBoard board(area);
+    const auto labels = chart::placePointLabels(board, {m}, {{100, 30, 10, 10}}, 4, 5, &lines);
+    ASSERT_EQ(labels[0].kind, chart::LabelKind::full) << step;
+    EXPECT_EQ(lines.isFree(labels[0].box), step > 180) << step;
+  }
 }
 
 }  // namespace
