@@ -233,10 +233,10 @@ class ChartPainter {
         p_.setPen(QPen(QColor(pointInk), 0.8));
         p_.setBrush(QColor(255, 255, 255, 230));
         p_.drawRect(l.box);
+        under += l.box.toAlignedRect();
       } else {
         p_.fillRect(l.box, QColor(255, 255, 255, 215));
       }
-      if (l.framed) under += l.box.toAlignedRect();
     }
     if (scene_.processes && !under.isEmpty()) {
       p_.save();
