@@ -135,8 +135,10 @@ std::vector<PointLabel> placePointLabels(LabelBoard& board, const std::vector<Pi
                                          double gap, const LabelBoard* avoid) {
   for (Pixel m : marks) board.keepClear(centredBox(m, 2 * markRadius, 2 * markRadius));
   const MarkGrid grid(marks);
-  // Right beside its mark: in the first ring of places, whose corners are gap·√2 from it.
-  const double beside = gap * std::sqrt(2.0) + 0.01;
+  // Right beside its mark: in the first ring of places clear of the mark's square (ring k lies
+  // k·gap out, its corners k·gap·√2 from the mark).
+  const double ring = std::max(1.0, std::min(3.0, std::ceil(markRadius / gap)));
+  const double beside = ring * gap * std::sqrt(2.0) + 0.01;
   std::vector<PointLabel> labels(marks.size());
   for (std::size_t i = 0; i < marks.size() && i < sizes.size(); ++i) {
     const LabelSizes& s = sizes[i];

@@ -57,8 +57,9 @@ class LabelBoard {
 std::vector<Box> placesBeside(Pixel m, double width, double height, double gap);
 
 // The label of a point: its full text where that fits, else its name alone, else nothing. A
-// label that is not right beside its mark (moved out to keep labels apart), or that lies nearer
-// another point's mark than its own, is drawn with a leader line to its mark.
+// label that is not right beside its mark (moved further out than the first ring of places clear
+// of the mark, to keep labels apart), or that lies nearer another point's mark than its own, is
+// drawn with a leader line to its mark.
 enum class LabelKind { full, name, none };
 struct PointLabel {
   LabelKind kind = LabelKind::none;

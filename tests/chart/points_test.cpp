@@ -192,17 +192,20 @@ TEST(PointLabels, LeaderWhereTheLabelIsNotBesideItsMark) {
   struct Row {
     const char* name;
     std::vector<chart::Pixel> marks;
-    double markRadius;  // a wide one pushes the label out
+    double markRadius;  // the half-side of the square kept clear round each mark
+    double taken;       // the side of a square round the first mark taken before, if any
     bool leader;        // for the first mark's label
   };
   const Row rows[] = {
-      {"Beside", {{300, 200}}, 4, false},
-      {"PushedOut", {{300, 200}}, 15, true},
-      {"NearerAnotherMark", {{300, 200}, {340, 201}}, 4, true},
-      {"BesideAnotherAtTheSamePlace", {{300, 200}, {300, 200}}, 4, false},
+      {"Beside", {{300, 200}}, 4, 0, false},
+      {"BesideAWideMark", {{300, 200}}, 7, 0, false},  // as on the chart: 7 clear, gap 5
+      {"PushedOut", {{300, 200}}, 4, 22, true},
+      {"NearerAnotherMark", {{300, 200}, {340, 201}}, 4, 0, true},
+      {"BesideAnotherAtTheSamePlace", {{300, 200}, {300, 200}}, 4, 0, false},
   };
   for (const Row& r : rows) {
     chart::LabelBoard board({0, 0, 600, 400});
+    if (r.taken > 0) board.keepClear(chart::centredBox(r.marks[0], r.taken, r.taken));
     const std::vector<chart::LabelSizes> sizes(r.marks.size(), {100, 30, 10, 10});
     const auto labels = chart::placePointLabels(board, r.marks, sizes, r.markRadius, 5);
     ASSERT_EQ(labels[0].kind, chart::LabelKind::full) << r.name;
