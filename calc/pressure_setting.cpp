@@ -30,7 +30,7 @@ std::string pressureText(double pa) {
 }
 
 std::string pressureCaption(double pa) {
-  return "大气压力 " + pressureText(pa) + " Pa";
+  return std::string(pressureName) + " " + pressureText(pa) + " Pa";
 }
 
 }  // namespace calc

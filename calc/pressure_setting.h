@@ -35,6 +35,7 @@ PressureReading readPressure(std::string_view text, PressureUnit unit);
 std::string pressureText(double pa);
 
 // The caption the main window shows while the pressure is not standard: "大气压力 89875 Pa".
+inline constexpr std::string_view pressureName = "大气压力";
 std::string pressureCaption(double pa);
 
 }  // namespace calc

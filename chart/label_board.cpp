@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace chart {
 namespace {
@@ -84,19 +85,96 @@ std::vector<Box> placesBeside(Pixel m, double width, double height, double gap) 
   return places;
 }
 
+double distance(Pixel p, const Box& b) {
+  const double dx = std::max({b.left - p.x, 0.0, p.x - b.right()});
+  const double dy = std::max({b.top - p.y, 0.0, p.y - b.bottom()});
+  return std::hypot(dx, dy);
+}
+
+namespace {
+
+// The marks by cells of cellSize pixels, so that the marks near a label are found at once.
+class MarkGrid {
+ public:
+  explicit MarkGrid(const std::vector<Pixel>& marks) : marks_(marks) {
+    for (std::size_t i = 0; i < marks.size(); ++i)
+      if (std::isfinite(marks[i].x) && std::isfinite(marks[i].y))
+        cells_[key(cell(marks[i].x), cell(marks[i].y))].push_back(i);
+  }
+
+  // Whether a mark other than `own` lies within `reach` of b.
+  bool anyOtherWithin(const Box& b, std::size_t own, double reach) const {
+    if (!(reach >= 0) || !std::isfinite(b.left + b.top + b.width + b.height)) return false;
+    const long long x0 = cell(b.left - reach), x1 = cell(b.right() + reach);
+    const long long y0 = cell(b.top - reach), y1 = cell(b.bottom() + reach);
+    if ((x1 - x0 + 1) * (y1 - y0 + 1) > 64) return false;  // a label is far smaller
+    for (long long y = y0; y <= y1; ++y)
+      for (long long x = x0; x <= x1; ++x) {
+        const auto found = cells_.find(key(x, y));
+        if (found == cells_.end()) continue;
+        for (std::size_t j : found->second)
+          if (j != own && distance(marks_[j], b) < reach) return true;
+      }
+    return false;
+  }
+
+ private:
+  static long long cell(double pixels) {
+    return static_cast<long long>(std::floor(std::clamp(pixels, -1e9, 1e9) / cellSize));
+  }
+  static long long key(long long x, long long y) { return x * 4'000'000'000LL + y; }
+
+  const std::vector<Pixel>& marks_;
+  std::unordered_map<long long, std::vector<std::size_t>> cells_;
+};
+
+}  // namespace
+
 std::vector<PointLabel> placePointLabels(LabelBoard& board, const std::vector<Pixel>& marks,
                                          const std::vector<LabelSizes>& sizes, double markRadius,
-                                         double gap) {
+                                         double gap, const LabelBoard* avoid) {
   for (Pixel m : marks) board.keepClear(centredBox(m, 2 * markRadius, 2 * markRadius));
+  const MarkGrid grid(marks);
+  // Right beside its mark: in the first ring of places clear of the mark's square (ring k lies
+  // k·gap out, its corners k·gap·√2 from the mark).
+  const double ring = std::max(1.0, std::min(3.0, std::ceil(markRadius / gap)));
+  const double beside = ring * gap * std::sqrt(2.0) + 0.01;
   std::vector<PointLabel> labels(marks.size());
   for (std::size_t i = 0; i < marks.size() && i < sizes.size(); ++i) {
     const LabelSizes& s = sizes[i];
-    if (auto b = board.take(placesBeside(marks[i], s.fullWidth, s.fullHeight, gap)))
+    const auto places = [&](double width, double height) {
+      std::vector<Box> p = placesBeside(marks[i], width, height, gap);
+      if (avoid)
+        std::stable_partition(p.begin(), p.end(), [&](const Box& b) { return avoid->isFree(b); });
+      return p;
+    };
+    if (auto b = board.take(places(s.fullWidth, s.fullHeight)))
       labels[i] = {LabelKind::full, *b};
-    else if (auto n = board.take(placesBeside(marks[i], s.nameWidth, s.nameHeight, gap)))
+    else if (auto n = board.take(places(s.nameWidth, s.nameHeight)))
       labels[i] = {LabelKind::name, *n};
+    else
+      continue;
+    const double own = distance(marks[i], labels[i].box);
+    labels[i].leader = own > beside || grid.anyOtherWithin(labels[i].box, i, own);
   }
   return labels;
+}
+
+}  // namespace chart
+
+namespace chart {
+
+std::vector<Box> boxesAlong(Pixel a, Pixel b, double step) {
+  std::vector<Box> boxes;
+  const double length = std::hypot(b.x - a.x, b.y - a.y);
+  if (!(step > 0) || !std::isfinite(length)) return boxes;
+  const auto n = static_cast<std::size_t>(std::min(std::ceil(length / step), 1e5));
+  boxes.reserve(n + 1);
+  for (std::size_t k = 0; k <= n; ++k) {
+    const double f = n ? static_cast<double>(k) / static_cast<double>(n) : 0;
+    boxes.push_back(centredBox({a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f}, step, step));
+  }
+  return boxes;
 }
 
 }  // namespace chart

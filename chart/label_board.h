@@ -56,20 +56,33 @@ class LabelBoard {
 // three times the gap.
 std::vector<Box> placesBeside(Pixel m, double width, double height, double gap);
 
-// The label of a point: its full text where that fits, else its name alone, else nothing.
+// The label of a point: its full text where that fits, else its name alone, else nothing. A
+// label that is not right beside its mark (moved further out than the first ring of places clear
+// of the mark, to keep labels apart), or that lies nearer another point's mark than its own, is
+// drawn with a leader line to its mark.
 enum class LabelKind { full, name, none };
 struct PointLabel {
   LabelKind kind = LabelKind::none;
   Box box;
+  bool leader = false;
 };
+
+// The distance from p to the nearest point of b, pixels; 0 inside it.
+double distance(Pixel p, const Box& b);
 struct LabelSizes {
   double fullWidth = 0, fullHeight = 0, nameWidth = 0, nameHeight = 0;
 };
 
 // Labels for points marked at marks, in order (earlier points first served): every mark is kept
-// clear as a square of 2·markRadius first, then each label is placed beside its mark.
+// clear as a square of 2·markRadius first, then each label is placed beside its mark, at the
+// first of its places that is free on board and, if given, on avoid (lines a label had better not
+// cover); failing that, at the first free on board.
 std::vector<PointLabel> placePointLabels(LabelBoard& board, const std::vector<Pixel>& marks,
                                          const std::vector<LabelSizes>& sizes, double markRadius,
-                                         double gap);
+                                         double gap, const LabelBoard* avoid = nullptr);
+
+// Boxes of side `step` along the line from a to b, one every step pixels, which together cover
+// it: kept clear on a board, they keep labels off the line.
+std::vector<Box> boxesAlong(Pixel a, Pixel b, double step);
 
 }  // namespace chart

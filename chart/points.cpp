@@ -1,6 +1,8 @@
 #include "chart/points.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "calc/number_text.h"
 #include "calc/state_results.h"
@@ -22,6 +24,34 @@ std::string letters(std::size_t n) {
   return name;
 }
 
+// The n whose letters(n) is name; none for any other name.
+std::optional<std::size_t> lettersIndex(std::string_view name) {
+  if (name.empty() || name.size() > 8) return std::nullopt;
+  std::size_t n = 0;
+  for (char c : name) {
+    if (c < 'A' || c > 'Z') return std::nullopt;
+    n = n * 26 + static_cast<std::size_t>(c - 'A' + 1);
+  }
+  return n - 1;
+}
+
+// The marks that set or override the direction of text: embeddings and overrides (U+202A–U+202E),
+// isolates (U+2066–U+2069), the left-to-right and right-to-left marks (U+200E, U+200F) and the
+// Arabic letter mark (U+061C), as UTF-8.
+bool turnsDirection(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto b = [&](std::size_t k) {
+      return i + k < utf8.size() ? static_cast<unsigned char>(utf8[i + k]) : 0u;
+    };
+    if (b(0) == 0xD8 && b(1) == 0x9C) return true;
+    if (b(0) != 0xE2) continue;
+    if (b(1) == 0x80 && ((b(2) >= 0xAA && b(2) <= 0xAE) || b(2) == 0x8E || b(2) == 0x8F))
+      return true;
+    if (b(1) == 0x81 && b(2) >= 0xA6 && b(2) <= 0xA9) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string readValue(double value) {
@@ -39,7 +69,7 @@ std::string_view PointList::add(const TypedPair& given) {
   p.first = calc::numericValue(given.first);
   p.second = calc::numericValue(given.second);
   p.given = calc::givenText(given.pair, readValue(p.first), readValue(p.second));
-  p.name = nextName();
+  p.name = takeNextName();
   p.id = ++lastId_;
   points_.push_back(std::move(p));
   return {};
@@ -53,7 +83,7 @@ unsigned PointList::addDerived(std::string given, const psychro::AirState& air) 
   p.given = std::move(given);
   p.result.air = air;
   if (!calc::formatResults(air, p.result.texts)) return 0;
-  p.name = nextName();
+  p.name = takeNextName();
   p.id = ++lastId_;
   p.derived = true;
   points_.push_back(std::move(p));
@@ -77,7 +107,10 @@ void PointList::setDerived(unsigned id, const psychro::StateOutcome& outcome) {
 
 void PointList::release(unsigned id) {
   const std::size_t i = indexOf(id);
-  if (i < size()) points_[i].derived = false;
+  if (i == size() || !points_[i].derived) return;
+  StatePoint& p = points_[i];
+  p.derived = false;
+  p.given = calc::givenText(p.pair, readValue(p.first), readValue(p.second));
 }
 
 std::size_t PointList::indexOf(unsigned id) const {
@@ -91,33 +124,47 @@ const StatePoint* PointList::find(unsigned id) const {
   return i < size() ? &points_[i] : nullptr;
 }
 
-bool PointList::nameTaken(std::string_view name, std::size_t except) const {
-  for (std::size_t i = 0; i < points_.size(); ++i)
-    if (i != except && points_[i].name == name) return true;
-  return false;
-}
-
 std::string PointList::nextName() const {
-  // Among size() + 1 names one is free.
-  for (std::size_t n = 0;; ++n)
-    if (!nameTaken(letters(n), points_.size())) return letters(n);
+  // Among size() + 1 names one is free; every one before firstFree_ is taken.
+  for (std::size_t n = firstFree_;; ++n)
+    if (!names_.contains(letters(n))) return letters(n);
 }
 
-bool PointList::rename(std::size_t i, std::string_view name) {
-  if (i >= points_.size()) return false;
+std::string PointList::takeNextName() {
+  std::string name = nextName();
+  firstFree_ = *lettersIndex(name) + 1;
+  names_.insert(name);
+  return name;
+}
+
+void PointList::freeName(const std::string& name) {
+  names_.erase(name);
+  if (const std::optional<std::size_t> n = lettersIndex(name))
+    firstFree_ = std::min(firstFree_, *n);
+}
+
+std::string_view PointList::rename(std::size_t i, std::string_view name) {
+  if (i >= points_.size()) return noSuchPoint;
   std::string clean(name);
   for (char& c : clean)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
   const std::size_t first = clean.find_first_not_of(' ');
-  if (first == std::string::npos) return false;
+  if (first == std::string::npos) return emptyName;
   clean = clean.substr(first, clean.find_last_not_of(' ') - first + 1);
-  if (characters(clean) > maxNameLength || nameTaken(clean, i)) return false;
+  if (turnsDirection(clean)) return directionInName;
+  if (characters(clean) > maxNameLength) return longName;
+  if (clean == points_[i].name) return {};
+  if (names_.contains(clean)) return takenName;
+  freeName(points_[i].name);
+  names_.insert(clean);
   points_[i].name = std::move(clean);
-  return true;
+  return {};
 }
 
 void PointList::remove(std::size_t i) {
-  if (i < points_.size()) points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(i));
+  if (i >= points_.size()) return;
+  freeName(points_[i].name);
+  points_.erase(points_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 bool PointList::move(std::size_t from, std::size_t to) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "calc/pair_calculation.h"
@@ -34,6 +35,13 @@ struct StatePoint {
   bool exists() const { return result.ok(); }
 };
 
+// Why a name is refused.
+inline constexpr std::string_view noSuchPoint = "请先选择状态点";
+inline constexpr std::string_view emptyName = "名称不能为空";
+inline constexpr std::string_view longName = "名称不能超过 24 个字符";
+inline constexpr std::string_view takenName = "已有同名的状态点";
+inline constexpr std::string_view directionInName = "名称不能含有文字方向控制符";
+
 // Points in the user's order. Names are unique: new points take the first free of A, B, …, Z,
 // AA, AB, …; a rename may take any other free name.
 class PointList {
@@ -50,16 +58,18 @@ class PointList {
   unsigned addDerived(std::string given, const psychro::AirState& air);
   // The state of a derived point computed anew, or the message why there is none.
   void setDerived(unsigned id, const psychro::StateOutcome& outcome);
-  // A derived point whose process is gone becomes a point given by its t and d.
+  // A derived point whose process is gone becomes a point given by its t and d, and reads so.
   void release(unsigned id);
 
   // The index of the point with this id; size() when there is none.
   std::size_t indexOf(unsigned id) const;
   const StatePoint* find(unsigned id) const;
 
-  // Names point i; false (and nothing changed) for a name that is empty once blanks are trimmed,
-  // longer than maxNameLength characters, or another point's. Control characters become blanks.
-  bool rename(std::size_t i, std::string_view name);
+  // Names point i; or, for a name that is empty once blanks are trimmed, longer than
+  // maxNameLength characters, another point's, or holding a character that turns the direction
+  // of text (which would turn a label's figures around), returns why and changes nothing.
+  // Control characters become blanks.
+  std::string_view rename(std::size_t i, std::string_view name);
   static constexpr std::size_t maxNameLength = 24;
 
   void remove(std::size_t i);
@@ -77,11 +87,18 @@ class PointList {
   std::string nextName() const;
 
  private:
-  bool nameTaken(std::string_view name, std::size_t except) const;
+  // Takes the next free name for a new point.
+  std::string takeNextName();
+  // The name is free again (its point removed or renamed).
+  void freeName(const std::string& name);
 
   double pa_;
   unsigned lastId_ = 0;
   std::vector<StatePoint> points_;
+  // Every point's name, so that a name is looked up at once however many points there are; and
+  // the index of the first of A, B, … that may be free (every one before it is taken).
+  std::unordered_set<std::string> names_;
+  std::size_t firstFree_ = 0;
 };
 
 }  // namespace chart

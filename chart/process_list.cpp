@@ -124,8 +124,8 @@ std::string_view ProcessList::add(PointList& points, const ProcessRequest& r) {
   if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
   p.outlet = points.addDerived(p.given, out.air);
   if (p.outlet == 0) return psychro::noSuchState;
-  // The supply point lies on the room's ε line: draw it with the point.
-  if (r.kind == ProcessKind::supply) addLine(points, r.from, r.first);
+  // The supply point lies on the room's ε line: draw it while the process stands.
+  if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
   processes_.push_back(std::move(p));
   return {};
 }
@@ -134,23 +134,43 @@ void ProcessList::rerun(PointList& points) const {
   for (const Process& p : processes_) points.setDerived(p.outlet, runProcess(points, p.request));
 }
 
-void ProcessList::forget(PointList& points, unsigned id) {
+std::vector<unsigned> ProcessList::forget(PointList& points, unsigned id) {
   const auto touches = [id](const Process& p) {
     return p.request.from == id || p.outlet == id ||
            (p.request.kind == ProcessKind::mix && p.request.other == id);
   };
+  std::vector<unsigned> dropped, released;
   for (const Process& p : processes_)
-    if (touches(p)) points.release(p.outlet);
+    if (touches(p)) {
+      dropped.push_back(p.outlet);
+      if (p.outlet != id && points.find(p.outlet)) {
+        points.release(p.outlet);
+        released.push_back(p.outlet);
+      }
+    }
   std::erase_if(processes_, touches);
-  std::erase_if(lines_, [id](const EpsilonLine& l) { return l.point == id; });
+  std::erase_if(lines_, [&](const DrawnLine& l) {
+    return l.line.point == id || std::find(dropped.begin(), dropped.end(), l.by) != dropped.end();
+  });
+  return released;
 }
 
 bool ProcessList::addLine(const PointList& points, unsigned point, double ε) {
   if (points.find(point) == nullptr || std::isnan(ε)) return false;
-  for (const EpsilonLine& l : lines_)
-    if (l.point == point && l.ε == ε) return true;
-  lines_.push_back({point, ε});
+  for (const DrawnLine& l : lines_)
+    if (l.by == 0 && l.line.point == point && l.line.ε == ε) return true;
+  lines_.push_back({{point, ε}, 0});
   return true;
+}
+
+std::vector<EpsilonLine> ProcessList::lines() const {
+  std::vector<EpsilonLine> out;
+  for (const DrawnLine& d : lines_)
+    if (std::none_of(out.begin(), out.end(), [&](const EpsilonLine& l) {
+          return l.point == d.line.point && l.ε == d.line.ε;
+        }))
+      out.push_back(d.line);
+  return out;
 }
 
 Ends ends(const Process& p) {

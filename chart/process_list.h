@@ -80,7 +80,6 @@ struct EpsilonLine {
 };
 
 // Messages of the process list beyond those of process/ and the state functions.
-inline constexpr std::string_view noSuchPoint = "请先选择状态点";
 inline constexpr std::string_view samePoint = "混合需要两个不同的状态点";
 inline constexpr std::string_view pointWithoutState = "该状态点在当前大气压力下不存在";
 inline constexpr std::string_view notANumber = "请输入一个数值";
@@ -95,19 +94,26 @@ class ProcessList {
   // that no longer exists keeps its row with the message why.
   void rerun(PointList& points) const;
 
-  // After the point id was removed from points: drops the processes that start or end at it and
-  // the ε lines through it; outlets of dropped processes become plain points.
-  void forget(PointList& points, unsigned id);
+  // After the point id was removed from points: drops the processes that start or end at it, the
+  // ε lines through it and those drawn with the dropped supply points; outlets of dropped
+  // processes become plain points. Returns the ids of the points so released.
+  std::vector<unsigned> forget(PointList& points, unsigned id);
 
   // Draws the line of ε through point; false for an unknown point or a NaN ε.
   bool addLine(const PointList& points, unsigned point, double ε);
 
   const std::vector<Process>& processes() const { return processes_; }
-  const std::vector<EpsilonLine>& lines() const { return lines_; }
+  // The ε lines to draw, each once: those drawn through 热湿比线… and those of the supply points.
+  std::vector<EpsilonLine> lines() const;
 
  private:
+  // A line and what drew it: 0 for the user, else the outlet of the supply process it goes with.
+  struct DrawnLine {
+    EpsilonLine line;
+    unsigned by = 0;
+  };
   std::vector<Process> processes_;
-  std::vector<EpsilonLine> lines_;
+  std::vector<DrawnLine> lines_;
 };
 
 // The state a request leads to from the points' present states, or why there is none.

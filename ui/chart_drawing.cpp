@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -56,7 +57,7 @@ class ChartPainter {
         metrics_(painter.font(), painter.device()),
         map_(chartMapping(scene.view, size, metrics_)),
         plot_(map_.area.left, map_.area.top, map_.area.width, map_.area.height),
-        board_({plot_.left() + 1, plot_.top() + 1, plot_.width() - 2, plot_.height() - 2}),
+        board_(boardArea()),
         lines_(chart::sheetLines(scene.view, scene.pa)) {}
 
   void draw() {
@@ -84,19 +85,36 @@ class ChartPainter {
     p_.drawRect(plot_);
     drawScales();
 
-    // Labels last, so that their halos lie over every line; the points' first and in their
-    // order, so that where two would cover each other the later or lesser one is left out.
+    // Labels last, so that their halos lie over the grid and curves; the points' first and in
+    // their order, so that where two would cover each other the later or lesser one is left out.
+    // No label hides a process: the points' labels keep off the processes' lines and the ε lines
+    // where they can (and the lines are drawn again over those that cannot); the lines' labels
+    // keep off the processes, and those of the φ curves and h lines off the ε lines too.
     p_.save();
     p_.setClipRect(plot_);
-    labelPoints();
+    const std::vector<chart::Box> processes = processLineBoxes(map_, scene_, false);
+    const std::vector<chart::Box> epsilonLines = processLineBoxes(map_, scene_, true);
+    chart::LabelBoard lines(boardArea());
+    for (const auto* boxes : {&processes, &epsilonLines})
+      for (const chart::Box& b : *boxes) lines.keepClear(b);
+    labelPoints(lines);
     drawProtractor(p_, map_, board_, metrics_);
-    labelEpsilonLines(p_, map_, scene_, board_, metrics_);
+    for (const chart::Box& b : processes) board_.keepClear(b);
+    for (PlacedLabel& l : labelEpsilonLines(map_, scene_, board_, metrics_))
+      labels_.push_back({toRect(l.box), std::move(l.text), l.colour, Qt::AlignCenter, false});
+    for (const chart::Box& b : epsilonLines) board_.keepClear(b);
     labelHumidityCurves();
     labelEnthalpyLines();
+    writeLabels();
     p_.restore();
   }
 
  private:
+  // Where labels may go: inside the plot's frame.
+  chart::Box boardArea() const {
+    return {plot_.left() + 1, plot_.top() + 1, plot_.width() - 2, plot_.height() - 2};
+  }
+
   QPointF at(chart::SheetPoint s) const {
     const chart::Pixel px = map_.toPixel(s);
     return {px.x, px.y};
@@ -168,7 +186,7 @@ class ChartPainter {
     }
   }
 
-  void labelPoints() {
+  void labelPoints(const chart::LabelBoard& lines) {
     std::vector<chart::Pixel> at;
     std::vector<chart::LabelSizes> sizes;
     std::vector<QStringList> texts;
@@ -187,19 +205,49 @@ class ChartPainter {
       board_.keepClear(
           chart::centredBox(current_->at, 2 * markClearance + 4, 2 * markClearance + 4));
     const std::vector<chart::PointLabel> labels =
-        chart::placePointLabels(board_, at, sizes, markClearance, labelGap);
+        chart::placePointLabels(board_, at, sizes, markClearance, labelGap, &lines);
     for (std::size_t i = 0; i < labels.size(); ++i) {
       if (labels[i].kind == chart::LabelKind::none) continue;
-      const QRectF r = toRect(labels[i].box);
-      p_.setPen(QPen(QColor(pointInk), 0.8));
-      p_.setBrush(QColor(255, 255, 255, 230));
-      p_.drawRect(r);
-      p_.setPen(QColor(ink));
       const QString text = labels[i].kind == chart::LabelKind::full
                                ? texts[i].join('\n')
                                : QString::fromStdString(marked_[i]->name);
-      p_.drawText(r.adjusted(labelPadding, 0, -labelPadding, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                  text);
+      labels_.push_back({toRect(labels[i].box), text, ink, Qt::AlignLeft | Qt::AlignVCenter, true});
+      if (labels[i].leader) leaders_.push_back({at[i], labels[i].box});
+    }
+  }
+
+  // Writes the labels placed: the leader lines, every box, then the processes' lines again where
+  // a point's label could not keep off them, and the texts over them.
+  void writeLabels() {
+    p_.setPen(QPen(QColor(pointInk), 0.8));
+    for (const auto& [m, box] : leaders_) {
+      const QPointF from(m.x, m.y);
+      const QPointF to(std::clamp(m.x, box.left, box.right()),
+                       std::clamp(m.y, box.top, box.bottom()));
+      const double length = QLineF(from, to).length();
+      if (length > markRadius) p_.drawLine(from + (to - from) * (markRadius / length), to);
+    }
+    QRegion under;
+    for (const WrittenLabel& l : labels_) {
+      if (l.framed) {
+        p_.setPen(QPen(QColor(pointInk), 0.8));
+        p_.setBrush(QColor(255, 255, 255, 230));
+        p_.drawRect(l.box);
+        under += l.box.toAlignedRect();
+      } else {
+        p_.fillRect(l.box, QColor(255, 255, 255, 215));
+      }
+    }
+    if (scene_.processes && !under.isEmpty()) {
+      p_.save();
+      p_.setClipRegion(under, Qt::IntersectClip);
+      drawProcessLines(p_, map_, scene_, markRadius);
+      p_.restore();
+    }
+    for (const WrittenLabel& l : labels_) {
+      p_.setPen(QColor(l.colour));
+      p_.drawText(l.framed ? l.box.adjusted(labelPadding, 0, -labelPadding, 0) : l.box, l.align,
+                  l.text);
     }
   }
 
@@ -231,10 +279,7 @@ class ChartPainter {
   }
 
   void writeLabel(const chart::Box& b, const QString& text, QRgb colour) {
-    const QRectF r = toRect(b);
-    p_.fillRect(r, QColor(255, 255, 255, 215));
-    p_.setPen(QColor(colour));
-    p_.drawText(r, Qt::AlignCenter, text);
+    labels_.push_back({toRect(b), text, colour, Qt::AlignCenter, false});
   }
 
   // Each φ curve is labelled on itself, as near its upper end as a free place allows.
@@ -330,6 +375,16 @@ class ChartPainter {
   std::vector<const chart::StatePoint*> marked_;  // the points with a state, in order
   std::vector<chart::EdgeMark> marks_;            // and where each is marked
   std::optional<chart::EdgeMark> current_;
+  // The labels as placed, written together at the end: a point's framed, the lines' on a halo.
+  struct WrittenLabel {
+    QRectF box;
+    QString text;
+    QRgb colour;
+    int align;
+    bool framed;
+  };
+  std::vector<WrittenLabel> labels_;
+  std::vector<std::pair<chart::Pixel, chart::Box>> leaders_;  // from a mark to its label
 };
 
 }  // namespace

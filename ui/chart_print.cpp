@@ -21,21 +21,20 @@ QString fromUtf8(const std::string& s) {
 QSizeF paintTable(QPainter& painter, const PrintedTable& table, bool paint) {
   const QFontMetricsF metrics(painter.font(), painter.device());
   const double rowHeight = metrics.height() + cellPadding;
-  std::vector<double> widths(table.header.size(), 0);
-  const auto measure = [&](const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+  std::vector<double> widths;
+  for (const auto& cells : table.rows) {
+    if (widths.size() < cells.size()) widths.resize(cells.size(), 0);
+    for (std::size_t i = 0; i < cells.size(); ++i)
       widths[i] =
           std::max(widths[i], metrics.horizontalAdvance(fromUtf8(cells[i])) + 2 * cellPadding);
-  };
-  measure(table.header);
-  for (const auto& row : table.rows) measure(row);
+  }
   double width = 0;
   for (double w : widths) width += w;
-  const double height = rowHeight * static_cast<double>(table.rows.size() + 1);
+  const double height = rowHeight * static_cast<double>(table.rows.size());
   if (!paint) return {width, height};
 
   painter.setPen(QColor(ruleInk));
-  for (std::size_t r = 0; r <= table.rows.size() + 1; ++r)
+  for (std::size_t r = 0; r <= table.rows.size(); ++r)
     painter.drawLine(QPointF(0, r * rowHeight), QPointF(width, r * rowHeight));
   painter.setPen(Qt::black);
   double y = 0;
@@ -49,7 +48,6 @@ QSizeF paintTable(QPainter& painter, const PrintedTable& table, bool paint) {
     }
     y += rowHeight;
   };
-  line(table.header);
   for (const auto& row : table.rows) line(row);
   return {width, height};
 }

@@ -42,7 +42,9 @@ QStringList pointLabel(const chart::StatePoint& p) {
   const auto shown = [&](calc::Output f) {
     return text(p.result.texts[static_cast<std::size_t>(f)]);
   };
-  return {text(p.name) + "  t=" + shown(calc::Output::Text1) +
+  // The name stands apart (U+2068 … U+2069), so that a name in a right-to-left script does not
+  // turn the figures after it around.
+  return {QChar(0x2068) + text(p.name) + QChar(0x2069) + "  t=" + shown(calc::Output::Text1) +
               " ℃  φ=" + shown(calc::Output::Text2) + "%",
           "d=" + shown(calc::Output::Text7) + " g/kg  h=" + shown(calc::Output::Text4) + " kJ/kg"};
 }

@@ -19,7 +19,8 @@ QString humidityLabel(double percent);
 // The label of an enthalpy line, h in kJ/kg: "h=50".
 QString enthalpyLabel(double h);
 
-// A point's label: its name with t and φ, then d and h, each value the main window's text.
+// A point's label: its name (set apart from the figures) with t and φ, then d and h, each value
+// the main window's text.
 QStringList pointLabel(const chart::StatePoint& point);
 
 // The notes under the plot: the pressure the chart is drawn at, and the unit of the h lines.

@@ -134,6 +134,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(chart_, &ChartWidget::stateRequested, this, &ChartWindow::addAt);
   connect(model_, &PointTableModel::pointsChanged, chart_, qOverload<>(&QWidget::update));
   connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::updateActions);
+  // A refused rename says why once the name's editor has closed: a notice over an open editor
+  // would take its focus, and the editor would hand in the name again.
+  connect(
+      model_, &PointTableModel::renameRefused, this,
+      [this](const QString& why) { showNotice(this, fromUtf8(calc::messages::title), why); },
+      Qt::QueuedConnection);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ChartWindow::updateActions);
   updateActions();
@@ -365,14 +371,8 @@ bool ChartWindow::exportCsv(const QString& path, QString* error) const {
 }
 
 bool ChartWindow::printTo(QPrinter& printer) const {
-  // The 过程 table under the points', after an empty row.
-  PrintedTable table{chart::tableHeader(), chart::tableRows(points())};
-  if (!processes().processes().empty()) {
-    table.rows.emplace_back();
-    table.rows.push_back(chart::processHeader());
-    for (auto& row : chart::processRows(processes(), points())) table.rows.push_back(row);
-  }
-  return printSheet(printer, chart_->font(), chart_->scene(), table);
+  return printSheet(printer, chart_->font(), chart_->scene(),
+                    {chart::tableLines(points(), &processes())});
 }
 
 void ChartWindow::print() {

@@ -27,29 +27,32 @@ void PointTableModel::refresh() {
   rows_ = chart::tableRows(list_);
 }
 
+void PointTableModel::refreshRow(std::size_t index) {
+  if (index >= rows_.size()) return;
+  rows_[index] = chart::tableRow(list_.points()[index]);
+  const int row = static_cast<int>(index);
+  emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
+}
+
 std::string_view PointTableModel::add(const chart::TypedPair& given) {
-  const int row = rowCount();
-  chart::PointList grown = list_;
-  const std::string_view message = grown.add(given);
+  // The list adds nothing when it refuses; the views learn of the new row from rows_.
+  const std::string_view message = list_.add(given);
   if (!message.empty()) return message;
+  const int row = rowCount();
   beginInsertRows({}, row, row);
-  list_ = std::move(grown);
-  refresh();
+  rows_.push_back(chart::tableRow(list_.points().back()));
   endInsertRows();
   emit pointsChanged();
   return {};
 }
 
 std::string_view PointTableModel::addProcess(const chart::ProcessRequest& request) {
-  const int row = rowCount();
-  chart::PointList grown = list_;
-  chart::ProcessList more = processes_;
-  const std::string_view message = more.add(grown, request);
+  // Likewise: nothing changes when the process cannot happen.
+  const std::string_view message = processes_.add(list_, request);
   if (!message.empty()) return message;
+  const int row = rowCount();
   beginInsertRows({}, row, row);
-  list_ = std::move(grown);
-  processes_ = std::move(more);
-  refresh();
+  rows_.push_back(chart::tableRow(list_.points().back()));
   endInsertRows();
   emit pointsChanged();
   return {};
@@ -66,9 +69,11 @@ void PointTableModel::remove(int row) {
   beginRemoveRows({}, row, row);
   const unsigned id = list_.points()[static_cast<std::size_t>(row)].id;
   list_.remove(static_cast<std::size_t>(row));
-  processes_.forget(list_, id);
-  refresh();
+  const std::vector<unsigned> released = processes_.forget(list_, id);
+  rows_.erase(rows_.begin() + row);
   endRemoveRows();
+  // The outlets of the dropped processes now read as given by their t and d.
+  for (unsigned outlet : released) refreshRow(list_.indexOf(outlet));
   emit pointsChanged();
 }
 
@@ -77,9 +82,11 @@ bool PointTableModel::moveBefore(int from, int before) {
   before = std::clamp(before, 0, n);
   if (from < 0 || from >= n || before == from || before == from + 1) return false;
   beginMoveRows({}, from, from, {}, before);
-  list_.move(static_cast<std::size_t>(from),
-             static_cast<std::size_t>(before > from ? before - 1 : before));
-  refresh();
+  const int to = before > from ? before - 1 : before;
+  list_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
+  auto moved = std::move(rows_[static_cast<std::size_t>(from)]);
+  rows_.erase(rows_.begin() + from);
+  rows_.insert(rows_.begin() + to, std::move(moved));
   endMoveRows();
   emit pointsChanged();
   return true;
@@ -139,9 +146,14 @@ Qt::ItemFlags PointTableModel::flags(const QModelIndex& index) const {
 
 bool PointTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !index.isValid() || index.column() != 0) return false;
-  if (!list_.rename(static_cast<std::size_t>(index.row()), value.toString().toStdString()))
+  const auto row = static_cast<std::size_t>(index.row());
+  const std::string_view why = list_.rename(row, value.toString().toStdString());
+  if (!why.empty()) {
+    emit renameRefused(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
     return false;
-  refresh();
+  }
+  if (rows_[row][0] == list_.points()[row].name) return true;  // the name it had
+  rows_[row][0] = list_.points()[row].name;
   emit dataChanged(index, index);
   emit pointsChanged();
   return true;
@@ -186,11 +198,43 @@ QTableView* makePointTable(PointTableModel* model, QWidget* parent) {
   table->setDragDropOverwriteMode(false);
   table->setDefaultDropAction(Qt::MoveAction);
   table->setWordWrap(false);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  // Every column as wide as its widest text, whenever the texts change.
-  const auto fit = [table] { table->resizeColumnsToContents(); };
-  QObject::connect(model, &PointTableModel::pointsChanged, table, fit);
-  fit();
+  // Rows of one line, all as high as the highest; columns as wide as their widest text. Sizing
+  // the whole table again at every change would cost time in proportion to the points: a new or
+  // changed row only widens (or heightens) what it needs, and only new texts throughout (a new
+  // pressure) size it all again.
+  QHeaderView* rows = table->verticalHeader();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  const auto fitCells = [table, rows](int firstRow, int lastRow, int firstColumn, int lastColumn) {
+    auto* view = static_cast<QAbstractItemView*>(table);
+    const QAbstractItemModel& m = *table->model();
+    // A first row sets the height; later ones may only raise it.
+    int height = m.rowCount() == lastRow - firstRow + 1 ? 0 : rows->defaultSectionSize();
+    for (int r = firstRow; r <= lastRow; ++r) height = std::max(height, view->sizeHintForRow(r));
+    if (height != rows->defaultSectionSize()) rows->setDefaultSectionSize(height);
+    QHeaderView* columns = table->horizontalHeader();
+    const int grid = table->showGrid() ? 1 : 0;
+    for (int c = firstColumn; c <= lastColumn; ++c) {
+      int width = columns->sectionSize(c);
+      for (int r = firstRow; r <= lastRow; ++r)
+        width = std::max(width, table->sizeHintForIndex(m.index(r, c)).width() + grid);
+      if (width > columns->sectionSize(c)) columns->resizeSection(c, width);
+    }
+  };
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, table,
+                   [model, fitCells](const QModelIndex&, int first, int last) {
+                     fitCells(first, last, 0, model->columnCount() - 1);
+                   });
+  QObject::connect(model, &QAbstractItemModel::dataChanged, table,
+                   [fitCells](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                     fitCells(topLeft.row(), bottomRight.row(), topLeft.column(),
+                              bottomRight.column());
+                   });
+  const auto fitAll = [table, model, fitCells] {
+    table->resizeColumnsToContents();
+    if (model->rowCount() > 0) fitCells(0, 0, 0, model->columnCount() - 1);
+  };
+  QObject::connect(model, &QAbstractItemModel::modelReset, table, fitAll);
+  fitAll();
   return table;
 }
 

@@ -15,7 +15,9 @@ namespace ui {
 // The state points as a table: name (editable: a rename), how each was given, and the eleven
 // results as the main window shows them. Rows are reordered by dragging them. It also keeps the
 // processes between the points and the ε lines through them. Every change goes through here, so
-// that the views and the chart hear of it.
+// that the views and the chart hear of it. Adding, renaming, deleting and moving a point touch
+// only its own row (and the rows of outlets a deletion frees), so that each stays quick however
+// many points there are; the views see the cells kept here, which follow the lists.
 class PointTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -31,7 +33,8 @@ class PointTableModel : public QAbstractTableModel {
   std::string_view addProcess(const chart::ProcessRequest& request);
   // Draws the line of ε through the point with this id; false when there is no such point.
   bool addEpsilonLine(unsigned id, double ε);
-  // Removes the point and the processes and ε lines that touch it.
+  // Removes the point and the processes and ε lines that touch it; the outlets of those processes
+  // become points given by their t and d.
   void remove(int row);
   // Moves row `from` to stand before row `before` (rowCount() for the end); false if nothing moves.
   bool moveBefore(int from, int before);
@@ -52,9 +55,12 @@ class PointTableModel : public QAbstractTableModel {
 
  signals:
   void pointsChanged();
+  // A rename was refused (the name is left as it was), and why.
+  void renameRefused(const QString& why);
 
  private:
-  void refresh();  // the cells again from the list
+  void refresh();                      // every cell again from the list
+  void refreshRow(std::size_t index);  // one point's cells, and the views told
 
   chart::PointList list_;
   chart::ProcessList processes_;

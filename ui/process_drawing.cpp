@@ -88,9 +88,46 @@ void drawProcessLines(QPainter& painter, const chart::Mapping& mapping, const Ch
   }
 }
 
-void labelEpsilonLines(QPainter& painter, const chart::Mapping& mapping, const ChartScene& scene,
-                       chart::LabelBoard& board, const QFontMetricsF& metrics) {
-  if (!scene.processes) return;
+std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const ChartScene& scene,
+                                         bool epsilon) {
+  constexpr double step = 4;  // pixels
+  std::vector<chart::Box> boxes;
+  if (!scene.processes) return boxes;
+  const auto cover = [&](const chart::Polyline& part) {
+    for (std::size_t i = 1; i < part.size(); ++i) {
+      const std::vector<chart::Box> b =
+          chart::boxesAlong(mapping.toPixel(part[i - 1]), mapping.toPixel(part[i]), step);
+      boxes.insert(boxes.end(), b.begin(), b.end());
+    }
+  };
+  const auto at = [](const chart::StatePoint& p) {
+    return chart::sheetPoint(1000 * p.result.air.d, p.result.air.h);
+  };
+  if (epsilon) {
+    for (const chart::EpsilonLine& l : scene.processes->lines())
+      if (const chart::StatePoint* p = pointWithId(scene, l.point))
+        for (const chart::Polyline& part : chart::epsilonLine(at(*p), l.ε, mapping.view))
+          cover(part);
+    return boxes;
+  }
+  for (const chart::Process& process : scene.processes->processes()) {
+    const chart::Ends e = chart::ends(process);
+    const chart::StatePoint* to = pointWithId(scene, e.to);
+    if (!to) continue;
+    std::vector<unsigned> starts{e.from};
+    if (process.request.kind == chart::ProcessKind::mix) starts.push_back(process.request.other);
+    for (unsigned id : starts)
+      if (const chart::StatePoint* from = pointWithId(scene, id))
+        for (const chart::Polyline& part : chart::clipToView({at(*from), at(*to)}, mapping.view))
+          cover(part);
+  }
+  return boxes;
+}
+
+std::vector<PlacedLabel> labelEpsilonLines(const chart::Mapping& mapping, const ChartScene& scene,
+                                           chart::LabelBoard& board, const QFontMetricsF& metrics) {
+  std::vector<PlacedLabel> placed;
+  if (!scene.processes) return placed;
   for (const chart::EpsilonLine& l : scene.processes->lines()) {
     const chart::StatePoint* p = pointWithId(scene, l.point);
     if (!p) continue;
@@ -110,13 +147,9 @@ void labelEpsilonLines(QPainter& painter, const chart::Mapping& mapping, const C
         candidates.push_back(chart::centredBox({c.x(), c.y() - h / 2 - 2}, w, h));
       }
     }
-    if (auto b = board.take(candidates)) {
-      const QRectF r(b->left, b->top, b->width, b->height);
-      painter.fillRect(r, QColor(255, 255, 255, 215));
-      painter.setPen(QColor(epsilonInk));
-      painter.drawText(r, Qt::AlignCenter, text);
-    }
+    if (auto b = board.take(candidates)) placed.push_back({*b, text, epsilonInk});
   }
+  return placed;
 }
 
 void drawProtractor(QPainter& painter, const chart::Mapping& mapping, chart::LabelBoard& board,

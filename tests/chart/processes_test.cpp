@@ -78,6 +78,45 @@ TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
   EXPECT_FALSE(x.points.points()[1].derived);  // C, now given by its t and d
 }
 
+// Deleting a point drops what goes with it: a supply point takes the room's ε line drawn with it
+// (one drawn through 热湿比线… stays), and an outlet whose process is gone reads as a point given
+// by its t and d.
+TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
+  struct Row {
+    const char* name;
+    std::size_t deleted;  // W N C D E F
+    bool lineByHand;      // N's ε 8000 also drawn through 热湿比线…
+    std::size_t lines;    // left after the deletion
+    std::size_t freed;    // a point that is no longer an outlet (its place before the deletion)
+    const char* given;    // how it then reads, from the start or (after "…") its end
+  };
+  const Row rows[] = {
+      {"SupplyPoint", 3, false, 0, 2, "混合：0.8 : 0.2"},  // C stays the mixing's outlet
+      {"SupplyPointLineAlsoByHand", 3, true, 1, 2, "混合：0.8 : 0.2"},
+      {"Room", 1, false, 0, 3, "t=18, d=10.0631"},
+      {"MixingsSecondPoint", 0, false, 1, 2, "t=27.8"},
+      {"CoilsInlet", 2, false, 1, 4, "…, d=10.06"},
+  };
+  for (const Row& r : rows) {
+    Example x;
+    build(x);
+    if (r.lineByHand) {
+      ASSERT_TRUE(x.processes.addLine(x.points, x.id(1), 8000));
+    }
+    const unsigned freed = x.id(r.freed), deleted = x.id(r.deleted);
+    x.points.remove(r.deleted);
+    x.processes.forget(x.points, deleted);
+    EXPECT_EQ(x.processes.lines().size(), r.lines) << r.name;
+    const std::string& given = x.points.find(freed)->given;
+    const std::string_view expected = r.given;
+    if (expected.starts_with("…")) {
+      EXPECT_TRUE(given.ends_with(expected.substr(std::string_view("…").size()))) << given;
+    } else {
+      EXPECT_TRUE(given.starts_with(expected)) << r.name << ": " << given;
+    }
+  }
+}
+
 struct Refusal {
   const char* name;
   chart::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)

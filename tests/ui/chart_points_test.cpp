@@ -13,11 +13,13 @@
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QWheelEvent>
 #include <QtTest>
 
 #include "../support/notices.h"
 #include "chart/curves.h"
+#include "ui/chart_text.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/form1.h"
@@ -257,6 +259,68 @@ class ChartPointsTest : public QObject {
     QCOMPARE(window.points().points().front().name, std::string("C"));  // the chart's order too
   }
 
+  // A refused rename keeps the name and says why, once the name's editor has closed.
+  void refusedRenameSaysWhy_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("another point's") << "B"
+                                     << "已有同名的状态点";
+    QTest::newRow("too long") << QString(25, 'x') << "名称不能超过 24 个字符";
+    QTest::newRow("blank") << "  "
+                           << "名称不能为空";
+    QTest::newRow("right-to-left override")
+        << QString::fromUtf8("W\u202E") << "名称不能含有文字方向控制符";
+    QTest::newRow("accepted") << "室外 W"
+                              << "";
+  }
+
+  void refusedRenameSaysWhy() {
+    QFETCH(QString, name);
+    QFETCH(QString, notice);
+    ui::ChartWindow window;
+    window.show();
+    for (const char* t : {"20", "25"}) QVERIFY(window.addPoint(tRh(t, "50")).empty());
+    QAbstractItemModel& model = *window.table().model();
+    const auto seen = answerNotices([&] {
+      QCOMPARE(model.setData(model.index(0, 0), name), notice.isEmpty());
+      QTest::qWait(50);
+    });
+    QCOMPARE(seen.size(), notice.isEmpty() ? 0 : 1);
+    if (!notice.isEmpty()) {
+      QCOMPARE(seen.front().title, QString("提示信息"));
+      QCOMPARE(seen.front().text, notice);
+      QCOMPARE(seen.front().buttons, QStringList{"确定"});
+    }
+    QCOMPARE(cell(window.table(), 0, 0), notice.isEmpty() ? name : QString("A"));
+  }
+
+  // A label reads name, then t and φ, left to right, whatever the script of the name: a name in a
+  // right-to-left script neither moves to the right nor turns the figures after it around.
+  void labelKeepsTheFiguresInOrder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Latin") << "W";
+    QTest::newRow("Hebrew") << QString::fromUtf8("חוץ");
+    QTest::newRow("Arabic") << QString::fromUtf8("خارج 2");
+  }
+
+  void labelKeepsTheFiguresInOrder() {
+    QFETCH(QString, name);
+    chart::PointList list;
+    QVERIFY(list.add(tRh("25", "50")).empty());
+    QCOMPARE(list.rename(0, name.toStdString()), std::string_view());
+    const QString text = ui::pointLabel(list.points()[0]).front();
+    QTextLayout layout(text, QApplication::font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int t = text.indexOf("t="), φ = text.indexOf("φ=");
+    QVERIFY(t > 0 && φ > t);
+    // Left to right: the name's first character, t=, φ=.
+    const int first = text.indexOf(name.front());
+    QVERIFY2(line.cursorToX(first) < line.cursorToX(t), qPrintable(text));
+    QVERIFY2(line.cursorToX(t) < line.cursorToX(φ), qPrintable(text));
+  }
+
   void copiesExportsAndPrintsEvenAnExtremeState() {
     ui::ChartWindow window;
     window.resize(900, 800);
@@ -267,17 +331,18 @@ class ChartPointsTest : public QObject {
 
     window.findChild<QAction*>("CopyTable")->trigger();
     const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 3);
-    QVERIFY(lines[0].startsWith("名称\t给定参数\t干球温度 ℃\t相对湿度 ％"));
-    QVERIFY(lines[1].startsWith("A\tt=25, tw=20\t25.00\t63.5\t20.00\t57.2616\t17.63"));
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QString("大气压力\t101325 Pa"));
+    QVERIFY(lines[1].startsWith("名称\t给定参数\t干球温度 ℃\t相对湿度 ％"));
+    QVERIFY(lines[2].startsWith("A\tt=25, tw=20\t25.00\t63.5\t20.00\t57.2616\t17.63"));
 
     QTemporaryDir dir;
     QVERIFY(window.exportCsv(dir.filePath("状态点.csv")));
     QFile csv(dir.filePath("状态点.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
-    QVERIFY(bytes.startsWith("\xEF\xBB\xBF名称,给定参数,干球温度 ℃,"));
-    QCOMPARE(bytes.count("\r\n"), 3);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF大气压力,101325 Pa\r\n名称,给定参数,干球温度 ℃,"));
+    QCOMPARE(bytes.count("\r\n"), 4);
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest>
@@ -148,6 +149,12 @@ class ChartProcessesTest : public QObject {
     window.findChild<QAction*>("DeletePoint")->trigger();
     QCOMPARE(processes.model()->rowCount(), 1);
     QCOMPARE(cell(processes, 0, 0), QString("C→E"));
+    // C and D, no longer made by a process, read as points given by their t and d.
+    for (int row : {1, 2})
+      QVERIFY2(QRegularExpression("^t=[0-9.]+, d=[0-9.]+$")
+                   .match(cell(window.table(), row, 1))
+                   .hasMatch(),
+               qPrintable(cell(window.table(), row, 1)));
   }
 };
 
