@@ -61,16 +61,18 @@ Root bisect(F f, double lo, double hi, double target, double tolerance = 0) {
   }
   if (!std::isfinite(lo) || !std::isfinite(hi)) return r;
   std::int64_t kLo = detail::orderKey(lo), kHi = detail::orderKey(hi);
-  while (r.rounds < bisectRoundLimit) {
+  for (;;) {
     // Both keys lie within ±2^63 of each other's sign-folded range, so the halved distance fits.
     const std::int64_t kMid =
         kLo + static_cast<std::int64_t>(
                   (static_cast<std::uint64_t>(kHi) - static_cast<std::uint64_t>(kLo)) / 2);
     const double mid = detail::fromOrderKey(kMid);
     // Adjacent ends: the upper one is the first double where f reaches the target (at a jump of
-    // f, the side the target lies on).
+    // f, the side the target lies on). Checked before the round limit: fewer than 2^64 doubles
+    // lie between finite ends, so the 64th halving of their count leaves them adjacent.
     if (kMid == kLo) return settle(detail::fromOrderKey(kHi));
     if (!(detail::fromOrderKey(kHi) - detail::fromOrderKey(kLo) > tolerance)) return settle(mid);
+    if (r.rounds >= bisectRoundLimit) return r;
     ++r.rounds;
     if (f(mid) < target)
       kLo = kMid;

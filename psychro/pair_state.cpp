@@ -262,8 +262,10 @@ double saturatedValue(Quantity q, double t, double pa) {
 }
 
 // The dry bulb, °C, of saturated air whose two given values both lie within their resolution of
-// the values it shows, if there is one in -50…100 °C: the given dry or wet bulb where one is given,
-// else the middle of the dry bulbs that meet both.
+// the values it shows, if there is one in -50…100 °C: the given dry or wet bulb where saturated air
+// there shows the other value too, else the middle of the dry bulbs that meet both. Not an end of
+// them: there one value lies exactly half a unit from its text, where the last ulps of its formula
+// decide whether it is within and which way it rounds.
 std::optional<double> saturatedWithin(Given a, Given b, double pa, const Resolution& r) {
   double lo = lowestT, hi = highestT;
   for (const Given g : {a, b}) {
@@ -278,7 +280,8 @@ std::optional<double> saturatedWithin(Given a, Given b, double pa, const Resolut
   if (!(lo <= hi)) return std::nullopt;
   double t = lo + (hi - lo) / 2;
   for (const Given g : {a, b})
-    if (g.quantity == Quantity::t || g.quantity == Quantity::tw) t = std::clamp(g.value, lo, hi);
+    if ((g.quantity == Quantity::t || g.quantity == Quantity::tw) && lo <= g.value && g.value <= hi)
+      t = g.value;
   for (const Given g : {a, b}) {
     // The bisected ends are good to adjacent doubles; allow the last few ulps of each value.
     const double e = r.of(g.quantity) * (1 + 1e-9) +

@@ -122,6 +122,23 @@ TEST(PairDewPointAtDryBulb, IsSaturatedAir) {
   }
 }
 
+// Saturated air at a dry bulb typed finer than its box shows, given back by its shown t and h: the
+// shown t is up to half a unit off, which puts the shown h beyond saturation there; the state is
+// the saturated air within both texts, not one at an end of them, where h would be a hair outside.
+TEST(PairSaturatedByShownEnthalpy, IsFoundWithBothTexts) {
+  for (double pa : {101325.0, 61640.0})
+    for (double t = -40; t < 60; t += 0.137) {
+      const calc::Calculation source = calc::calculate({Q::t, Q::rh}, t, 100, pa);
+      ASSERT_TRUE(source.ok()) << t;
+      const calc::Calculation back =
+          calc::calculate({Q::t, Q::h}, calc::numericValue(source.texts[0]),
+                          calc::numericValue(source.texts[3]), pa);
+      ASSERT_TRUE(back.ok()) << t << " ℃, " << pa << " Pa: " << back.message;
+      EXPECT_EQ(back.texts[0], source.texts[0]) << t << " ℃, " << pa << " Pa";
+      EXPECT_EQ(back.texts[3], source.texts[3]) << t << " ℃, " << pa << " Pa";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryPair, PairRoundTrip,
     testing::Values(
