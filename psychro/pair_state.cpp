@@ -314,7 +314,8 @@ double Resolution::of(Quantity q) const {
 StateOutcome stateFromPair(Given a, Given b, double pa, const Resolution& resolution) {
   if (!determines(a.quantity, b.quantity)) return {{}, pairNotDetermined};
   const StateOutcome s = solvePair(a, b, pa, resolution.tl);
-  if (s.message != noSuchState) return s;
+  // Beyond saturation, or just beyond −50 ℃ where the rounding of saturated air's texts puts it.
+  if (s.message != noSuchState && s.message != pairOutOfRange) return s;
   // The Calculate command's two routes refuse as they always have.
   const auto is = [&](Quantity x, Quantity y) {
     return (a.quantity == x && b.quantity == y) || (a.quantity == y && b.quantity == x);

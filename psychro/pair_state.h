@@ -48,7 +48,8 @@ bool determines(Quantity a, Quantity b);
 // bulb (or to the wet bulb) is saturated air; a state whose shown dew point is its own dry bulb is
 // found at t = tl; otherwise the correlation gives the vapour pressure. Every pair but t+tw and
 // t+rh that lands beyond saturation by no more than the resolution of both given values is the
-// saturated state within it; farther beyond, noSuchState.
+// saturated state within it (so too where that rounding puts the solve just outside -50…100 °C);
+// farther beyond, noSuchState.
 StateOutcome stateFromPair(Given a, Given b, double pa = standardPressure,
                            const Resolution& resolution = {});
 

@@ -122,6 +122,22 @@ TEST(PairDewPointAtDryBulb, IsSaturatedAir) {
   }
 }
 
+// Saturated air at -50 ℃, the coldest the calculator takes, given back by its shown d or h and φ:
+// their rounding puts the solve a hair below -50 ℃, still within the texts of that state.
+TEST(PairSaturatedAtTheColdEnd, IsFound) {
+  for (double pa : {101325.0, 30000.0}) {
+    const calc::Calculation source = calc::calculate({Q::t, Q::rh}, -50, 100, pa);
+    for (const Pair pair : {Pair{Q::d, Q::rh}, Pair{Q::h, Q::rh}}) {
+      const std::size_t a = boxOf[static_cast<int>(pair.first)];
+      const calc::Calculation back =
+          calc::calculate(pair, calc::numericValue(source.texts[a]), 100, pa);
+      ASSERT_TRUE(back.ok()) << pa << " Pa: " << back.message;
+      EXPECT_EQ(back.texts[a], source.texts[a]) << pa << " Pa";
+      EXPECT_EQ(back.texts[1], "100.0") << pa << " Pa";
+    }
+  }
+}
+
 // Saturated air at a dry bulb typed finer than its box shows, given back by its shown t and h: the
 // shown t is up to half a unit off, which puts the shown h beyond saturation there; the state is
 // the saturated air within both texts, not one at an end of them, where h would be a hair outside.
