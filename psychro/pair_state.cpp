@@ -202,21 +202,21 @@ StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution
     return airt2φ(tl, 1, pa);
   }
   const auto [pv, fault] = vapourOfDewPoint(tl);
-  const auto withVapour = [&](double pv) -> StateOutcome {
-    if (!(pv < pa)) return {{}, noSuchState};
+  const auto withVapour = [&](double vapour) -> StateOutcome {
+    if (!(vapour < pa)) return {{}, noSuchState};
     StateOutcome s;
     switch (other.quantity) {
       case Quantity::t:
-        s = fromDryBulbAndVapour(other.value, pv, pa, true);
+        s = fromDryBulbAndVapour(other.value, vapour, pa, true);
         break;
       case Quantity::tw:
-        s = fromWetBulbAndMoisture(other.value, moistureContent(pv, pa), pa);
+        s = fromWetBulbAndMoisture(other.value, moistureContent(vapour, pa), pa);
         break;
       case Quantity::rh:
-        s = fromHumidityAndVapour(other.value, pv, pa);
+        s = fromHumidityAndVapour(other.value, vapour, pa);
         break;
       case Quantity::h:
-        s = fromEnthalpyAndMoisture(other.value, moistureContent(pv, pa), pa);
+        s = fromEnthalpyAndMoisture(other.value, moistureContent(vapour, pa), pa);
         break;
       default:
         return {{}, pairNotDetermined};

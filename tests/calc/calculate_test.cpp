@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         // cannot be placed (it used to show 16.97 ℃ here).
         MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", 1, psychro::outOfBounds},
         MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", 0, psychro::outOfBounds}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 struct ResultRow {
   const char* name;
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                   65000},
         ResultRow{"LowestPressure", "25", "50", 1, {{Output::Text7, "34.69"}}, 30000},
         ResultRow{"HighestPressure", "25", "50", 1, {{Output::Text7, "9.09"}}, 110000}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 // Property step alone: t = 20 °C, d = 0.01 kg/kg.
 TEST(Properties, WorkedExample) {

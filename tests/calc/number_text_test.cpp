@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "8",
                 7},
         ReadRow{"TruncatedUtf8", "9\xef\xbc", 9}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 struct FormatRow {
   const char* name;
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{"FifteenDigitsDecideHalf", 0.30000000000000004, 1, "0.3"},
         FormatRow{"NotANumberIsEmpty", std::nan(""), 2, ""},
         FormatRow{"InfinityIsEmpty", inf, 2, ""}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 // The digit-by-digit rule as it stood before formatFixed got its fast path, kept verbatim as
 // the reference that every text must still match.
@@ -200,7 +200,7 @@ TEST_P(FastPath, GivesTheDigitByDigitText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, FastPath, testing::ValuesIn(sweeps),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // Fixed values where a fault would hide: halves, extremes, signed zero.
 TEST(FastPath, EdgeValuesGiveTheDigitByDigitText) {

@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
         PairRow{"MoistureAndRh", {Q::d, Q::rh}}, PairRow{"DewPointAndRh", {Q::tl, Q::rh}},
         PairRow{"WetBulbAndRh", {Q::tw, Q::rh}}, PairRow{"WetBulbAndDewPoint", {Q::tw, Q::tl}},
         PairRow{"WetBulbAndMoisture", {Q::tw, Q::d}}, PairRow{"ReversedOrder", {Q::rh, Q::h}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 struct RefusalRow {
   const char* name;
@@ -211,6 +211,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalRow{"MoistureBeyondRange", "d+rh", 2000, 1, psychro::pairOutOfRange},
                     RefusalRow{"NotANumber", "h+d", NAN, 5, psychro::pairOutOfRange},
                     RefusalRow{"InfiniteWetBulb", "tw+d", -INFINITY, 5, psychro::noSuchState}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 }  // namespace

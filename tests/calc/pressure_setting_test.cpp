@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PressureRow{"Overflowing", "1e999", PressureUnit::pascal, 0},
                     PressureRow{"TooHigh", "9001", PressureUnit::metre, 0},
                     PressureRow{"TooLow", "-501", PressureUnit::metre, 0}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(PressureCaption, ShowsWholePascals) {
   EXPECT_EQ(calc::pressureCaption(89875), "大气压力 89875 Pa");

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {ProcessKind::humidifyIsothermal, 0, 0, {Quantity::d, Quantity::d}, 40, 0, {}},
                 process::pastSaturation},
         Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, chart::noSuchPoint}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // ε as typed in the dialog.
 TEST(ReadEpsilon, NumbersAndInfinity) {

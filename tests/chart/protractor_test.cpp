@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
               }},
         Along{"SupplyOnRoomLine",
               [](const psychro::AirState& a) { return process::supplyPoint(a, 8000, 8, 101325); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Rays sweep from up (−∞) through level (2501, the 0 °C isotherm's direction) to down (+∞), all
 // on the left of the centre; an ε line through a point crosses the whole view through it.

@@ -108,6 +108,6 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"BomWithGb",
                       {"--csv", "--mode", "rh", "--columns", "1,2", "--encoding=gb18030", "--bom"},
                       A::usageError}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"MultiLineQuoteWithinCap", "tw,\"1\n\"\"2\",3\n", {{{"tw", "1\n\"2", "3"}}}, 4},
         ReaderCase{"QuoteClosedAtEnd", "a,b,\"c\"", {{{"a", "b", "c"}}}},
         ReaderCase{"EmptyInput", "", {}}, ReaderCase{"BomOnly", "\xEF\xBB\xBF", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CsvReaderCap, OverLongFieldIsCutAndFlaggedAndReadingGoesOn) {
   for (std::size_t buffer : {4u, 1u << 18}) {

@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriterCase{"Blanks", {" a ", "\t"}, " a ,\t\n"},
         WriterCase{"Chinese", {"记录须有3个字段（mode,t,x）"}, "\"记录须有3个字段（mode,t,x）\"\n"},
         WriterCase{"NoFields", {}, "\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CsvText, RecordsFollowEachOtherAndClearStartsAfresh) {
   cli::CsvText text;

@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                 ",\"无法识别的参数组合 \"\"\\x1B[31mt\\x0A+zz\\xFF\"\"",
                 "",
                 "\"\x1b[31mt\n+zz\xff\",1,2\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The values a single run prints, in box order.
 std::vector<std::string> printedTexts(const std::string& table) {

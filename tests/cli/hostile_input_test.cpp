@@ -253,6 +253,6 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"StrayQuotePastTheCap",
                     {{"rh,\"25,50\n"}, {"tw,25,20\n", 300'000}},
                     {{openPastCap}, {worked, 300'000}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

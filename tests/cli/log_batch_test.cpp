@@ -215,6 +215,6 @@ INSTANTIATE_TEST_SUITE_P(
                 header + "\n",
                 "",
                 "同一列"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

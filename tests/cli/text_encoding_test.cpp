@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Bytes{"GbLeadFF", Encoding::gb18030, "\xFF", false},
                     Bytes{"GbBadTrail", Encoding::gb18030, "\xB8\x20", false},
                     Bytes{"GbCutShort", Encoding::gb18030, "35,\x81\x30\x81", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Messages quote input through visibleText: controls and malformed bytes escaped, the rest kept.
 TEST(VisibleText, EscapesControlsAndMalformedBytesOnly) {

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Processes, Process, testing::Values(
                PROCESS(supplyPoint(a, 8000, 8, pa)), {Q::t, 18}, 8000, {}},
     ProcessRow{"WarmSupplyAtConstantMoisture", {{Q::t, 20}, rh40},
                PROCESS(supplyPoint(a, -inf, -12, pa)), {Q::t, 32}, inf, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
 struct RefusalRow {
@@ -142,7 +142,7 @@ constexpr RefusalRow refusals[] = {
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Refusals, Refusal, testing::ValuesIn(refusals),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Outdoor W 35 ℃, 60 % (21.44 g/kg, 90.19 kJ/kg), room N 26 ℃, 55 % (11.57 g/kg, 55.63 kJ/kg), 20 %
 // fresh air by mass: C holds 0.2·21.44 + 0.8·11.57 = 13.54 g/kg, 0.2·90.19 + 0.8·55.63 = 62.54

@@ -35,6 +35,6 @@ INSTANTIATE_TEST_SUITE_P(Brackets, BisectIdentity,
                                          BisectRow{"WideAroundZeroOtherEnds",
                                                    -0x1.6a34c0a9d0e2fp+592, 0x1.e90180e66b36cp+592,
                                                    0, 0}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace

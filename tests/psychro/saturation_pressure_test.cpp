@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(ReferenceValues, WaterpsTable,
                                          PressureRow{"Water100", 100, 101418.72},
                                          PressureRow{"Water150", 150, 476197.88},
                                          PressureRow{"WaterHighestEnd", 200, 1555073.7}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 struct OutsideRow {
   const char* name;
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OutsideRow{"NotANumber", std::nan("")},
                     OutsideRow{"MinusInfinity", -std::numeric_limits<double>::infinity()},
                     OutsideRow{"Huge", 1e308}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(Waterps, StepsUpAtTheIceWaterBoundary) {
   const double step = psychro::waterps(0) - psychro::waterps(-1e-9);

@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     InverseRow{"IceMinus40", 12.845, -39.996394, 13},
                     InverseRow{"StandardPressure", 101325, 99.969936, 15},
                     InverseRow{"EstimateHeldAboveWaterRange", 1.0e7, 265.36488, 17}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(Watert, InvertsWaterpsOf20Exactly) {
   const psychro::SaturationTemperature r = psychro::watert(psychro::waterps(20));
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Pressures, WatertNoRoot,
                                          NoRootRow{"NotANumber", std::nan("")},
                                          NoRootRow{"Infinite",
                                                    std::numeric_limits<double>::infinity()}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // Every positive finite pressure settles within the round limit, from the tiniest to the largest.
 TEST(Watert, SettlesForEveryPositiveFinitePressure) {

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                               WetBulbMethod::averaged, 13},
                     WorkedRow{"Pressure30At50", 30, 0.5, 0.0133114, 22.12, 64.193, 18.465, 1.15391,
                               WetBulbMethod::pressure, 5}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(Airt2phi, SchemeSwitchesAbove28) {
   const double φ = 0.4;
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(WarmHumidAir, Airt2phiTwoCycle,
                                          CycleRow{"Edge25_6At99_8", 25.6, 0.998},
                                          CycleRow{"Edge28At81_7", 28, 0.817},
                                          CycleRow{"Hot28At99", 28, 0.99}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // Across the edge where the averaged iteration stops settling within its rounds, the wet bulb
 // keeps rising at the same rate with the humidity (the averaged answers are good to 0.01 °C).
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailRow{"BoneDryAirHasNoDewPoint", 20, 0, psychro::outOfBounds},
                     FailRow{"NotANumberHumidity", 20, std::nan(""), psychro::noSuchState},
                     FailRow{"NotANumberTemperature", std::nan(""), 0.5, psychro::outOfBounds}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(Airt2phi, VapourJustBelowTotalPressureStillExists) {
   EXPECT_TRUE(airt2φ(99.96, 1).ok());

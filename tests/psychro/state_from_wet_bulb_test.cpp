@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Airt2twNoState,
                                          NoStateRow{"MinusInfiniteWetBulb", 25, -inf},
                                          NoStateRow{"BoilingSaturatedAir", 100, 100},
                                          NoStateRow{"NotANumber", std::nan(""), std::nan("")}),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(Airt2tw, TooDryStateKeepsItsNegativeMoisture) {
   const psychro::StateOutcome s = airt2tw(10, -5);
