@@ -9,6 +9,7 @@
 #include "calc/window.h"
 #include "psychro/air_state.h"
 #include "psychro/saturation.h"
+#include "support/recording_window.h"
 
 namespace {
 
@@ -50,32 +51,14 @@ void FormatFixed(benchmark::State& state) {
 }
 BENCHMARK(FormatFixed);
 
-// A window that only hands over its inputs; it keeps the last result so nothing is optimised out.
-class BenchWindow final : public calc::Window {
- public:
-  BenchWindow(std::string t, std::string x, int index) : t_(t), x_(x), index_(index) {}
-  std::string text(calc::Input field) const override {
-    return field == calc::Input::Text11 ? t_ : x_;
-  }
-  int selectedIndex() const override { return index_; }
-  void showMessage(std::string_view, std::string_view) override { ++messages; }
-  void setText(calc::Output, std::string_view text) override { last = text; }
-
-  std::string last;
-  int messages = 0;
-
- private:
-  std::string t_, x_;
-  int index_;
-};
-
 void Calculate(benchmark::State& state, const char* t, const char* x, int index) {
-  BenchWindow window(t, x, index);
+  RecordingWindow window(t, x, index);
   for (auto _ : state) {
+    window.forget();
     calc::Command1_Click(window);
-    benchmark::DoNotOptimize(window.last);
+    benchmark::DoNotOptimize(window.results);
   }
-  if (window.messages != 0) state.SkipWithError("the command showed a notice");
+  if (!window.messages.empty()) state.SkipWithError("the command showed a notice");
 }
 BENCHMARK_CAPTURE(Calculate, WetBulb, "25", "20", 0);
 BENCHMARK_CAPTURE(Calculate, RhBelow28, "25", "50", 1);

@@ -14,14 +14,13 @@ namespace calc {
 void Command1_Click(Window& window, StateObserver* observer, double pa) {
   const std::string first = window.text(Input::Text11);
   const std::string second = window.text(Input::Text12);
-  const int mode = window.selectedIndex();
-  if (first.empty() || second.empty() || (mode != 0 && mode != 1)) {
+  const std::optional<Pair> pair = selectedPair(window.selectedIndex());
+  if (first.empty() || second.empty() || !pair) {
     window.showMessage(messages::title, messages::missingInput);
     return;
   }
 
-  const Pair pair{psychro::Quantity::t, mode == 1 ? psychro::Quantity::rh : psychro::Quantity::tw};
-  const Calculation c = calculateTyped(pair, first, second, pa);
+  const Calculation c = calculateTyped(*pair, first, second, pa);
   if (!c.ok()) {
     window.showMessage(messages::title, c.message);
     return;

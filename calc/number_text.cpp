@@ -8,34 +8,10 @@
 #include <limits>
 #include <optional>
 
+#include "calc/utf8.h"
+
 namespace calc {
 namespace {
-
-// Decodes one UTF-8 sequence at text[i]; returns its code point and advances i. Malformed bytes
-// come back as U+FFFD, one byte at a time, so reading never runs past the text.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char lead = byte(i);
-  int length = lead < 0x80           ? 1
-               : (lead >> 5) == 0x6  ? 2
-               : (lead >> 4) == 0xE  ? 3
-               : (lead >> 3) == 0x1E ? 4
-                                     : 0;
-  if (length == 0 || i + length > text.size()) {
-    ++i;
-    return lead < 0x80 ? lead : U'\uFFFD';
-  }
-  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-  for (int k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) {
-      ++i;
-      return U'\uFFFD';
-    }
-    cp = (cp << 6) | (byte(i + k) & 0x3F);
-  }
-  i += length;
-  return cp;
-}
 
 // The ASCII character a code point stands for in a number, or 0 if it has no part in one.
 // Chinese input methods type full-width digits, point, signs, e and space, and their full stop

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "calc/window.h"
@@ -32,10 +34,28 @@ inline constexpr std::array<OutputInfo, 11> outputs{{
     {Output::Text13, "Text13", "普朗特数", "", "pr", 1, 2},
 }};
 
+// Row i describes box Output(i), and every box has a row: the faces index texts in the order of
+// this table by the Output value.
+constexpr bool inOutputOrder() {
+  for (std::size_t i = 0; i < outputs.size(); ++i)
+    if (static_cast<std::size_t>(outputs[i].field) != i) return false;
+  return static_cast<std::size_t>(Output::Text13) + 1 == outputs.size();
+}
+static_assert(inOutputOrder(), "calc::outputs must list the boxes in the order of calc::Output");
+
 constexpr const OutputInfo& info(Output field) {
   for (const OutputInfo& o : outputs)
     if (o.field == field) return o;
   return outputs.front();  // not reached: every Output has a row
 }
+
+// A raised suffix in superscript characters: digits, "+" and "-" raised ("3" gives "³"), any
+// other character as it is. Every face writes a caption's suffix with this when it cannot draw it
+// raised.
+std::string superscriptText(std::string_view suffix);
+
+// A result's caption followed by its raised suffix in superscript characters, as one text:
+// "密度 kg/m" and "3" give "密度 kg/m³".
+std::string shownCaption(const OutputInfo& output);
 
 }  // namespace calc

@@ -14,7 +14,19 @@ namespace calc {
 
 struct Pair {
   psychro::Quantity first, second;
+
+  bool operator==(const Pair&) const = default;
 };
+
+// The pair a Combo2 index selects: 0 the wet-bulb route (t+tw), 1 the relative-humidity route
+// (t+rh); empty for any other index (-1 when nothing is selected). Every face that offers the two
+// routes by index (the window's selector, torvale-calc's --tw and --rh, a CSV mode of 0 or 1)
+// reads them through this.
+constexpr std::optional<Pair> selectedPair(int index) {
+  if (index == 0) return Pair{psychro::Quantity::t, psychro::Quantity::tw};
+  if (index == 1) return Pair{psychro::Quantity::t, psychro::Quantity::rh};
+  return std::nullopt;
+}
 
 // The pair named "A+B" (names t, tw, rh, tl, d, h in any case, blanks around each allowed), if it
 // determines a state; otherwise empty and why in error (an unknown name, or a pair such as tl+d).

@@ -5,21 +5,12 @@
 namespace calc {
 namespace {
 
-constexpr std::string_view superscriptDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-
 void appendCell(std::string& out, std::string_view text) {
   for (char c : text) out += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
 }
 
-void appendLine(std::string& out, std::string_view caption, std::string_view superscript,
-                std::string_view value) {
+void appendLine(std::string& out, std::string_view caption, std::string_view value) {
   appendCell(out, caption);
-  for (char c : superscript) {
-    if (c >= '0' && c <= '9')
-      out += superscriptDigits[c - '0'];
-    else
-      appendCell(out, std::string_view(&c, 1));
-  }
   out += '\t';
   appendCell(out, value);
   out += '\n';
@@ -30,11 +21,11 @@ void appendLine(std::string& out, std::string_view caption, std::string_view sup
 std::string resultSheet(SheetInput first, SheetInput second, double pa,
                         const std::array<std::string, outputs.size()>& results) {
   std::string out;
-  appendLine(out, first.caption, "", first.text);
-  appendLine(out, second.caption, "", second.text);
-  appendLine(out, "大气压力 Pa", "", pressureText(pa));
+  appendLine(out, first.caption, first.text);
+  appendLine(out, second.caption, second.text);
+  appendLine(out, "大气压力 Pa", pressureText(pa));
   for (std::size_t i = 0; i < outputs.size(); ++i)
-    appendLine(out, outputs[i].caption, outputs[i].superscript, results[i]);
+    appendLine(out, shownCaption(outputs[i]), results[i]);
   return out;
 }
 

@@ -3,39 +3,17 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/pressure_setting.h"
+#include "calc/command_options.h"
 #include "cli/mode.h"
 
 namespace cli {
-namespace {
-
-// The value of an option "--name VALUE" or "--name=VALUE" at args[i] (advancing i past it), or
-// empty with present false when the word is not that option.
-struct OptionValue {
-  bool present = false;
-  bool missing = false;  // the option is the last word, with no value after it
-  std::string_view value;
-};
-
-OptionValue optionValue(std::span<const char* const> args, std::size_t& i, std::string_view name) {
-  const std::string_view word = args[i] != nullptr ? args[i] : "";
-  OptionValue v;
-  if (word == name) {
-    v.present = true;
-    if (i + 1 < args.size() && args[i + 1] != nullptr)
-      v.value = args[++i];
-    else
-      v.missing = true;
-  } else if (word.starts_with(name) && word.size() > name.size() && word[name.size()] == '=') {
-    v.present = true;
-    v.value = word.substr(name.size() + 1);
-  }
-  return v;
-}
-
-}  // namespace
 
 Arguments parseArguments(std::span<const char* const> args) {
+  std::vector<std::string_view> words;
+  words.reserve(args.size());
+  for (const char* arg : args) words.emplace_back(arg != nullptr ? arg : "");
+  using calc::optionValue;
+
   Arguments a;
   std::vector<std::string_view> values;
   std::string_view unknown;  // the first mistyped option
@@ -43,19 +21,15 @@ Arguments parseArguments(std::span<const char* const> args) {
   bool csv = false, help = false, version = false, optionsEnded = false;
   bool mode = false, columns = false, encoding = false;
   int modeOptions = 0, pressureOptions = 0;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view word = args[i] != nullptr ? args[i] : "";
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string_view word = words[i];
     if (optionsEnded) {
       values.push_back(word);
       continue;
     }
-    const OptionValue pair = optionValue(args, i, "--pair");
-    const OptionValue pressure = optionValue(args, i, "--pressure");
-    const OptionValue altitude = optionValue(args, i, "--altitude");
-    const OptionValue logMode = optionValue(args, i, "--mode");
-    const OptionValue logColumns = optionValue(args, i, "--columns");
-    const OptionValue logEncoding = optionValue(args, i, "--encoding");
-    if (logMode.present) {
+    // Each word is read as one option at most: a word taken as an option's value is not read again
+    // as an option of its own.
+    if (const calc::OptionValue logMode = optionValue(words, i, "--mode"); logMode.present) {
       mode = true;
       std::string error;
       if (const std::optional<calc::Pair> p = modePair(logMode.value, error))
@@ -67,7 +41,8 @@ Arguments parseArguments(std::span<const char* const> args) {
                       ? "--mode：无法识别的方式 \"" + std::string(logMode.value) +
                             "\"：应为 tw、rh 或参数组合 A+B"
                       : "--mode：" + error;
-    } else if (logColumns.present) {
+    } else if (const calc::OptionValue logColumns = optionValue(words, i, "--columns");
+               logColumns.present) {
       columns = true;
       const std::size_t comma = logColumns.value.find(',');
       const auto blank = [](std::string_view s) {
@@ -81,7 +56,8 @@ Arguments parseArguments(std::span<const char* const> args) {
         a.columns = {std::string(logColumns.value.substr(0, comma)),
                      std::string(logColumns.value.substr(comma + 1))};
       }
-    } else if (logEncoding.present) {
+    } else if (const calc::OptionValue logEncoding = optionValue(words, i, "--encoding");
+               logEncoding.present) {
       encoding = true;
       if (const std::optional<Encoding> e = encodingNamed(logEncoding.value))
         a.encoding = *e;
@@ -89,25 +65,21 @@ Arguments parseArguments(std::span<const char* const> args) {
         problem = "--encoding 只接受 utf-8 或 gb18030（gbk）";
     } else if (word == "--bom") {
       a.bom = true;
-    } else if (pair.present) {
+    } else if (const calc::OptionValue pair = optionValue(words, i, "--pair"); pair.present) {
       ++modeOptions;
       std::string error;
       if (const std::optional<calc::Pair> p = calc::pairNamed(pair.value, error)) {
         a.pair = *p;
-        a.index = p->second == psychro::Quantity::rh && p->first == psychro::Quantity::t;
       } else if (problem.empty()) {
         problem = pair.missing ? "--pair 后须给出参数组合，如 h+rh" : error;
       }
-    } else if (pressure.present || altitude.present) {
+    } else if (const calc::PressureOption pressure = calc::pressureOption(words, i);
+               pressure.present()) {
       ++pressureOptions;
-      const calc::PressureReading r = calc::readPressure(
-          pressure.present ? pressure.value : altitude.value,
-          pressure.present ? calc::PressureUnit::pascal : calc::PressureUnit::metre);
-      if (r.ok())
-        a.pressure = r.pa;
+      if (pressure.reading.ok())
+        a.pressure = pressure.reading.pa;
       else if (problem.empty())
-        problem =
-            std::string(pressure.present ? "--pressure：" : "--altitude：") + std::string(r.error);
+        problem = std::string(pressure.name) + "：" + std::string(pressure.reading.error);
     } else if (word == "--") {
       optionsEnded = true;
     } else if (word == "--help" || word == "-h") {
@@ -117,8 +89,7 @@ Arguments parseArguments(std::span<const char* const> args) {
     } else if (word == "--csv") {
       csv = true;
     } else if (word == "--tw" || word == "--rh") {
-      a.index = word == "--rh" ? 1 : 0;
-      a.pair = {psychro::Quantity::t, a.index == 1 ? psychro::Quantity::rh : psychro::Quantity::tw};
+      a.pair = *calc::selectedPair(word == "--rh" ? 1 : 0);
       ++modeOptions;
     } else if (word.starts_with("--")) {
       // No number is written with two leading minus signs: this is a mistyped option.
@@ -133,7 +104,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   } else if (version) {
     a.action = Action::version;
   } else if (!unknown.empty()) {
-    a.error = "未知选项 " + std::string(unknown);
+    a.error = std::string(calc::unknownOption) + std::string(unknown);
   } else if (!problem.empty()) {
     a.error = problem;
   } else if (modeOptions > 1) {

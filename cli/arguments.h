@@ -15,8 +15,8 @@ enum class Action { single, batch, help, version, usageError };
 
 struct Arguments {
   Action action = Action::usageError;
-  int index = 0;  // Combo2 index of a single calculation: 0 --tw, 1 --rh (and their pairs)
-  calc::Pair pair{psychro::Quantity::t, psychro::Quantity::tw};  // what T and X of --pair are
+  // What T and X of a single calculation are: t+tw unless --rh or --pair says otherwise.
+  calc::Pair pair{psychro::Quantity::t, psychro::Quantity::tw};
   std::string t;                                // first value of a single calculation, as typed
   std::string x;                                // second value of a single calculation, as typed
   std::string input = "-";                      // CSV input of a batch; "-" is standard input

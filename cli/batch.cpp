@@ -83,8 +83,7 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
 
 std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
                                double pa, CsvText& out) {
-  // The steps of calculatePair and calc::calculateTyped, without a window between and with the
-  // numbers formatted straight into out.
+  // The steps of calc::calculateTyped, with the numbers formatted straight into out.
   if (first.empty() || second.empty()) return calc::messages::missingInput;
   const psychro::StateOutcome state =
       calc::pairState(pair, calc::numericValue(first), calc::numericValue(second), pa);

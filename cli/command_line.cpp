@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/messages.h"
+#include "calc/pair_calculation.h"
 #include "calc/version.h"
 #include "cli/arguments.h"
 #include "cli/batch.h"
@@ -100,19 +102,18 @@ void report(std::FILE* err, std::string_view what, std::string_view name, int er
 }
 
 int single(const Arguments& a, std::FILE* out, std::FILE* err) {
-  TextWindow window;
-  window.prepare(a.t, a.x, a.index);
-  calculatePair(window, a.pair, a.pressure);
-  if (window.hasMessage()) {
-    std::string line(window.messageTitle());
+  const calc::Calculation c = calc::calculateTyped(a.pair, a.t, a.x, a.pressure);
+  if (!c.ok()) {
+    // The notice as the window titles it.
+    std::string line(calc::messages::title);
     line += "：";
-    line += window.message();
+    line += c.message;
     line += '\n';
     put(err, line);
     return exitNotice;
   }
   errno = 0;
-  if (!put(out, resultTable(window)) || std::fflush(out) != 0) {
+  if (!put(out, resultTable(c.texts)) || std::fflush(out) != 0) {
     report(err, "无法写出结果", "", errno);
     return exitUsage;
   }

@@ -31,9 +31,7 @@ int modeIndex(std::string_view mode) {
 }
 
 std::optional<calc::Pair> modePair(std::string_view mode, std::string& error) {
-  using Q = psychro::Quantity;
-  const int index = modeIndex(mode);
-  if (index >= 0) return calc::Pair{Q::t, index == 1 ? Q::rh : Q::tw};
+  if (const std::optional<calc::Pair> route = calc::selectedPair(modeIndex(mode))) return route;
   if (mode.find('+') != std::string_view::npos) {
     std::optional<calc::Pair> pair = calc::pairNamed(mode, error);
     if (!pair) error = visibleText(error);  // the notice quotes the field as it was given

@@ -2,16 +2,10 @@
 
 #include <algorithm>
 
+#include "calc/utf8.h"
+
 namespace cli {
 namespace {
-
-std::string_view superscriptOf(char c) {
-  static constexpr std::string_view digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-  if (c >= '0' && c <= '9') return digits[c - '0'];
-  if (c == '-') return "⁻";
-  if (c == '+') return "⁺";
-  return {};
-}
 
 bool isWide(char32_t cp) {
   struct Range {
@@ -29,57 +23,25 @@ bool isWide(char32_t cp) {
 
 }  // namespace
 
-std::string resultLabel(const calc::OutputInfo& output) {
-  std::string label(output.caption);
-  for (char c : output.superscript) {
-    const std::string_view raised = superscriptOf(c);
-    if (raised.empty())
-      label += c;
-    else
-      label += raised;
-  }
-  return label;
-}
-
 std::size_t displayWidth(std::string_view text) {
   std::size_t width = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80           ? 1
-                               : (lead >> 5) == 0x6  ? 2
-                               : (lead >> 4) == 0xE  ? 3
-                               : (lead >> 3) == 0x1E ? 4
-                                                     : 0;
-    bool wellFormed = length != 0 && i + length <= text.size();
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; wellFormed && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      wellFormed = (next & 0xC0) == 0x80;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!wellFormed) {
-      ++width;
-      ++i;
-      continue;
-    }
-    width += isWide(cp) ? 2 : 1;
-    i += length;
-  }
+  // A malformed byte decodes as U+FFFD, which is not wide: one column.
+  for (std::size_t i = 0; i < text.size();) width += isWide(calc::nextCodePoint(text, i)) ? 2 : 1;
   return width;
 }
 
-std::string resultTable(const TextWindow& window) {
+std::string resultTable(const std::array<std::string, calc::outputs.size()>& texts) {
   std::size_t column = 0;
   for (const calc::OutputInfo& o : calc::outputs)
-    column = std::max(column, displayWidth(resultLabel(o)));
+    column = std::max(column, displayWidth(calc::shownCaption(o)));
   column += 2;
 
   std::string table;
-  for (const calc::OutputInfo& o : calc::outputs) {
-    const std::string label = resultLabel(o);
+  for (std::size_t i = 0; i < calc::outputs.size(); ++i) {
+    const std::string label = calc::shownCaption(calc::outputs[i]);
     table += label;
     table.append(column - displayWidth(label), ' ');
-    table += window.result(o.field);
+    table += texts[i];
     table += '\n';
   }
   return table;

@@ -22,22 +22,11 @@
 #include "calc/outputs.h"
 #include "psychro/air_state.h"
 #include "shown_results.h"
+#include "support/recording_window.h"
 
 namespace {
 
-struct Window final : calc::Window {
-  std::string t, x;
-  int index = 0;
-  std::vector<std::pair<std::string, std::string>> notices;  // title, text
-  std::vector<std::pair<calc::Output, std::string>> writes;
-
-  std::string text(calc::Input f) const override { return f == calc::Input::Text11 ? t : x; }
-  int selectedIndex() const override { return index; }
-  void showMessage(std::string_view title, std::string_view text) override {
-    notices.emplace_back(title, text);
-  }
-  void setText(calc::Output f, std::string_view text) override { writes.emplace_back(f, text); }
-};
+using Window = RecordingWindow;
 
 struct Observer final : calc::StateObserver {
   int calls = 0;
@@ -47,10 +36,11 @@ struct Observer final : calc::StateObserver {
 [[noreturn]] void violated(const char* what, const Window& w) {
   std::fprintf(stderr, "property violated: %s\n  index %d, t \"%s\", x \"%s\"\n", what, w.index,
                fuzzing::printable(w.t).c_str(), fuzzing::printable(w.x).c_str());
-  for (const auto& [title, text] : w.notices)
+  for (const auto& [title, text] : w.messages)
     std::fprintf(stderr, "  notice %s: %s\n", title.c_str(), text.c_str());
-  for (const auto& [field, text] : w.writes)
-    std::fprintf(stderr, "  %s = %s\n", std::string(calc::info(field).key).c_str(), text.c_str());
+  for (const calc::Output field : w.order)
+    std::fprintf(stderr, "  %s = %s\n", std::string(calc::info(field).key).c_str(),
+                 w.results.at(field).c_str());
   std::abort();
 }
 
@@ -77,22 +67,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Observer observer;
   calc::Command1_Click(w, &observer);
 
-  if (!w.notices.empty()) {
-    if (w.notices.size() != 1) violated("more than one notice", w);
-    if (!w.writes.empty()) violated("results written along with a notice", w);
-    if (w.notices[0].first != calc::messages::title) violated("notice with a wrong title", w);
-    if (!isCommandMessage(w.notices[0].second)) violated("notice with an unknown text", w);
+  if (!w.messages.empty()) {
+    if (w.messages.size() != 1) violated("more than one notice", w);
+    if (!w.order.empty()) violated("results written along with a notice", w);
+    if (w.messages[0].first != calc::messages::title) violated("notice with a wrong title", w);
+    if (!isCommandMessage(w.messages[0].second)) violated("notice with an unknown text", w);
     if (observer.calls != 0) violated("observer told of a state not shown", w);
     return 0;
   }
 
-  if (w.writes.size() != calc::outputs.size()) violated("not eleven results and no notice", w);
+  if (w.order.size() != calc::outputs.size()) violated("not eleven results and no notice", w);
   if (observer.calls != 1) violated("observer not told exactly once", w);
   std::array<std::string, calc::outputs.size()> texts;
   for (std::size_t i = 0; i < calc::outputs.size(); ++i) {
-    if (w.writes[i].first != calc::outputs[i].field)
-      violated("results not written in box order", w);
-    texts[i] = w.writes[i].second;
+    if (w.order[i] != calc::outputs[i].field) violated("results not written in box order", w);
+    texts[i] = w.results.at(w.order[i]);
   }
   if (const char* fault = fuzzing::resultFault(texts)) violated(fault, w);
   return 0;

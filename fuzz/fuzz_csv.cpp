@@ -21,6 +21,7 @@
 #include "calc/pair_calculation.h"
 #include "cli/batch.h"
 #include "cli/text_encoding.h"
+#include "support/recording_window.h"
 
 namespace {
 
@@ -130,19 +131,6 @@ std::vector<Record> modelRecords(std::string_view in) {
   return records;
 }
 
-struct Window final : calc::Window {
-  std::string t, x;
-  int index = -1;
-  std::string notice;
-  std::vector<std::string> texts;
-  std::string text(calc::Input f) const override { return f == calc::Input::Text11 ? t : x; }
-  int selectedIndex() const override { return index; }
-  void showMessage(std::string_view, std::string_view text) override {
-    if (notice.empty()) notice = text;
-  }
-  void setText(calc::Output, std::string_view text) override { texts.emplace_back(text); }
-};
-
 std::string csvField(std::string_view s) {
   if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
   std::string q = "\"";
@@ -164,7 +152,7 @@ std::string expectedRecord(const Record& r) {
   if (r.fields.size() != 3)
     return noticeRecord("记录须有3个字段（mode,t,x），此行有" + std::to_string(r.fields.size()) +
                         "个");
-  Window w;
+  RecordingWindow w;
   // Route names and digits in any case with blanks around; "A+B" names a pair.
   const std::string& raw = r.fields[0];
   const std::size_t from = raw.find_first_not_of(" \t");
@@ -186,13 +174,13 @@ std::string expectedRecord(const Record& r) {
     return line + "\n";
   }
   calc::Command1_Click(w);
-  if (!w.notice.empty()) return noticeRecord(w.notice);
-  if (w.texts.size() != calc::outputs.size()) {
+  if (!w.messages.empty()) return noticeRecord(w.messages.front().second);
+  if (w.order.size() != calc::outputs.size()) {
     std::fprintf(stderr, "the command gave neither eleven results nor a notice\n");
     std::abort();
   }
   std::string line;
-  for (const std::string& t : w.texts) line += t + ",";
+  for (const calc::Output box : w.order) line += w.results.at(box) + ",";
   return line + "\n";
 }
 

@@ -18,8 +18,13 @@ QString text(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-QString temperature(const char* name, std::optional<double> t) {
-  return QString::fromUtf8(name) + ' ' + (t ? number(*t, 2) + " ℃" : QStringLiteral("—"));
+// A value with the decimals of the main window's result box that shows it.
+QString boxNumber(double value, calc::Output box) {
+  return number(value, calc::info(box).decimals);
+}
+
+QString temperature(const char* name, std::optional<double> t, calc::Output box) {
+  return QString::fromUtf8(name) + ' ' + (t ? boxNumber(*t, box) + " ℃" : QStringLiteral("—"));
 }
 
 }  // namespace
@@ -54,10 +59,14 @@ QString pressureNote(double pa) {
 }
 
 QString readoutText(const chart::Readout& r) {
-  const QString φ = r.φ > 1 ? QStringLiteral("φ>100%") : "φ=" + number(100 * r.φ, 1) + "%";
-  return "t=" + number(r.t, 2) + " ℃   " + φ + "   d=" + number(r.d, 2) +
-         " g/kg   h=" + number(r.h, 2) + " kJ/kg   " + temperature(captions::wetBulbMark, r.tw) +
-         "   " + temperature(captions::dewPointMark, r.tl);
+  using calc::Output;
+  const QString φ =
+      r.φ > 1 ? QStringLiteral("φ>100%") : "φ=" + boxNumber(100 * r.φ, Output::Text2) + "%";
+  // h to 0.01 kJ/kg, as the readout has always shown it: coarser than its box's four decimals.
+  return "t=" + boxNumber(r.t, Output::Text1) + " ℃   " + φ +
+         "   d=" + boxNumber(r.d, Output::Text7) + " g/kg   h=" + number(r.h, 2) + " kJ/kg   " +
+         temperature(captions::wetBulbMark, r.tw, Output::Text3) + "   " +
+         temperature(captions::dewPointMark, r.tl, Output::Text5);
 }
 
 }  // namespace ui

@@ -257,10 +257,10 @@ void ChartWindow::setStateCurrent(bool current) {
 }
 
 void ChartWindow::addAt(double t, double φ) {
-  // At the resolution the window shows: t to 0.01 °C, φ to 0.1 %.
+  // At the resolution the main window shows t and φ in its result boxes.
   notice(addPoint({{psychro::Quantity::t, psychro::Quantity::rh},
-                   calc::formatFixed(t, 2),
-                   calc::formatFixed(100 * φ, 1)}));
+                   calc::formatFixed(t, calc::info(calc::Output::Text1).decimals),
+                   calc::formatFixed(100 * φ, calc::info(calc::Output::Text2).decimals)}));
 }
 
 void ChartWindow::notice(std::string_view message) {

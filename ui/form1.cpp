@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "calc/calculate.h"
+#include "calc/pair_calculation.h"
 #include "calc/pressure_setting.h"
 #include "calc/result_sheet.h"
 #include "psychro/pressure.h"
@@ -322,11 +323,10 @@ ChartWindow& Form1::chartWindow() {
 void Form1::stateShown(const psychro::AirState& air) {
   calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
                            combo2_->currentText().toStdString(), pressure_};
-  // The command has just read Combo2: index 1 is the relative-humidity route, 0 the wet bulb.
-  const psychro::Quantity second =
-      selectedIndex() == 1 ? psychro::Quantity::rh : psychro::Quantity::tw;
+  // The command has just read Combo2, so it selects one of the two routes.
   lastState_ = air;
-  lastGiven_ = chart::TypedPair{{psychro::Quantity::t, second}, calculated_->t, calculated_->x};
+  lastGiven_ =
+      chart::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t, calculated_->x};
   showResultsCurrent(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/outputs.h"
+
 namespace ui {
 namespace {
 
@@ -16,15 +18,7 @@ constexpr double riseInXHeights = 0.8;
 }  // namespace
 
 QString superscriptText(std::string_view suffix) {
-  static const char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-  QString out;
-  for (char c : suffix) {
-    if (c >= '0' && c <= '9')
-      out += QChar(digits[c - '0']);
-    else
-      out += QLatin1Char(c);
-  }
-  return out;
+  return QString::fromStdString(calc::superscriptText(suffix));
 }
 
 void placeSuperscript(QLabel& base, QLabel& sup) {

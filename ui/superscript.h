@@ -8,7 +8,7 @@ class QLabel;
 // A caption with a raised suffix, such as the 3 of kg/m³, drawn as two labels.
 namespace ui {
 
-// The suffix's digits as Unicode superscript characters ("3" → "³"); other characters as they are.
+// The suffix in superscript characters as calc::superscriptText writes it ("3" → "³").
 QString superscriptText(std::string_view suffix);
 
 // Sizes base to its caption and puts sup, in a smaller font, right after the caption's last

@@ -4,14 +4,14 @@
 #include <map>
 #include <string>
 
-#include "../support/named_rows.h"
-#include "../support/recording_window.h"
 #include "calc/calculate.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/properties.h"
 #include "psychro/air_state.h"
+#include "support/named_rows.h"
+#include "support/recording_window.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "../support/named_rows.h"
 #include "calc/number_text.h"
+#include "support/named_rows.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "../support/named_rows.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/pair_calculation.h"
 #include "psychro/air_state.h"
+#include "support/named_rows.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../support/named_rows.h"
 #include "calc/pressure_setting.h"
+#include "support/named_rows.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <optional>
 
-#include "../support/named_rows.h"
 #include "chart/curves.h"
 #include "chart/edge_mark.h"
 #include "chart/readout.h"
 #include "psychro/air_state.h"
+#include "support/named_rows.h"
 
 namespace {
 

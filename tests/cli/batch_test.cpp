@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/mode.h"
-#include "reference_window.h"
+#include "support/recording_window.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ std::string notice(const std::string& text) {
   return ",,,,,,,,,,," + text + "\n";
 }
 Row calculated(std::string line, std::string t, std::string x, int index) {
-  return {std::move(line), referenceRecord(referenceOutcome(std::move(t), std::move(x), index))};
+  return {std::move(line), commandRecord(commandOutcome(std::move(t), std::move(x), index))};
 }
 
 const std::vector<Row>& mixedRows() {

@@ -16,7 +16,7 @@
 #include "calc/outputs.h"
 #include "calc/version.h"
 #include "cli/text_encoding.h"
-#include "reference_window.h"
+#include "support/recording_window.h"
 
 extern char** environ;
 
@@ -206,14 +206,14 @@ TEST(Agreement, SingleFormBatchAndCommandGiveTheSameTexts) {
   std::string csv, expectedCsv;
   for (const Sample& s : samples) {
     SCOPED_TRACE(std::string(s.mode) + " " + s.t + " " + s.x);
-    const ReferenceOutcome ref = referenceOutcome(s.t, s.x, s.index);
+    const CommandOutcome ref = commandOutcome(s.t, s.x, s.index);
     ASSERT_EQ(ref.message, "");
     for (const auto& [field, text] : s.known) EXPECT_EQ(ref.texts[static_cast<int>(field)], text);
     const Finished r = runCalc({std::string("--") + s.mode, s.t, s.x});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(printedTexts(r.out), std::vector<std::string>(ref.texts.begin(), ref.texts.end()));
     csv += std::string(s.mode) + "," + s.t + "," + s.x + "\n";
-    expectedCsv += referenceRecord(ref);
+    expectedCsv += commandRecord(ref);
   }
   const Finished batch = runCalc({"--csv"}, csv);
   EXPECT_EQ(batch.status, 0);

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "calc/pair_calculation.h"
+
 namespace {
 
 struct WidthCase {
@@ -22,24 +24,23 @@ TEST(DisplayWidth, CountsWideCharactersAsTwoColumns) {
 }
 
 TEST(ResultLabel, RaisesTheSuffix) {
-  EXPECT_EQ(cli::resultLabel(calc::info(calc::Output::Text6)), "密度 kg/m³");
-  EXPECT_EQ(cli::resultLabel(calc::info(calc::Output::Text1)), "干球温度 ℃");
+  EXPECT_EQ(calc::shownCaption(calc::info(calc::Output::Text6)), "密度 kg/m³");
+  EXPECT_EQ(calc::shownCaption(calc::info(calc::Output::Text1)), "干球温度 ℃");
 }
 
 // Each line is a label, padding and the box's text, and every text starts in the same column.
 TEST(ResultTable, TextsLineUp) {
-  cli::TextWindow window;
-  window.prepare("25", "20", 0);
-  cli::calculate(window);
-  ASSERT_FALSE(window.hasMessage());
+  const calc::Calculation c =
+      calc::calculateTyped(*calc::selectedPair(0), "25", "20", psychro::standardPressure);
+  ASSERT_TRUE(c.ok());
 
-  std::istringstream table(cli::resultTable(window));
+  std::istringstream table(cli::resultTable(c.texts));
   std::string line;
   std::size_t column = 0;
-  for (const calc::OutputInfo& o : calc::outputs) {
+  for (std::size_t i = 0; i < calc::outputs.size(); ++i) {
     ASSERT_TRUE(std::getline(table, line));
-    const std::string label = cli::resultLabel(o);
-    const std::string_view text = window.result(o.field);
+    const std::string label = calc::shownCaption(calc::outputs[i]);
+    const std::string_view text = c.texts[i];
     ASSERT_TRUE(line.starts_with(label) && line.ends_with(text)) << line;
     const std::string_view pad(line.data() + label.size(),
                                line.size() - label.size() - text.size());

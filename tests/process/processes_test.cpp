@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "../support/named_rows.h"
 #include "calc/pair_calculation.h"
 #include "calc/state_results.h"
 #include "process/figures.h"
 #include "process/processes.h"
+#include "support/named_rows.h"
 
 namespace {
 

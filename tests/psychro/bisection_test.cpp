@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "../support/named_rows.h"
 #include "psychro/bisection.h"
+#include "support/named_rows.h"
 
 namespace {
 

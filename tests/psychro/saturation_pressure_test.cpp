@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "../support/named_rows.h"
 #include "psychro/saturation.h"
+#include "support/named_rows.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "../support/named_rows.h"
 #include "psychro/saturation.h"
+#include "support/named_rows.h"
 
 namespace {
 
@@ -12,36 +12,35 @@ using testsupport::PrintTo;
 
 struct InverseRow {
   const char* name;
-  double p;    // Pa
-  double t;    // °C expected
-  int rounds;  // Newton passes expected
+  double p;  // Pa
+  double t;  // °C expected
 };
 
 class WatertTable : public testing::TestWithParam<InverseRow> {};
 
-TEST_P(WatertTable, SettlesOnReferenceValueInReferenceRounds) {
+TEST_P(WatertTable, SettlesOnReferenceValueWithinItsBound) {
   const InverseRow& row = GetParam();
   const psychro::SaturationTemperature r = psychro::watert(row.p);
   ASSERT_TRUE(r.settled);
   EXPECT_NEAR(r.t, row.t, std::abs(row.t) * 1e-7 + 1e-9);
-  EXPECT_EQ(r.rounds, row.rounds);
+  EXPECT_LE(r.rounds, psychro::watertRoundLimit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ReferenceValues, WatertTable,
-    testing::Values(InverseRow{"PressureOf20IsStartValue", 2338.8037000740, 20.0, 1},
-                    InverseRow{"SlightlyAbove20", 2339, 20.000677, 1},
-                    InverseRow{"NearTriplePoint", 611, -0.00063962457, 12},
-                    InverseRow{"IceMinus10", 259.90286, -9.9951854, 12},
-                    InverseRow{"IceMinus40", 12.845, -39.996394, 13},
-                    InverseRow{"StandardPressure", 101325, 99.969936, 15},
-                    InverseRow{"EstimateHeldAboveWaterRange", 1.0e7, 265.36488, 17}),
+    testing::Values(InverseRow{"PressureOf20IsStartValue", 2338.8037000740, 20.0},
+                    InverseRow{"SlightlyAbove20", 2339, 20.000677},
+                    InverseRow{"NearTriplePoint", 611, -0.00063962457},
+                    InverseRow{"IceMinus10", 259.90286, -9.9951854},
+                    InverseRow{"IceMinus40", 12.845, -39.996394},
+                    InverseRow{"StandardPressure", 101325, 99.969936},
+                    InverseRow{"EstimateHeldAboveWaterRange", 1.0e7, 265.36488}),
     [](const auto& row) { return row.param.name; });
 
 TEST(Watert, InvertsWaterpsOf20Exactly) {
   const psychro::SaturationTemperature r = psychro::watert(psychro::waterps(20));
+  EXPECT_TRUE(r.settled);
   EXPECT_EQ(r.t, 20.0);
-  EXPECT_EQ(r.rounds, 1);
 }
 
 struct NoRootRow {

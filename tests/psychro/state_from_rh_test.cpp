@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "../support/named_rows.h"
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
 #include "psychro/wet_bulb.h"
+#include "support/named_rows.h"
 
 namespace {
 
@@ -20,7 +20,6 @@ struct WorkedRow {
   double t, φ;
   double d, tw, h, tl, ρ;
   WetBulbMethod method;
-  int rounds;
 };
 
 class Airt2phiWorked : public testing::TestWithParam<WorkedRow> {};
@@ -38,17 +37,18 @@ TEST_P(Airt2phiWorked, MatchesReferenceState) {
   const double pws = psychro::waterps(row.t);
   const psychro::WetBulb wb = row.t <= 28 ? psychro::wetBulbAveraged(row.t, s.air.d)
                                           : psychro::wetBulbByPressure(row.t, pws * row.φ, pws);
-  EXPECT_EQ(wb.method, row.method);
-  EXPECT_EQ(wb.rounds, row.rounds);
+  EXPECT_EQ(wb.method, row.method);  // settled, on the scheme the dry bulb selects
+  EXPECT_LE(wb.rounds, row.method == WetBulbMethod::averaged ? psychro::averagedRoundLimit
+                                                             : psychro::pressureRoundLimit);
   EXPECT_EQ(wb.tw, s.air.tw);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ReferenceStates, Airt2phiWorked,
     testing::Values(WorkedRow{"Averaged25At50", 25, 0.5, 0.0098819, 17.87, 50.311, 13.893, 1.17565,
-                              WetBulbMethod::averaged, 13},
+                              WetBulbMethod::averaged},
                     WorkedRow{"Pressure30At50", 30, 0.5, 0.0133114, 22.12, 64.193, 18.465, 1.15391,
-                              WetBulbMethod::pressure, 5}),
+                              WetBulbMethod::pressure}),
     [](const auto& row) { return row.param.name; });
 
 TEST(Airt2phi, SchemeSwitchesAbove28) {

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "../support/named_rows.h"
 #include "psychro/air_state.h"
+#include "psychro/saturation.h"
+#include "support/named_rows.h"
 
 namespace {
 
@@ -37,14 +38,15 @@ TEST(Airt2tw, SaturatedAirHasFullHumidityAndDewPointAtDryBulb) {
   }
 }
 
-TEST(DewPoint, BranchBoundaryAt611PascalBelongsToLowBranch) {
-  const double L = std::log(0.611);
-  EXPECT_EQ(psychro::dewPoint(611), 6.09 + 12.608 * L + 0.4959 * std::pow(L, 2));
-  const double above = std::nextafter(611.0, 1000.0);
-  const double La = std::log(above / 1000);
-  EXPECT_EQ(psychro::dewPoint(above), 6.54 + 14.526 * La + 0.7389 * std::pow(La, 2) +
-                                          0.09486 * std::pow(La, 3) +
-                                          0.4569 * std::pow(above / 1000, 0.1984));
+// The correlation's two branches meet at 611 Pa, about the saturation pressure at 0 ℃: across
+// the boundary the dew point moves by less than the fit's error and stays at 0 ℃, and 611 Pa
+// itself is on the low branch, the one vapourAtDewPoint takes back to 611 Pa.
+TEST(DewPoint, BranchesMeetAt611PascalNearZero) {
+  const double low = psychro::dewPoint(611);
+  const double high = psychro::dewPoint(std::nextafter(611.0, 1000.0));
+  EXPECT_NEAR(low, high, 0.05);
+  for (double tl : {low, high, psychro::dewPoint(psychro::waterps(0))}) EXPECT_NEAR(tl, 0, 0.05);
+  EXPECT_NEAR(psychro::vapourAtDewPoint(low), 611, 1e-6);
 }
 
 struct NoStateRow {

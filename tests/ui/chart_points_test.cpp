@@ -17,8 +17,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include "../support/notices.h"
 #include "chart/curves.h"
+#include "support/notices.h"
 #include "ui/chart_text.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "../support/notices.h"
+#include "support/notices.h"
 #include "ui/chart_window.h"
 #include "ui/process_dialog.h"
 

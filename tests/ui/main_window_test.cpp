@@ -17,41 +17,16 @@
 #include <QtTest>
 #include <functional>
 
-#include "../support/recording_window.h"
 #include "calc/calculate.h"
 #include "calc/pressure_setting.h"
+#include "support/notices.h"
+#include "support/recording_window.h"
 #include "ui/form1.h"
 
 namespace {
 
-struct Notice {
-  QString title;
-  QString text;
-  QStringList buttons;
-  int width;
-};
-
-// Runs action and answers every modal message box it raises by clicking its first button,
-// recording what each one said.
-QList<Notice> answerNotices(const std::function<void()>& action) {
-  QList<Notice> seen;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&seen] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible()) return;
-    Notice notice{box->windowTitle(), box->text(), {}, box->width()};
-    for (QAbstractButton* b : box->buttons()) notice.buttons << b->text();
-    seen << notice;
-    if (box->buttons().isEmpty())
-      box->reject();  // would leave the user stuck; the comparison below reports it
-    else
-      QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
-  });
-  poll.start();
-  action();
-  return seen;
-}
+using testsupport::answerNotices;
+using testsupport::Notice;
 
 const QStringList resultNames{"Text1", "Text2", "Text3", "Text4",  "Text5", "Text6",
                               "Text7", "Text8", "Text9", "Text10", "Text13"};
