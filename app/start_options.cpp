@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "calc/messages.h"
 #include "calc/pressure_setting.h"
 
 namespace app {
@@ -55,7 +56,7 @@ StartOptions readStartOptions(std::span<const std::string> args) {
     message += ' ';
     message += value->empty() ? std::string_view("缺少数值") : *value;
     message += "：";
-    message += reading.error;
+    message += calc::words(reading.outcome);
     fail(std::move(message));
   }
   return o;

@@ -16,14 +16,14 @@ void Command1_Click(Window& window, StateObserver* observer, double pa) {
   const std::string second = window.text(Input::Text12);
   const int mode = window.selectedIndex();
   if (first.empty() || second.empty() || (mode != 0 && mode != 1)) {
-    window.showMessage(messages::title, messages::missingInput);
+    window.showMessage(messages::title, words(psychro::Outcome::missingInput));
     return;
   }
 
   const Pair pair{psychro::Quantity::t, mode == 1 ? psychro::Quantity::rh : psychro::Quantity::tw};
   const Calculation c = calculateTyped(pair, first, second, pa);
   if (!c.ok()) {
-    window.showMessage(messages::title, c.message);
+    window.showMessage(messages::title, words(c.outcome));
     return;
   }
   for (std::size_t i = 0; i < c.texts.size(); ++i) window.setText(outputs[i].field, c.texts[i]);

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/messages.h"
 #include "calc/pressure_setting.h"
 #include "cli/mode.h"
 
@@ -106,8 +107,8 @@ Arguments parseArguments(std::span<const char* const> args) {
       if (r.ok())
         a.pressure = r.pa;
       else if (problem.empty())
-        problem =
-            std::string(pressure.present ? "--pressure：" : "--altitude：") + std::string(r.error);
+        problem = std::string(pressure.present ? "--pressure：" : "--altitude：") +
+                  std::string(calc::words(r.outcome));
     } else if (word == "--") {
       optionsEnded = true;
     } else if (word == "--help" || word == "-h") {

@@ -54,7 +54,7 @@ void calculatePair(TextWindow& window, calc::Pair pair, double pa) {
   const calc::Calculation c = calc::calculateTyped(pair, window.text(calc::Input::Text11),
                                                    window.text(calc::Input::Text12), pa);
   if (!c.ok()) {
-    window.setMessage(c.message);
+    window.setMessage(calc::words(c.outcome));
     return;
   }
   for (std::size_t i = 0; i < c.texts.size(); ++i)
