@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/command_options.h"
+#include "calc/messages.h"
 
 namespace app {
 
@@ -36,7 +37,7 @@ StartOptions readStartOptions(std::span<const std::string> args) {
     message += ' ';
     message += pressure.given.value.empty() ? std::string_view("缺少数值") : pressure.given.value;
     message += "：";
-    message += pressure.reading.error;
+    message += calc::words(pressure.reading.outcome);
     fail(std::move(message));
   }
   return o;

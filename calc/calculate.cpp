@@ -16,13 +16,13 @@ void Command1_Click(Window& window, StateObserver* observer, double pa) {
   const std::string second = window.text(Input::Text12);
   const std::optional<Pair> pair = selectedPair(window.selectedIndex());
   if (first.empty() || second.empty() || !pair) {
-    window.showMessage(messages::title, messages::missingInput);
+    window.showMessage(messages::title, words(psychro::Outcome::missingInput));
     return;
   }
 
   const Calculation c = calculateTyped(*pair, first, second, pa);
   if (!c.ok()) {
-    window.showMessage(messages::title, c.message);
+    window.showMessage(messages::title, words(c.outcome));
     return;
   }
   for (std::size_t i = 0; i < c.texts.size(); ++i) window.setText(outputs[i].field, c.texts[i]);

@@ -2,16 +2,19 @@
 
 #include <string_view>
 
-#include "psychro/pair_state.h"
+#include "psychro/outcome.h"
 
-// The notices of the Calculate command. The state functions bring their own two
-// (psychro::noSuchState, psychro::outOfBounds) and those of the range checks they share.
-namespace calc::messages {
+// The words of the calculator's notices: the title every notice carries, and the one table that
+// turns an outcome of any layer (psychro/outcome.h) into the text every face shows for it.
+namespace calc {
+
+// The text shown for an outcome, as UTF-8; empty for Outcome::ok. The range figures in the texts
+// come from the constants they describe (psychro/constants.h, psychro/pressure.h).
+std::string_view words(psychro::Outcome outcome);
+
+namespace messages {
 
 inline constexpr std::string_view title = "提示信息";
-inline constexpr std::string_view missingInput = "请输入具体参数";
-inline constexpr std::string_view humidityRange = psychro::humidityRange;
-inline constexpr std::string_view dryBulbRange = psychro::dryBulbRange;
-inline constexpr std::string_view wetAboveDry = psychro::wetAboveDry;
 
-}  // namespace calc::messages
+}  // namespace messages
+}  // namespace calc

@@ -64,7 +64,8 @@ std::optional<Pair> pairNamed(std::string_view text, std::string& error) {
     return std::nullopt;
   }
   if (!psychro::determines(*a, *b)) {
-    error = std::string(psychro::pairNotDetermined) + "：" + std::string(trimmed(text));
+    error =
+        std::string(words(psychro::Outcome::pairNotDetermined)) + "：" + std::string(trimmed(text));
     return std::nullopt;
   }
   return Pair{*a, *b};
@@ -97,15 +98,15 @@ Calculation calculate(Pair pair, double first, double second, double pa) {
   Calculation c;
   const psychro::StateOutcome s = pairState(pair, first, second, pa);
   c.air = s.air;
-  c.message = s.message;
-  if (c.ok() && !formatResults(c.air, c.texts)) c.message = psychro::noSuchState;
+  c.outcome = s.outcome;
+  if (c.ok() && !formatResults(c.air, c.texts)) c.outcome = psychro::Outcome::noSuchState;
   return c;
 }
 
 Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa) {
   if (first.empty() || second.empty()) {
     Calculation c;
-    c.message = messages::missingInput;
+    c.outcome = psychro::Outcome::missingInput;
     return c;
   }
   return calculate(pair, numericValue(first), numericValue(second), pa);

@@ -39,23 +39,24 @@ std::string_view quantityName(psychro::Quantity q);
 // How a state was given, e.g. "t=25, φ=50%", from the pair and the two texts as typed.
 std::string givenText(Pair pair, std::string_view first, std::string_view second);
 
-// The outcome of one calculation: the state and its eleven texts, or exactly one message.
+// The outcome of one calculation: the state and its eleven texts, or exactly one refusal (its text
+// is calc::words(outcome)).
 struct Calculation {
   psychro::AirState air;
   std::array<std::string, outputs.size()> texts;  // in the order of calc::outputs
-  std::string_view message;                       // empty on success
+  psychro::Outcome outcome = psychro::Outcome::ok;
 
-  bool ok() const { return message.empty(); }
+  bool ok() const { return outcome == psychro::Outcome::ok; }
 };
 
 // The state from the pair's two values, in the window's units, at the total pressure pa, Pa, or
-// the message why there is none; calculate() without the texts.
+// the outcome why there is none; calculate() without the texts.
 psychro::StateOutcome pairState(Pair pair, double first, double second, double pa);
 
 // The state from the pair's two values, in the window's units, at the total pressure pa, Pa.
 Calculation calculate(Pair pair, double first, double second, double pa);
 
-// The same from the two values as typed: an empty text gives the notice that input is missing;
+// The same from the two values as typed: an empty text gives Outcome::missingInput;
 // otherwise each is read as the window reads it (numericValue).
 Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa);
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "psychro/outcome.h"
+
 // The total pressure the user sets: read from a typed pressure or altitude, checked against the
 // range the state functions accept, and shown.
 namespace calc {
@@ -17,18 +19,15 @@ enum class PressureUnit {
 // The pressure a typed value gives, Pa, or why it gives none.
 struct PressureReading {
   double pa = 0;
-  std::string_view error;  // empty when pa is usable; else names the accepted range
+  // ok when pa is usable; else the accepted range's outcome, pressureRange or altitudeRange
+  psychro::Outcome outcome = psychro::Outcome::ok;
 
-  bool ok() const { return error.empty(); }
+  bool ok() const { return outcome == psychro::Outcome::ok; }
 };
 
-inline constexpr std::string_view pressureRangeMessage =
-    "大气压力须在 30000～110000 Pa（30～110 kPa）之间";
-inline constexpr std::string_view altitudeRangeMessage = "海拔须在 -500～9000 m 之间";
-
 // Reads text (one number, blanks around it allowed; full-width forms and "。" as elsewhere) in
-// unit, to the nearest whole pascal. An unreadable text or a value out of range gives the message
-// for that unit's range.
+// unit, to the nearest whole pascal. An unreadable text or a value out of range gives the outcome
+// of that unit's range.
 PressureReading readPressure(std::string_view text, PressureUnit unit);
 
 // The pressure as shown, Pa: its shortest decimal form ("89875").

@@ -18,7 +18,7 @@ using ShownValues = std::array<double, outputs.size()>;
 ShownValues shownValues(const psychro::AirState& air);
 
 // True when every value can be shown: a finite state can still overflow once scaled, and such a
-// state is answered with psychro::noSuchState, never with an empty or infinite result.
+// state is answered with Outcome::noSuchState, never with an empty or infinite result.
 bool showable(const ShownValues& shown);
 
 // The eleven texts of a state, each formatted with its box's decimals, in the order of

@@ -1,5 +1,6 @@
 #include "chart/point_table.h"
 
+#include "calc/messages.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
 #include "chart/process_list.h"
@@ -54,7 +55,7 @@ std::vector<std::string> tableHeader() {
 
 std::vector<std::string> tableRow(const StatePoint& p) {
   std::vector<std::string> row{p.name, p.given};
-  if (!p.exists()) row[1] += "：" + std::string(p.result.message);
+  if (!p.exists()) row[1] += "：" + std::string(calc::words(p.result.outcome));
   row.insert(row.end(), p.result.texts.begin(), p.result.texts.end());
   return row;
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 
+#include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/state_results.h"
 
@@ -65,7 +66,7 @@ std::string_view PointList::add(const TypedPair& given) {
   StatePoint p;
   p.pair = given.pair;
   p.result = calc::calculateTyped(given.pair, given.first, given.second, pa_);
-  if (!p.exists()) return p.result.message;
+  if (!p.exists()) return calc::words(p.result.outcome);
   p.first = calc::numericValue(given.first);
   p.second = calc::numericValue(given.second);
   p.given = calc::givenText(given.pair, readValue(p.first), readValue(p.second));
@@ -96,8 +97,8 @@ void PointList::setDerived(unsigned id, const psychro::StateOutcome& outcome) {
   calc::Calculation& r = points_[i].result;
   r = {};
   r.air = outcome.air;
-  r.message = outcome.message;
-  if (r.ok() && !calc::formatResults(r.air, r.texts)) r.message = psychro::noSuchState;
+  r.outcome = outcome.outcome;
+  if (r.ok() && !calc::formatResults(r.air, r.texts)) r.outcome = psychro::Outcome::noSuchState;
   if (!r.ok()) r.texts = {};
   if (r.ok()) {
     points_[i].first = r.air.t;
@@ -144,7 +145,7 @@ void PointList::freeName(const std::string& name) {
 }
 
 std::string_view PointList::rename(std::size_t i, std::string_view name) {
-  if (i >= points_.size()) return noSuchPoint;
+  if (i >= points_.size()) return calc::words(psychro::Outcome::noSuchPoint);
   std::string clean(name);
   for (char& c : clean)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';

@@ -29,14 +29,13 @@ struct StatePoint {
   calc::Pair pair;
   double first = 0, second = 0;  // the values read from what was typed
   std::string given;             // "t=25, φ=50%": calc::givenText of the values as read
-  calc::Calculation result;      // at the list's pressure: the state and its texts, or a message
+  calc::Calculation result;      // at the list's pressure: the state and its texts, or a refusal
   bool derived = false;  // made by a process, which computes it again (not from pair and values)
 
   bool exists() const { return result.ok(); }
 };
 
-// Why a name is refused.
-inline constexpr std::string_view noSuchPoint = "请先选择状态点";
+// Why a name is refused (besides Outcome::noSuchPoint for a point that is not there).
 inline constexpr std::string_view emptyName = "名称不能为空";
 inline constexpr std::string_view longName = "名称不能超过 24 个字符";
 inline constexpr std::string_view takenName = "已有同名的状态点";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/messages.h"
 #include "calc/number_text.h"
 #include "process/figures.h"
 #include "process/processes.h"
@@ -12,8 +13,8 @@ namespace {
 
 using psychro::Quantity;
 
-psychro::StateOutcome refused(std::string_view message) {
-  return {{}, message};
+psychro::StateOutcome refused(psychro::Outcome why) {
+  return {{}, why};
 }
 
 // A value in the window's unit of q in the state's own: per cent and g/kg to fractions.
@@ -86,16 +87,16 @@ std::vector<Quantity> humidifyingTargets(ProcessKind kind) {
 
 psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& r) {
   const StatePoint* in = points.find(r.from);
-  if (in == nullptr) return refused(noSuchPoint);
-  if (!in->exists()) return refused(pointWithoutState);
+  if (in == nullptr) return refused(psychro::Outcome::noSuchPoint);
+  if (!in->exists()) return refused(psychro::Outcome::pointWithoutState);
   const psychro::AirState& a = in->result.air;
   const double pa = points.pressure();
   switch (r.kind) {
     case ProcessKind::mix: {
       const StatePoint* b = points.find(r.other);
-      if (b == nullptr) return refused(noSuchPoint);
-      if (b == in) return refused(samePoint);
-      if (!b->exists()) return refused(pointWithoutState);
+      if (b == nullptr) return refused(psychro::Outcome::noSuchPoint);
+      if (b == in) return refused(psychro::Outcome::samePoint);
+      if (!b->exists()) return refused(psychro::Outcome::pointWithoutState);
       return process::mix(a, r.first, b->result.air, r.second, pa);
     }
     case ProcessKind::heat:
@@ -114,16 +115,16 @@ psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& 
     case ProcessKind::supply:
       return process::supplyPoint(a, r.first, r.second, pa);
   }
-  return refused(psychro::noSuchState);
+  return refused(psychro::Outcome::noSuchState);
 }
 
 std::string_view ProcessList::add(PointList& points, const ProcessRequest& r) {
   const psychro::StateOutcome out = runProcess(points, r);
-  if (!out.ok()) return out.message;
+  if (!out.ok()) return calc::words(out.outcome);
   Process p{r, 0, givenText(r)};
   if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
   p.outlet = points.addDerived(p.given, out.air);
-  if (p.outlet == 0) return psychro::noSuchState;
+  if (p.outlet == 0) return calc::words(psychro::Outcome::noSuchState);
   // The supply point lies on the room's ε line: draw it while the process stands.
   if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
   processes_.push_back(std::move(p));

@@ -79,9 +79,8 @@ struct EpsilonLine {
   double ε = 0;
 };
 
-// Messages of the process list beyond those of process/ and the state functions.
-inline constexpr std::string_view samePoint = "混合需要两个不同的状态点";
-inline constexpr std::string_view pointWithoutState = "该状态点在当前大气压力下不存在";
+// The process list refuses with outcomes (noSuchPoint, samePoint, pointWithoutState, and those of
+// process/ and the state functions); this text answers an ε that is not a number.
 inline constexpr std::string_view notANumber = "请输入一个数值";
 
 class ProcessList {

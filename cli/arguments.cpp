@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/command_options.h"
+#include "calc/messages.h"
 #include "cli/mode.h"
 
 namespace cli {
@@ -79,7 +80,7 @@ Arguments parseArguments(std::span<const char* const> args) {
       if (pressure.reading.ok())
         a.pressure = pressure.reading.pa;
       else if (problem.empty())
-        problem = std::string(pressure.name) + "：" + std::string(pressure.reading.error);
+        problem = std::string(pressure.name) + "：" + std::string(calc::words(pressure.reading.outcome));
     } else if (word == "--") {
       optionsEnded = true;
     } else if (word == "--help" || word == "-h") {

@@ -84,12 +84,12 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
 std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
                                double pa, CsvText& out) {
   // The steps of calc::calculateTyped, with the numbers formatted straight into out.
-  if (first.empty() || second.empty()) return calc::messages::missingInput;
+  if (first.empty() || second.empty()) return calc::words(psychro::Outcome::missingInput);
   const psychro::StateOutcome state =
       calc::pairState(pair, calc::numericValue(first), calc::numericValue(second), pa);
-  if (!state.ok()) return state.message;
+  if (!state.ok()) return calc::words(state.outcome);
   const calc::ShownValues shown = calc::shownValues(state.air);
-  if (!calc::showable(shown)) return psychro::noSuchState;
+  if (!calc::showable(shown)) return calc::words(psychro::Outcome::noSuchState);
   for (std::size_t i = 0; i < shown.size(); ++i)
     out.fixedField(shown[i], calc::outputs[i].decimals);
   return {};

@@ -107,7 +107,7 @@ int single(const Arguments& a, std::FILE* out, std::FILE* err) {
     // The notice as the window titles it.
     std::string line(calc::messages::title);
     line += "：";
-    line += c.message;
+    line += calc::words(c.outcome);
     line += '\n';
     put(err, line);
     return exitNotice;

@@ -37,7 +37,7 @@ std::optional<calc::Pair> modePair(std::string_view mode, std::string& error) {
     if (!pair) error = visibleText(error);  // the notice quotes the field as it was given
     return pair;
   }
-  error.assign(calc::messages::missingInput);
+  error.assign(calc::words(psychro::Outcome::missingInput));
   return std::nullopt;
 }
 

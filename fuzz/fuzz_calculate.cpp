@@ -45,10 +45,10 @@ struct Observer final : calc::StateObserver {
 }
 
 bool isCommandMessage(std::string_view text) {
-  namespace m = calc::messages;
-  for (std::string_view known : {m::missingInput, m::humidityRange, m::dryBulbRange, m::wetAboveDry,
-                                 psychro::noSuchState, psychro::outOfBounds})
-    if (text == known) return true;
+  using psychro::Outcome;
+  for (Outcome known : {Outcome::missingInput, Outcome::humidityRange, Outcome::dryBulbRange,
+                        Outcome::wetAboveDry, Outcome::noSuchState, Outcome::outOfBounds})
+    if (text == calc::words(known)) return true;
   return false;
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "calc/calculate.h"
+#include "calc/messages.h"
 #include "calc/outputs.h"
 #include "calc/pair_calculation.h"
 #include "cli/batch.h"
@@ -168,7 +169,7 @@ std::string expectedRecord(const Record& r) {
     const std::optional<calc::Pair> pair = calc::pairNamed(r.fields[0], error);
     if (!pair) return noticeRecord(cli::visibleText(error));
     const calc::Calculation c = calc::calculateTyped(*pair, w.t, w.x, 101325);
-    if (!c.ok()) return noticeRecord(c.message);
+    if (!c.ok()) return noticeRecord(calc::words(c.outcome));
     std::string line;
     for (const std::string& t : c.texts) line += t + ",";
     return line + "\n";

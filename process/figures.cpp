@@ -39,7 +39,7 @@ double dryAirFlow(double L, const psychro::AirState& air) {
 Loads loads(const Figures& f, double G) {
   Loads l;
   if (!(G > 0) || !std::isfinite(G)) {
-    l.message = flowNotPositiveOrFinite;
+    l.outcome = psychro::Outcome::flowNotPositiveOrFinite;
     return l;
   }
   l.total = G * f.Δh;

@@ -52,16 +52,15 @@ std::string epsilonText(double ε);
 // Dry-air mass flow, kg/s, of a volume flow L, m³/h, of humid air at the state air.
 double dryAirFlow(double L, const psychro::AirState& air);
 
-inline constexpr std::string_view flowNotPositiveOrFinite = "风量必须为大于零的有限数";
-
 struct Loads {
-  double total = 0;          // kW
-  double latent = 0;         // kW
-  double sensible = 0;       // kW
-  double water = 0;          // kg/h
-  std::string_view message;  // flowNotPositiveOrFinite when G is not positive and finite
+  double total = 0;     // kW
+  double latent = 0;    // kW
+  double sensible = 0;  // kW
+  double water = 0;     // kg/h
+  // flowNotPositiveOrFinite when G is not positive and finite
+  psychro::Outcome outcome = psychro::Outcome::ok;
 
-  bool ok() const { return message.empty(); }
+  bool ok() const { return outcome == psychro::Outcome::ok; }
 };
 
 // The loads of a process with the figures f for the dry-air mass flow G, kg/s.
@@ -89,7 +88,7 @@ inline constexpr std::array<ColumnInfo, 8> columns{{
 }};
 
 // A row of the table in the order of columns, rounded as calc::formatFixed rounds the window's
-// results. Without loads (nullptr, or a load with a message) the four load texts are empty.
+// results. Without loads (nullptr, or a refused load) the four load texts are empty.
 std::array<std::string, columns.size()> rowTexts(const Figures& f, const Loads* l);
 
 }  // namespace process

@@ -12,8 +12,8 @@ namespace {
 
 using Q = psychro::Quantity;
 
-StateOutcome refused(std::string_view message) {
-  return {{}, message};
+StateOutcome refused(Outcome why) {
+  return {{}, why};
 }
 
 // True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
@@ -24,33 +24,33 @@ bool beyondSaturation(double t, double d, double pa) {
 }
 
 // The state of a point found on a process line, at the dry bulb t, °C, holding d, kg/kg; where it
-// does not exist because it lies beyond saturation, the process's own message for that.
-StateOutcome pointOnLine(double t, double d, double pa, std::string_view saturationMessage) {
+// does not exist because it lies beyond saturation, the process's own refusal for that.
+StateOutcome pointOnLine(double t, double d, double pa, Outcome beyond) {
   StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa);
-  if (s.message == psychro::noSuchState && beyondSaturation(t, d, pa))
-    return refused(saturationMessage);
+  if (s.outcome == Outcome::noSuchState && beyondSaturation(t, d, pa)) return refused(beyond);
   return s;
 }
 
 }  // namespace
 
 StateOutcome mix(const AirState& a, double ga, const AirState& b, double gb, double pa) {
-  if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(flowNotPositive);
+  if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(Outcome::flowNotPositive);
   const double d = (ga * a.d + gb * b.d) / (ga + gb);
   const double h = (ga * a.h + gb * b.h) / (ga + gb);
-  if (beyondSaturation(psychro::dryBulbOfEnthalpy(h, d), d, pa)) return refused(mixtureFogs);
+  if (beyondSaturation(psychro::dryBulbOfEnthalpy(h, d), d, pa))
+    return refused(Outcome::mixtureFogs);
   return psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa);
 }
 
 StateOutcome heat(const AirState& in, double t, double pa) {
-  if (!(t > in.t)) return refused(heatingNotWarmer);
+  if (!(t > in.t)) return refused(Outcome::heatingNotWarmer);
   return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa);
 }
 
 StateOutcome cool(const AirState& in, double t, double pa) {
-  if (!(t < in.t)) return refused(coolingNotCooler);
+  if (!(t < in.t)) return refused(Outcome::coolingNotCooler);
   // Below the dew point the window shows, or past saturation by the state functions' test.
-  if (t < in.tl || beyondSaturation(t, in.d, pa)) return refused(belowDewPoint);
+  if (t < in.tl || beyondSaturation(t, in.d, pa)) return refused(Outcome::belowDewPoint);
   return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa);
 }
 
@@ -58,15 +58,15 @@ StateOutcome coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, 
   const StateOutcome out = psychro::stateFromPair(a, b, pa);
   if (!out.ok()) return out;
   if (!(out.air.t < in.t && out.air.d <= in.d + noMoistureChange))
-    return refused(notCoolerAndDrier);
+    return refused(Outcome::notCoolerAndDrier);
   return out;
 }
 
 StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa) {
   const StateOutcome adp = psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa);
   if (!adp.ok()) return adp;
-  if (!(adp.air.d < in.d)) return refused(dewPointNotBelow);
-  if (!(φ > in.φ && φ <= 1)) return refused(humidityNotReached);
+  if (!(adp.air.d < in.d)) return refused(Outcome::dewPointNotBelow);
+  if (!(φ > in.φ && φ <= 1)) return refused(Outcome::humidityNotReached);
 
   // The point at s (0 at the inlet, 1 at the apparatus dew point) of the segment, and its relative
   // humidity; the dew point itself is saturated by construction, and a point whose vapour reaches
@@ -88,47 +88,47 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
     lo = hi;
   }
   const psychro::Root s = psychro::bisect(humidityAt, lo, hi, φ);
-  if (!s.settled) return refused(psychro::outOfBounds);
+  if (!s.settled) return refused(Outcome::outOfBounds);
   return psychro::stateFromPair({Q::t, tAt(s.x)}, {Q::rh, φ}, pa);
 }
 
 StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa) {
   if (target.quantity == Q::rh) {
-    if (!(target.value > in.φ)) return refused(moistureNotRaised);
-    if (target.value > 1) return refused(pastSaturation);
+    if (!(target.value > in.φ)) return refused(Outcome::moistureNotRaised);
+    if (target.value > 1) return refused(Outcome::pastSaturation);
     return psychro::stateFromPair({Q::h, in.h}, target, pa);
   }
   if (target.quantity == Q::t) {
-    if (!(target.value < in.t)) return refused(moistureNotRaised);
+    if (!(target.value < in.t)) return refused(Outcome::moistureNotRaised);
     const double t = target.value;
     const double d = psychro::moistureOfEnthalpy(in.h, t);
-    return pointOnLine(t, d, pa, pastSaturation);
+    return pointOnLine(t, d, pa, Outcome::pastSaturation);
   }
-  return refused(psychro::pairNotDetermined);
+  return refused(Outcome::pairNotDetermined);
 }
 
 StateOutcome humidifyIsothermal(const AirState& in, psychro::Given target, double pa) {
   if (target.quantity == Q::rh) {
-    if (!(target.value > in.φ)) return refused(moistureNotRaised);
-    if (target.value > 1) return refused(pastSaturation);
+    if (!(target.value > in.φ)) return refused(Outcome::moistureNotRaised);
+    if (target.value > 1) return refused(Outcome::pastSaturation);
     return psychro::stateFromPair({Q::t, in.t}, target, pa);
   }
   if (target.quantity == Q::d) {
-    if (!(target.value > in.d + noMoistureChange)) return refused(moistureNotRaised);
-    return pointOnLine(in.t, target.value, pa, pastSaturation);
+    if (!(target.value > in.d + noMoistureChange)) return refused(Outcome::moistureNotRaised);
+    return pointOnLine(in.t, target.value, pa, Outcome::pastSaturation);
   }
-  return refused(psychro::pairNotDetermined);
+  return refused(Outcome::pairNotDetermined);
 }
 
 StateOutcome supplyPoint(const AirState& room, double ε, double Δt, double pa) {
-  if (!std::isfinite(Δt) || std::isnan(ε)) return refused(psychro::outOfBounds);
-  if (Δt == 0) return refused(supplyDifferenceZero);
+  if (!std::isfinite(Δt) || std::isnan(ε)) return refused(Outcome::outOfBounds);
+  if (Δt == 0) return refused(Outcome::supplyDifferenceZero);
   const double t = room.t - Δt;
   const double d = std::isinf(ε) ? room.d
                                  : (room.h - ε * room.d - psychro::cpAir * t) /
                                        (psychro::latentHeat0 + psychro::cpVapour * t - ε);
-  if (!(d > 0) || !std::isfinite(d)) return refused(supplyNotOnLine);
-  return pointOnLine(t, d, pa, supplyPastSaturation);
+  if (!(d > 0) || !std::isfinite(d)) return refused(Outcome::supplyNotOnLine);
+  return pointOnLine(t, d, pa, Outcome::supplyPastSaturation);
 }
 
 }  // namespace process

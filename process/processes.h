@@ -1,41 +1,25 @@
 #pragma once
 
-#include <string_view>
-
 #include "psychro/air_state.h"
 #include "psychro/pair_state.h"
 
 // The air-handling processes of the 焓湿图: each takes an inlet state and the process's parameters
-// and gives the outlet state, or exactly one message saying why the process cannot happen.
+// and gives the outlet state, or exactly one outcome saying why the process cannot happen.
 //
 // Units are the state's own (psychro/air_state.h): t in °C, φ as a fraction 0..1, d in kg of vapour
 // per kg of dry air, h in kJ per kg of dry air; pa is the total pressure, Pa, in force (kept in
 // range by the caller). States are those the calculator computed at pa. Every outlet is computed by
 // psychro::stateFromPair from two of its quantities, so it shows exactly what the main window shows
-// for them. On a message the outcome's state is empty: the caller changes nothing.
+// for them. On a refusal the outcome's state is empty: the caller changes nothing.
 namespace process {
 
 using psychro::AirState;
 using psychro::StateOutcome;
 
-// Messages of the processes. Faults of the state itself (a dry bulb out of range, a state that
-// cannot exist) come with the state functions' own messages.
-inline constexpr std::string_view flowNotPositive = "混合的两股空气流量都必须大于零";
-inline constexpr std::string_view mixtureFogs = "混合点越过饱和线，落在结雾区";
-inline constexpr std::string_view heatingNotWarmer = "加热后的干球温度必须高于进口温度";
-inline constexpr std::string_view coolingNotCooler = "冷却后的干球温度必须低于进口温度";
-inline constexpr std::string_view belowDewPoint =
-    "冷却终温低于进口空气的露点温度，空气会结露：请按冷却除湿计算";
-inline constexpr std::string_view notCoolerAndDrier =
-    "冷却除湿后的空气必须比进口空气温度低、含湿量不高";
-inline constexpr std::string_view dewPointNotBelow = "机器露点必须低于进口空气的露点温度";
-inline constexpr std::string_view humidityNotReached =
-    "该出口相对湿度在进口状态点与机器露点的连线上达不到";
-inline constexpr std::string_view moistureNotRaised = "加湿后的含湿量必须高于进口含湿量";
-inline constexpr std::string_view pastSaturation = "加湿越过饱和线，该状态点不存在";
-inline constexpr std::string_view supplyDifferenceZero = "送风温差不能为零";
-inline constexpr std::string_view supplyNotOnLine = "热湿比线上没有该送风温度的状态点";
-inline constexpr std::string_view supplyPastSaturation = "送风状态点落在饱和线以外";
+// A process refuses with its own outcomes (psychro/outcome.h, from flowNotPositive to
+// supplyPastSaturation); faults of the state itself (a dry bulb out of range, a state that cannot
+// exist) come with the state functions' own.
+using psychro::Outcome;
 
 // 混合: the mixture of a with the dry-air mass flow ga and b with gb (any one unit: kg/s, or the
 // parts of a ratio such as 0.2 : 0.8). Its d and h are the flow-weighted means, so it lies on the
@@ -64,14 +48,14 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
 
 // 等焓加湿 (adiabatic humidification): at constant h to a target given as the dry bulb
 // (Quantity::t) or relative humidity (Quantity::rh); other quantities give
-// psychro::pairNotDetermined. The outlet must hold more moisture than the inlet (moistureNotRaised:
+// Outcome::pairNotDetermined. The outlet must hold more moisture than the inlet (moistureNotRaised:
 // a target at or above the inlet's dry bulb, or at or below its φ) and not exceed saturation
 // (pastSaturation: φ above 1, or a dry bulb below the adiabatic saturation temperature).
 StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa);
 
 // 等温加湿 (steam humidification): at the inlet's dry bulb to a target given as the moisture
 // content (Quantity::d) or relative humidity (Quantity::rh); other quantities give
-// psychro::pairNotDetermined. More moisture than the inlet (moistureNotRaised), not beyond
+// Outcome::pairNotDetermined. More moisture than the inlet (moistureNotRaised), not beyond
 // saturation (pastSaturation).
 StateOutcome humidifyIsothermal(const AirState& in, psychro::Given target, double pa);
 

@@ -1,16 +1,11 @@
 #pragma once
 
-#include <string_view>
-
 #include "psychro/constants.h"
+#include "psychro/outcome.h"
 
 // The state of humid air at a total pressure pa, Pa (101325 unless the user sets another), and the
 // two ways of finding it.
 namespace psychro {
-
-// Messages a state function gives when the state cannot be computed.
-inline constexpr std::string_view noSuchState = "该状态点不存在";
-inline constexpr std::string_view outOfBounds = "输入参数超界";
 
 struct AirState {
   double t = 0;   // dry-bulb temperature, °C
@@ -22,14 +17,14 @@ struct AirState {
   double d = 0;   // moisture content, kg of water vapour per kg of dry air
 };
 
-// What a state function returns: the state, or the message that says why there is none.
-// On a message the state holds what had been computed before the fault (d, and tw where the
+// What a state function returns: the state, or the outcome that says why there is none.
+// On a refusal the state holds what had been computed before the fault (d, and tw where the
 // wet-bulb iteration ran) and nothing after it.
 struct StateOutcome {
   AirState air;
-  std::string_view message;  // empty when the state exists
+  Outcome outcome = Outcome::ok;
 
-  bool ok() const { return message.empty(); }
+  bool ok() const { return outcome == Outcome::ok; }
 };
 
 // Both state functions take the total pressure pa, Pa; the caller keeps it within

@@ -22,67 +22,69 @@ bool dryBulbOutOfRange(double t) {
 
 // The checks and state call of the wet-bulb route: t and tw given.
 StateOutcome wetBulbRoute(double t, double tw, double pa) {
-  if (dryBulbOutOfRange(t)) return {{}, dryBulbRange};
-  if (tw > t) return {{}, wetAboveDry};
+  if (dryBulbOutOfRange(t)) return {{}, Outcome::dryBulbRange};
+  if (tw > t) return {{}, Outcome::wetAboveDry};
   return airt2tw(t, tw, pa);
 }
 
 // The checks and state call of the relative-humidity route: t and φ given.
 StateOutcome humidityRoute(double t, double φ, double pa) {
-  if (φ <= 0 || φ > 1) return {{}, humidityRange};
-  if (dryBulbOutOfRange(t)) return {{}, dryBulbRange};
+  if (φ <= 0 || φ > 1) return {{}, Outcome::humidityRange};
+  if (dryBulbOutOfRange(t)) return {{}, Outcome::dryBulbRange};
   return airt2φ(t, φ, pa);
 }
 
-// A message for a given moisture content, kg/kg, that no state can hold, or none: negative (or NaN)
+// The refusal of a given moisture content, kg/kg, that no state can hold, or ok: negative (or NaN)
 // cannot exist; none at all exists but has no dew point the correlation can place.
-std::string_view moistureFault(double d) {
-  if (d == 0) return outOfBounds;
-  return d > 0 && std::isfinite(d) ? std::string_view{} : noSuchState;
+Outcome moistureFault(double d) {
+  if (d == 0) return Outcome::outOfBounds;
+  return d > 0 && std::isfinite(d) ? Outcome::ok : Outcome::noSuchState;
 }
 
-// The vapour pressure, Pa, of a given dew point tl, °C, or the message why there is none.
-std::pair<double, std::string_view> vapourOfDewPoint(double tl) {
-  if (!std::isfinite(tl)) return {0, noSuchState};
+// The vapour pressure, Pa, of a given dew point tl, °C, or the outcome why there is none.
+std::pair<double, Outcome> vapourOfDewPoint(double tl) {
+  if (!std::isfinite(tl)) return {0, Outcome::noSuchState};
   const double pv = vapourAtDewPoint(tl);
-  if (std::isfinite(pv)) return {pv, {}};
-  return {0, tl < 0 ? outOfBounds : pairOutOfRange};  // below the fit's reach, or above 200 kPa
+  if (std::isfinite(pv)) return {pv, Outcome::ok};
+  return {0, tl < 0 ? Outcome::outOfBounds
+                    : Outcome::pairOutOfRange};  // below the fit's reach, or above 200 kPa
 }
 
 // The state at the dry bulb t, °C, whose vapour has the partial pressure pv, Pa: the relative-
 // humidity route at φ = pv / pws(t). tGiven tells whether t was typed (dryBulbRange) or found from
 // the pair (pairOutOfRange).
 StateOutcome fromDryBulbAndVapour(double t, double pv, double pa, bool tGiven) {
-  if (!(t >= lowestT && t <= highestT)) return {{}, tGiven ? dryBulbRange : pairOutOfRange};
-  if (pv == 0) return {{}, outOfBounds};
-  if (!(pv > 0) || !(pv < pa)) return {{}, noSuchState};
+  if (!(t >= lowestT && t <= highestT))
+    return {{}, tGiven ? Outcome::dryBulbRange : Outcome::pairOutOfRange};
+  if (pv == 0) return {{}, Outcome::outOfBounds};
+  if (!(pv > 0) || !(pv < pa)) return {{}, Outcome::noSuchState};
   const double φ = pv / waterps(t);
-  if (!(φ <= 1)) return {{}, noSuchState};  // more vapour than saturation allows
+  if (!(φ <= 1)) return {{}, Outcome::noSuchState};  // more vapour than saturation allows
   return airt2φ(t, φ, pa);
 }
 
 // The state at the dry bulb t, °C, holding d, kg/kg.
 StateOutcome fromDryBulbAndMoisture(double t, double d, double pa, bool tGiven) {
-  if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
+  if (const Outcome fault = moistureFault(d); fault != Outcome::ok) return {{}, fault};
   return fromDryBulbAndVapour(t, vapourPressure(d, pa), pa, tGiven);
 }
 
 // The state of enthalpy h, kJ/kg, and moisture d, kg/kg: h = 2501·d + t·(1.006 + 1.805·d) solved
 // for t.
 StateOutcome fromEnthalpyAndMoisture(double h, double d, double pa) {
-  if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
+  if (const Outcome fault = moistureFault(d); fault != Outcome::ok) return {{}, fault};
   return fromDryBulbAndMoisture(dryBulbOfEnthalpy(h, d), d, pa, false);
 }
 
 // The state at relative humidity φ whose vapour has the partial pressure pv, Pa: φ·pws(t) = pv
 // solved for t by bisection on [-50, 100] °C (pws rises with t).
 StateOutcome fromHumidityAndVapour(double φ, double pv, double pa) {
-  if (pv == 0) return {{}, outOfBounds};
-  if (!(pv > 0) || !(pv < pa)) return {{}, noSuchState};
+  if (pv == 0) return {{}, Outcome::outOfBounds};
+  if (!(pv > 0) || !(pv < pa)) return {{}, Outcome::noSuchState};
   const auto vapourAt = [φ](double t) { return φ * waterps(t); };
-  if (!(vapourAt(lowestT) <= pv && pv <= vapourAt(highestT))) return {{}, pairOutOfRange};
+  if (!(vapourAt(lowestT) <= pv && pv <= vapourAt(highestT))) return {{}, Outcome::pairOutOfRange};
   const Root t = bisect(vapourAt, lowestT, highestT, pv);
-  if (!t.settled) return {{}, outOfBounds};
+  if (!t.settled) return {{}, Outcome::outOfBounds};
   return airt2φ(t.x, φ, pa);
 }
 
@@ -93,21 +95,22 @@ StateOutcome fromEnthalpyAndHumidity(double h, double φ, double pa) {
     const double pv = φ * waterps(t);
     return pv < pa ? enthalpy(t, moistureContent(pv, pa)) : INFINITY;
   };
-  if (!(enthalpyAt(lowestT) <= h && h <= enthalpyAt(highestT))) return {{}, pairOutOfRange};
+  if (!(enthalpyAt(lowestT) <= h && h <= enthalpyAt(highestT)))
+    return {{}, Outcome::pairOutOfRange};
   const Root t = bisect(enthalpyAt, lowestT, highestT, h);
-  if (!t.settled) return {{}, outOfBounds};
+  if (!t.settled) return {{}, Outcome::outOfBounds};
   return airt2φ(t.x, φ, pa);
 }
 
 // The wet-bulb route's moisture content, kg/kg, solved for the dry bulb t, °C, at wet bulb tw and
 // moisture d: d·(2501 + 1.805·t − 4.186·tw) = (tw − t) + ds·(2501 − 2.381·tw) is linear in t.
 StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa) {
-  if (const std::string_view fault = moistureFault(d); !fault.empty()) return {{}, fault};
-  if (!std::isfinite(tw)) return {{}, noSuchState};
+  if (const Outcome fault = moistureFault(d); fault != Outcome::ok) return {{}, fault};
+  if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
   const double ds = moistureContent(waterps(tw), pa);
   const double t = (tw + ds * (2501 - 2.381 * tw) - d * (2501 - 4.186 * tw)) / (1 + 1.805 * d);
-  if (!(t >= lowestT && t <= highestT)) return {{}, pairOutOfRange};
-  if (tw > t) return {{}, noSuchState};  // more moisture than saturation at tw allows
+  if (!(t >= lowestT && t <= highestT)) return {{}, Outcome::pairOutOfRange};
+  if (tw > t) return {{}, Outcome::noSuchState};  // more moisture than saturation at tw allows
   return airt2tw(t, tw, pa);
 }
 
@@ -115,20 +118,20 @@ StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa) {
 // saturation at t = tw to 0 where d reaches 0, at t0 = tw + ds·(2501 − 2.381·tw); bisection on
 // [max(tw, -50), min(t0, 100)] °C.
 StateOutcome fromWetBulbAndHumidity(double tw, double φ, double pa) {
-  if (!std::isfinite(tw)) return {{}, noSuchState};
+  if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
   const double ds = moistureContent(waterps(tw), pa);
   const double lo = std::max(tw, lowestT);
   const double hi = std::min(tw + ds * (2501 - 2.381 * tw), highestT);
-  if (!(lo <= hi)) return {{}, pairOutOfRange};
+  if (!(lo <= hi)) return {{}, Outcome::pairOutOfRange};
   // −φ along the line, rising with t; a state that does not exist counts as driest.
   const auto dryness = [tw, pa](double t) {
     const StateOutcome s = airt2tw(t, tw, pa);
     return s.air.d >= 0 && std::isfinite(s.air.φ) ? -s.air.φ : 0.0;
   };
-  if (!(dryness(lo) <= -φ || lo == tw)) return {{}, pairOutOfRange};
-  if (!(-φ <= dryness(hi))) return {{}, pairOutOfRange};
+  if (!(dryness(lo) <= -φ || lo == tw)) return {{}, Outcome::pairOutOfRange};
+  if (!(-φ <= dryness(hi))) return {{}, Outcome::pairOutOfRange};
   const Root t = bisect(dryness, lo, hi, -φ);
-  if (!t.settled) return {{}, outOfBounds};
+  if (!t.settled) return {{}, Outcome::outOfBounds};
   return airt2tw(t.x, tw, pa);
 }
 
@@ -168,8 +171,8 @@ StateOutcome solvePair(Given a, Given b, double pa, double tlResolution) {
   if (p == Q::t && q == Q::tw) return wetBulbRoute(x, y, pa);
   if (p == Q::t && q == Q::rh) return humidityRoute(x, y, pa);
   if ((p == Q::rh && !humidityUsable(x)) || (q == Q::rh && !humidityUsable(y)))
-    return {{}, humidityRange};
-  if (p == Q::t && dryBulbOutOfRange(x)) return {{}, dryBulbRange};
+    return {{}, Outcome::humidityRange};
+  if (p == Q::t && dryBulbOutOfRange(x)) return {{}, Outcome::dryBulbRange};
 
   if (p == Q::tl) return fromDewPoint(x, b, pa, tlResolution);
   if (q == Q::tl) return fromDewPoint(y, a, pa, tlResolution);
@@ -181,12 +184,12 @@ StateOutcome solvePair(Given a, Given b, double pa, double tlResolution) {
   if (p == Q::tw && q == Q::rh) return fromWetBulbAndHumidity(x, y, pa);
   if (p == Q::tw && q == Q::d) return fromWetBulbAndMoisture(x, y, pa);
   if (p == Q::rh && q == Q::d) {
-    if (const std::string_view fault = moistureFault(y); !fault.empty()) return {{}, fault};
+    if (const Outcome fault = moistureFault(y); fault != Outcome::ok) return {{}, fault};
     return fromHumidityAndVapour(x, vapourPressure(y, pa), pa);
   }
   if (p == Q::rh && q == Q::h) return fromEnthalpyAndHumidity(y, x, pa);
   if (p == Q::d && q == Q::h) return fromEnthalpyAndMoisture(y, x, pa);
-  return {{}, pairNotDetermined};
+  return {{}, Outcome::pairNotDetermined};
 }
 
 // The state whose shown dew point, min(correlation, t), is tl, °C, given one other quantity. With
@@ -198,12 +201,12 @@ StateOutcome solvePair(Given a, Given b, double pa, double tlResolution) {
 StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution) {
   if ((other.quantity == Quantity::t || other.quantity == Quantity::tw) && other.value == tl) {
     if (dryBulbOutOfRange(tl))
-      return {{}, other.quantity == Quantity::t ? dryBulbRange : pairOutOfRange};
+      return {{}, other.quantity == Quantity::t ? Outcome::dryBulbRange : Outcome::pairOutOfRange};
     return airt2φ(tl, 1, pa);
   }
   const auto [pv, fault] = vapourOfDewPoint(tl);
   const auto withVapour = [&](double vapour) -> StateOutcome {
-    if (!(vapour < pa)) return {{}, noSuchState};
+    if (!(vapour < pa)) return {{}, Outcome::noSuchState};
     StateOutcome s;
     switch (other.quantity) {
       case Quantity::t:
@@ -219,15 +222,15 @@ StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution
         s = fromEnthalpyAndMoisture(other.value, moistureContent(vapour, pa), pa);
         break;
       default:
-        return {{}, pairNotDetermined};
+        return {{}, Outcome::pairNotDetermined};
     }
-    if (s.ok() && s.air.t < tl - tlResolution) return {{}, noSuchState};
+    if (s.ok() && s.air.t < tl - tlResolution) return {{}, Outcome::noSuchState};
     return s;
   };
   // Just below 0 °C both branches of the correlation reach tl; air at 0 °C and above holds the
   // high branch's vapour, so that one is tried first.
   if (const double high = highBranchVapourAtDewPoint(tl);
-      fault.empty() && std::isfinite(high) && high != pv) {
+      fault == Outcome::ok && std::isfinite(high) && high != pv) {
     const StateOutcome s = withVapour(high);
     if (s.ok()) return s;
   }
@@ -236,7 +239,7 @@ StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution
     if (own.ok() && own.air.tl >= tl - tlResolution) return own;
   }
 
-  if (!fault.empty()) return {{}, fault};
+  if (fault != Outcome::ok) return {{}, fault};
   return withVapour(pv);
 }
 
@@ -312,17 +315,20 @@ double Resolution::of(Quantity q) const {
 }
 
 StateOutcome stateFromPair(Given a, Given b, double pa, const Resolution& resolution) {
-  if (!determines(a.quantity, b.quantity)) return {{}, pairNotDetermined};
+  if (!determines(a.quantity, b.quantity)) return {{}, Outcome::pairNotDetermined};
   const StateOutcome s = solvePair(a, b, pa, resolution.tl);
   // Beyond saturation, or just beyond −50 ℃ where the rounding of saturated air's texts puts it.
-  if (s.message != noSuchState && s.message != pairOutOfRange) return s;
+  if (s.outcome != Outcome::noSuchState && s.outcome != Outcome::pairOutOfRange) return s;
   // The Calculate command's two routes refuse as they always have.
   const auto is = [&](Quantity x, Quantity y) {
     return (a.quantity == x && b.quantity == y) || (a.quantity == y && b.quantity == x);
   };
   if (is(Quantity::t, Quantity::tw) || is(Quantity::t, Quantity::rh)) return s;
-  if (const std::optional<double> t = saturatedWithin(a, b, pa, resolution))
-    return airt2φ(*t, 1, pa);
+  if (const std::optional<double> t = saturatedWithin(a, b, pa, resolution)) {
+    // Saturated air that cannot be computed either (its vapour at the total pressure, near
+    // 100 ℃) leaves the pair's own refusal.
+    if (const StateOutcome saturated = airt2φ(*t, 1, pa); saturated.ok()) return saturated;
+  }
   return s;
 }
 

@@ -17,14 +17,6 @@ struct Given {
   double value;
 };
 
-// Messages of the pair solver beyond noSuchState and outOfBounds. The first three are the
-// calculator's own texts for the same faults.
-inline constexpr std::string_view dryBulbRange = "干球温度t超界";
-inline constexpr std::string_view humidityRange = "相对湿度φ必须为：0％～100％";
-inline constexpr std::string_view wetAboveDry = "tw > t；输入参数有误";
-inline constexpr std::string_view pairNotDetermined = "这两个参数不能确定状态点";
-inline constexpr std::string_view pairOutOfRange = "该组参数在 -50～100 ℃ 内无对应状态点";
-
 // How finely given values are known, in the state's own units: half a unit of the last digit the
 // calculator shows of each quantity. Zero (the default) takes every value as exact.
 struct Resolution {
@@ -41,8 +33,8 @@ bool determines(Quantity a, Quantity b);
 // t+rh is airt2φ, checked as the Calculate command checks them; every other pair first finds the
 // dry bulb (and the relative humidity or wet bulb) that meets it, then takes the state from the
 // same two routes, so that all pairs agree with them. A pair that does not determine a state gives
-// pairNotDetermined; a dry bulb outside -50…100 °C gives dryBulbRange (pairOutOfRange where the
-// solve finds none in range); φ outside (0, 1] humidityRange; tw > t wetAboveDry.
+// Outcome::pairNotDetermined; a dry bulb outside -50…100 °C gives dryBulbRange (pairOutOfRange
+// where the solve finds none in range); φ outside (0, 1] humidityRange; tw > t wetAboveDry.
 //
 // A dew point is the one the calculator shows, min(correlation, t): a dew point equal to the dry
 // bulb (or to the wet bulb) is saturated air; a state whose shown dew point is its own dry bulb is

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cmath>
-#include <string_view>
+#include <initializer_list>
 
 #include "psychro/air_state.h"
 
@@ -15,13 +15,13 @@ inline double shownDewPoint(double pv, double t) {
   return tl > t ? t : tl;
 }
 
-// The message for a computed state, or none: any non-finite quantity other than the dew point
-// means the state does not exist; a dew point alone that is not finite means the air exists but
-// is too dry for the correlation (pv <= 0 or below the low branch's vertex).
-inline std::string_view finalCheck(const AirState& a) {
+// The outcome of a computed state: any non-finite quantity other than the dew point means the
+// state does not exist; a dew point alone that is not finite means the air exists but is too dry
+// for the correlation (pv <= 0 or below the low branch's vertex).
+inline Outcome finalCheck(const AirState& a) {
   for (double v : {a.t, a.φ, a.tw, a.h, a.ρ, a.d})
-    if (!std::isfinite(v)) return noSuchState;
-  return std::isfinite(a.tl) ? std::string_view{} : outOfBounds;
+    if (!std::isfinite(v)) return Outcome::noSuchState;
+  return std::isfinite(a.tl) ? Outcome::ok : Outcome::outOfBounds;
 }
 
 }  // namespace psychro

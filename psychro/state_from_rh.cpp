@@ -93,7 +93,7 @@ StateOutcome airt2φ(double t, double φ, double pa) {
   air.d = moistureContent(pv, pa);
   // Vapour at or above the total pressure: no air left to hold it (near boiling).
   if (!(pv < pa)) {
-    out.message = noSuchState;
+    out.outcome = Outcome::noSuchState;
     return out;
   }
 
@@ -103,14 +103,14 @@ StateOutcome airt2φ(double t, double φ, double pa) {
   // to a wet bulb shown one hundredth above the dry bulb. The wet bulb never exceeds the dry bulb.
   air.tw = wb.tw > t ? t : wb.tw;
   if (wb.method == WetBulbMethod::unsettled) {
-    out.message = outOfBounds;
+    out.outcome = Outcome::outOfBounds;
     return out;
   }
 
   air.h = enthalpy(t, air.d);
   air.tl = shownDewPoint(pv, t);
   air.ρ = density(t, φ, pws_t, pa);
-  out.message = finalCheck(air);
+  out.outcome = finalCheck(air);
   return out;
 }
 

@@ -19,7 +19,7 @@ StateOutcome airt2tw(double t, double tw, double pa) {
   air.d = ((tw - t) + ds * (2501 - 2.381 * tw)) / (2501 + 1.805 * t - 4.186 * tw);
   // Negative moisture: air too dry for this wet bulb. NaN arises from overflowing inputs.
   if (!(air.d >= 0)) {
-    out.message = noSuchState;
+    out.outcome = Outcome::noSuchState;
     return out;
   }
 
@@ -28,7 +28,7 @@ StateOutcome airt2tw(double t, double tw, double pa) {
   air.h = enthalpy(t, air.d);
   air.tl = shownDewPoint(pv, t);
   air.ρ = density(t, air.φ, pws_t, pa);
-  out.message = finalCheck(air);
+  out.outcome = finalCheck(air);
   return out;
 }
 

@@ -334,7 +334,8 @@ void ChartWindow::drawEpsilonLine() {
     return;
   }
   if (!ε) {
-    notice(text.trimmed().isEmpty() ? calc::messages::missingInput : chart::notANumber);
+    notice(text.trimmed().isEmpty() ? calc::words(psychro::Outcome::missingInput)
+                                    : chart::notANumber);
     return;
   }
   addEpsilonLine(p.id, *ε);

@@ -84,7 +84,7 @@ void PointDialog::accept() {
   for (auto [box, value] : {std::pair{first_, firstValue_}, std::pair{second_, secondValue_}}) {
     if (!refusal.isEmpty()) break;
     if (value->text().trimmed().isEmpty())
-      refusal = fromUtf8(calc::messages::missingInput);
+      refusal = fromUtf8(calc::words(psychro::Outcome::missingInput));
     else if (!calc::startsWithNumber(value->text().toStdString()))
       refusal = QString::fromUtf8(captions::notANumberIn).arg(box->currentText());
   }

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <utility>
 
+#include "calc/messages.h"
 #include "calc/pressure_setting.h"
 #include "psychro/constants.h"
 #include "psychro/pressure.h"
@@ -83,8 +84,8 @@ PressureDialog::PressureDialog(QWidget* parent) : QDialog(parent) {
       QString::fromUtf8(captions::altitudePascals)
           .arg(QString::fromStdString(calc::pressureText(widestAltitudePressure)))));
   int messageWidth = 0;
-  for (std::string_view m : {calc::pressureRangeMessage, calc::altitudeRangeMessage})
-    messageWidth = std::max(messageWidth, fm.horizontalAdvance(fromUtf8(m)));
+  for (psychro::Outcome m : {psychro::Outcome::pressureRange, psychro::Outcome::altitudeRange})
+    messageWidth = std::max(messageWidth, fm.horizontalAdvance(fromUtf8(calc::words(m))));
   message_->setMinimumSize(messageWidth, fm.height());
   QPalette warning = message_->palette();
   warning.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
@@ -176,7 +177,7 @@ void PressureDialog::accept() {
     r = calc::readPressure(entry->text().toStdString(), calc::PressureUnit::metre);
   }
   if (!r.ok()) {
-    message_->setText(fromUtf8(r.error));
+    message_->setText(fromUtf8(calc::words(r.outcome)));
     entry->setFocus();
     entry->selectAll();
     return;

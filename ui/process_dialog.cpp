@@ -56,7 +56,7 @@ Quantity quantityOf(const QComboBox* box) {
 // in it is told apart from a number with more after it, and named by what the box asks for.
 QString readValue(const QLineEdit* box, double& value, bool epsilon = false) {
   const std::string text = box->text().toStdString();
-  if (box->text().trimmed().isEmpty()) return fromUtf8(calc::messages::missingInput);
+  if (box->text().trimmed().isEmpty()) return fromUtf8(calc::words(psychro::Outcome::missingInput));
   const std::optional<double> v = epsilon ? chart::readEpsilon(text) : calc::wholeNumber(text);
   if (!v && !calc::startsWithNumber(text))
     return QString::fromUtf8(captions::notANumberIn).arg(box->accessibleName());
@@ -224,7 +224,7 @@ void ProcessDialog::showKind() {
 QString ProcessDialog::request(chart::ProcessRequest& r) const {
   r.kind = kind();
   r.from = from_->currentData().toUInt();
-  if (r.from == 0) return fromUtf8(chart::noSuchPoint);
+  if (r.from == 0) return fromUtf8(calc::words(psychro::Outcome::noSuchPoint));
   r.other = r.kind == ProcessKind::mix ? other_->currentData().toUInt() : 0;
   if (firstQuantity_->isVisibleTo(this)) r.pair.first = quantityOf(firstQuantity_);
   if (secondQuantity_->isVisibleTo(this)) r.pair.second = quantityOf(secondQuantity_);
@@ -235,7 +235,8 @@ QString ProcessDialog::request(chart::ProcessRequest& r) const {
   r.flow.reset();
   if (flow_->isEnabled() && !flow_->text().trimmed().isEmpty()) {
     const std::optional<double> v = calc::wholeNumber(flow_->text().toStdString());
-    if (!v || !(*v > 0) || !std::isfinite(*v)) return fromUtf8(process::flowNotPositiveOrFinite);
+    if (!v || !(*v > 0) || !std::isfinite(*v))
+      return fromUtf8(calc::words(psychro::Outcome::flowNotPositiveOrFinite));
     r.flow = chart::Flow{*v, flowUnit_->currentIndex() == 0 ? chart::FlowUnit::cubicMetresPerHour
                                                             : chart::FlowUnit::kilogramsPerSecond};
   }

@@ -18,6 +18,7 @@ namespace {
 using testsupport::PrintTo;
 
 using calc::Output;
+using psychro::Outcome;
 namespace messages = calc::messages;
 
 struct MessageRow {
@@ -25,7 +26,7 @@ struct MessageRow {
   const char* t;
   const char* x;
   int index;
-  std::string_view message;
+  psychro::Outcome outcome;
 };
 
 class CommandMessages : public testing::TestWithParam<MessageRow> {};
@@ -37,39 +38,39 @@ TEST_P(CommandMessages, ShowsOneNoticeAndWritesNothing) {
   calc::Command1_Click(w);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].first, messages::title);
-  EXPECT_EQ(w.messages[0].second, row.message);
+  EXPECT_EQ(w.messages[0].second, calc::words(row.outcome));
   EXPECT_EQ(w.writes, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CommandMessages,
     testing::Values(
-        MessageRow{"EmptyDryBulb", "", "20", 0, messages::missingInput},
-        MessageRow{"EmptySecond", "25", "", 1, messages::missingInput},
-        MessageRow{"NothingSelected", "25", "20", -1, messages::missingInput},
-        MessageRow{"UnknownSelection", "25", "20", 2, messages::missingInput},
-        MessageRow{"EmptyBeatsRange", "", "500", 1, messages::missingInput},
-        MessageRow{"DryBulbBelowRange", "-50.01", "-60", 0, messages::dryBulbRange},
-        MessageRow{"DryBulbAboveRange", "100.01", "20", 0, messages::dryBulbRange},
-        MessageRow{"DryBulbOverflowing", "1e999", "20", 0, messages::dryBulbRange},
-        MessageRow{"DryBulbRangeBeforeWetBulb", "150", "200", 0, messages::dryBulbRange},
-        MessageRow{"WetBulbAboveDryBulb", "25", "25.01", 0, messages::wetAboveDry},
-        MessageRow{"BlankReadsZeroAndIsPresent", " ", "20", 0, messages::wetAboveDry},
-        MessageRow{"TooDryState", "10", "-5", 0, psychro::noSuchState},
-        MessageRow{"OverflowingWetBulb", "25", "-1e308", 0, psychro::noSuchState},
-        MessageRow{"InfiniteWetBulb", "25", "-1e999", 0, psychro::noSuchState},
-        MessageRow{"BoilingSaturated", "100", "100", 0, psychro::noSuchState},
-        MessageRow{"HumidityZero", "25", "0", 1, messages::humidityRange},
-        MessageRow{"HumidityNegative", "25", "-10", 1, messages::humidityRange},
-        MessageRow{"HumidityAbove100", "25", "100.01", 1, messages::humidityRange},
-        MessageRow{"HumidityText", "25", "abc", 1, messages::humidityRange},
-        MessageRow{"HumidityBeforeDryBulb", "150", "0", 1, messages::humidityRange},
-        MessageRow{"DryBulbAfterHumidity", "150", "50", 1, messages::dryBulbRange},
-        MessageRow{"VapourAboveTotalPressure", "99.99", "100", 1, psychro::noSuchState},
+        MessageRow{"EmptyDryBulb", "", "20", 0, Outcome::missingInput},
+        MessageRow{"EmptySecond", "25", "", 1, Outcome::missingInput},
+        MessageRow{"NothingSelected", "25", "20", -1, Outcome::missingInput},
+        MessageRow{"UnknownSelection", "25", "20", 2, Outcome::missingInput},
+        MessageRow{"EmptyBeatsRange", "", "500", 1, Outcome::missingInput},
+        MessageRow{"DryBulbBelowRange", "-50.01", "-60", 0, Outcome::dryBulbRange},
+        MessageRow{"DryBulbAboveRange", "100.01", "20", 0, Outcome::dryBulbRange},
+        MessageRow{"DryBulbOverflowing", "1e999", "20", 0, Outcome::dryBulbRange},
+        MessageRow{"DryBulbRangeBeforeWetBulb", "150", "200", 0, Outcome::dryBulbRange},
+        MessageRow{"WetBulbAboveDryBulb", "25", "25.01", 0, Outcome::wetAboveDry},
+        MessageRow{"BlankReadsZeroAndIsPresent", " ", "20", 0, Outcome::wetAboveDry},
+        MessageRow{"TooDryState", "10", "-5", 0, Outcome::noSuchState},
+        MessageRow{"OverflowingWetBulb", "25", "-1e308", 0, Outcome::noSuchState},
+        MessageRow{"InfiniteWetBulb", "25", "-1e999", 0, Outcome::noSuchState},
+        MessageRow{"BoilingSaturated", "100", "100", 0, Outcome::noSuchState},
+        MessageRow{"HumidityZero", "25", "0", 1, Outcome::humidityRange},
+        MessageRow{"HumidityNegative", "25", "-10", 1, Outcome::humidityRange},
+        MessageRow{"HumidityAbove100", "25", "100.01", 1, Outcome::humidityRange},
+        MessageRow{"HumidityText", "25", "abc", 1, Outcome::humidityRange},
+        MessageRow{"HumidityBeforeDryBulb", "150", "0", 1, Outcome::humidityRange},
+        MessageRow{"DryBulbAfterHumidity", "150", "50", 1, Outcome::dryBulbRange},
+        MessageRow{"VapourAboveTotalPressure", "99.99", "100", 1, Outcome::noSuchState},
         // Drier than the dew-point fit reaches (about 0.003 Pa): the air exists, its dew point
         // cannot be placed (it used to show 16.97 ℃ here).
-        MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", 1, psychro::outOfBounds},
-        MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", 0, psychro::outOfBounds}),
+        MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", 1, Outcome::outOfBounds},
+        MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", 0, Outcome::outOfBounds}),
     [](const auto& row) { return row.param.name; });
 
 struct ResultRow {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "calc/messages.h"
 #include "calc/pressure_setting.h"
 #include "support/named_rows.h"
 
@@ -22,10 +23,10 @@ TEST_P(PressureEntries, GiveWholePascalsOrTheRange) {
   const PressureRow& row = GetParam();
   const calc::PressureReading r = calc::readPressure(row.text, row.unit);
   if (row.pa == 0) {
-    EXPECT_EQ(r.error, row.unit == PressureUnit::metre ? calc::altitudeRangeMessage
-                                                       : calc::pressureRangeMessage);
+    EXPECT_EQ(r.outcome, row.unit == PressureUnit::metre ? psychro::Outcome::altitudeRange
+                                                         : psychro::Outcome::pressureRange);
   } else {
-    EXPECT_TRUE(r.ok()) << r.error;
+    EXPECT_TRUE(r.ok()) << calc::words(r.outcome);
     EXPECT_EQ(r.pa, row.pa);
   }
 }

@@ -81,7 +81,7 @@ TEST(PointList, FollowsThePressure) {
   list.setPressure(65000);
   EXPECT_EQ(list.points()[0].result.texts[6], "15.54");
   EXPECT_FALSE(list.points()[1].exists());
-  EXPECT_EQ(list.points()[1].result.message, psychro::noSuchState);
+  EXPECT_EQ(list.points()[1].result.outcome, psychro::Outcome::noSuchState);
   EXPECT_EQ(chart::tableRows(list)[1][1], "t=95, φ=90%：该状态点不存在");
   list.setPressure(101325);
   EXPECT_TRUE(list.points()[1].exists());

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "calc/messages.h"
 #include "chart/process_list.h"
 #include "process/processes.h"
 
 namespace {
 
 using chart::ProcessKind;
+using psychro::Outcome;
 using psychro::Quantity;
 
 struct Example {
@@ -120,7 +122,7 @@ TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
 struct Refusal {
   const char* name;
   chart::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
-  std::string_view message;
+  psychro::Outcome outcome;
 };
 
 class ProcessRefusals : public testing::TestWithParam<Refusal> {};
@@ -133,7 +135,7 @@ TEST_P(ProcessRefusals, ChangeNothing) {
   chart::ProcessRequest r = GetParam().request;
   r.from = r.from ? r.from : x.id(0);
   r.other = r.other ? r.other : x.id(1);
-  EXPECT_EQ(x.run(r), GetParam().message);
+  EXPECT_EQ(x.run(r), calc::words(GetParam().outcome));
   EXPECT_EQ(x.points.size(), 2u);
   EXPECT_TRUE(x.processes.processes().empty());
 }
@@ -143,14 +145,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Refusal{"HeatingThatCools",
                 {ProcessKind::heat, 0, 0, {}, 20, 0, {}},
-                process::heatingNotWarmer},
+                Outcome::heatingNotWarmer},
         Refusal{
-            "MixingWithZeroFlow", {ProcessKind::mix, 0, 0, {}, 1, 0, {}}, process::flowNotPositive},
-        Refusal{"MixingAPointWithItself", {ProcessKind::mix, 0, 1, {}, 1, 1, {}}, chart::samePoint},
+            "MixingWithZeroFlow", {ProcessKind::mix, 0, 0, {}, 1, 0, {}}, Outcome::flowNotPositive},
+        Refusal{
+            "MixingAPointWithItself", {ProcessKind::mix, 0, 1, {}, 1, 1, {}}, Outcome::samePoint},
         Refusal{"HumidifyingPastSaturation",
                 {ProcessKind::humidifyIsothermal, 0, 0, {Quantity::d, Quantity::d}, 40, 0, {}},
-                process::pastSaturation},
-        Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, chart::noSuchPoint}),
+                Outcome::pastSaturation},
+        Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, Outcome::noSuchPoint}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // ε as typed in the dialog.

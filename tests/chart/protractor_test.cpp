@@ -33,7 +33,7 @@ chart::SheetPoint at(const psychro::AirState& a) {
 TEST_P(EpsilonDirection, IsTheProcessLine) {
   const psychro::AirState in = psychro::stateFromPair({Quantity::t, 28}, {Quantity::rh, 0.5}).air;
   const psychro::StateOutcome out = GetParam().run(in);
-  ASSERT_TRUE(out.ok()) << out.message;
+  ASSERT_TRUE(out.ok()) << static_cast<int>(out.outcome);
   const chart::SheetPoint a = at(in), b = at(out.air);
   const chart::SheetPoint u = chart::epsilonDirection(process::figures(in, out.air).ε);
   // Parallel: the cross product vanishes against the lengths.

@@ -62,8 +62,8 @@ const std::string worked =
 const std::string tooLong = notice("字段过长：每个字段不得超过 1048576 字节");
 const std::string unclosed = notice("引号未闭合：输入在带引号的字段中结束");
 const std::string openPastCap = notice("引号未闭合：带引号的字段超过 1048576 字节仍未结束");
-const std::string missing = notice(calc::messages::missingInput);
-const std::string wetAboveDry = notice(calc::messages::wetAboveDry);
+const std::string missing = notice(calc::words(psychro::Outcome::missingInput));
+const std::string wetAboveDry = notice(calc::words(psychro::Outcome::wetAboveDry));
 
 // Compares streamed output lines with the expected runs, keeping only the first difference.
 class LineChecker {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/messages.h"
 #include "calc/pair_calculation.h"
 #include "calc/state_results.h"
 #include "process/figures.h"
@@ -53,7 +54,7 @@ TEST_P(Process, EndsOnItsLineWithItsLoads) {
     SCOPED_TRACE(pa);
     const AirState in = state(r.in[0], r.in[1], pa);
     const StateOutcome out = r.run(in, pa);
-    ASSERT_TRUE(out.ok()) << out.message;
+    ASSERT_TRUE(out.ok()) << calc::words(out.outcome);
     const AirState& o = out.air;
     const double held[] = {o.t, o.tw, o.φ, o.tl, o.d, o.h};  // in the order of Quantity
     EXPECT_NEAR(held[static_cast<int>(r.reached.quantity)], r.reached.value, 1e-9);
@@ -110,35 +111,41 @@ INSTANTIATE_TEST_SUITE_P(Processes, Process, testing::Values(
 struct RefusalRow {
   const char* name;
   Run run;  // applied to air at 27 ℃, 60 % (dew point 18.6 ℃, wet bulb 21.3 ℃)
-  std::string_view message;
+  Outcome outcome;
 };
 
 class Refusal : public testing::TestWithParam<RefusalRow> {};
 
 TEST_P(Refusal, GivesItsMessageAndNoState) {
   const StateOutcome out = GetParam().run(state(t27, rh60), psychro::standardPressure);
-  EXPECT_EQ(out.message, GetParam().message);
+  EXPECT_EQ(out.outcome, GetParam().outcome);
   EXPECT_EQ(out.air.t, 0);  // and no state
 }
 
 // clang-format off
 constexpr RefusalRow refusals[] = {
-    {"MixingZeroFlow", PROCESS(mix(a, 0, a, 1, pa)), flowNotPositive},
+    {"MixingZeroFlow", PROCESS(mix(a, 0, a, 1, pa)), Outcome::flowNotPositive},
     {"MixingIntoFog", PROCESS(mix(state({Q::t, 5}, {Q::rh, 1}), 1,  // saturated, 1 : 1
-                                  state({Q::t, 35}, {Q::rh, 1}), 1, pa)), mixtureFogs},
-    {"HeatingThatCools", PROCESS(heat(a, 20, pa)), heatingNotWarmer},
-    {"CoolingBelowDewPoint", PROCESS(cool(a, 18, pa)), belowDewPoint},
-    {"LeavingStateWetter", PROCESS(coolAndDry(a, {Q::t, 25}, {Q::rh, 0.9}, pa)), notCoolerAndDrier},
-    {"MachineDewPointTooHigh", PROCESS(coolAndDryToDewPoint(a, 19, 0.9, pa)), dewPointNotBelow},
+                                  state({Q::t, 35}, {Q::rh, 1}), 1, pa)), Outcome::mixtureFogs},
+    {"HeatingThatCools", PROCESS(heat(a, 20, pa)), Outcome::heatingNotWarmer},
+    {"CoolingBelowDewPoint", PROCESS(cool(a, 18, pa)), Outcome::belowDewPoint},
+    {"LeavingStateWetter", PROCESS(coolAndDry(a, {Q::t, 25}, {Q::rh, 0.9}, pa)),
+     Outcome::notCoolerAndDrier},
+    {"MachineDewPointTooHigh", PROCESS(coolAndDryToDewPoint(a, 19, 0.9, pa)),
+     Outcome::dewPointNotBelow},
     {"LeavingHumidityBelowInlets", PROCESS(coolAndDryToDewPoint(a, 10, 0.5, pa)),
-     humidityNotReached},
-    {"AdiabaticPastSaturation", PROCESS(humidifyAdiabatic(a, {Q::rh, 1.05}, pa)), pastSaturation},
-    {"AdiabaticBelowWetBulb", PROCESS(humidifyAdiabatic(a, {Q::t, 20}, pa)), pastSaturation},
-    {"AdiabaticThatDries", PROCESS(humidifyAdiabatic(a, {Q::rh, 0.4}, pa)), moistureNotRaised},
-    {"SteamPastSaturation", PROCESS(humidifyIsothermal(a, {Q::d, 0.03}, pa)), pastSaturation},
+     Outcome::humidityNotReached},
+    {"AdiabaticPastSaturation", PROCESS(humidifyAdiabatic(a, {Q::rh, 1.05}, pa)),
+     Outcome::pastSaturation},
+    {"AdiabaticBelowWetBulb", PROCESS(humidifyAdiabatic(a, {Q::t, 20}, pa)),
+     Outcome::pastSaturation},
+    {"AdiabaticThatDries", PROCESS(humidifyAdiabatic(a, {Q::rh, 0.4}, pa)),
+     Outcome::moistureNotRaised},
+    {"SteamPastSaturation", PROCESS(humidifyIsothermal(a, {Q::d, 0.03}, pa)),
+     Outcome::pastSaturation},
     // At 0 ℃ the ε = 2501 line runs along the isotherm and never crosses it.
-    {"SupplyLineAlongIsotherm", PROCESS(supplyPoint(a, 2501, 27, pa)), supplyNotOnLine},
-    {"SupplyPastSaturation", PROCESS(supplyPoint(a, 8000, 15, pa)), supplyPastSaturation},
+    {"SupplyLineAlongIsotherm", PROCESS(supplyPoint(a, 2501, 27, pa)), Outcome::supplyNotOnLine},
+    {"SupplyPastSaturation", PROCESS(supplyPoint(a, 8000, 15, pa)), Outcome::supplyPastSaturation},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Refusals, Refusal, testing::ValuesIn(refusals),
@@ -170,7 +177,7 @@ TEST(SummerExample, MatchesTheHandCheck) {
             (Row{"-12.89", "-3.48", "-22.08", "6347", "-42.61", "-27.71", "-70.31", "-39.88"}));
   EXPECT_EQ(rowTexts(figures(l, reheated), nullptr),
             (Row{"3.07", "0.00", "3.14", "∞", "", "", "", ""}));
-  EXPECT_EQ(loads(figures(c, l), 0).message, flowNotPositiveOrFinite);
+  EXPECT_EQ(loads(figures(c, l), 0).outcome, Outcome::flowNotPositiveOrFinite);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ class Airt2twNoState : public testing::TestWithParam<NoStateRow> {};
 TEST_P(Airt2twNoState, ReportsThatTheStateDoesNotExist) {
   const NoStateRow& row = GetParam();
   const psychro::StateOutcome s = airt2tw(row.t, row.tw);
-  EXPECT_EQ(s.message, psychro::noSuchState);
+  EXPECT_EQ(s.outcome, psychro::Outcome::noSuchState);
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();

@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "calc/calculate.h"
+#include "calc/messages.h"
 #include "calc/pressure_setting.h"
 #include "support/notices.h"
 #include "support/recording_window.h"
@@ -243,9 +244,12 @@ class MainWindowTest : public QObject {
     row("Pa", "ByPressure", "89875", 0, 89875, "");
     row("kPa", "ByPressure", "65.5", 1, 65500, "");
     row("altitude", "ByAltitude", "4000", 0, 61640, "");
-    row("kPa typed as Pa", "ByPressure", "81", 0, 81000, calc::pressureRangeMessage);
-    row("unreadable Pa", "ByPressure", "8l000", 0, 81000, calc::pressureRangeMessage);
-    row("altitude too high", "ByAltitude", "9001", 0, 81000, calc::altitudeRangeMessage);
+    row("kPa typed as Pa", "ByPressure", "81", 0, 81000,
+        calc::words(psychro::Outcome::pressureRange));
+    row("unreadable Pa", "ByPressure", "8l000", 0, 81000,
+        calc::words(psychro::Outcome::pressureRange));
+    row("altitude too high", "ByAltitude", "9001", 0, 81000,
+        calc::words(psychro::Outcome::altitudeRange));
   }
 
   // From 81000 Pa, an entry typed into the dialog, then 确定.
