@@ -326,7 +326,7 @@ void Form1::stateShown(const psychro::AirState& air) {
   const psychro::Quantity second =
       selectedIndex() == 1 ? psychro::Quantity::rh : psychro::Quantity::tw;
   lastState_ = air;
-  lastGiven_ = chart::TypedPair{{psychro::Quantity::t, second}, calculated_->t, calculated_->x};
+  lastGiven_ = workspace::TypedPair{{psychro::Quantity::t, second}, calculated_->t, calculated_->x};
   showResultsCurrent(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }
