@@ -174,6 +174,8 @@ void drawProtractor(QPainter& painter, const chart::Mapping& mapping, chart::Lab
   painter.drawEllipse(QPointF(centre.x, centre.y), 2, 2);
 
   // Each value just beyond its ray's end; where two would cover each other the later is left out.
+  // The protractor has two rays of constant d, up and down, told apart by their sign; the table's
+  // ε has one meaning of "∞" (the sign is that of Δh, shown beside it).
   for (const chart::Ray& r : rays) {
     const QString shown = !std::isinf(r.ε) ? QString::fromStdString(workspace::epsilonText(r.ε))
                                            : QString::fromUtf8(r.ε < 0 ? "-∞" : "+∞");
