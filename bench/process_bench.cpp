@@ -5,7 +5,7 @@
 
 #include "process/figures.h"
 #include "process/processes.h"
-#include "workspace/sheet.h"
+#include "workspace/process_rows.h"
 
 namespace {
 

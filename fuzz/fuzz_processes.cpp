@@ -21,7 +21,7 @@
 #include "process/figures.h"
 #include "shown_results.h"
 #include "workspace/process_list.h"
-#include "workspace/sheet.h"
+#include "workspace/process_rows.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "chart/protractor.h"
 #include "process/figures.h"
 #include "ui/captions.h"
-#include "workspace/sheet.h"
+#include "workspace/process_rows.h"
 
 namespace ui {
 namespace {

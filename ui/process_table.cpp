@@ -4,7 +4,7 @@
 #include <QTableView>
 
 #include "ui/captions.h"
-#include "workspace/sheet.h"
+#include "workspace/process_rows.h"
 #include "workspace/workspace.h"
 
 namespace ui {

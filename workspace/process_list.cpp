@@ -5,7 +5,7 @@
 
 #include "calc/number_text.h"
 #include "process/processes.h"
-#include "workspace/sheet.h"
+#include "workspace/process_rows.h"
 
 namespace workspace {
 namespace {

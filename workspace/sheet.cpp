@@ -1,13 +1,9 @@
 #include "workspace/sheet.h"
 
-#include <cmath>
-#include <optional>
-
 #include "calc/csv_field.h"
-#include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
-#include "workspace/process_list.h"
+#include "workspace/process_rows.h"
 #include "workspace/workspace.h"
 
 namespace workspace {
@@ -27,11 +23,6 @@ std::string tsvCell(std::string cell, bool text) {
   for (char& c : cell)
     if (c == '\t' || c == '\n' || c == '\r') c = ' ';
   return cell;
-}
-
-std::string flowText(const std::optional<Flow>& flow) {
-  if (!flow) return {};
-  return readValue(flow->value) + (flow->unit == FlowUnit::cubicMetresPerHour ? " m³/h" : " kg/s");
 }
 
 }  // namespace
@@ -69,67 +60,6 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points) {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(points.size());
   for (const StatePoint& p : points.points()) rows.push_back(tableRow(p));
-  return rows;
-}
-
-std::string epsilonText(double ε) {
-  if (std::isinf(ε)) return "∞";
-  return calc::formatFixed(ε, 0);  // empty for NaN
-}
-
-std::array<std::string, columns.size()> rowTexts(const process::Figures& f,
-                                                 const process::Loads* l) {
-  const bool withLoads = l != nullptr && l->ok();
-  const process::Loads none;
-  const process::Loads& x = withLoads ? *l : none;
-  // Each column's shown value, in the order of Column.
-  const double values[] = {f.Δt, f.Δd * 1000, f.Δh, f.ε, x.sensible, x.latent, x.total, x.water};
-  std::array<std::string, columns.size()> texts;
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    const Column c = columns[i].column;
-    const bool isLoad = c >= Column::sensible;
-    if (c == Column::ε)
-      texts[i] = epsilonText(f.ε);
-    else if (withLoads || !isLoad)
-      texts[i] = calc::formatFixed(values[static_cast<int>(c)], columns[i].decimals);
-  }
-  return texts;
-}
-
-std::vector<std::string> processHeader() {
-  std::vector<std::string> header{"过程", "类型", "风量"};
-  for (const ColumnInfo& c : columns) header.emplace_back(c.caption);
-  return header;
-}
-
-std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
-                                                  const PointList& points) {
-  std::vector<std::vector<std::string>> rows;
-  for (const Process& p : processes.processes()) {
-    const Ends e = ends(p);
-    const StatePoint* from = points.find(e.from);
-    const StatePoint* to = points.find(e.to);
-    if (from == nullptr || to == nullptr) continue;
-    std::string name = from->name;
-    if (p.request.kind == ProcessKind::mix)
-      if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
-    std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
-                                 flowText(p.request.flow)};
-    std::array<std::string, columns.size()> texts;
-    if (from->exists() && to->exists()) {
-      const process::Figures f = process::figures(from->result.air, to->result.air);
-      std::optional<process::Loads> l;
-      if (p.request.flow) {
-        const Flow& flow = *p.request.flow;
-        l = process::loads(f, flow.unit == FlowUnit::kilogramsPerSecond
-                                  ? flow.value
-                                  : process::dryAirFlow(flow.value, from->result.air));
-      }
-      texts = rowTexts(f, l ? &*l : nullptr);
-    }
-    row.insert(row.end(), texts.begin(), texts.end());
-    rows.push_back(std::move(row));
-  }
   return rows;
 }
 

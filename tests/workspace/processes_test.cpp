@@ -11,7 +11,7 @@
 #include "process/figures.h"
 #include "process/processes.h"
 #include "workspace/process_list.h"
-#include "workspace/sheet.h"
+#include "workspace/process_rows.h"
 
 namespace {
 
