@@ -10,16 +10,14 @@
 #include <QPainter>
 
 #include "calc/number_text.h"
-#include "chart/points.h"
-#include "chart/process_list.h"
 #include "ui/chart_drawing.h"
+#include "workspace/workspace.h"
 
 namespace {
 
 enum class Scene { empty, fiftyPoints, extremeState, wholeSheet, withProcesses };
 
-chart::PointList pointsFor(Scene which) {
-  chart::PointList list;
+void addPoints(workspace::Workspace& list, Scene which) {
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
   if (which == Scene::fiftyPoints || which == Scene::wholeSheet || which == Scene::withProcesses)
     for (int i = 0; i < 50; ++i)  // spread over the default view: 0…40 °C, 20…90 %
@@ -27,7 +25,6 @@ chart::PointList pointsFor(Scene which) {
                 calc::formatFixed(20 + 70 * (i / 10) / 4.0, 1)});
   if (which == Scene::extremeState)  // about 1.7e11 kg/kg of vapour
     list.add({tRh, "100", "99.907594149"});
-  return list;
 }
 
 void ChartRedraw(benchmark::State& state, Scene which) {
@@ -36,19 +33,21 @@ void ChartRedraw(benchmark::State& state, Scene which) {
   const auto ratio = static_cast<int>(state.range(2));
   QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(ratio);
-  chart::PointList points = pointsFor(which);
+  workspace::Workspace w;
+  addPoints(w, which);
   // Ten mixings of neighbouring points (ten more points) and five ε lines.
-  chart::ProcessList processes;
   if (which == Scene::withProcesses)
     for (std::size_t i = 0; i < 10; ++i) {
-      const unsigned a = points.points()[i * 4].id, b = points.points()[i * 4 + 5].id;
-      processes.add(points, {chart::ProcessKind::mix, a, b, {}, 1, 2, {}});
-      if (i % 2) processes.addLine(points, a, 1000.0 * i);
+      const unsigned a = w.points().points()[i * 4].id, b = w.points().points()[i * 4 + 5].id;
+      w.addProcess({workspace::ProcessKind::mix, a, b, {}, 1, 2, {}});
+      if (i % 2) w.addEpsilonLine(a, 1000.0 * i);
     }
+  if (which == Scene::extremeState) {
+    const workspace::StatePoint& p = w.points().points().front();
+    w.setCurrent(p.result.air, {p.pair, "100", "99.907594149"});
+  }
   ui::ChartScene scene;
-  scene.points = &points.points();
-  scene.processes = &processes;
-  if (which == Scene::extremeState) scene.current = points.points().front().result.air;
+  scene.workspace = &w;
   if (which == Scene::wholeSheet) scene.view = chart::sheetBounds();
   for (auto _ : state) {
     QPainter painter(&image);

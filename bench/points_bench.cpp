@@ -17,7 +17,7 @@
 
 namespace {
 
-chart::TypedPair pointNumber(int i) {
+workspace::TypedPair pointNumber(int i) {
   // Spread over the default view: 0…40 °C, 20…90 %.
   return {{psychro::Quantity::t, psychro::Quantity::rh},
           calc::formatFixed(40.0 * (i % 97) / 96, 2),

@@ -5,6 +5,7 @@
 
 #include "process/figures.h"
 #include "process/processes.h"
+#include "workspace/process_rows.h"
 
 namespace {
 
@@ -17,7 +18,8 @@ void TowardsMachineDewPoint(benchmark::State& state) {
 }
 BENCHMARK(TowardsMachineDewPoint);
 
-// Outdoor and room points, mixing, supply point, coil, reheat, and the coil's figures and loads.
+// Outdoor and room points, mixing, supply point, coil, reheat, and the coil's figures and loads
+// with their texts.
 void SummerExample(benchmark::State& state) {
   for (auto _ : state) {
     const auto w = psychro::stateFromPair({Quantity::t, 35}, {Quantity::rh, 0.6}, pa).air;
@@ -28,7 +30,7 @@ void SummerExample(benchmark::State& state) {
     benchmark::DoNotOptimize(process::heat(l, o.t, pa));
     const process::Figures f = process::figures(c, l);
     const process::Loads loads = process::loads(f, process::dryAirFlow(10000, c));
-    benchmark::DoNotOptimize(process::rowTexts(f, &loads));
+    benchmark::DoNotOptimize(workspace::rowTexts(f, &loads));
   }
 }
 BENCHMARK(SummerExample);

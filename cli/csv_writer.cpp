@@ -2,29 +2,15 @@
 
 #include <cerrno>
 
+#include "calc/csv_field.h"
 #include "calc/number_text.h"
 
 namespace cli {
 
-bool needsQuotes(std::string_view field) {
-  for (char c : field)
-    if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
-  return false;
-}
-
 void CsvText::field(std::string_view text) {
   if (!firstField_) text_ += ',';
   firstField_ = false;
-  if (!needsQuotes(text)) {
-    text_ += text;
-    return;
-  }
-  text_ += '"';
-  for (char c : text) {
-    if (c == '"') text_ += '"';
-    text_ += c;
-  }
-  text_ += '"';
+  calc::appendCsvField(text_, text);
 }
 
 void CsvText::fixedField(double value, int decimals) {

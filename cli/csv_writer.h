@@ -8,11 +8,8 @@ namespace cli {
 
 class OutputSink;
 
-// True when a CSV field must be quoted: it holds a comma, a quote, CR or LF.
-bool needsQuotes(std::string_view field);
-
 // CSV text built in memory: fields separated by commas, quoted (quotes doubled) only when
-// needsQuotes says so, records ended by LF. clear() keeps the buffer for the next use.
+// calc::needsQuotes says so, records ended by LF. clear() keeps the buffer for the next use.
 class CsvText {
  public:
   void field(std::string_view text);

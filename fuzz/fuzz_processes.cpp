@@ -18,9 +18,10 @@
 #include <vector>
 
 #include "calc/number_text.h"
-#include "chart/process_list.h"
 #include "process/figures.h"
 #include "shown_results.h"
+#include "workspace/process_list.h"
+#include "workspace/process_rows.h"
 
 namespace {
 
@@ -29,18 +30,18 @@ namespace {
   std::abort();
 }
 
-void checkTable(const chart::ProcessList& processes, const chart::PointList& points) {
-  for (const chart::StatePoint& p : points.points())
+void checkTable(const workspace::ProcessList& processes, const workspace::PointList& points) {
+  for (const workspace::StatePoint& p : points.points())
     if (p.exists())
       if (const char* fault = fuzzing::resultFault(p.result.texts)) violated(fault, p.given);
-  for (const auto& row : chart::processRows(processes, points)) {
-    if (row.size() != chart::processHeader().size()) violated("row of the wrong width", row[0]);
-    for (std::size_t i = 0; i < process::columns.size(); ++i) {
+  for (const auto& row : workspace::processRows(processes, points)) {
+    if (row.size() != workspace::processHeader().size()) violated("row of the wrong width", row[0]);
+    for (std::size_t i = 0; i < workspace::columns.size(); ++i) {
       const std::string& cell = row[3 + i];
       if (cell.empty() || cell == "∞") continue;
       const bool minusZero =
           cell.starts_with('-') && cell.find_first_not_of("-0.") == std::string::npos;
-      if (!fuzzing::isFixed(cell, process::columns[i].decimals) || minusZero)
+      if (!fuzzing::isFixed(cell, workspace::columns[i].decimals) || minusZero)
         violated("figure is not a shown number", cell);
     }
   }
@@ -50,7 +51,7 @@ void checkTable(const chart::ProcessList& processes, const chart::PointList& poi
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
-  const auto kind = chart::processKinds[data[0] % chart::processKinds.size()];
+  const auto kind = workspace::processKinds[data[0] % workspace::processKinds.size()];
   const auto first = static_cast<psychro::Quantity>(data[1] % 6);
   const auto second = static_cast<psychro::Quantity>((data[1] / 6) % 6);
   const double pa = 30000 + (data[2] * 256 + data[3]) % 80001;
@@ -64,26 +65,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   texts.resize(7, "");
 
-  chart::PointList points(pa);
+  workspace::PointList points(pa);
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
   if (!points.add({tRh, std::string(texts[0]), std::string(texts[1])}).empty()) return 0;
   const bool second_point = points.add({tRh, std::string(texts[2]), std::string(texts[3])}).empty();
 
-  chart::ProcessRequest r;
+  workspace::ProcessRequest r;
   r.kind = kind;
   r.from = points.points()[0].id;
   r.other = second_point ? points.points()[1].id : 0;
   r.pair = {first, second};
   r.first = calc::numericValue(texts[4]);
   r.second = calc::numericValue(texts[5]);
-  if (kind == chart::ProcessKind::supply)
-    if (const auto ε = chart::readEpsilon(texts[4])) r.first = *ε;
+  if (kind == workspace::ProcessKind::supply)
+    if (const auto ε = workspace::readEpsilon(texts[4])) r.first = *ε;
   if (!texts[6].empty())
-    r.flow = chart::Flow{calc::numericValue(texts[6]), data[size - 1] % 2
-                                                           ? chart::FlowUnit::kilogramsPerSecond
-                                                           : chart::FlowUnit::cubicMetresPerHour};
+    r.flow = workspace::Flow{calc::numericValue(texts[6]),
+                             data[size - 1] % 2 ? workspace::FlowUnit::kilogramsPerSecond
+                                                : workspace::FlowUnit::cubicMetresPerHour};
 
-  chart::ProcessList processes;
+  workspace::ProcessList processes;
   const std::size_t before = points.size();
   const std::string_view message = processes.add(points, r);
   if (!message.empty()) {

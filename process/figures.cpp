@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "calc/number_text.h"
 #include "psychro/constants.h"
 
 namespace process {
@@ -21,17 +20,6 @@ Figures figures(const psychro::AirState& from, const psychro::AirState& to) {
   return f;
 }
 
-Step epsilonStep(double ε) {
-  if (std::isnan(ε)) return {};
-  if (std::isinf(ε)) return {0, std::copysign(1.0, ε)};
-  return {0.001, ε * 0.001};
-}
-
-std::string epsilonText(double ε) {
-  if (std::isinf(ε)) return "∞";
-  return calc::formatFixed(ε, 0);  // empty for NaN
-}
-
 double dryAirFlow(double L, const psychro::AirState& air) {
   return L * air.ρ / 3600 / (1 + air.d);
 }
@@ -47,24 +35,6 @@ Loads loads(const Figures& f, double G) {
   l.sensible = l.total - l.latent;
   l.water = G * f.Δd * 3600;
   return l;
-}
-
-std::array<std::string, columns.size()> rowTexts(const Figures& f, const Loads* l) {
-  const bool withLoads = l != nullptr && l->ok();
-  const Loads none;
-  const Loads& x = withLoads ? *l : none;
-  // Each column's shown value, in the order of Column.
-  const double values[] = {f.Δt, f.Δd * 1000, f.Δh, f.ε, x.sensible, x.latent, x.total, x.water};
-  std::array<std::string, columns.size()> texts;
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    const Column c = columns[i].column;
-    const bool isLoad = c >= Column::sensible;
-    if (c == Column::ε)
-      texts[i] = epsilonText(f.ε);
-    else if (withLoads || !isLoad)
-      texts[i] = calc::formatFixed(values[static_cast<int>(c)], columns[i].decimals);
-  }
-  return texts;
 }
 
 }  // namespace process

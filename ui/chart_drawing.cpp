@@ -145,15 +145,15 @@ class ChartPainter {
 
   // Where each point with a state is marked, and the main window's state, if any.
   void markPoints() {
-    if (scene_.points)
-      for (const chart::StatePoint& p : *scene_.points) {
-        if (!p.exists()) continue;
-        const psychro::AirState& a = p.result.air;
-        marked_.push_back(&p);
-        marks_.push_back(chart::edgeMark(map_, chart::sheetPoint(1000 * a.d, a.h), edgeInset));
-      }
-    if (scene_.current) {
-      const psychro::AirState& a = *scene_.current;
+    if (!scene_.workspace) return;
+    for (const workspace::StatePoint& p : scene_.workspace->points().points()) {
+      if (!p.exists()) continue;
+      const psychro::AirState& a = p.result.air;
+      marked_.push_back(&p);
+      marks_.push_back(chart::edgeMark(map_, chart::sheetPoint(1000 * a.d, a.h), edgeInset));
+    }
+    if (const auto& current = scene_.workspace->current()) {
+      const psychro::AirState& a = current->air;
       current_ = chart::edgeMark(map_, chart::sheetPoint(1000 * a.d, a.h), edgeInset);
     }
   }
@@ -238,7 +238,7 @@ class ChartPainter {
         p_.fillRect(l.box, QColor(255, 255, 255, 215));
       }
     }
-    if (scene_.processes && !under.isEmpty()) {
+    if (scene_.workspace && !under.isEmpty()) {
       p_.save();
       p_.setClipRegion(under, Qt::IntersectClip);
       drawProcessLines(p_, map_, scene_, markRadius);
@@ -372,8 +372,8 @@ class ChartPainter {
   QRectF plot_;
   chart::LabelBoard board_;
   chart::SheetLines lines_;
-  std::vector<const chart::StatePoint*> marked_;  // the points with a state, in order
-  std::vector<chart::EdgeMark> marks_;            // and where each is marked
+  std::vector<const workspace::StatePoint*> marked_;  // the points with a state, in order
+  std::vector<chart::EdgeMark> marks_;                // and where each is marked
   std::optional<chart::EdgeMark> current_;
   // The labels as placed, written together at the end: a point's framed, the lines' on a halo.
   struct WrittenLabel {

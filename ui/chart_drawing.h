@@ -1,14 +1,10 @@
 #pragma once
 
 #include <QSizeF>
-#include <optional>
-#include <vector>
 
-#include "chart/points.h"
-#include "chart/process_list.h"
 #include "chart/view.h"
-#include "psychro/air_state.h"
 #include "psychro/constants.h"
+#include "workspace/workspace.h"
 
 class QFontMetricsF;
 class QPainter;
@@ -20,9 +16,9 @@ namespace ui {
 struct ChartScene {
   chart::View view = chart::defaultView();
   double pa = psychro::standardPressure;  // the total pressure the sheet is drawn at, Pa
-  const std::vector<chart::StatePoint>* points = nullptr;  // drawn with their names, if given
-  const chart::ProcessList* processes = nullptr;  // their lines and ε lines between the points
-  std::optional<psychro::AirState> current;       // the main window's last state, ringed
+  // If given: its points drawn with their names, the lines of its processes and its ε lines
+  // between them, and the main window's last state ringed.
+  const workspace::Workspace* workspace = nullptr;
 };
 
 // The plot rectangle of a chart of this size, inside margins that hold the scales and titles as

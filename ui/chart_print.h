@@ -13,7 +13,7 @@ class QPrinter;
 // One printed sheet: the chart over the upper part of the page, the table of points under it.
 namespace ui {
 
-// The table as printed: its lines of cells (chart::tableLines), the first two columns read as
+// The table as printed: its lines of cells (workspace::sheetRows), the first two columns read as
 // text, the rest as numbers.
 struct PrintedTable {
   std::vector<std::vector<std::string>> rows;

@@ -42,7 +42,7 @@ QString enthalpyLabel(double h) {
   return "h=" + gridNumber(h);
 }
 
-QStringList pointLabel(const chart::StatePoint& p) {
+QStringList pointLabel(const workspace::StatePoint& p) {
   // The texts are in calc::outputs order, which is that of calc::Output.
   const auto shown = [&](calc::Output f) {
     return text(p.result.texts[static_cast<std::size_t>(f)]);

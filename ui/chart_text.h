@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "chart/points.h"
 #include "chart/readout.h"
+#include "workspace/points.h"
 
 // The texts written on the h-d chart and on its read-out line. Every number goes through
 // calc::formatFixed, so it reads as the main window's results do, whatever the locale.
@@ -21,7 +21,7 @@ QString enthalpyLabel(double h);
 
 // A point's label: its name (set apart from the figures) with t and φ, then d and h, each value
 // the main window's text.
-QStringList pointLabel(const chart::StatePoint& point);
+QStringList pointLabel(const workspace::StatePoint& point);
 
 // The notes under the plot: the pressure the chart is drawn at, and the unit of the h lines.
 QString pressureNote(double pa);

@@ -33,14 +33,14 @@ void ChartWidget::setPressure(double pa) {
   update();
 }
 
-void ChartWidget::setPoints(const std::vector<chart::StatePoint>* points) {
-  scene_.points = points;
+void ChartWidget::setWorkspace(const workspace::Workspace* workspace) {
+  scene_.workspace = workspace;
   update();
 }
 
-void ChartWidget::setState(const psychro::AirState& air) {
-  scene_.current = air;
-  update();
+std::optional<psychro::AirState> ChartWidget::state() const {
+  if (!scene_.workspace || !scene_.workspace->current()) return std::nullopt;
+  return scene_.workspace->current()->air;
 }
 
 void ChartWidget::setView(const chart::View& view) {

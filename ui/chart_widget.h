@@ -4,9 +4,7 @@
 #include <QSizeF>
 #include <QWidget>
 #include <optional>
-#include <vector>
 
-#include "chart/points.h"
 #include "chart/view.h"
 #include "psychro/air_state.h"
 #include "ui/chart_drawing.h"
@@ -29,14 +27,12 @@ class ChartWidget : public QWidget {
   void setPressure(double pa);
   double pressure() const { return scene_.pa; }
 
-  // The points drawn, owned by the caller, who calls update() when they change; null for none.
-  void setPoints(const std::vector<chart::StatePoint>* points);
-  // The processes and ε lines between those points, owned by the caller likewise.
-  void setProcesses(const chart::ProcessList* processes) { scene_.processes = processes; }
+  // The workspace drawn (its points, processes, ε lines and the main window's last state), owned
+  // by the caller, who calls update() when it changes; null for none.
+  void setWorkspace(const workspace::Workspace* workspace);
 
-  // The main window's last calculated state, ringed on the chart.
-  void setState(const psychro::AirState& air);
-  const std::optional<psychro::AirState>& state() const { return scene_.current; }
+  // The main window's last calculated state, ringed on the chart; none without one.
+  std::optional<psychro::AirState> state() const;
 
   const chart::View& view() const { return scene_.view; }
   void setView(const chart::View& view);  // clamped to the sheet's bounds

@@ -23,7 +23,6 @@
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
-#include "chart/point_table.h"
 #include "ui/captions.h"
 #include "ui/chart_export.h"
 #include "ui/chart_print.h"
@@ -31,10 +30,11 @@
 #include "ui/notice.h"
 #include "ui/on_screen.h"
 #include "ui/point_dialog.h"
-#include "ui/point_table.h"
+#include "ui/point_table_model.h"
 #include "ui/process_dialog.h"
 #include "ui/process_table.h"
 #include "ui/program_icon.h"
+#include "workspace/sheet.h"
 
 namespace ui {
 namespace {
@@ -88,10 +88,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowIcon(programIcon());
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  model_ = new PointTableModel(this);
+  model_ = new PointTableModel(workspace_, this);
   chart_ = new ChartWidget(this);
-  chart_->setPoints(&model_->points().points());
-  chart_->setProcesses(&model_->processes());
+  chart_->setWorkspace(&workspace_);
   readout_ = new QLabel(this);
   readout_->setObjectName(QStringLiteral("readout"));
   readout_->setTextFormat(Qt::PlainText);
@@ -100,7 +99,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   readout_->setMinimumHeight(readout_->fontMetrics().height() + 6);
   readout_->setContentsMargins(8, 2, 8, 4);
   table_ = makePointTable(model_, this);
-  processModel_ = new ProcessTableModel(model_, this);
+  processModel_ = new ProcessTableModel(workspace_, this);
   processTable_ = makeProcessTable(processModel_, this);
   // The 过程 table shows once there is a process, so that until then the points have the room.
   const auto showProcesses = [this] { processTable_->setVisible(processModel_->rowCount() > 0); };
@@ -132,6 +131,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   connect(chart_, &ChartWidget::readoutChanged, readout_, &QLabel::setText);
   connect(chart_, &ChartWidget::stateRequested, this, &ChartWindow::addAt);
+  connect(model_, &PointTableModel::pointsChanged, processModel_, &ProcessTableModel::refresh);
   connect(model_, &PointTableModel::pointsChanged, chart_, qOverload<>(&QWidget::update));
   connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::updateActions);
   // A refused rename says why once the name's editor has closed: a notice over an open editor
@@ -146,7 +146,13 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(900, 640 + 14 * rowHeight);
 }
 
-ChartWindow::~ChartWindow() = default;
+// The tables and the chart read the workspace, a member: they go before it does, not with the
+// window's other children after it.
+ChartWindow::~ChartWindow() {
+  chart_->setWorkspace(nullptr);
+  delete table_;
+  delete processTable_;
+}
 
 void ChartWindow::showEvent(QShowEvent* event) {
   keepOnScreen(*this);
@@ -232,27 +238,27 @@ void ChartWindow::setPressure(double pa) {
 }
 
 double ChartWindow::pressure() const {
-  return chart_->pressure();
+  return workspace_.pressure();
 }
 
-void ChartWindow::setState(const psychro::AirState& air, const chart::TypedPair& given) {
-  current_ = given;
-  chart_->setState(air);
+void ChartWindow::setState(const psychro::AirState& air, const workspace::TypedPair& given) {
+  workspace_.setCurrent(air, given);
+  chart_->update();
   updateActions();
 }
 
-std::string_view ChartWindow::addPoint(const chart::TypedPair& given) {
+std::string_view ChartWindow::addPoint(const workspace::TypedPair& given) {
   const std::string_view message = model_->add(given);
   if (message.empty()) table_->selectRow(model_->rowCount() - 1);
   return message;
 }
 
 void ChartWindow::addCurrentPoint() {
-  if (current_ && stateCurrent_) notice(addPoint(*current_));
+  if (workspace_.currentAddable()) notice(addPoint(workspace_.current()->given));
 }
 
 void ChartWindow::setStateCurrent(bool current) {
-  stateCurrent_ = current;
+  workspace_.setCurrentFresh(current);
   updateActions();
 }
 
@@ -267,15 +273,7 @@ void ChartWindow::notice(std::string_view message) {
   if (!message.empty()) showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
 }
 
-const chart::PointList& ChartWindow::points() const {
-  return model_->points();
-}
-
-const chart::ProcessList& ChartWindow::processes() const {
-  return model_->processes();
-}
-
-std::string_view ChartWindow::addProcess(const chart::ProcessRequest& request) {
+std::string_view ChartWindow::addProcess(const workspace::ProcessRequest& request) {
   const std::string_view message = model_->addProcess(request);
   if (message.empty()) table_->selectRow(model_->rowCount() - 1);
   return message;
@@ -291,9 +289,9 @@ int ChartWindow::selectedRow() const {
 }
 
 void ChartWindow::updateActions() {
-  addCurrent_->setEnabled(current_ && stateCurrent_);
-  addCurrent_->setToolTip(current_ && !stateCurrent_ ? QString::fromUtf8(captions::staleAddCurrent)
-                                                     : QString());
+  const bool stale = workspace_.current() && !workspace_.currentAddable();
+  addCurrent_->setEnabled(workspace_.currentAddable());
+  addCurrent_->setToolTip(stale ? QString::fromUtf8(captions::staleAddCurrent) : QString());
   const bool selected = selectedRow() >= 0;
   rename_->setEnabled(selected);
   delete_->setEnabled(selected);
@@ -302,14 +300,14 @@ void ChartWindow::updateActions() {
 
 void ChartWindow::newPoint() {
   if (!dialog_)
-    dialog_ = new PointDialog([this](const chart::TypedPair& g) { return addPoint(g); }, this);
+    dialog_ = new PointDialog([this](const workspace::TypedPair& g) { return addPoint(g); }, this);
   dialog_->open();
 }
 
 void ChartWindow::newProcess() {
   if (!processDialog_)
-    processDialog_ =
-        new ProcessDialog([this](const chart::ProcessRequest& r) { return addProcess(r); }, this);
+    processDialog_ = new ProcessDialog(
+        [this](const workspace::ProcessRequest& r) { return addProcess(r); }, this);
   const int row = selectedRow();
   processDialog_->setPoints(points().points(),
                             row < 0 ? 0 : points().points()[static_cast<std::size_t>(row)].id);
@@ -319,14 +317,14 @@ void ChartWindow::newProcess() {
 void ChartWindow::drawEpsilonLine() {
   const int row = selectedRow();
   if (row < 0) return;
-  const chart::StatePoint& p = points().points()[static_cast<std::size_t>(row)];
+  const workspace::StatePoint& p = points().points()[static_cast<std::size_t>(row)];
   bool ok = false;
   const QString text = QInputDialog::getText(
       this, QString::fromUtf8(captions::epsilonLineTitle),
       QString::fromUtf8(captions::epsilonLinePrompt).arg(QString::fromStdString(p.name)),
       QLineEdit::Normal, QString(), &ok);
   if (!ok) return;
-  const std::optional<double> ε = chart::readEpsilon(text.toStdString());
+  const std::optional<double> ε = workspace::readEpsilon(text.toStdString());
   if (!ε && !text.trimmed().isEmpty() && !calc::startsWithNumber(text.toStdString())) {
     showNotice(
         this, fromUtf8(calc::messages::title),
@@ -335,7 +333,7 @@ void ChartWindow::drawEpsilonLine() {
   }
   if (!ε) {
     notice(text.trimmed().isEmpty() ? calc::words(psychro::Outcome::missingInput)
-                                    : chart::notANumber);
+                                    : workspace::notANumber);
     return;
   }
   addEpsilonLine(p.id, *ε);
@@ -363,17 +361,16 @@ void ChartWindow::copyImage() {
 
 void ChartWindow::copyTable() {
   QGuiApplication::clipboard()->setText(
-      QString::fromStdString(chart::tabSeparated(points(), &processes())));
+      QString::fromStdString(workspace::tabSeparated(workspace_)));
 }
 
 bool ChartWindow::exportCsv(const QString& path, QString* error) const {
-  const std::string text = chart::commaSeparated(points(), &processes());
+  const std::string text = workspace::commaSeparated(workspace_);
   return writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
 }
 
 bool ChartWindow::printTo(QPrinter& printer) const {
-  return printSheet(printer, chart_->font(), chart_->scene(),
-                    {chart::tableLines(points(), &processes())});
+  return printSheet(printer, chart_->font(), chart_->scene(), {workspace::sheetRows(workspace_)});
 }
 
 void ChartWindow::print() {

@@ -3,12 +3,10 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
-#include <optional>
 #include <string_view>
 
-#include "chart/points.h"
-#include "chart/process_list.h"
 #include "psychro/air_state.h"
+#include "workspace/workspace.h"
 
 class QAction;
 class QLabel;
@@ -29,7 +27,8 @@ class ProcessTableModel;
 // as the outlet of a process (新建过程…); they are renamed, deleted and reordered in the table. An
 // ε line can be drawn through any point. The chart is saved as PNG or SVG, the tables copied or
 // exported as CSV, and all printed on one page. Nothing is kept between runs. A top-level window
-// of its own that never keeps the program running.
+// of its own that never keeps the program running. It owns the workspace all of it shows; the
+// tables and the chart read it, and every change goes through it.
 class ChartWindow : public QWidget {
   Q_OBJECT
 
@@ -43,20 +42,21 @@ class ChartWindow : public QWidget {
 
   // The main window's last calculated state and how it was given: ringed on the chart, and what
   // 加入当前状态点 adds.
-  void setState(const psychro::AirState& air, const chart::TypedPair& given);
+  void setState(const psychro::AirState& air, const workspace::TypedPair& given);
 
   // Adds the state of the pair as a new point; the message when there is none (no notice shown).
-  std::string_view addPoint(const chart::TypedPair& given);
+  std::string_view addPoint(const workspace::TypedPair& given);
   // 加入当前状态点: adds the main window's last state, answering a fault with a notice.
   void addCurrentPoint();
   // Whether the main window's results are those of its inputs. While they are not (greyed),
   // 加入当前状态点 is disabled, its tooltip saying to calculate first.
   void setStateCurrent(bool current);
 
-  const chart::PointList& points() const;
-  const chart::ProcessList& processes() const;
+  const workspace::Workspace& workspace() const { return workspace_; }
+  const workspace::PointList& points() const { return workspace_.points(); }
+  const workspace::ProcessList& processes() const { return workspace_.processes(); }
   // Runs a process, adding its outlet as a point; the message when it cannot happen.
-  std::string_view addProcess(const chart::ProcessRequest& request);
+  std::string_view addProcess(const workspace::ProcessRequest& request);
   // Draws the ε line through the point with this id; false when there is no such point.
   bool addEpsilonLine(unsigned id, double ε);
   ChartWidget& chart() const { return *chart_; }
@@ -93,17 +93,16 @@ class ChartWindow : public QWidget {
   void deleteSelected();
   void resetView();
 
+  workspace::Workspace workspace_;
   ChartWidget* chart_ = nullptr;
   QLabel* readout_ = nullptr;
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   ProcessTableModel* processModel_ = nullptr;
   QTableView* processTable_ = nullptr;
-  PointDialog* dialog_ = nullptr;            // created on first use
-  ProcessDialog* processDialog_ = nullptr;   // likewise
-  std::unique_ptr<QPrinter> printer_;        // keeps the choices of the print dialog this run
-  std::optional<chart::TypedPair> current_;  // how the main window's last state was given
-  bool stateCurrent_ = true;                 // and whether its inputs still say so
+  PointDialog* dialog_ = nullptr;           // created on first use
+  ProcessDialog* processDialog_ = nullptr;  // likewise
+  std::unique_ptr<QPrinter> printer_;       // keeps the choices of the print dialog this run
   QAction* addCurrent_ = nullptr;
   QAction* rename_ = nullptr;
   QAction* delete_ = nullptr;

@@ -326,7 +326,7 @@ void Form1::stateShown(const psychro::AirState& air) {
   // The command has just read Combo2, so it selects one of the two routes.
   lastState_ = air;
   lastGiven_ =
-      chart::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t, calculated_->x};
+      workspace::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t, calculated_->x};
   showResultsCurrent(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }

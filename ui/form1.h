@@ -10,8 +10,8 @@
 #include "calc/calculate.h"
 #include "calc/outputs.h"
 #include "calc/window.h"
-#include "chart/points.h"
 #include "psychro/air_state.h"
+#include "workspace/points.h"
 
 class QAction;
 class QComboBox;
@@ -105,7 +105,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   std::unique_ptr<ChartWindow> chart_;          // likewise
   QAction* addPoint_ = nullptr;                 // 加入当前状态点, while results are current
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
-  std::optional<chart::TypedPair> lastGiven_;   // and how it was given
+  std::optional<workspace::TypedPair> lastGiven_;  // and how it was given
   double pressure_ = psychro::standardPressure;
 
   // What the shown results were calculated from, for 复制全部结果; none before the first success.

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string_view>
 
-#include "chart/points.h"
+#include "workspace/points.h"
 
 class QComboBox;
 class QLineEdit;
@@ -20,7 +20,7 @@ class PointDialog : public QDialog {
 
  public:
   // Adds the state of a pair; returns the message when there is none.
-  using Add = std::function<std::string_view(const chart::TypedPair&)>;
+  using Add = std::function<std::string_view(const workspace::TypedPair&)>;
 
   PointDialog(Add add, QWidget* parent);
 

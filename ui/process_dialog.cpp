@@ -19,8 +19,8 @@
 namespace ui {
 namespace {
 
-using chart::ProcessKind;
 using psychro::Quantity;
+using workspace::ProcessKind;
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -57,10 +57,10 @@ Quantity quantityOf(const QComboBox* box) {
 QString readValue(const QLineEdit* box, double& value, bool epsilon = false) {
   const std::string text = box->text().toStdString();
   if (box->text().trimmed().isEmpty()) return fromUtf8(calc::words(psychro::Outcome::missingInput));
-  const std::optional<double> v = epsilon ? chart::readEpsilon(text) : calc::wholeNumber(text);
+  const std::optional<double> v = epsilon ? workspace::readEpsilon(text) : calc::wholeNumber(text);
   if (!v && !calc::startsWithNumber(text))
     return QString::fromUtf8(captions::notANumberIn).arg(box->accessibleName());
-  if (!v || (!epsilon && !std::isfinite(*v))) return fromUtf8(chart::notANumber);
+  if (!v || (!epsilon && !std::isfinite(*v))) return fromUtf8(workspace::notANumber);
   value = *v;
   return {};
 }
@@ -72,8 +72,8 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   setWindowTitle(QString::fromUtf8(captions::newProcessTitle));
 
   kind_ = comboNamed("ProcessKind", this);
-  for (ProcessKind k : chart::processKinds)
-    kind_->addItem(fromUtf8(chart::kindCaption(k)), static_cast<int>(k));
+  for (ProcessKind k : workspace::processKinds)
+    kind_->addItem(fromUtf8(workspace::kindCaption(k)), static_cast<int>(k));
   from_ = comboNamed("FromPoint", this);
   other_ = comboNamed("OtherPoint", this);
   otherLabel_ = new QLabel(QString::fromUtf8(captions::otherPointCaption), this);
@@ -135,11 +135,12 @@ ProcessKind ProcessDialog::kind() const {
   return static_cast<ProcessKind>(kind_->currentData().toInt());
 }
 
-void ProcessDialog::setPoints(const std::vector<chart::StatePoint>& points, unsigned selected) {
+void ProcessDialog::setPoints(const std::vector<workspace::StatePoint>& points, unsigned selected) {
   for (QComboBox* box : {from_, other_}) {
     const unsigned kept = box->currentData().toUInt();
     box->clear();
-    for (const chart::StatePoint& p : points) box->addItem(QString::fromStdString(p.name), p.id);
+    for (const workspace::StatePoint& p : points)
+      box->addItem(QString::fromStdString(p.name), p.id);
     const int at = box->findData(box == from_ && selected ? selected : kept);
     box->setCurrentIndex(at >= 0 ? at : 0);
   }
@@ -191,7 +192,7 @@ void ProcessDialog::showKind() {
     case ProcessKind::humidifyAdiabatic:
     case ProcessKind::humidifyIsothermal:
       first = captions::targetCaption;
-      firstChoices = chart::humidifyingTargets(k);
+      firstChoices = workspace::humidifyingTargets(k);
       break;
     case ProcessKind::supply:
       first = captions::epsilonCaption, second = captions::supplyDifference;
@@ -221,7 +222,7 @@ void ProcessDialog::showKind() {
   adjustSize();
 }
 
-QString ProcessDialog::request(chart::ProcessRequest& r) const {
+QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   r.kind = kind();
   r.from = from_->currentData().toUInt();
   if (r.from == 0) return fromUtf8(calc::words(psychro::Outcome::noSuchPoint));
@@ -237,14 +238,14 @@ QString ProcessDialog::request(chart::ProcessRequest& r) const {
     const std::optional<double> v = calc::wholeNumber(flow_->text().toStdString());
     if (!v || !(*v > 0) || !std::isfinite(*v))
       return fromUtf8(calc::words(psychro::Outcome::flowNotPositiveOrFinite));
-    r.flow = chart::Flow{*v, flowUnit_->currentIndex() == 0 ? chart::FlowUnit::cubicMetresPerHour
-                                                            : chart::FlowUnit::kilogramsPerSecond};
+    r.flow = workspace::Flow{*v, flowUnit_->currentIndex() == 0 ? workspace::FlowUnit::cubicMetresPerHour
+                                                            : workspace::FlowUnit::kilogramsPerSecond};
   }
   return {};
 }
 
 void ProcessDialog::accept() {
-  chart::ProcessRequest r;
+  workspace::ProcessRequest r;
   QString message = request(r);
   if (message.isEmpty()) message = fromUtf8(add_(r));
   if (!message.isEmpty()) {

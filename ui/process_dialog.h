@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/points.h"
-#include "chart/process_list.h"
+#include "workspace/points.h"
+#include "workspace/process_list.h"
 
 class QComboBox;
 class QGridLayout;
@@ -28,12 +28,12 @@ class ProcessDialog : public QDialog {
 
  public:
   // Runs a request; returns the message when it cannot happen.
-  using Add = std::function<std::string_view(const chart::ProcessRequest&)>;
+  using Add = std::function<std::string_view(const workspace::ProcessRequest&)>;
 
   ProcessDialog(Add add, QWidget* parent);
 
   // The points to choose from, with the point `selected` (an id, 0 for none) as the start.
-  void setPoints(const std::vector<chart::StatePoint>& points, unsigned selected);
+  void setPoints(const std::vector<workspace::StatePoint>& points, unsigned selected);
 
   void accept() override;
 
@@ -43,9 +43,9 @@ class ProcessDialog : public QDialog {
 
  private:
   void showKind();  // the fields the chosen kind asks for
-  chart::ProcessKind kind() const;
+  workspace::ProcessKind kind() const;
   // The request from the fields, or the message why they do not make one.
-  QString request(chart::ProcessRequest& r) const;
+  QString request(workspace::ProcessRequest& r) const;
 
   // What was last typed and chosen for one kind of process.
   struct Entry {
@@ -67,8 +67,8 @@ class ProcessDialog : public QDialog {
   QLineEdit* secondValue_ = nullptr;
   QLineEdit* flow_ = nullptr;
   QComboBox* flowUnit_ = nullptr;
-  std::array<Entry, chart::processKinds.size()> entries_;  // by chart::ProcessKind
-  std::optional<chart::ProcessKind> shown_;                // the kind the fields are for
+  std::array<Entry, workspace::processKinds.size()> entries_;  // by workspace::ProcessKind
+  std::optional<workspace::ProcessKind> shown_;                // the kind the fields are for
 };
 
 }  // namespace ui

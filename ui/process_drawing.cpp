@@ -6,10 +6,10 @@
 #include <QPolygonF>
 #include <cmath>
 
-#include "chart/process_list.h"
 #include "chart/protractor.h"
 #include "process/figures.h"
 #include "ui/captions.h"
+#include "workspace/process_rows.h"
 
 namespace ui {
 namespace {
@@ -24,11 +24,10 @@ QPointF pixelOf(const chart::Mapping& m, const psychro::AirState& a) {
   return {p.x, p.y};
 }
 
-const chart::StatePoint* pointWithId(const ChartScene& scene, unsigned id) {
-  if (!scene.points) return nullptr;
-  for (const chart::StatePoint& p : *scene.points)
-    if (p.id == id) return p.exists() ? &p : nullptr;
-  return nullptr;
+const workspace::StatePoint* pointWithId(const ChartScene& scene, unsigned id) {
+  if (!scene.workspace) return nullptr;
+  const workspace::StatePoint* p = scene.workspace->points().find(id);
+  return p && p->exists() ? p : nullptr;
 }
 
 // A line from a to b ending in an arrowhead that touches b's mark.
@@ -55,34 +54,35 @@ QPolygonF polygon(const chart::Mapping& m, const chart::Polyline& line) {
 }
 
 QString epsilonLabel(double ε) {
-  return QStringLiteral("ε=") + QString::fromStdString(process::epsilonText(ε));
+  return QStringLiteral("ε=") + QString::fromStdString(workspace::epsilonText(ε));
 }
 
 }  // namespace
 
 void drawProcessLines(QPainter& painter, const chart::Mapping& mapping, const ChartScene& scene,
                       double markRadius) {
-  if (!scene.processes) return;
+  if (!scene.workspace) return;
   QPen dashed(QColor(epsilonInk), 1);
   dashed.setDashPattern({8, 3, 2, 3});
   painter.setPen(dashed);
   painter.setBrush(Qt::NoBrush);
-  for (const chart::EpsilonLine& l : scene.processes->lines())
-    if (const chart::StatePoint* p = pointWithId(scene, l.point))
+  for (const workspace::EpsilonLine& l : scene.workspace->processes().lines())
+    if (const workspace::StatePoint* p = pointWithId(scene, l.point))
       for (const chart::Polyline& part : chart::epsilonLine(
                chart::sheetPoint(1000 * p->result.air.d, p->result.air.h), l.ε, mapping.view))
         painter.drawPolyline(polygon(mapping, part));
 
   painter.setPen(QPen(QColor(processInk), 1.6));
   painter.setBrush(QColor(processInk));
-  for (const chart::Process& process : scene.processes->processes()) {
-    const chart::Ends e = chart::ends(process);
+  for (const workspace::Process& process : scene.workspace->processes().processes()) {
+    const workspace::Ends e = workspace::ends(process);
     std::vector<unsigned> starts{e.from};
-    if (process.request.kind == chart::ProcessKind::mix) starts.push_back(process.request.other);
-    const chart::StatePoint* to = pointWithId(scene, e.to);
+    if (process.request.kind == workspace::ProcessKind::mix)
+      starts.push_back(process.request.other);
+    const workspace::StatePoint* to = pointWithId(scene, e.to);
     if (!to) continue;
     for (unsigned id : starts)
-      if (const chart::StatePoint* from = pointWithId(scene, id))
+      if (const workspace::StatePoint* from = pointWithId(scene, id))
         drawArrowLine(painter, pixelOf(mapping, from->result.air), pixelOf(mapping, to->result.air),
                       markRadius);
   }
@@ -92,7 +92,7 @@ std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const Ch
                                          bool epsilon) {
   constexpr double step = 4;  // pixels
   std::vector<chart::Box> boxes;
-  if (!scene.processes) return boxes;
+  if (!scene.workspace) return boxes;
   const auto cover = [&](const chart::Polyline& part) {
     for (std::size_t i = 1; i < part.size(); ++i) {
       const std::vector<chart::Box> b =
@@ -100,24 +100,25 @@ std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const Ch
       boxes.insert(boxes.end(), b.begin(), b.end());
     }
   };
-  const auto at = [](const chart::StatePoint& p) {
+  const auto at = [](const workspace::StatePoint& p) {
     return chart::sheetPoint(1000 * p.result.air.d, p.result.air.h);
   };
   if (epsilon) {
-    for (const chart::EpsilonLine& l : scene.processes->lines())
-      if (const chart::StatePoint* p = pointWithId(scene, l.point))
+    for (const workspace::EpsilonLine& l : scene.workspace->processes().lines())
+      if (const workspace::StatePoint* p = pointWithId(scene, l.point))
         for (const chart::Polyline& part : chart::epsilonLine(at(*p), l.ε, mapping.view))
           cover(part);
     return boxes;
   }
-  for (const chart::Process& process : scene.processes->processes()) {
-    const chart::Ends e = chart::ends(process);
-    const chart::StatePoint* to = pointWithId(scene, e.to);
+  for (const workspace::Process& process : scene.workspace->processes().processes()) {
+    const workspace::Ends e = workspace::ends(process);
+    const workspace::StatePoint* to = pointWithId(scene, e.to);
     if (!to) continue;
     std::vector<unsigned> starts{e.from};
-    if (process.request.kind == chart::ProcessKind::mix) starts.push_back(process.request.other);
+    if (process.request.kind == workspace::ProcessKind::mix)
+      starts.push_back(process.request.other);
     for (unsigned id : starts)
-      if (const chart::StatePoint* from = pointWithId(scene, id))
+      if (const workspace::StatePoint* from = pointWithId(scene, id))
         for (const chart::Polyline& part : chart::clipToView({at(*from), at(*to)}, mapping.view))
           cover(part);
   }
@@ -127,9 +128,9 @@ std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const Ch
 std::vector<PlacedLabel> labelEpsilonLines(const chart::Mapping& mapping, const ChartScene& scene,
                                            chart::LabelBoard& board, const QFontMetricsF& metrics) {
   std::vector<PlacedLabel> placed;
-  if (!scene.processes) return placed;
-  for (const chart::EpsilonLine& l : scene.processes->lines()) {
-    const chart::StatePoint* p = pointWithId(scene, l.point);
+  if (!scene.workspace) return placed;
+  for (const workspace::EpsilonLine& l : scene.workspace->processes().lines()) {
+    const workspace::StatePoint* p = pointWithId(scene, l.point);
     if (!p) continue;
     const auto parts = chart::epsilonLine(
         chart::sheetPoint(1000 * p->result.air.d, p->result.air.h), l.ε, mapping.view);
@@ -173,8 +174,10 @@ void drawProtractor(QPainter& painter, const chart::Mapping& mapping, chart::Lab
   painter.drawEllipse(QPointF(centre.x, centre.y), 2, 2);
 
   // Each value just beyond its ray's end; where two would cover each other the later is left out.
+  // The protractor has two rays of constant d, up and down, told apart by their sign; the table's
+  // ε has one meaning of "∞" (the sign is that of Δh, shown beside it).
   for (const chart::Ray& r : rays) {
-    const QString shown = !std::isinf(r.ε) ? QString::fromStdString(process::epsilonText(r.ε))
+    const QString shown = !std::isinf(r.ε) ? QString::fromStdString(workspace::epsilonText(r.ε))
                                            : QString::fromUtf8(r.ε < 0 ? "-∞" : "+∞");
     const double w = metrics.horizontalAdvance(shown) + 4;
     const double dx = r.end.x - centre.x, dy = r.end.y - centre.y;

@@ -3,9 +3,9 @@
 #include <QHeaderView>
 #include <QTableView>
 
-#include "chart/process_list.h"
 #include "ui/captions.h"
-#include "ui/point_table.h"
+#include "workspace/process_rows.h"
+#include "workspace/workspace.h"
 
 namespace ui {
 namespace {
@@ -16,15 +16,14 @@ QString fromUtf8(const std::string& s) {
 
 }  // namespace
 
-ProcessTableModel::ProcessTableModel(const PointTableModel* points, QObject* parent)
-    : QAbstractTableModel(parent), points_(points), header_(chart::processHeader()) {
-  connect(points, &PointTableModel::pointsChanged, this, &ProcessTableModel::refresh);
+ProcessTableModel::ProcessTableModel(const workspace::Workspace& workspace, QObject* parent)
+    : QAbstractTableModel(parent), workspace_(workspace), header_(workspace::processHeader()) {
   refresh();
 }
 
 void ProcessTableModel::refresh() {
   beginResetModel();
-  rows_ = chart::processRows(points_->processes(), points_->points());
+  rows_ = workspace::processRows(workspace_.processes(), workspace_.points());
   endResetModel();
 }
 

@@ -7,17 +7,22 @@
 class QTableView;
 class QWidget;
 
+namespace workspace {
+class Workspace;
+}
+
 namespace ui {
 
-class PointTableModel;
-
-// The 过程 table: one row per process, read from the points' model whenever the points change
-// (a new process, a rename, a deleted point, a new pressure).
+// The 过程 table of a workspace, which its owner keeps for at least the model's life: one row per
+// process, its texts read again at refresh(), which the owner calls whenever the points change (a
+// new process, a rename, a deleted point, a new pressure).
 class ProcessTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit ProcessTableModel(const PointTableModel* points, QObject* parent = nullptr);
+  explicit ProcessTableModel(const workspace::Workspace& workspace, QObject* parent = nullptr);
+
+  void refresh();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,9 +30,7 @@ class ProcessTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  void refresh();
-
-  const PointTableModel* points_;
+  const workspace::Workspace& workspace_;
   std::vector<std::string> header_;
   std::vector<std::vector<std::string>> rows_;
 };

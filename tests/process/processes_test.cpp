@@ -171,12 +171,7 @@ TEST(SummerExample, MatchesTheHandCheck) {
 
   const double g = dryAirFlow(10000, c);
   EXPECT_NEAR(g, 3.185, 0.0005);
-  const Loads coil = loads(figures(c, l), g);
-  using Row = std::array<std::string, columns.size()>;
-  EXPECT_EQ(rowTexts(figures(c, l), &coil),
-            (Row{"-12.89", "-3.48", "-22.08", "6347", "-42.61", "-27.71", "-70.31", "-39.88"}));
-  EXPECT_EQ(rowTexts(figures(l, reheated), nullptr),
-            (Row{"3.07", "0.00", "3.14", "∞", "", "", "", ""}));
+  EXPECT_NEAR(loads(figures(c, l), g).total, -70.31, 0.005);
   EXPECT_EQ(loads(figures(c, l), 0).outcome, Outcome::flowNotPositiveOrFinite);
 }
 

@@ -42,7 +42,7 @@ QStringList names(const QTableView& table) {
   return out;
 }
 
-chart::TypedPair tRh(const char* t, const char* φ) {
+workspace::TypedPair tRh(const char* t, const char* φ) {
   return {{psychro::Quantity::t, psychro::Quantity::rh}, t, φ};
 }
 
@@ -305,7 +305,7 @@ class ChartPointsTest : public QObject {
 
   void labelKeepsTheFiguresInOrder() {
     QFETCH(QString, name);
-    chart::PointList list;
+    workspace::PointList list;
     QVERIFY(list.add(tRh("25", "50")).empty());
     QCOMPARE(list.rename(0, name.toStdString()), std::string_view());
     const QString text = ui::pointLabel(list.points()[0]).front();

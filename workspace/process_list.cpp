@@ -1,14 +1,14 @@
-#include "chart/process_list.h"
+#include "workspace/process_list.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
-#include "process/figures.h"
 #include "process/processes.h"
+#include "workspace/process_rows.h"
 
-namespace chart {
+namespace workspace {
 namespace {
 
 using psychro::Quantity;
@@ -45,14 +45,9 @@ std::string givenText(const ProcessRequest& r) {
       return text + part.substr(0, part.find(", "));
     }
     case ProcessKind::supply:
-      return text + "ε=" + process::epsilonText(r.first) + ", Δt=" + b;
+      return text + "ε=" + epsilonText(r.first) + ", Δt=" + b;
   }
   return text;
-}
-
-std::string flowText(const std::optional<Flow>& flow) {
-  if (!flow) return {};
-  return readValue(flow->value) + (flow->unit == FlowUnit::cubicMetresPerHour ? " m³/h" : " kg/s");
 }
 
 }  // namespace
@@ -179,43 +174,6 @@ Ends ends(const Process& p) {
   return {p.request.from, p.outlet};
 }
 
-std::vector<std::string> processHeader() {
-  std::vector<std::string> header{"过程", "类型", "风量"};
-  for (const process::ColumnInfo& c : process::columns) header.emplace_back(c.caption);
-  return header;
-}
-
-std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
-                                                  const PointList& points) {
-  std::vector<std::vector<std::string>> rows;
-  for (const Process& p : processes.processes()) {
-    const Ends e = ends(p);
-    const StatePoint* from = points.find(e.from);
-    const StatePoint* to = points.find(e.to);
-    if (from == nullptr || to == nullptr) continue;
-    std::string name = from->name;
-    if (p.request.kind == ProcessKind::mix)
-      if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
-    std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
-                                 flowText(p.request.flow)};
-    std::array<std::string, process::columns.size()> texts;
-    if (from->exists() && to->exists()) {
-      const process::Figures f = process::figures(from->result.air, to->result.air);
-      std::optional<process::Loads> l;
-      if (p.request.flow) {
-        const Flow& flow = *p.request.flow;
-        l = process::loads(f, flow.unit == FlowUnit::kilogramsPerSecond
-                                  ? flow.value
-                                  : process::dryAirFlow(flow.value, from->result.air));
-      }
-      texts = process::rowTexts(f, l ? &*l : nullptr);
-    }
-    row.insert(row.end(), texts.begin(), texts.end());
-    rows.push_back(std::move(row));
-  }
-  return rows;
-}
-
 std::optional<double> readEpsilon(std::string_view text) {
   std::string s(text);
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -227,4 +185,4 @@ std::optional<double> readEpsilon(std::string_view text) {
   return calc::wholeNumber(text);
 }
 
-}  // namespace chart
+}  // namespace workspace

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "calc/pair_calculation.h"
-#include "chart/points.h"
+#include "workspace/points.h"
 
 // The air-handling processes of the chart window: each starts at a state point and makes a new
 // one with the arithmetic of process/, at the pressure of the point list. The processes keep what
 // the user asked for, so that a new pressure runs them again in the order they were made.
-namespace chart {
+namespace workspace {
 
 enum class ProcessKind {
   mix,                 // 混合: the inlet and a second point, with their flows or a ratio
@@ -125,14 +125,7 @@ struct Ends {
 };
 Ends ends(const Process& p);
 
-// The 过程 table: 过程 ("C→L"), 类型, 风量, then the columns of process::columns. A process with no
-// air flow, a mixing, or one with a point that has no state has empty cells where there is no
-// figure.
-std::vector<std::string> processHeader();
-std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
-                                                  const PointList& points);
-
 // ε as typed: a number, or "∞" (also "+∞", "-∞", "inf") for a line of constant d.
 std::optional<double> readEpsilon(std::string_view text);
 
-}  // namespace chart
+}  // namespace workspace

@@ -1,4 +1,4 @@
-#include "ui/point_table.h"
+#include "ui/point_table_model.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -6,8 +6,8 @@
 #include <QTableView>
 #include <algorithm>
 
-#include "chart/point_table.h"
 #include "ui/captions.h"
+#include "workspace/sheet.h"
 
 namespace ui {
 namespace {
@@ -20,46 +20,44 @@ QString fromUtf8(const std::string& s) {
 
 }  // namespace
 
-PointTableModel::PointTableModel(QObject* parent)
-    : QAbstractTableModel(parent), header_(chart::tableHeader()) {}
+PointTableModel::PointTableModel(workspace::Workspace& workspace, QObject* parent)
+    : QAbstractTableModel(parent),
+      workspace_(workspace),
+      header_(workspace::tableHeader()),
+      rows_(workspace.points().size()) {}
 
-void PointTableModel::refresh() {
-  rows_ = chart::tableRows(list_);
-}
-
-void PointTableModel::refreshRow(std::size_t index) {
-  if (index >= rows_.size()) return;
-  rows_[index] = chart::tableRow(list_.points()[index]);
+void PointTableModel::rowChanged(std::size_t index) {
+  if (index >= workspace_.points().size()) return;
   const int row = static_cast<int>(index);
   emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
 }
 
-std::string_view PointTableModel::add(const chart::TypedPair& given) {
-  // The list adds nothing when it refuses; the views learn of the new row from rows_.
-  const std::string_view message = list_.add(given);
-  if (!message.empty()) return message;
+void PointTableModel::lastRowAdded() {
+  // The workspace holds the new point already; the views learn of it as a row inserted, and until
+  // then the table has the rows they know of.
   const int row = rowCount();
   beginInsertRows({}, row, row);
-  rows_.push_back(chart::tableRow(list_.points().back()));
+  rows_ = workspace_.points().size();
   endInsertRows();
   emit pointsChanged();
-  return {};
 }
 
-std::string_view PointTableModel::addProcess(const chart::ProcessRequest& request) {
+std::string_view PointTableModel::add(const workspace::TypedPair& given) {
+  // The workspace adds nothing when it refuses.
+  const std::string_view message = workspace_.add(given);
+  if (message.empty()) lastRowAdded();
+  return message;
+}
+
+std::string_view PointTableModel::addProcess(const workspace::ProcessRequest& request) {
   // Likewise: nothing changes when the process cannot happen.
-  const std::string_view message = processes_.add(list_, request);
-  if (!message.empty()) return message;
-  const int row = rowCount();
-  beginInsertRows({}, row, row);
-  rows_.push_back(chart::tableRow(list_.points().back()));
-  endInsertRows();
-  emit pointsChanged();
-  return {};
+  const std::string_view message = workspace_.addProcess(request);
+  if (message.empty()) lastRowAdded();
+  return message;
 }
 
 bool PointTableModel::addEpsilonLine(unsigned id, double ε) {
-  if (!processes_.addLine(list_, id, ε)) return false;
+  if (!workspace_.addEpsilonLine(id, ε)) return false;
   emit pointsChanged();
   return true;
 }
@@ -67,13 +65,11 @@ bool PointTableModel::addEpsilonLine(unsigned id, double ε) {
 void PointTableModel::remove(int row) {
   if (row < 0 || row >= rowCount()) return;
   beginRemoveRows({}, row, row);
-  const unsigned id = list_.points()[static_cast<std::size_t>(row)].id;
-  list_.remove(static_cast<std::size_t>(row));
-  const std::vector<unsigned> released = processes_.forget(list_, id);
-  rows_.erase(rows_.begin() + row);
+  const std::vector<unsigned> released = workspace_.remove(static_cast<std::size_t>(row));
+  rows_ = workspace_.points().size();
   endRemoveRows();
   // The outlets of the dropped processes now read as given by their t and d.
-  for (unsigned outlet : released) refreshRow(list_.indexOf(outlet));
+  for (unsigned outlet : released) rowChanged(workspace_.points().indexOf(outlet));
   emit pointsChanged();
 }
 
@@ -83,10 +79,7 @@ bool PointTableModel::moveBefore(int from, int before) {
   if (from < 0 || from >= n || before == from || before == from + 1) return false;
   beginMoveRows({}, from, from, {}, before);
   const int to = before > from ? before - 1 : before;
-  list_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
-  auto moved = std::move(rows_[static_cast<std::size_t>(from)]);
-  rows_.erase(rows_.begin() + from);
-  rows_.insert(rows_.begin() + to, std::move(moved));
+  workspace_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
   endMoveRows();
   emit pointsChanged();
   return true;
@@ -94,15 +87,14 @@ bool PointTableModel::moveBefore(int from, int before) {
 
 void PointTableModel::setPressure(double pa) {
   beginResetModel();
-  list_.setPressure(pa);
-  processes_.rerun(list_);
-  refresh();
+  workspace_.setPressure(pa);
+  rows_ = workspace_.points().size();
   endResetModel();
   emit pointsChanged();
 }
 
 int PointTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : static_cast<int>(rows_);
 }
 
 int PointTableModel::columnCount(const QModelIndex& parent) const {
@@ -116,13 +108,13 @@ QVariant PointTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-      return fromUtf8(rows_[row][column]);
+      return fromUtf8(workspace::tableCell(workspace_.points().points()[row], column));
     case Qt::TextAlignmentRole:
       return column < 2 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                         : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
       // A point with no state at the pressure in force.
-      if (!list_.points()[row].exists()) return QColor(Qt::darkGray);
+      if (!workspace_.points().points()[row].exists()) return QColor(Qt::darkGray);
       return {};
     default:
       return {};
@@ -146,14 +138,15 @@ Qt::ItemFlags PointTableModel::flags(const QModelIndex& index) const {
 
 bool PointTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (role != Qt::EditRole || !index.isValid() || index.column() != 0) return false;
+  if (index.row() >= rowCount()) return false;
   const auto row = static_cast<std::size_t>(index.row());
-  const std::string_view why = list_.rename(row, value.toString().toStdString());
+  const std::string before = workspace_.points().points()[row].name;
+  const std::string_view why = workspace_.rename(row, value.toString().toStdString());
   if (!why.empty()) {
     emit renameRefused(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
     return false;
   }
-  if (rows_[row][0] == list_.points()[row].name) return true;  // the name it had
-  rows_[row][0] = list_.points()[row].name;
+  if (workspace_.points().points()[row].name == before) return true;  // the name it had
   emit dataChanged(index, index);
   emit pointsChanged();
   return true;

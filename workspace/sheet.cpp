@@ -1,11 +1,13 @@
-#include "chart/point_table.h"
+#include "workspace/sheet.h"
 
 #include "calc/messages.h"
+#include "calc/csv_field.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
-#include "chart/process_list.h"
+#include "workspace/process_rows.h"
+#include "workspace/workspace.h"
 
-namespace chart {
+namespace workspace {
 namespace {
 
 // A caption with its raised suffix as superscript digits: "密度 kg/m" and "3" give "密度 kg/m³".
@@ -22,17 +24,6 @@ std::string tsvCell(std::string cell, bool text) {
   for (char& c : cell)
     if (c == '\t' || c == '\n' || c == '\r') c = ' ';
   return cell;
-}
-
-std::string csvCell(std::string cell, bool text) {
-  if (text) cell = guardedText(std::move(cell));
-  if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
-  std::string quoted = "\"";
-  for (char c : cell) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + '"';
 }
 
 }  // namespace
@@ -53,10 +44,16 @@ std::vector<std::string> tableHeader() {
   return header;
 }
 
+std::string tableCell(const StatePoint& p, std::size_t column) {
+  if (column == 0) return p.name;
+  if (column == 1) return p.exists() ? p.given : p.given + "：" + std::string(calc::words(p.result.outcome));
+  return column - 2 < p.result.texts.size() ? p.result.texts[column - 2] : std::string();
+}
+
 std::vector<std::string> tableRow(const StatePoint& p) {
-  std::vector<std::string> row{p.name, p.given};
-  if (!p.exists()) row[1] += "：" + std::string(calc::words(p.result.outcome));
-  row.insert(row.end(), p.result.texts.begin(), p.result.texts.end());
+  std::vector<std::string> row;
+  row.reserve(2 + p.result.texts.size());
+  for (std::size_t c = 0; c < 2 + p.result.texts.size(); ++c) row.push_back(tableCell(p, c));
   return row;
 }
 
@@ -67,24 +64,24 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points) {
   return rows;
 }
 
-std::vector<std::vector<std::string>> tableLines(const PointList& points,
-                                                 const ProcessList* processes) {
+std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace) {
+  const PointList& points = workspace.points();
   std::vector<std::vector<std::string>> lines{pressureRow(points.pressure()), tableHeader()};
   lines.reserve(points.size() + 2);
   for (const StatePoint& p : points.points()) lines.push_back(tableRow(p));
-  if (processes && !processes->processes().empty()) {
+  if (!workspace.processes().processes().empty()) {
     lines.emplace_back();
     lines.push_back(processHeader());
-    for (auto& row : processRows(*processes, points)) lines.push_back(std::move(row));
+    for (auto& row : processRows(workspace.processes(), points)) lines.push_back(std::move(row));
   }
   return lines;
 }
 
 // In both forms a line's first cell is text (a name, or a caption); the rest are how a point was
 // given, captions and numbers.
-std::string tabSeparated(const PointList& points, const ProcessList* processes) {
+std::string tabSeparated(const Workspace& workspace) {
   std::string out;
-  for (const auto& cells : tableLines(points, processes)) {
+  for (const auto& cells : sheetRows(workspace)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += '\t';
       out += tsvCell(cells[i], i == 0);
@@ -94,16 +91,16 @@ std::string tabSeparated(const PointList& points, const ProcessList* processes) 
   return out;
 }
 
-std::string commaSeparated(const PointList& points, const ProcessList* processes) {
+std::string commaSeparated(const Workspace& workspace) {
   std::string out = "\xEF\xBB\xBF";
-  for (const auto& cells : tableLines(points, processes)) {
+  for (const auto& cells : sheetRows(workspace)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += ',';
-      out += csvCell(cells[i], i == 0);
+      calc::appendCsvField(out, i == 0 ? guardedText(cells[i]) : cells[i]);
     }
     out += "\r\n";
   }
   return out;
 }
 
-}  // namespace chart
+}  // namespace workspace

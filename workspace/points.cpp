@@ -1,4 +1,4 @@
-#include "chart/points.h"
+#include "workspace/points.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include "calc/number_text.h"
 #include "calc/state_results.h"
 
-namespace chart {
+namespace workspace {
 namespace {
 
 std::size_t characters(std::string_view utf8) {
@@ -182,4 +182,4 @@ void PointList::setPressure(double pa) {
     if (!p.derived) p.result = calc::calculate(p.pair, p.first, p.second, pa_);
 }
 
-}  // namespace chart
+}  // namespace workspace

@@ -3,26 +3,29 @@
 // point.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "calc/messages.h"
-#include "chart/process_list.h"
+#include "process/figures.h"
 #include "process/processes.h"
+#include "workspace/process_list.h"
+#include "workspace/process_rows.h"
 
 namespace {
 
-using chart::ProcessKind;
 using psychro::Outcome;
 using psychro::Quantity;
+using workspace::ProcessKind;
 
 struct Example {
-  chart::PointList points;
-  chart::ProcessList processes;
+  workspace::PointList points;
+  workspace::ProcessList processes;
 
   unsigned id(std::size_t i) const { return points.points()[i].id; }
-  std::string_view run(chart::ProcessRequest r) { return processes.add(points, r); }
+  std::string_view run(workspace::ProcessRequest r) { return processes.add(points, r); }
 };
 
 // W 35 ℃/60 %, N 26 ℃/55 %; C: 20 % fresh air; O: supply on ε 8000 at Δt 8; L: coil leaving at
@@ -32,8 +35,8 @@ void build(Example& x) {
   ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "35", "60"}).empty());
   ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "26", "55"}).empty());
   const unsigned W = x.id(0), N = x.id(1);
-  const chart::Flow flow{10000, chart::FlowUnit::cubicMetresPerHour};
-  const chart::Flow mass{3.1849, chart::FlowUnit::kilogramsPerSecond};
+  const workspace::Flow flow{10000, workspace::FlowUnit::cubicMetresPerHour};
+  const workspace::Flow mass{3.1849, workspace::FlowUnit::kilogramsPerSecond};
   ASSERT_EQ(x.run({ProcessKind::mix, N, W, {}, 0.8, 0.2, flow}), "");
   ASSERT_EQ(x.run({ProcessKind::supply, N, 0, {}, 8000, 8, mass}), "");
   ASSERT_EQ(
@@ -55,7 +58,7 @@ TEST(ProcessList, SummerDesignExample) {
        "-70.35", "-39.92"},
       {"E→F", "加热", "3.1849 kg/s", "3.07", "0.00", "3.15", "∞", "10.02", "0.00", "10.02", "0.00"},
   };
-  EXPECT_EQ(chart::processRows(x.processes, x.points), expected);
+  EXPECT_EQ(workspace::processRows(x.processes, x.points), expected);
   EXPECT_EQ(x.points.points()[3].given, "送风状态点：ε=8000, Δt=8");
   ASSERT_EQ(x.processes.lines().size(), 1u);  // the room's ε line through N
   EXPECT_EQ(x.processes.lines()[0].point, x.id(1));
@@ -70,12 +73,12 @@ TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
   x.processes.rerun(x.points);
   EXPECT_EQ(x.points.points()[4].result.texts[6], "10.06");  // given, so unchanged
   EXPECT_NE(x.points.points()[2].result.texts[6], "13.54");  // C mixes the new W and N
-  EXPECT_EQ(chart::processRows(x.processes, x.points).size(), 4u);
+  EXPECT_EQ(workspace::processRows(x.processes, x.points).size(), 4u);
 
   const unsigned N = x.id(1);
   x.points.remove(1);
   x.processes.forget(x.points, N);
-  EXPECT_EQ(chart::processRows(x.processes, x.points).size(), 2u);
+  EXPECT_EQ(workspace::processRows(x.processes, x.points).size(), 2u);
   EXPECT_TRUE(x.processes.lines().empty());
   EXPECT_FALSE(x.points.points()[1].derived);  // C, now given by its t and d
 }
@@ -121,7 +124,7 @@ TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
 
 struct Refusal {
   const char* name;
-  chart::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
+  workspace::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
   psychro::Outcome outcome;
 };
 
@@ -132,7 +135,7 @@ TEST_P(ProcessRefusals, ChangeNothing) {
   Example x;
   ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "26", "55"}).empty());
   ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "35", "60"}).empty());
-  chart::ProcessRequest r = GetParam().request;
+  workspace::ProcessRequest r = GetParam().request;
   r.from = r.from ? r.from : x.id(0);
   r.other = r.other ? r.other : x.id(1);
   EXPECT_EQ(x.run(r), calc::words(GetParam().outcome));
@@ -156,12 +159,33 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, Outcome::noSuchPoint}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// The figures of the coil and the reheater of the same design as the table writes them: rounded as
+// the window rounds, ε "∞" at constant d, no load texts without an air flow.
+TEST(ProcessRowTexts, RoundedAndEmptyWithoutLoads) {
+  const double pa = psychro::standardPressure;
+  const auto state = [pa](double t, double φ) {
+    return psychro::stateFromPair({Quantity::t, t}, {Quantity::rh, φ}, pa).air;
+  };
+  const psychro::AirState n = state(26, 0.55);
+  const psychro::AirState c = process::mix(state(35, 0.6), 0.2, n, 0.8, pa).air;
+  const psychro::AirState o = process::supplyPoint(n, 8000, 8, pa).air;
+  const psychro::AirState l =
+      process::coolAndDry(c, {Quantity::d, o.d}, {Quantity::rh, 0.95}, pa).air;
+  const psychro::AirState reheated = process::heat(l, o.t, pa).air;
+  const process::Loads coil = process::loads(process::figures(c, l), process::dryAirFlow(10000, c));
+  using Row = std::array<std::string, workspace::columns.size()>;
+  EXPECT_EQ(workspace::rowTexts(process::figures(c, l), &coil),
+            (Row{"-12.89", "-3.48", "-22.08", "6347", "-42.61", "-27.71", "-70.31", "-39.88"}));
+  EXPECT_EQ(workspace::rowTexts(process::figures(l, reheated), nullptr),
+            (Row{"3.07", "0.00", "3.14", "∞", "", "", "", ""}));
+}
+
 // ε as typed in the dialog.
 TEST(ReadEpsilon, NumbersAndInfinity) {
-  EXPECT_EQ(chart::readEpsilon(" 8000 "), 8000);
-  EXPECT_EQ(chart::readEpsilon("∞"), INFINITY);
-  EXPECT_EQ(chart::readEpsilon("-∞"), -INFINITY);
-  EXPECT_EQ(chart::readEpsilon("80 00"), std::nullopt);
+  EXPECT_EQ(workspace::readEpsilon(" 8000 "), 8000);
+  EXPECT_EQ(workspace::readEpsilon("∞"), INFINITY);
+  EXPECT_EQ(workspace::readEpsilon("-∞"), -INFINITY);
+  EXPECT_EQ(workspace::readEpsilon("80 00"), std::nullopt);
 }
 
 }  // namespace

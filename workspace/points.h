@@ -10,7 +10,7 @@
 #include "psychro/constants.h"
 
 // The named state points of the chart window, each computed at the pressure in force.
-namespace chart {
+namespace workspace {
 
 // How a point is given: two quantities and their values as typed, in the window's units (t, tw,
 // tl in °C, rh in per cent, d in g/kg, h in kJ/kg), read as the main window reads numbers.
@@ -100,4 +100,4 @@ class PointList {
   std::size_t firstFree_ = 0;
 };
 
-}  // namespace chart
+}  // namespace workspace

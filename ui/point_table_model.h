@@ -4,33 +4,32 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/points.h"
-#include "chart/process_list.h"
+#include "workspace/workspace.h"
 
 class QTableView;
 class QWidget;
 
 namespace ui {
 
-// The state points as a table: name (editable: a rename), how each was given, and the eleven
-// results as the main window shows them. Rows are reordered by dragging them. It also keeps the
-// processes between the points and the ε lines through them. Every change goes through here, so
-// that the views and the chart hear of it. Adding, renaming, deleting and moving a point touch
-// only its own row (and the rows of outlets a deletion frees), so that each stays quick however
-// many points there are; the views see the cells kept here, which follow the lists.
+// The state points of a workspace as a table: name (editable: a rename), how each was given, and
+// the eleven results as the main window shows them. Rows are reordered by dragging them. It holds
+// nothing of its own: it reads the workspace, which its owner keeps for at least its life, and
+// passes every change of the points (and of the processes and ε lines between them) on to it, so
+// that the views and the chart hear of it. Adding, renaming, deleting and moving a point touch only
+// its own row (and the rows of outlets a deletion frees), so that each stays quick however many
+// points there are.
 class PointTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit PointTableModel(QObject* parent = nullptr);
+  explicit PointTableModel(workspace::Workspace& workspace, QObject* parent = nullptr);
 
-  const chart::PointList& points() const { return list_; }
-  const chart::ProcessList& processes() const { return processes_; }
+  const workspace::Workspace& workspace() const { return workspace_; }
 
   // Adds the state of the pair as a new last row; the message when it has none (nothing added).
-  std::string_view add(const chart::TypedPair& given);
+  std::string_view add(const workspace::TypedPair& given);
   // Runs a process, adding its outlet as a new last row; the message when it cannot happen.
-  std::string_view addProcess(const chart::ProcessRequest& request);
+  std::string_view addProcess(const workspace::ProcessRequest& request);
   // Draws the line of ε through the point with this id; false when there is no such point.
   bool addEpsilonLine(unsigned id, double ε);
   // Removes the point and the processes and ε lines that touch it; the outlets of those processes
@@ -59,13 +58,13 @@ class PointTableModel : public QAbstractTableModel {
   void renameRefused(const QString& why);
 
  private:
-  void refresh();                      // every cell again from the list
-  void refreshRow(std::size_t index);  // one point's cells, and the views told
+  void rowChanged(std::size_t index);  // the views told of one point's new cells
+  // A new last row, after the workspace added a point.
+  void lastRowAdded();
 
-  chart::PointList list_;
-  chart::ProcessList processes_;
+  workspace::Workspace& workspace_;
   std::vector<std::string> header_;
-  std::vector<std::vector<std::string>> rows_;
+  std::size_t rows_;  // the rows the views have been told of: the points but while one is added
 };
 
 // A table view of model, named and announced "状态点": whole rows selected, names edited in place,

@@ -1,0 +1,79 @@
+#include "workspace/process_rows.h"
+
+#include <cmath>
+#include <optional>
+
+#include "calc/number_text.h"
+
+namespace workspace {
+namespace {
+
+std::string flowText(const std::optional<Flow>& flow) {
+  if (!flow) return {};
+  return readValue(flow->value) + (flow->unit == FlowUnit::cubicMetresPerHour ? " m³/h" : " kg/s");
+}
+
+}  // namespace
+
+std::string epsilonText(double ε) {
+  if (std::isinf(ε)) return "∞";
+  return calc::formatFixed(ε, 0);  // empty for NaN
+}
+
+std::array<std::string, columns.size()> rowTexts(const process::Figures& f,
+                                                 const process::Loads* l) {
+  const bool withLoads = l != nullptr && l->ok();
+  const process::Loads none;
+  const process::Loads& x = withLoads ? *l : none;
+  // Each column's shown value, in the order of Column.
+  const double values[] = {f.Δt, f.Δd * 1000, f.Δh, f.ε, x.sensible, x.latent, x.total, x.water};
+  std::array<std::string, columns.size()> texts;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const Column c = columns[i].column;
+    const bool isLoad = c >= Column::sensible;
+    if (c == Column::ε)
+      texts[i] = epsilonText(f.ε);
+    else if (withLoads || !isLoad)
+      texts[i] = calc::formatFixed(values[static_cast<int>(c)], columns[i].decimals);
+  }
+  return texts;
+}
+
+std::vector<std::string> processHeader() {
+  std::vector<std::string> header{"过程", "类型", "风量"};
+  for (const ColumnInfo& c : columns) header.emplace_back(c.caption);
+  return header;
+}
+
+std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
+                                                  const PointList& points) {
+  std::vector<std::vector<std::string>> rows;
+  for (const Process& p : processes.processes()) {
+    const Ends e = ends(p);
+    const StatePoint* from = points.find(e.from);
+    const StatePoint* to = points.find(e.to);
+    if (from == nullptr || to == nullptr) continue;
+    std::string name = from->name;
+    if (p.request.kind == ProcessKind::mix)
+      if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
+    std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
+                                 flowText(p.request.flow)};
+    std::array<std::string, columns.size()> texts;
+    if (from->exists() && to->exists()) {
+      const process::Figures f = process::figures(from->result.air, to->result.air);
+      std::optional<process::Loads> l;
+      if (p.request.flow) {
+        const Flow& flow = *p.request.flow;
+        l = process::loads(f, flow.unit == FlowUnit::kilogramsPerSecond
+                                  ? flow.value
+                                  : process::dryAirFlow(flow.value, from->result.air));
+      }
+      texts = rowTexts(f, l ? &*l : nullptr);
+    }
+    row.insert(row.end(), texts.begin(), texts.end());
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace workspace

@@ -1,0 +1,17 @@
+#include "workspace/workspace.h"
+
+namespace workspace {
+
+std::vector<unsigned> Workspace::remove(std::size_t i) {
+  if (i >= points_.size()) return {};
+  const unsigned id = points_.points()[i].id;
+  points_.remove(i);
+  return processes_.forget(points_, id);
+}
+
+void Workspace::setPressure(double pa) {
+  points_.setPressure(pa);
+  processes_.rerun(points_);
+}
+
+}  // namespace workspace

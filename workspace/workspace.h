@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "psychro/air_state.h"
+#include "psychro/constants.h"
+#include "workspace/points.h"
+#include "workspace/process_list.h"
+
+// What the chart window works on, without Qt: the named state points, the processes between them
+// and the ε lines through them, the pressure they are computed at, and the main window's last
+// state. Every change goes through here, so that the processes follow the points and the pressure.
+namespace workspace {
+
+// The main window's last calculated state and how it was given: ringed on the chart, and what
+// 加入当前状态点 adds.
+struct CurrentState {
+  psychro::AirState air;
+  TypedPair given;
+};
+
+class Workspace {
+ public:
+  explicit Workspace(double pa = psychro::standardPressure) : points_(pa) {}
+
+  const PointList& points() const { return points_; }
+  const ProcessList& processes() const { return processes_; }
+  // The total pressure, Pa, the points are computed at.
+  double pressure() const { return points_.pressure(); }
+
+  // Adds the state of the pair as the last point; the main window's message when it has none
+  // (nothing added).
+  std::string_view add(const TypedPair& given) { return points_.add(given); }
+  // Runs a process, adding its outlet as the last point (a derived one, which the process computes
+  // again at every pressure); the message why it cannot happen (nothing changed).
+  std::string_view addProcess(const ProcessRequest& request) {
+    return processes_.add(points_, request);
+  }
+  // Draws the line of ε through the point with this id; false for no such point or a NaN ε.
+  bool addEpsilonLine(unsigned id, double ε) { return processes_.addLine(points_, id, ε); }
+
+  // Names point i; why not when the name is refused (PointList::rename), the name kept.
+  std::string_view rename(std::size_t i, std::string_view name) { return points_.rename(i, name); }
+  // Removes point i and the processes and ε lines that touch it; the outlets of those processes
+  // become points given by their t and d. Returns the ids of the points so changed; none when
+  // there is no point i.
+  std::vector<unsigned> remove(std::size_t i);
+  // Moves point `from` so that it becomes point `to`; false when either is out of range.
+  bool move(std::size_t from, std::size_t to) { return points_.move(from, to); }
+
+  // Computes every point again at pa, Pa, and runs every process again in the order they were
+  // made.
+  void setPressure(double pa);
+
+  // The main window's last state; none until it has calculated one.
+  void setCurrent(const psychro::AirState& air, const TypedPair& given) {
+    current_ = CurrentState{air, given};
+  }
+  const std::optional<CurrentState>& current() const { return current_; }
+  // Whether the main window's results are still those of its inputs (not greyed); only then may
+  // its state be added.
+  void setCurrentFresh(bool fresh) { currentFresh_ = fresh; }
+  bool currentAddable() const { return current_ && currentFresh_; }
+
+ private:
+  PointList points_;
+  ProcessList processes_;
+  std::optional<CurrentState> current_;
+  bool currentFresh_ = true;
+};
+
+}  // namespace workspace
