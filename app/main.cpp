@@ -8,7 +8,7 @@
 
 #include "app/first_paint_exit.h"
 #include "app/start_options.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
-  ui::Form1 form;
+  ui::MainWindow form;
   form.setPressure(options.pa);
   if (options.quitAfterFirstPaint) app::exitAfterFirstPaint(form);
   form.show();

@@ -15,32 +15,32 @@ namespace {
 
 void WaterpsIce(benchmark::State& state) {
   double t = -20;
-  for (auto _ : state) benchmark::DoNotOptimize(psychro::waterps(t));
+  for (auto _ : state) benchmark::DoNotOptimize(psychro::saturationPressure(t));
 }
 BENCHMARK(WaterpsIce);
 
 void WaterpsWater(benchmark::State& state) {
   double t = 25;
-  for (auto _ : state) benchmark::DoNotOptimize(psychro::waterps(t));
+  for (auto _ : state) benchmark::DoNotOptimize(psychro::saturationPressure(t));
 }
 BENCHMARK(WaterpsWater);
 
 void Watert(benchmark::State& state) {
   double p = 3169;
-  for (auto _ : state) benchmark::DoNotOptimize(psychro::watert(p));
+  for (auto _ : state) benchmark::DoNotOptimize(psychro::saturationTemperature(p));
 }
 BENCHMARK(Watert);
 
 void Airt2tw(benchmark::State& state) {
   double t = 25, tw = 20;
-  for (auto _ : state) benchmark::DoNotOptimize(psychro::airt2tw(t, tw));
+  for (auto _ : state) benchmark::DoNotOptimize(psychro::stateFromWetBulb(t, tw));
 }
 BENCHMARK(Airt2tw);
 
 // Below 28 °C the wet bulb comes from the averaged iteration, above it from the pressure scheme.
 void Airt2φ(benchmark::State& state) {
   const double t = static_cast<double>(state.range(0)), φ = 0.5;
-  for (auto _ : state) benchmark::DoNotOptimize(psychro::airt2φ(t, φ));
+  for (auto _ : state) benchmark::DoNotOptimize(psychro::stateFromHumidity(t, φ));
 }
 BENCHMARK(Airt2φ)->Arg(25)->Arg(35);
 
@@ -55,7 +55,7 @@ void Calculate(benchmark::State& state, const char* t, const char* x, int index)
   RecordingWindow window(t, x, index);
   for (auto _ : state) {
     window.forget();
-    calc::Command1_Click(window);
+    calc::calculateCommand(window);
     benchmark::DoNotOptimize(window.results);
   }
   if (!window.messages.empty()) state.SkipWithError("the command showed a notice");

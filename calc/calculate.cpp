@@ -11,9 +11,9 @@
 
 namespace calc {
 
-void Command1_Click(Window& window, StateObserver* observer, double pa) {
-  const std::string first = window.text(Input::Text11);
-  const std::string second = window.text(Input::Text12);
+void calculateCommand(Window& window, StateObserver* observer, double pa) {
+  const std::string first = window.text(Input::dryBulb);
+  const std::string second = window.text(Input::second);
   const std::optional<Pair> pair = selectedPair(window.selectedIndex());
   if (first.empty() || second.empty() || !pair) {
     window.showMessage(messages::title, words(psychro::Outcome::missingInput));

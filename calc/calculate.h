@@ -17,7 +17,7 @@ class StateObserver {
 // (if any) the state. On any failed check or impossible state it shows one notice, changes no
 // result box and tells the observer nothing. Every state is computed at the total pressure pa, Pa,
 // which the caller keeps in range (psychro/pressure.h).
-void Command1_Click(Window& window, StateObserver* observer = nullptr,
-                    double pa = psychro::standardPressure);
+void calculateCommand(Window& window, StateObserver* observer = nullptr,
+                      double pa = psychro::standardPressure);
 
 }  // namespace calc

@@ -21,17 +21,17 @@ struct OutputInfo {
 };
 
 inline constexpr std::array<OutputInfo, 11> outputs{{
-    {Output::Text1, "Text1", "干球温度 ℃", "", "t", 1, 2},
-    {Output::Text2, "Text2", "相对湿度 ％", "", "rh", 100, 1},
-    {Output::Text3, "Text3", "湿球温度 ℃", "", "tw", 1, 2},
-    {Output::Text4, "Text4", "焓 kJ/kg", "", "h", 1, 4},
-    {Output::Text5, "Text5", "露点温度 ℃", "", "tl", 1, 2},
-    {Output::Text6, "Text6", "密度 kg/m", "3", "rho", 1, 4},
-    {Output::Text7, "Text7", "含湿量 g/kg", "", "d", 1000, 2},
-    {Output::Text8, "Text8", "比热 J/(kg·K)", "", "cp", 1000, 3},
-    {Output::Text9, "Text9", "粘度 μkg/(m·s)", "", "mu", 1000000, 4},
-    {Output::Text10, "Text10", "导热系数 W/(m·K)", "", "lambda", 1, 4},
-    {Output::Text13, "Text13", "普朗特数", "", "pr", 1, 2},
+    {Output::dryBulb, "Text1", "干球温度 ℃", "", "t", 1, 2},
+    {Output::humidity, "Text2", "相对湿度 ％", "", "rh", 100, 1},
+    {Output::wetBulb, "Text3", "湿球温度 ℃", "", "tw", 1, 2},
+    {Output::enthalpy, "Text4", "焓 kJ/kg", "", "h", 1, 4},
+    {Output::dewPoint, "Text5", "露点温度 ℃", "", "tl", 1, 2},
+    {Output::density, "Text6", "密度 kg/m", "3", "rho", 1, 4},
+    {Output::moisture, "Text7", "含湿量 g/kg", "", "d", 1000, 2},
+    {Output::specificHeat, "Text8", "比热 J/(kg·K)", "", "cp", 1000, 3},
+    {Output::viscosity, "Text9", "粘度 μkg/(m·s)", "", "mu", 1000000, 4},
+    {Output::conductivity, "Text10", "导热系数 W/(m·K)", "", "lambda", 1, 4},
+    {Output::prandtl, "Text13", "普朗特数", "", "pr", 1, 2},
 }};
 
 // Row i describes box Output(i), and every box has a row: the faces index texts in the order of
@@ -39,7 +39,7 @@ inline constexpr std::array<OutputInfo, 11> outputs{{
 constexpr bool inOutputOrder() {
   for (std::size_t i = 0; i < outputs.size(); ++i)
     if (static_cast<std::size_t>(outputs[i].field) != i) return false;
-  return static_cast<std::size_t>(Output::Text13) + 1 == outputs.size();
+  return static_cast<std::size_t>(Output::prandtl) + 1 == outputs.size();
 }
 static_assert(inOutputOrder(), "calc::outputs must list the boxes in the order of calc::Output");
 

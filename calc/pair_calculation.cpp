@@ -42,12 +42,12 @@ psychro::Resolution shownResolution() {
     return std::pow(10.0, -o.decimals) / 2 / o.factor;
   };
   psychro::Resolution r;
-  r.t = half(Output::Text1);
-  r.rh = half(Output::Text2);
-  r.tw = half(Output::Text3);
-  r.h = half(Output::Text4);
-  r.tl = half(Output::Text5);
-  r.d = half(Output::Text7);
+  r.t = half(Output::dryBulb);
+  r.rh = half(Output::humidity);
+  r.tw = half(Output::wetBulb);
+  r.h = half(Output::enthalpy);
+  r.tl = half(Output::dewPoint);
+  r.d = half(Output::moisture);
   return r;
 }
 

@@ -6,15 +6,15 @@
 
 namespace calc {
 
-double aircpa(double d) {
+double specificHeat(double d) {
   return (1.005 + 1.84 * d) / (1 + d);
 }
 
-double airμ(double t) {
+double viscosity(double t) {
   return 1.7268e-5 * std::pow((t + psychro::kelvin) / psychro::kelvin, 0.7);
 }
 
-double airλ(double t) {
+double conductivity(double t) {
   return 0.024066 * std::pow((t + psychro::kelvin) / psychro::kelvin, 0.9);
 }
 

@@ -4,12 +4,12 @@
 namespace calc {
 
 // Specific heat of humid air, kJ/(kg·K), from the moisture content d, kg/kg.
-double aircpa(double d);
+double specificHeat(double d);
 
 // Dynamic viscosity, kg/(m·s), at the temperature t, °C.
-double airμ(double t);
+double viscosity(double t);
 
 // Thermal conductivity, W/(m·K), at the temperature t, °C.
-double airλ(double t);
+double conductivity(double t);
 
 }  // namespace calc

@@ -9,9 +9,9 @@
 namespace calc {
 
 ShownValues shownValues(const psychro::AirState& a) {
-  const double cp = aircpa(a.d);
-  const double μ = airμ(a.t);
-  const double λ = airλ(a.t);
+  const double cp = specificHeat(a.d);
+  const double μ = viscosity(a.t);
+  const double λ = conductivity(a.t);
   const double Pr = (1000 * cp * μ) / λ;
   const double values[] = {a.t, a.φ, a.tw, a.h, a.tl, a.ρ, a.d, cp, μ, λ, Pr};
   ShownValues shown{};

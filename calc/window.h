@@ -7,10 +7,24 @@
 // command-line face and the tests each implement it.
 namespace calc {
 
-enum class Input { Text11, Text12 };  // dry-bulb temperature; the second input
+// Input fields: the dry-bulb temperature (the box Text11) and the second quantity (Text12).
+enum class Input { dryBulb, second };
 
-// Result boxes, in the order the command writes them.
-enum class Output { Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text13 };
+// Result boxes, in the order the command writes them (their object names, Text1…Text10 and
+// Text13, are in calc::outputs).
+enum class Output {
+  dryBulb,
+  humidity,
+  wetBulb,
+  enthalpy,
+  dewPoint,
+  density,
+  moisture,
+  specificHeat,
+  viscosity,
+  conductivity,
+  prandtl
+};
 
 class Window {
  public:

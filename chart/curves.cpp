@@ -152,7 +152,7 @@ std::vector<ChartLine> moistureLines(const View& view, double pa, double step) {
   std::vector<ChartLine> lines;
   for (double d : multiplesWithin(view.dMin, view.dMax, step)) {
     const psychro::SaturationTemperature dew =
-        psychro::watert(psychro::vapourPressure(d / 1000, pa));
+        psychro::saturationTemperature(psychro::vapourPressure(d / 1000, pa));
     const double tLow = dew.settled ? std::max(dew.t, lowestT) : lowestT;
     lines.push_back(clippedLine(d, {atTemperature(tLow, d), atTemperature(highestT, d)}, view));
   }
@@ -196,13 +196,13 @@ Polyline fogRegion(const ChartLine& saturation, const View& view, double pa) {
 }  // namespace
 
 std::optional<double> moistureAt(double t, double φ, double pa) {
-  const double pv = φ * psychro::waterps(t);
+  const double pv = φ * psychro::saturationPressure(t);
   if (!(pv < pa)) return std::nullopt;
   return 1000 * psychro::moistureContent(pv, pa);
 }
 
 double humidityAt(SheetPoint p, double pa) {
-  return psychro::vapourPressure(p.d / 1000, pa) / psychro::waterps(temperatureAt(p));
+  return psychro::vapourPressure(p.d / 1000, pa) / psychro::saturationPressure(temperatureAt(p));
 }
 
 TemperatureSpan temperatureSpan(const View& view) {

@@ -9,7 +9,8 @@
 // The lines of the 焓湿图 over a view, at the total pressure pa, Pa: relative humidity curves,
 // isotherms, lines of constant enthalpy and of constant moisture content. The unsaturated region
 // carries the grid; beyond the saturation curve lies the fog region, left bare. Every value comes
-// from psychro (waterps, watert, moistureContent, vapourPressure, enthalpy).
+// from psychro (saturationPressure, saturationTemperature, moistureContent, vapourPressure,
+// enthalpy).
 namespace chart {
 
 // One line of the chart, as far as it lies inside the view.
@@ -40,7 +41,7 @@ struct SheetLines {
 SheetLines sheetLines(const View& view, double pa);
 
 // Moisture content, g/kg, of air at t, °C, with relative humidity φ (fraction), at the total
-// pressure pa, Pa; none where the vapour pressure φ·waterps(t) reaches pa.
+// pressure pa, Pa; none where the vapour pressure φ·saturationPressure(t) reaches pa.
 std::optional<double> moistureAt(double t, double φ, double pa);
 
 // Relative humidity, fraction, of the air at p at the total pressure pa, Pa (above 1 in the fog).

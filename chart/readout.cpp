@@ -13,7 +13,7 @@ Readout readoutAt(SheetPoint p, double pa) {
   r.h = enthalpyAt(p);
   r.φ = humidityAt(p, pa);
   if (r.t >= lowestT && r.t <= highestT && r.φ > 0 && r.φ <= 1) {
-    const psychro::StateOutcome s = psychro::airt2φ(r.t, r.φ, pa);
+    const psychro::StateOutcome s = psychro::stateFromHumidity(r.t, r.φ, pa);
     if (s.ok()) {
       r.tw = s.air.tw;
       r.tl = s.air.tl;

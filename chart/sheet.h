@@ -1,5 +1,7 @@
 #pragma once
 
+#include "psychro/air_state.h"
+
 // The plane of the 焓湿图: oblique coordinates of enthalpy h and moisture content d.
 namespace chart {
 
@@ -14,6 +16,11 @@ struct SheetPoint {
 
 // The sheet point of air holding d, g/kg, with enthalpy h, kJ/kg.
 SheetPoint sheetPoint(double d, double h);
+
+// The sheet point of a computed state (its d in kg/kg, as the state holds it).
+inline SheetPoint sheetPoint(const psychro::AirState& a) {
+  return sheetPoint(1000 * a.d, a.h);
+}
 
 // The sheet point of air at t, °C, holding d, g/kg (on the isotherm t).
 SheetPoint atTemperature(double t, double d);

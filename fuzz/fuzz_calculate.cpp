@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (split != std::string_view::npos) w.x = rest.substr(split + 1);
 
   Observer observer;
-  calc::Command1_Click(w, &observer);
+  calc::calculateCommand(w, &observer);
 
   if (!w.messages.empty()) {
     if (w.messages.size() != 1) violated("more than one notice", w);

@@ -174,7 +174,7 @@ std::string expectedRecord(const Record& r) {
     for (const std::string& t : c.texts) line += t + ",";
     return line + "\n";
   }
-  calc::Command1_Click(w);
+  calc::calculateCommand(w);
   if (!w.messages.empty()) return noticeRecord(w.messages.front().second);
   if (w.order.size() != calc::outputs.size()) {
     std::fprintf(stderr, "the command gave neither eleven results nor a notice\n");

@@ -20,7 +20,7 @@ StateOutcome refused(Outcome why) {
 // at t or reaches pa (the test the state functions make), or is not a number.
 bool beyondSaturation(double t, double d, double pa) {
   const double pv = psychro::vapourPressure(d, pa);
-  return !(pv < pa && pv <= psychro::waterps(t));
+  return !(pv < pa && pv <= psychro::saturationPressure(t));
 }
 
 // The state of a point found on a process line, at the dry bulb t, °C, holding d, kg/kg; where it
@@ -78,7 +78,7 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
   const auto humidityAt = [&](double s) {
     if (s >= 1) return 1.0;
     const double pv = psychro::vapourPressure(dAt(s), pa);
-    return pv < pa ? pv / psychro::waterps(tAt(s)) : INFINITY;
+    return pv < pa ? pv / psychro::saturationPressure(tAt(s)) : INFINITY;
   };
   constexpr int samples = 64;
   double lo = 0, hi = 1;

@@ -32,14 +32,14 @@ struct StateOutcome {
 // min(dewPoint(pv), t), since the correlation overshoots the dry bulb near saturation, and give
 // outOfBounds for air too dry for the correlation to place its dew point (see dewPoint).
 
-// airt2tw: state from the dry-bulb t, °C, and wet-bulb tw, °C. The caller ensures tw <= t.
+// stateFromWetBulb: state from the dry-bulb t, °C, and wet-bulb tw, °C. The caller ensures tw <= t.
 // d < 0 (too dry to exist), NaN or a non-finite result give noSuchState.
-StateOutcome airt2tw(double t, double tw, double pa = standardPressure);
+StateOutcome stateFromWetBulb(double t, double tw, double pa = standardPressure);
 
-// airt2φ: state from the dry-bulb t, °C, and relative humidity φ, fraction 0..1; the wet bulb is
-// found by iteration. A vapour pressure at or above pa, or a non-finite result, give noSuchState;
-// a wet-bulb iteration that cannot settle gives outOfBounds.
-StateOutcome airt2φ(double t, double φ, double pa = standardPressure);
+// stateFromHumidity: state from the dry-bulb t, °C, and relative humidity φ, fraction 0..1; the wet
+// bulb is found by iteration. A vapour pressure at or above pa, or a non-finite result, give
+// noSuchState; a wet-bulb iteration that cannot settle gives outOfBounds.
+StateOutcome stateFromHumidity(double t, double φ, double pa = standardPressure);
 
 // Moisture content, kg/kg, of air whose vapour has the partial pressure pv, Pa, at the total
 // pressure pa, Pa: d = 0.622 · pv / (pa − pv).

@@ -24,14 +24,14 @@ bool dryBulbOutOfRange(double t) {
 StateOutcome wetBulbRoute(double t, double tw, double pa) {
   if (dryBulbOutOfRange(t)) return {{}, Outcome::dryBulbRange};
   if (tw > t) return {{}, Outcome::wetAboveDry};
-  return airt2tw(t, tw, pa);
+  return stateFromWetBulb(t, tw, pa);
 }
 
 // The checks and state call of the relative-humidity route: t and φ given.
 StateOutcome humidityRoute(double t, double φ, double pa) {
   if (φ <= 0 || φ > 1) return {{}, Outcome::humidityRange};
   if (dryBulbOutOfRange(t)) return {{}, Outcome::dryBulbRange};
-  return airt2φ(t, φ, pa);
+  return stateFromHumidity(t, φ, pa);
 }
 
 // The refusal of a given moisture content, kg/kg, that no state can hold, or ok: negative (or NaN)
@@ -58,9 +58,9 @@ StateOutcome fromDryBulbAndVapour(double t, double pv, double pa, bool tGiven) {
     return {{}, tGiven ? Outcome::dryBulbRange : Outcome::pairOutOfRange};
   if (pv == 0) return {{}, Outcome::outOfBounds};
   if (!(pv > 0) || !(pv < pa)) return {{}, Outcome::noSuchState};
-  const double φ = pv / waterps(t);
+  const double φ = pv / saturationPressure(t);
   if (!(φ <= 1)) return {{}, Outcome::noSuchState};  // more vapour than saturation allows
-  return airt2φ(t, φ, pa);
+  return stateFromHumidity(t, φ, pa);
 }
 
 // The state at the dry bulb t, °C, holding d, kg/kg.
@@ -81,25 +81,25 @@ StateOutcome fromEnthalpyAndMoisture(double h, double d, double pa) {
 StateOutcome fromHumidityAndVapour(double φ, double pv, double pa) {
   if (pv == 0) return {{}, Outcome::outOfBounds};
   if (!(pv > 0) || !(pv < pa)) return {{}, Outcome::noSuchState};
-  const auto vapourAt = [φ](double t) { return φ * waterps(t); };
+  const auto vapourAt = [φ](double t) { return φ * saturationPressure(t); };
   if (!(vapourAt(lowestT) <= pv && pv <= vapourAt(highestT))) return {{}, Outcome::pairOutOfRange};
   const Root t = bisect(vapourAt, lowestT, highestT, pv);
   if (!t.settled) return {{}, Outcome::outOfBounds};
-  return airt2φ(t.x, φ, pa);
+  return stateFromHumidity(t.x, φ, pa);
 }
 
 // The state of enthalpy h, kJ/kg, at relative humidity φ: h(t) at φ rises with t; solved by
 // bisection on [-50, 100] °C, where vapour at or above the total pressure counts as too warm.
 StateOutcome fromEnthalpyAndHumidity(double h, double φ, double pa) {
   const auto enthalpyAt = [φ, pa](double t) {
-    const double pv = φ * waterps(t);
+    const double pv = φ * saturationPressure(t);
     return pv < pa ? enthalpy(t, moistureContent(pv, pa)) : INFINITY;
   };
   if (!(enthalpyAt(lowestT) <= h && h <= enthalpyAt(highestT)))
     return {{}, Outcome::pairOutOfRange};
   const Root t = bisect(enthalpyAt, lowestT, highestT, h);
   if (!t.settled) return {{}, Outcome::outOfBounds};
-  return airt2φ(t.x, φ, pa);
+  return stateFromHumidity(t.x, φ, pa);
 }
 
 // The wet-bulb route's moisture content, kg/kg, solved for the dry bulb t, °C, at wet bulb tw and
@@ -107,11 +107,11 @@ StateOutcome fromEnthalpyAndHumidity(double h, double φ, double pa) {
 StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa) {
   if (const Outcome fault = moistureFault(d); fault != Outcome::ok) return {{}, fault};
   if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
-  const double ds = moistureContent(waterps(tw), pa);
+  const double ds = moistureContent(saturationPressure(tw), pa);
   const double t = (tw + ds * (2501 - 2.381 * tw) - d * (2501 - 4.186 * tw)) / (1 + 1.805 * d);
   if (!(t >= lowestT && t <= highestT)) return {{}, Outcome::pairOutOfRange};
   if (tw > t) return {{}, Outcome::noSuchState};  // more moisture than saturation at tw allows
-  return airt2tw(t, tw, pa);
+  return stateFromWetBulb(t, tw, pa);
 }
 
 // The state at wet bulb tw, °C, and relative humidity φ: along the wet-bulb line φ falls from
@@ -119,20 +119,20 @@ StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa) {
 // [max(tw, -50), min(t0, 100)] °C.
 StateOutcome fromWetBulbAndHumidity(double tw, double φ, double pa) {
   if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
-  const double ds = moistureContent(waterps(tw), pa);
+  const double ds = moistureContent(saturationPressure(tw), pa);
   const double lo = std::max(tw, lowestT);
   const double hi = std::min(tw + ds * (2501 - 2.381 * tw), highestT);
   if (!(lo <= hi)) return {{}, Outcome::pairOutOfRange};
   // −φ along the line, rising with t; a state that does not exist counts as driest.
   const auto dryness = [tw, pa](double t) {
-    const StateOutcome s = airt2tw(t, tw, pa);
+    const StateOutcome s = stateFromWetBulb(t, tw, pa);
     return s.air.d >= 0 && std::isfinite(s.air.φ) ? -s.air.φ : 0.0;
   };
   if (!(dryness(lo) <= -φ || lo == tw)) return {{}, Outcome::pairOutOfRange};
   if (!(-φ <= dryness(hi))) return {{}, Outcome::pairOutOfRange};
   const Root t = bisect(dryness, lo, hi, -φ);
   if (!t.settled) return {{}, Outcome::outOfBounds};
-  return airt2tw(t.x, tw, pa);
+  return stateFromWetBulb(t.x, tw, pa);
 }
 
 // Whether a given relative humidity, fraction, can be used.
@@ -202,7 +202,7 @@ StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution
   if ((other.quantity == Quantity::t || other.quantity == Quantity::tw) && other.value == tl) {
     if (dryBulbOutOfRange(tl))
       return {{}, other.quantity == Quantity::t ? Outcome::dryBulbRange : Outcome::pairOutOfRange};
-    return airt2φ(tl, 1, pa);
+    return stateFromHumidity(tl, 1, pa);
   }
   const auto [pv, fault] = vapourOfDewPoint(tl);
   const auto withVapour = [&](double vapour) -> StateOutcome {
@@ -247,7 +247,7 @@ StateOutcome fromDewPoint(double tl, Given other, double pa, double tlResolution
 // calculator shows it; +inf where saturation is at or above the total pressure. Never falls as t
 // rises.
 double saturatedValue(Quantity q, double t, double pa) {
-  const double pws = waterps(t);
+  const double pws = saturationPressure(t);
   switch (q) {
     case Quantity::t:
     case Quantity::tw:
@@ -327,7 +327,8 @@ StateOutcome stateFromPair(Given a, Given b, double pa, const Resolution& resolu
   if (const std::optional<double> t = saturatedWithin(a, b, pa, resolution)) {
     // Saturated air that cannot be computed either (its vapour at the total pressure, near
     // 100 ℃) leaves the pair's own refusal.
-    if (const StateOutcome saturated = airt2φ(*t, 1, pa); saturated.ok()) return saturated;
+    if (const StateOutcome saturated = stateFromHumidity(*t, 1, pa); saturated.ok())
+      return saturated;
   }
   return s;
 }

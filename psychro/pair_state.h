@@ -29,12 +29,13 @@ struct Resolution {
 // tl+rh, tw+rh, tw+tl, tw+d, in either order); false for tl+d, tw+h and a quantity named twice.
 bool determines(Quantity a, Quantity b);
 
-// stateFromPair: the state, at the total pressure pa, Pa, given two quantities. t+tw is airt2tw and
-// t+rh is airt2φ, checked as the Calculate command checks them; every other pair first finds the
-// dry bulb (and the relative humidity or wet bulb) that meets it, then takes the state from the
-// same two routes, so that all pairs agree with them. A pair that does not determine a state gives
-// Outcome::pairNotDetermined; a dry bulb outside -50…100 °C gives dryBulbRange (pairOutOfRange
-// where the solve finds none in range); φ outside (0, 1] humidityRange; tw > t wetAboveDry.
+// stateFromPair: the state, at the total pressure pa, Pa, given two quantities. t+tw is
+// stateFromWetBulb and t+rh is stateFromHumidity, checked as the Calculate command checks them;
+// every other pair first finds the dry bulb (and the relative humidity or wet bulb) that meets it,
+// then takes the state from the same two routes, so that all pairs agree with them. A pair that
+// does not determine a state gives Outcome::pairNotDetermined; a dry bulb outside -50…100 °C gives
+// dryBulbRange (pairOutOfRange where the solve finds none in range); φ outside (0, 1]
+// humidityRange; tw > t wetAboveDry.
 //
 // A dew point is the one the calculator shows, min(correlation, t): a dew point equal to the dry
 // bulb (or to the wet bulb) is saturated air; a state whose shown dew point is its own dry bulb is

@@ -16,7 +16,7 @@ double lnSaturationPressure(const SaturationSet& s, double T) {
   return lnp + s.cLn * lnT;
 }
 
-double waterps(double t) {
+double saturationPressure(double t) {
   double lnp = 0;  // outside both ranges the result is exp(0) = 1
   if (-100 <= t && t < 0)
     lnp = lnSaturationPressure(iceSet, t + kelvin);

@@ -23,14 +23,14 @@ double newtonStep(const SaturationSet& s, double T, double lnP) {
 
 }  // namespace
 
-SaturationTemperature watert(double p) {
+SaturationTemperature saturationTemperature(double p) {
   SaturationTemperature result;
   if (!(p > 0)) return result;  // no temperature saturates at a pressure <= 0 (or NaN)
   const double lnP = std::log(p);
 
   double T = 293.15;  // start, K
   double Tn = 0;      // Newton estimate, held while T is outside both ranges
-  while (result.rounds < watertRoundLimit) {
+  while (result.rounds < saturationTemperatureRoundLimit) {
     ++result.rounds;
     if (iceSet.lowK <= T && T < iceSet.highK)
       Tn = newtonStep(iceSet, T, lnP);

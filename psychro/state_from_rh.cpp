@@ -15,7 +15,7 @@ constexpr double A = (6.75 / 30 + 65) * 1e-5;
 // The wet bulb of the psychrometric balance: the value tw_new that the air at t, °C, holding d,
 // kg/kg, gives for a trial wet bulb tw, °C.
 double balancedWetBulb(double t, double d, double tw, double pa) {
-  const double ps = waterps(tw);
+  const double ps = saturationPressure(tw);
   const double ds = moistureContent(ps, pa);
   return (t + d * (2501 + 1.805 * t) - 2501 * ds) / (1 + 1.805 * ds + 4.186 * (d - ds));
 }
@@ -67,7 +67,7 @@ WetBulb wetBulbByPressure(double t, double pv, double pws_t, double pa) {
   double p = pws_t;  // vapour pressure at the wet bulb, Pa
   while (result.rounds < pressureRoundLimit) {
     ++result.rounds;
-    const SaturationTemperature sat = watert(p);
+    const SaturationTemperature sat = saturationTemperature(p);
     if (!sat.settled) return result;
     result.tw = sat.t;
     const double pNew = pv + A * pa * (t - result.tw);
@@ -82,13 +82,13 @@ WetBulb wetBulbByPressure(double t, double pv, double pws_t, double pa) {
   return result;
 }
 
-StateOutcome airt2φ(double t, double φ, double pa) {
+StateOutcome stateFromHumidity(double t, double φ, double pa) {
   StateOutcome out;
   AirState& air = out.air;
   air.t = t;
   air.φ = φ;
 
-  const double pws_t = waterps(t);
+  const double pws_t = saturationPressure(t);
   const double pv = pws_t * φ;  // vapour partial pressure, Pa
   air.d = moistureContent(pv, pa);
   // Vapour at or above the total pressure: no air left to hold it (near boiling).

@@ -7,14 +7,14 @@
 
 namespace psychro {
 
-StateOutcome airt2tw(double t, double tw, double pa) {
+StateOutcome stateFromWetBulb(double t, double tw, double pa) {
   StateOutcome out;
   AirState& air = out.air;
   air.t = t;
   air.tw = tw;
 
-  const double pws_t = waterps(t);
-  const double pws_tw = waterps(tw);
+  const double pws_t = saturationPressure(t);
+  const double pws_tw = saturationPressure(tw);
   const double ds = moistureContent(pws_tw, pa);  // saturation moisture content at tw
   air.d = ((tw - t) + ds * (2501 - 2.381 * tw)) / (2501 + 1.805 * t - 4.186 * tw);
   // Negative moisture: air too dry for this wet bulb. NaN arises from overflowing inputs.

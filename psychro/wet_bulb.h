@@ -2,7 +2,8 @@
 
 #include "psychro/constants.h"
 
-// The two wet-bulb iterations behind airt2φ, exposed so that their rounds can be checked.
+// The two wet-bulb iterations behind stateFromHumidity, exposed so that their rounds can be
+// checked.
 namespace psychro {
 
 enum class WetBulbMethod {
@@ -26,16 +27,16 @@ struct WetBulb {
 WetBulb wetBulbAveraged(double t, double d, double pa = standardPressure);
 
 // For t > 28 °C: iterates on the vapour pressure at the wet bulb, p := (p + p_new) / 2 with
-// p_new = pv + A·pa·(t - watert(p)), from p = pws_t, until the relative step < 0.01, at most
-// pressureRoundLimit rounds. pv, pws_t and the total pressure pa in Pa, t in °C. A p <= 0 comes
-// back unsettled.
+// p_new = pv + A·pa·(t - saturationTemperature(p)), from p = pws_t, until the relative step < 0.01,
+// at most pressureRoundLimit rounds. pv, pws_t and the total pressure pa in Pa, t in °C. A p <= 0
+// comes back unsettled.
 WetBulb wetBulbByPressure(double t, double pv, double pws_t, double pa = standardPressure);
 
 inline constexpr int averagedRoundLimit = 100;
 inline constexpr int bracketRoundLimit = 100;
 inline constexpr int pressureRoundLimit = 1000;
 
-// The bracket's lower end, °C (the lowest temperature waterps covers).
+// The bracket's lower end, °C (the lowest temperature saturationPressure covers).
 inline constexpr double bracketLow = -100;
 
 }  // namespace psychro

@@ -150,11 +150,11 @@ class ChartPainter {
       if (!p.exists()) continue;
       const psychro::AirState& a = p.result.air;
       marked_.push_back(&p);
-      marks_.push_back(chart::edgeMark(map_, chart::sheetPoint(1000 * a.d, a.h), edgeInset));
+      marks_.push_back(chart::edgeMark(map_, chart::sheetPoint(a), edgeInset));
     }
     if (const auto& current = scene_.workspace->current()) {
       const psychro::AirState& a = current->air;
-      current_ = chart::edgeMark(map_, chart::sheetPoint(1000 * a.d, a.h), edgeInset);
+      current_ = chart::edgeMark(map_, chart::sheetPoint(a), edgeInset);
     }
   }
 

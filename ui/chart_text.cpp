@@ -49,9 +49,10 @@ QStringList pointLabel(const workspace::StatePoint& p) {
   };
   // The name stands apart (U+2068 … U+2069), so that a name in a right-to-left script does not
   // turn the figures after it around.
-  return {QChar(0x2068) + text(p.name) + QChar(0x2069) + "  t=" + shown(calc::Output::Text1) +
-              " ℃  φ=" + shown(calc::Output::Text2) + "%",
-          "d=" + shown(calc::Output::Text7) + " g/kg  h=" + shown(calc::Output::Text4) + " kJ/kg"};
+  return {QChar(0x2068) + text(p.name) + QChar(0x2069) + "  t=" + shown(calc::Output::dryBulb) +
+              " ℃  φ=" + shown(calc::Output::humidity) + "%",
+          "d=" + shown(calc::Output::moisture) + " g/kg  h=" + shown(calc::Output::enthalpy) +
+              " kJ/kg"};
 }
 
 QString pressureNote(double pa) {
@@ -61,12 +62,12 @@ QString pressureNote(double pa) {
 QString readoutText(const chart::Readout& r) {
   using calc::Output;
   const QString φ =
-      r.φ > 1 ? QStringLiteral("φ>100%") : "φ=" + boxNumber(100 * r.φ, Output::Text2) + "%";
+      r.φ > 1 ? QStringLiteral("φ>100%") : "φ=" + boxNumber(100 * r.φ, Output::humidity) + "%";
   // h to 0.01 kJ/kg, as the readout has always shown it: coarser than its box's four decimals.
-  return "t=" + boxNumber(r.t, Output::Text1) + " ℃   " + φ +
-         "   d=" + boxNumber(r.d, Output::Text7) + " g/kg   h=" + number(r.h, 2) + " kJ/kg   " +
-         temperature(captions::wetBulbMark, r.tw, Output::Text3) + "   " +
-         temperature(captions::dewPointMark, r.tl, Output::Text5);
+  return "t=" + boxNumber(r.t, Output::dryBulb) + " ℃   " + φ +
+         "   d=" + boxNumber(r.d, Output::moisture) + " g/kg   h=" + number(r.h, 2) + " kJ/kg   " +
+         temperature(captions::wetBulbMark, r.tw, Output::wetBulb) + "   " +
+         temperature(captions::dewPointMark, r.tl, Output::dewPoint);
 }
 
 }  // namespace ui

@@ -265,8 +265,8 @@ void ChartWindow::setStateCurrent(bool current) {
 void ChartWindow::addAt(double t, double φ) {
   // At the resolution the main window shows t and φ in its result boxes.
   notice(addPoint({{psychro::Quantity::t, psychro::Quantity::rh},
-                   calc::formatFixed(t, calc::info(calc::Output::Text1).decimals),
-                   calc::formatFixed(100 * φ, calc::info(calc::Output::Text2).decimals)}));
+                   calc::formatFixed(t, calc::info(calc::Output::dryBulb).decimals),
+                   calc::formatFixed(100 * φ, calc::info(calc::Output::humidity).decimals)}));
 }
 
 void ChartWindow::notice(std::string_view message) {

@@ -20,7 +20,7 @@ constexpr QRgb protractorInk = qRgb(0x4a, 0x50, 0x58);
 constexpr double arrowLength = 10, arrowHalfWidth = 4;
 
 QPointF pixelOf(const chart::Mapping& m, const psychro::AirState& a) {
-  const chart::Pixel p = m.toPixel(chart::sheetPoint(1000 * a.d, a.h));
+  const chart::Pixel p = m.toPixel(chart::sheetPoint(a));
   return {p.x, p.y};
 }
 
@@ -68,8 +68,8 @@ void drawProcessLines(QPainter& painter, const chart::Mapping& mapping, const Ch
   painter.setBrush(Qt::NoBrush);
   for (const workspace::EpsilonLine& l : scene.workspace->processes().lines())
     if (const workspace::StatePoint* p = pointWithId(scene, l.point))
-      for (const chart::Polyline& part : chart::epsilonLine(
-               chart::sheetPoint(1000 * p->result.air.d, p->result.air.h), l.ε, mapping.view))
+      for (const chart::Polyline& part :
+           chart::epsilonLine(chart::sheetPoint(p->result.air), l.ε, mapping.view))
         painter.drawPolyline(polygon(mapping, part));
 
   painter.setPen(QPen(QColor(processInk), 1.6));
@@ -100,9 +100,7 @@ std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const Ch
       boxes.insert(boxes.end(), b.begin(), b.end());
     }
   };
-  const auto at = [](const workspace::StatePoint& p) {
-    return chart::sheetPoint(1000 * p.result.air.d, p.result.air.h);
-  };
+  const auto at = [](const workspace::StatePoint& p) { return chart::sheetPoint(p.result.air); };
   if (epsilon) {
     for (const workspace::EpsilonLine& l : scene.workspace->processes().lines())
       if (const workspace::StatePoint* p = pointWithId(scene, l.point))
@@ -132,8 +130,7 @@ std::vector<PlacedLabel> labelEpsilonLines(const chart::Mapping& mapping, const 
   for (const workspace::EpsilonLine& l : scene.workspace->processes().lines()) {
     const workspace::StatePoint* p = pointWithId(scene, l.point);
     if (!p) continue;
-    const auto parts = chart::epsilonLine(
-        chart::sheetPoint(1000 * p->result.air.d, p->result.air.h), l.ε, mapping.view);
+    const auto parts = chart::epsilonLine(chart::sheetPoint(p->result.air), l.ε, mapping.view);
     if (parts.empty()) continue;
     const QString text = epsilonLabel(l.ε);
     const double w = metrics.horizontalAdvance(text) + 6, h = metrics.height();

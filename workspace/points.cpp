@@ -55,7 +55,7 @@ bool turnsDirection(std::string_view utf8) {
 
 }  // namespace
 
-std::string readValue(double value) {
+std::string valueText(double value) {
   char buffer[32];
   const auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 12);
@@ -69,7 +69,7 @@ std::string_view PointList::add(const TypedPair& given) {
   if (!p.exists()) return calc::words(p.result.outcome);
   p.first = calc::numericValue(given.first);
   p.second = calc::numericValue(given.second);
-  p.given = calc::givenText(given.pair, readValue(p.first), readValue(p.second));
+  p.given = calc::givenText(given.pair, valueText(p.first), valueText(p.second));
   p.name = takeNextName();
   p.id = ++lastId_;
   points_.push_back(std::move(p));
@@ -111,7 +111,7 @@ void PointList::release(unsigned id) {
   if (i == size() || !points_[i].derived) return;
   StatePoint& p = points_[i];
   p.derived = false;
-  p.given = calc::givenText(p.pair, readValue(p.first), readValue(p.second));
+  p.given = calc::givenText(p.pair, valueText(p.first), valueText(p.second));
 }
 
 std::size_t PointList::indexOf(unsigned id) const {

@@ -21,7 +21,7 @@ struct TypedPair {
 
 // A value as read, to 12 significant digits in its shortest form, whatever the locale: "25.5" for
 // "25。5", "7" for 7.000000000000001.
-std::string readValue(double value);
+std::string valueText(double value);
 
 struct StatePoint {
   unsigned id = 0;  // fixed for the point's life, whatever its name or place; never 0

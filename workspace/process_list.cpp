@@ -26,7 +26,7 @@ psychro::Given inStateUnits(Quantity q, double shown) {
 
 // How the outlet of r reads in the points table, e.g. "加热：t=30".
 std::string givenText(const ProcessRequest& r) {
-  const std::string a = readValue(r.first), b = readValue(r.second);
+  const std::string a = valueText(r.first), b = valueText(r.second);
   std::string text(kindCaption(r.kind));
   text += "：";
   switch (r.kind) {

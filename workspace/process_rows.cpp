@@ -10,7 +10,7 @@ namespace {
 
 std::string flowText(const std::optional<Flow>& flow) {
   if (!flow) return {};
-  return readValue(flow->value) + (flow->unit == FlowUnit::cubicMetresPerHour ? " m³/h" : " kg/s");
+  return valueText(flow->value) + (flow->unit == FlowUnit::cubicMetresPerHour ? " m³/h" : " kg/s");
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class CommandMessages : public testing::TestWithParam<MessageRow> {};
 TEST_P(CommandMessages, ShowsOneNoticeAndWritesNothing) {
   const MessageRow& row = GetParam();
   RecordingWindow w(row.t, row.x, row.index);
-  calc::Command1_Click(w);
+  calc::calculateCommand(w);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].first, messages::title);
   EXPECT_EQ(w.messages[0].second, calc::words(row.outcome));
@@ -87,7 +87,7 @@ class CommandResults : public testing::TestWithParam<ResultRow> {};
 TEST_P(CommandResults, WritesAllElevenBoxes) {
   const ResultRow& row = GetParam();
   RecordingWindow w(row.t, row.x, row.index);
-  calc::Command1_Click(w, nullptr, row.pa);
+  calc::calculateCommand(w, nullptr, row.pa);
   EXPECT_TRUE(w.messages.empty());
   EXPECT_EQ(w.results.size(), 11u);
   for (const auto& [field, text] : row.expected)
@@ -101,78 +101,85 @@ INSTANTIATE_TEST_SUITE_P(
                   "25",
                   "20",
                   0,
-                  {{Output::Text1, "25.00"},
-                   {Output::Text2, "63.5"},
-                   {Output::Text3, "20.00"},
-                   {Output::Text4, "57.2616"},
-                   {Output::Text5, "17.63"},
-                   {Output::Text6, "1.1737"},
-                   {Output::Text7, "12.61"},
-                   {Output::Text8, "1015.400"},
-                   {Output::Text9, "18.3597"},
-                   {Output::Text10, "0.0260"},
-                   {Output::Text13, "0.72"}}},
+                  {{Output::dryBulb, "25.00"},
+                   {Output::humidity, "63.5"},
+                   {Output::wetBulb, "20.00"},
+                   {Output::enthalpy, "57.2616"},
+                   {Output::dewPoint, "17.63"},
+                   {Output::density, "1.1737"},
+                   {Output::moisture, "12.61"},
+                   {Output::specificHeat, "1015.400"},
+                   {Output::viscosity, "18.3597"},
+                   {Output::conductivity, "0.0260"},
+                   {Output::prandtl, "0.72"}}},
         ResultRow{"HumidityWorkedExample",
                   "25",
                   "50",
                   1,
-                  {{Output::Text1, "25.00"},
-                   {Output::Text2, "50.0"},
-                   {Output::Text3, "17.87"},
-                   {Output::Text4, "50.3106"},
-                   {Output::Text5, "13.89"},
-                   {Output::Text6, "1.1756"},
-                   {Output::Text7, "9.88"}}},
-        ResultRow{
-            "HumidityAbove28", "30", "50", 1, {{Output::Text3, "22.12"}, {Output::Text7, "13.31"}}},
-        ResultRow{"SaturatedWetBulbEqualsDryBulb", "20", "20", 0, {{Output::Text2, "100.0"}}},
-        ResultRow{"LowestDryBulb", "-50", "-50", 0, {{Output::Text1, "-50.00"}}},
-        ResultRow{"HighestDryBulb", "100", "50", 0, {{Output::Text1, "100.00"}}},
-        ResultRow{"HumidityAtLowestDryBulb", "-50", "50", 1, {{Output::Text1, "-50.00"}}},
-        ResultRow{"HumidityAtHighestDryBulb", "100", "50", 1, {{Output::Text2, "50.0"}}},
-        ResultRow{"FullHumidity", "25", "100", 1, {{Output::Text2, "100.0"}}},
-        ResultRow{"TwoCycleSummerDay", "27", "90", 1, {{Output::Text3, "25.67"}}},
+                  {{Output::dryBulb, "25.00"},
+                   {Output::humidity, "50.0"},
+                   {Output::wetBulb, "17.87"},
+                   {Output::enthalpy, "50.3106"},
+                   {Output::dewPoint, "13.89"},
+                   {Output::density, "1.1756"},
+                   {Output::moisture, "9.88"}}},
+        ResultRow{"HumidityAbove28",
+                  "30",
+                  "50",
+                  1,
+                  {{Output::wetBulb, "22.12"}, {Output::moisture, "13.31"}}},
+        ResultRow{"SaturatedWetBulbEqualsDryBulb", "20", "20", 0, {{Output::humidity, "100.0"}}},
+        ResultRow{"LowestDryBulb", "-50", "-50", 0, {{Output::dryBulb, "-50.00"}}},
+        ResultRow{"HighestDryBulb", "100", "50", 0, {{Output::dryBulb, "100.00"}}},
+        ResultRow{"HumidityAtLowestDryBulb", "-50", "50", 1, {{Output::dryBulb, "-50.00"}}},
+        ResultRow{"HumidityAtHighestDryBulb", "100", "50", 1, {{Output::humidity, "50.0"}}},
+        ResultRow{"FullHumidity", "25", "100", 1, {{Output::humidity, "100.0"}}},
+        ResultRow{"TwoCycleSummerDay", "27", "90", 1, {{Output::wetBulb, "25.67"}}},
         ResultRow{"RoundingAsTyped",
                   "2.675",
                   "1.005",
                   0,
-                  {{Output::Text1, "2.68"}, {Output::Text3, "1.01"}}},
+                  {{Output::dryBulb, "2.68"}, {Output::wetBulb, "1.01"}}},
         ResultRow{"FullWidthInput",
                   "２５",
                   "２０",
                   0,
-                  {{Output::Text1, "25.00"}, {Output::Text7, "12.61"}}},
-        ResultRow{"TrailingText", "25℃", "50%", 1, {{Output::Text7, "9.88"}}},
+                  {{Output::dryBulb, "25.00"}, {Output::moisture, "12.61"}}},
+        ResultRow{"TrailingText", "25℃", "50%", 1, {{Output::moisture, "9.88"}}},
         // The input method's full stop is a decimal point.
         ResultRow{"IdeographicFullStop",
                   "25。5",
                   "２０。５",
                   0,
-                  {{Output::Text1, "25.50"}, {Output::Text3, "20.50"}}},
-        ResultRow{"FullStopFirst", "。5", "0", 0, {{Output::Text1, "0.50"}}},
+                  {{Output::dryBulb, "25.50"}, {Output::wetBulb, "20.50"}}},
+        ResultRow{"FullStopFirst", "。5", "0", 0, {{Output::dryBulb, "0.50"}}},
         // The dew-point fit overshoots near saturation; the dew point never shows above t.
-        ResultRow{"SaturatedDewPointAtDryBulb", "10", "100", 1, {{Output::Text5, "10.00"}}},
-        ResultRow{"SaturatedIceDewPoint", "-20", "-20", 0, {{Output::Text5, "-20.00"}}},
+        ResultRow{"SaturatedDewPointAtDryBulb", "10", "100", 1, {{Output::dewPoint, "10.00"}}},
+        ResultRow{"SaturatedIceDewPoint", "-20", "-20", 0, {{Output::dewPoint, "-20.00"}}},
         // 25 ℃, 50 % at site pressures: d = 0.622·pv/(pa − pv), worked by hand.
         ResultRow{"Kunming81kPa",
                   "25",
                   "50",
                   1,
-                  {{Output::Text7, "12.41"}, {Output::Text4, "56.7500"}, {Output::Text6, "0.9384"}},
+                  {{Output::moisture, "12.41"},
+                   {Output::enthalpy, "56.7500"},
+                   {Output::density, "0.9384"}},
                   81000},
         ResultRow{"Lhasa65kPa",
                   "25",
                   "50",
                   1,
-                  {{Output::Text7, "15.54"}, {Output::Text4, "64.7229"}, {Output::Text6, "0.7517"}},
+                  {{Output::moisture, "15.54"},
+                   {Output::enthalpy, "64.7229"},
+                   {Output::density, "0.7517"}},
                   65000},
-        ResultRow{"LowestPressure", "25", "50", 1, {{Output::Text7, "34.69"}}, 30000},
-        ResultRow{"HighestPressure", "25", "50", 1, {{Output::Text7, "9.09"}}, 110000}),
+        ResultRow{"LowestPressure", "25", "50", 1, {{Output::moisture, "34.69"}}, 30000},
+        ResultRow{"HighestPressure", "25", "50", 1, {{Output::moisture, "9.09"}}, 110000}),
     [](const auto& row) { return row.param.name; });
 
 // Property step alone: t = 20 °C, d = 0.01 kg/kg.
 TEST(Properties, WorkedExample) {
-  const double cp = calc::aircpa(0.01), μ = calc::airμ(20), λ = calc::airλ(20);
+  const double cp = calc::specificHeat(0.01), μ = calc::viscosity(20), λ = calc::conductivity(20);
   EXPECT_EQ(calc::formatFixed(cp * 1000, 3), "1013.267");
   EXPECT_EQ(calc::formatFixed(μ * 1000000, 4), "18.1436");
   EXPECT_EQ(calc::formatFixed(λ, 4), "0.0256");
@@ -182,12 +189,12 @@ TEST(Properties, WorkedExample) {
 
 TEST(Command, FailureKeepsThePreviousResults) {
   RecordingWindow w("25", "20", 0);
-  calc::Command1_Click(w);
+  calc::calculateCommand(w);
   const auto before = w.results;
   const int writes = w.writes;
   w.t = "10";
   w.x = "-5";
-  calc::Command1_Click(w);
+  calc::calculateCommand(w);
   EXPECT_EQ(w.results, before);
   EXPECT_EQ(w.writes, writes);
 }
@@ -203,7 +210,7 @@ TEST(Command, NeverShowsANonNumber) {
     for (const char* t : dry)
       for (const char* x : second) {
         RecordingWindow w(t, x, index);
-        calc::Command1_Click(w);
+        calc::calculateCommand(w);
         if (!w.messages.empty()) {
           EXPECT_EQ(w.messages.size(), 1u);
           EXPECT_EQ(w.writes, 0);
@@ -235,18 +242,18 @@ struct CountingObserver : calc::StateObserver {
 TEST(Command, ObserverHearsOnlyShownStates) {
   CountingObserver seen;
   RecordingWindow w("25", "50", 1);
-  calc::Command1_Click(w, &seen);
+  calc::calculateCommand(w, &seen);
   ASSERT_EQ(seen.calls, 1);
-  EXPECT_EQ(calc::formatFixed(seen.last.d * 1000, 2), w.results[Output::Text7]);
-  EXPECT_EQ(calc::formatFixed(seen.last.h, 4), w.results[Output::Text4]);
+  EXPECT_EQ(calc::formatFixed(seen.last.d * 1000, 2), w.results[Output::moisture]);
+  EXPECT_EQ(calc::formatFixed(seen.last.h, 4), w.results[Output::enthalpy]);
   for (const char* x : {"0", "abc", "150"}) {
     w.x = x;
-    calc::Command1_Click(w, &seen);
+    calc::calculateCommand(w, &seen);
   }
   w.t = "10";
   w.x = "-5";
   w.index = 0;
-  calc::Command1_Click(w, &seen);
+  calc::calculateCommand(w, &seen);
   EXPECT_EQ(seen.calls, 1);
 }
 

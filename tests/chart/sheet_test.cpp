@@ -28,7 +28,7 @@ class SheetStates : public testing::TestWithParam<StateRow> {};
 // A calculated state goes to the sheet and to pixels and back, and lies on its own φ curve.
 TEST_P(SheetStates, MapsToPixelsAndBack) {
   const StateRow& row = GetParam();
-  const psychro::StateOutcome s = psychro::airt2φ(row.t, row.φ, row.pa);
+  const psychro::StateOutcome s = psychro::stateFromHumidity(row.t, row.φ, row.pa);
   ASSERT_TRUE(s.ok());
   const SheetPoint p = sheetPoint(1000 * s.air.d, s.air.h);
   EXPECT_NEAR(temperatureAt(p), row.t, 1e-9);
@@ -169,7 +169,7 @@ TEST_P(EdgeMarks, PointTheWay) {
 
 const SheetPoint middle = screen.toSheet({510, 390});
 // 100 °C at 99.907594149 %: about 1.7e11 kg/kg of vapour, far beyond every view.
-const psychro::AirState extreme = psychro::airt2φ(100, 0.99907594149).air;
+const psychro::AirState extreme = psychro::stateFromHumidity(100, 0.99907594149).air;
 
 INSTANTIATE_TEST_SUITE_P(
     Points, EdgeMarks,

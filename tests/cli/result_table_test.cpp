@@ -24,8 +24,8 @@ TEST(DisplayWidth, CountsWideCharactersAsTwoColumns) {
 }
 
 TEST(ResultLabel, RaisesTheSuffix) {
-  EXPECT_EQ(calc::shownCaption(calc::info(calc::Output::Text6)), "密度 kg/m³");
-  EXPECT_EQ(calc::shownCaption(calc::info(calc::Output::Text1)), "干球温度 ℃");
+  EXPECT_EQ(calc::shownCaption(calc::info(calc::Output::density)), "密度 kg/m³");
+  EXPECT_EQ(calc::shownCaption(calc::info(calc::Output::dryBulb)), "干球温度 ℃");
 }
 
 // Each line is a label, padding and the box's text, and every text starts in the same column.

@@ -20,7 +20,7 @@ class WaterpsTable : public testing::TestWithParam<PressureRow> {};
 
 TEST_P(WaterpsTable, MatchesReferenceValue) {
   const PressureRow& row = GetParam();
-  EXPECT_NEAR(psychro::waterps(row.t), row.expected, row.expected * 5e-8) << row.name;
+  EXPECT_NEAR(psychro::saturationPressure(row.t), row.expected, row.expected * 5e-8) << row.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(ReferenceValues, WaterpsTable,
@@ -46,7 +46,7 @@ class WaterpsOutside : public testing::TestWithParam<OutsideRow> {};
 
 // No formula covers these temperatures: the result is exactly 1 Pa.
 TEST_P(WaterpsOutside, IsExactlyOnePascal) {
-  EXPECT_EQ(psychro::waterps(GetParam().t), 1.0);
+  EXPECT_EQ(psychro::saturationPressure(GetParam().t), 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return row.param.name; });
 
 TEST(Waterps, StepsUpAtTheIceWaterBoundary) {
-  const double step = psychro::waterps(0) - psychro::waterps(-1e-9);
+  const double step = psychro::saturationPressure(0) - psychro::saturationPressure(-1e-9);
   EXPECT_NEAR(step, 0.0593, 0.0005);
 }
 

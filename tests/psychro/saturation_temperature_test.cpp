@@ -20,10 +20,10 @@ class WatertTable : public testing::TestWithParam<InverseRow> {};
 
 TEST_P(WatertTable, SettlesOnReferenceValueWithinItsBound) {
   const InverseRow& row = GetParam();
-  const psychro::SaturationTemperature r = psychro::watert(row.p);
+  const psychro::SaturationTemperature r = psychro::saturationTemperature(row.p);
   ASSERT_TRUE(r.settled);
   EXPECT_NEAR(r.t, row.t, std::abs(row.t) * 1e-7 + 1e-9);
-  EXPECT_LE(r.rounds, psychro::watertRoundLimit);
+  EXPECT_LE(r.rounds, psychro::saturationTemperatureRoundLimit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return row.param.name; });
 
 TEST(Watert, InvertsWaterpsOf20Exactly) {
-  const psychro::SaturationTemperature r = psychro::watert(psychro::waterps(20));
+  const psychro::SaturationTemperature r =
+      psychro::saturationTemperature(psychro::saturationPressure(20));
   EXPECT_TRUE(r.settled);
   EXPECT_EQ(r.t, 20.0);
 }
@@ -52,7 +53,7 @@ class WatertNoRoot : public testing::TestWithParam<NoRootRow> {};
 
 // These pressures have no saturation temperature; the solver must stop and say so.
 TEST_P(WatertNoRoot, ComesBackUnsettled) {
-  EXPECT_FALSE(psychro::watert(GetParam().p).settled);
+  EXPECT_FALSE(psychro::saturationTemperature(GetParam().p).settled);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pressures, WatertNoRoot,
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Pressures, WatertNoRoot,
 // Every positive finite pressure settles within the round limit, from the tiniest to the largest.
 TEST(Watert, SettlesForEveryPositiveFinitePressure) {
   for (double p : {5e-324, 1e-300, 1e-20, 1e-3, 1.0, 1e3, 1e5, 1e7, 1e20, 1e300, 1.7e308}) {
-    const psychro::SaturationTemperature r = psychro::watert(p);
+    const psychro::SaturationTemperature r = psychro::saturationTemperature(p);
     EXPECT_TRUE(r.settled) << p;
     EXPECT_TRUE(std::isfinite(r.t)) << p;
   }

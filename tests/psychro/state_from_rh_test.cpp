@@ -12,7 +12,7 @@ namespace {
 
 using testsupport::PrintTo;
 
-using psychro::airt2φ;
+using psychro::stateFromHumidity;
 using psychro::WetBulbMethod;
 
 struct WorkedRow {
@@ -26,7 +26,7 @@ class Airt2phiWorked : public testing::TestWithParam<WorkedRow> {};
 
 TEST_P(Airt2phiWorked, MatchesReferenceState) {
   const WorkedRow& row = GetParam();
-  const psychro::StateOutcome s = airt2φ(row.t, row.φ);
+  const psychro::StateOutcome s = stateFromHumidity(row.t, row.φ);
   ASSERT_TRUE(s.ok());
   EXPECT_NEAR(s.air.d, row.d, 5e-8);
   EXPECT_NEAR(s.air.tw, row.tw, 0.005);
@@ -34,7 +34,7 @@ TEST_P(Airt2phiWorked, MatchesReferenceState) {
   EXPECT_NEAR(s.air.tl, row.tl, 5e-4);
   EXPECT_NEAR(s.air.ρ, row.ρ, 5e-6);
 
-  const double pws = psychro::waterps(row.t);
+  const double pws = psychro::saturationPressure(row.t);
   const psychro::WetBulb wb = row.t <= 28 ? psychro::wetBulbAveraged(row.t, s.air.d)
                                           : psychro::wetBulbByPressure(row.t, pws * row.φ, pws);
   EXPECT_EQ(wb.method, row.method);  // settled, on the scheme the dry bulb selects
@@ -53,25 +53,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Airt2phi, SchemeSwitchesAbove28) {
   const double φ = 0.4;
-  const psychro::StateOutcome at28 = airt2φ(28, φ);
+  const psychro::StateOutcome at28 = stateFromHumidity(28, φ);
   EXPECT_EQ(at28.air.tw, psychro::wetBulbAveraged(28, at28.air.d).tw);
-  const double pws = psychro::waterps(28.01);
-  EXPECT_EQ(airt2φ(28.01, φ).air.tw, psychro::wetBulbByPressure(28.01, pws * φ, pws).tw);
+  const double pws = psychro::saturationPressure(28.01);
+  EXPECT_EQ(stateFromHumidity(28.01, φ).air.tw, psychro::wetBulbByPressure(28.01, pws * φ, pws).tw);
 }
 
 TEST(Airt2phi, SaturatedAirHasWetBulbAndDewPointAtDryBulb) {
   for (double t : {-30.0, 0.0, 15.0, 28.0, 40.0, 80.0}) {
-    const psychro::StateOutcome s = airt2φ(t, 1);
+    const psychro::StateOutcome s = stateFromHumidity(t, 1);
     ASSERT_TRUE(s.ok()) << t;
     EXPECT_NEAR(s.air.tw, t, 0.02) << t;
     EXPECT_LE(s.air.tw, t) << t;
     EXPECT_NEAR(s.air.tl, t, 0.6) << t;
-    const double ps = psychro::waterps(t);
+    const double ps = psychro::saturationPressure(t);
     EXPECT_NEAR(s.air.d, 0.622 * ps / (psychro::standardPressure - ps), 1e-12) << t;
   }
   // The balance can settle a few ulps above the dry bulb (here -0.0649999999999993 at 30013 Pa,
   // shown as -0.06 beside a dry bulb of -0.07); the wet bulb is held at the dry bulb.
-  EXPECT_LE(airt2φ(-0.065, 1, 30013).air.tw, -0.065);
+  EXPECT_LE(stateFromHumidity(-0.065, 1, 30013).air.tw, -0.065);
 }
 
 struct CycleRow {
@@ -85,14 +85,14 @@ class Airt2phiTwoCycle : public testing::TestWithParam<CycleRow> {};
 // back, with a wet bulb that balances the psychrometric equation.
 TEST_P(Airt2phiTwoCycle, FindsTheWetBulbByBracketing) {
   const CycleRow& row = GetParam();
-  const psychro::StateOutcome s = airt2φ(row.t, row.φ);
+  const psychro::StateOutcome s = stateFromHumidity(row.t, row.φ);
   ASSERT_TRUE(s.ok());
   const psychro::WetBulb wb = psychro::wetBulbAveraged(row.t, s.air.d);
   EXPECT_EQ(wb.method, WetBulbMethod::bracketed);
   EXPECT_GT(s.air.tw, s.air.tl);
   EXPECT_LT(s.air.tw, row.t);
   // Balance: vapour at saturation over the wet bulb, less what the air gave up cooling to it.
-  const double ps = psychro::waterps(s.air.tw);
+  const double ps = psychro::saturationPressure(s.air.tw);
   const double ds = 0.622 * ps / (psychro::standardPressure - ps);
   const double heat = (row.t - s.air.tw) * (1 + 1.805 * s.air.d);
   const double evaporated = (ds - s.air.d) * (2501 - 4.186 * s.air.tw + 1.805 * s.air.tw);
@@ -109,10 +109,10 @@ INSTANTIATE_TEST_SUITE_P(WarmHumidAir, Airt2phiTwoCycle,
 // Across the edge where the averaged iteration stops settling within its rounds, the wet bulb
 // keeps rising at the same rate with the humidity (the averaged answers are good to 0.01 °C).
 TEST(Airt2phi, WetBulbIsSmoothAcrossTheBracketingEdge) {
-  double previous = airt2φ(28, 0.70).air.tw;
+  double previous = stateFromHumidity(28, 0.70).air.tw;
   double previousStep = 0.075;  // about 15 °C per unit of φ here
   for (double φ = 0.705; φ <= 1.0; φ += 0.005) {
-    const psychro::StateOutcome s = airt2φ(28, φ);
+    const psychro::StateOutcome s = stateFromHumidity(28, φ);
     ASSERT_TRUE(s.ok()) << φ;
     const double step = s.air.tw - previous;
     EXPECT_NEAR(step, previousStep, 0.02) << φ;
@@ -131,7 +131,7 @@ class Airt2phiNoState : public testing::TestWithParam<FailRow> {};
 
 TEST_P(Airt2phiNoState, ReportsTheMessage) {
   const FailRow& row = GetParam();
-  EXPECT_EQ(airt2φ(row.t, row.φ).outcome, row.outcome);
+  EXPECT_EQ(stateFromHumidity(row.t, row.φ).outcome, row.outcome);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return row.param.name; });
 
 TEST(Airt2phi, VapourJustBelowTotalPressureStillExists) {
-  EXPECT_TRUE(airt2φ(99.96, 1).ok());
+  EXPECT_TRUE(stateFromHumidity(99.96, 1).ok());
 }
 
 }  // namespace

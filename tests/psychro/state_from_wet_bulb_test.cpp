@@ -11,10 +11,10 @@ namespace {
 
 using testsupport::PrintTo;
 
-using psychro::airt2tw;
+using psychro::stateFromWetBulb;
 
 TEST(Airt2tw, WorkedExampleAt25And20) {
-  const psychro::StateOutcome s = airt2tw(25, 20);
+  const psychro::StateOutcome s = stateFromWetBulb(25, 20);
   ASSERT_TRUE(s.ok());
   EXPECT_NEAR(s.air.d, 0.0126120, 5e-8);
   EXPECT_NEAR(s.air.φ, 0.63539, 5e-6);
@@ -24,14 +24,14 @@ TEST(Airt2tw, WorkedExampleAt25And20) {
 }
 
 TEST(Airt2tw, LowVapourPressureTakesSecondDewPointBranch) {
-  const psychro::StateOutcome s = airt2tw(5, 0);
+  const psychro::StateOutcome s = stateFromWetBulb(5, 0);
   ASSERT_TRUE(s.ok());
   EXPECT_NEAR(s.air.tl, -8.86, 0.005);
 }
 
 TEST(Airt2tw, SaturatedAirHasFullHumidityAndDewPointAtDryBulb) {
   for (double t : {-40.0, -5.0, 0.0, 10.0, 30.0, 60.0}) {
-    const psychro::StateOutcome s = airt2tw(t, t);
+    const psychro::StateOutcome s = stateFromWetBulb(t, t);
     ASSERT_TRUE(s.ok()) << t;
     EXPECT_NEAR(s.air.φ, 1.0, 1e-9) << t;
     EXPECT_NEAR(s.air.tl, t, 0.6) << t;  // the dew-point correlation is approximate
@@ -45,7 +45,8 @@ TEST(DewPoint, BranchesMeetAt611PascalNearZero) {
   const double low = psychro::dewPoint(611);
   const double high = psychro::dewPoint(std::nextafter(611.0, 1000.0));
   EXPECT_NEAR(low, high, 0.05);
-  for (double tl : {low, high, psychro::dewPoint(psychro::waterps(0))}) EXPECT_NEAR(tl, 0, 0.05);
+  for (double tl : {low, high, psychro::dewPoint(psychro::saturationPressure(0))})
+    EXPECT_NEAR(tl, 0, 0.05);
   EXPECT_NEAR(psychro::vapourAtDewPoint(low), 611, 1e-6);
 }
 
@@ -60,7 +61,7 @@ class Airt2twNoState : public testing::TestWithParam<NoStateRow> {};
 // that could reach the window.
 TEST_P(Airt2twNoState, ReportsThatTheStateDoesNotExist) {
   const NoStateRow& row = GetParam();
-  const psychro::StateOutcome s = airt2tw(row.t, row.tw);
+  const psychro::StateOutcome s = stateFromWetBulb(row.t, row.tw);
   EXPECT_EQ(s.outcome, psychro::Outcome::noSuchState);
 }
 
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Airt2twNoState,
                          [](const auto& row) { return row.param.name; });
 
 TEST(Airt2tw, TooDryStateKeepsItsNegativeMoisture) {
-  const psychro::StateOutcome s = airt2tw(10, -5);
+  const psychro::StateOutcome s = stateFromWetBulb(10, -5);
   EXPECT_NEAR(s.air.d, -0.00346, 5e-6);
 }
 

@@ -25,7 +25,7 @@ struct RecordingWindow : calc::Window {
   RecordingWindow(std::string t_, std::string x_, int index_)
       : t(std::move(t_)), x(std::move(x_)), index(index_) {}
 
-  std::string text(calc::Input f) const override { return f == calc::Input::Text11 ? t : x; }
+  std::string text(calc::Input f) const override { return f == calc::Input::dryBulb ? t : x; }
   int selectedIndex() const override { return index; }
   void showMessage(std::string_view title, std::string_view text) override {
     messages.emplace_back(title, text);
@@ -54,7 +54,7 @@ struct CommandOutcome {
 
 inline CommandOutcome commandOutcome(std::string t, std::string x, int index) {
   RecordingWindow w(std::move(t), std::move(x), index);
-  calc::Command1_Click(w);
+  calc::calculateCommand(w);
   CommandOutcome o;
   for (const auto& [field, text] : w.results) o.texts.at(static_cast<std::size_t>(field)) = text;
   for (const auto& [title, text] : w.messages) o.message += text;

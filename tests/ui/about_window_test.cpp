@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "calc/version.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ QList<QWidget*> aboutWindows() {
   return found;
 }
 
-void trigger(ui::Form1& form, const char* action) {
+void trigger(ui::MainWindow& form, const char* action) {
   form.findChild<QAction*>(action)->trigger();
 }
 
@@ -38,7 +38,7 @@ class AboutWindowTest : public QObject {
 
  private slots:
   void aboutTwiceShowsOneWindow() {
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     QCOMPARE(aboutWindows().size(), 0);
     trigger(form, "Content");
@@ -74,7 +74,7 @@ class AboutWindowTest : public QObject {
   void pressesOnTheMainWindow() {
     QFETCH(QString, target);
     QFETCH(bool, hides);
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     trigger(form, "Content");
@@ -88,7 +88,7 @@ class AboutWindowTest : public QObject {
   }
 
   void pressBeforeOpeningCreatesItHidden() {
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     pressFreeArea(form.centralWidget());
@@ -100,7 +100,7 @@ class AboutWindowTest : public QObject {
   }
 
   void escapeHidesIt() {
-    ui::Form1 form;
+    ui::MainWindow form;
     trigger(form, "Content");
     QWidget* about = aboutWindows().front();
     QTest::keyClick(about, Qt::Key_Escape);
@@ -109,7 +109,7 @@ class AboutWindowTest : public QObject {
 
   void goesWithTheMainWindow() {
     {
-      ui::Form1 form;
+      ui::MainWindow form;
       trigger(form, "Content");
       QCOMPARE(aboutWindows().size(), 1);
     }
@@ -134,7 +134,7 @@ class AboutWindowTest : public QObject {
   void closingTheMainWindowEndsTheProgram() {
     QFETCH(QString, how);
     QFETCH(QString, about);
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     if (about != "never") trigger(form, "Content");

@@ -22,7 +22,7 @@
 #include "ui/chart_text.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/point_dialog.h"
 
 namespace {
@@ -60,7 +60,7 @@ class ChartPointsTest : public QObject {
 
  private slots:
   void mainWindowAddsItsStateAtThePressureInForce() {
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     QAction* add = form.findChild<QAction*>("AddPoint");
     QCOMPARE(add->shortcut(), QKeySequence("Ctrl+D"));

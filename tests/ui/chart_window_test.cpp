@@ -19,7 +19,7 @@
 
 #include "ui/chart_export.h"
 #include "ui/chart_widget.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -30,14 +30,14 @@ QList<QWidget*> chartWindows() {
   return found;
 }
 
-ui::ChartWidget* openChart(ui::Form1& form) {
+ui::ChartWidget* openChart(ui::MainWindow& form) {
   form.findChild<QAction*>("Chart")->trigger();
   if (chartWindows().size() != 1) return nullptr;
   return chartWindows().front()->findChild<ui::ChartWidget*>();
 }
 
 // Types t and the wet bulb and presses 计算, answering any notice with its button.
-void calculate(ui::Form1& form, const QString& t, const QString& tw) {
+void calculate(ui::MainWindow& form, const QString& t, const QString& tw) {
   form.findChild<QLineEdit*>("Text11")->setText(t);
   form.findChild<QLineEdit*>("Text12")->setText(tw);
   QTimer answer;
@@ -64,7 +64,7 @@ class ChartWindowTest : public QObject {
 
  private slots:
   void menuOpensOneWindowThatPressesDoNotHide() {
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QStringList menus;
@@ -81,7 +81,7 @@ class ChartWindowTest : public QObject {
   }
 
   void followsSuccessfulCalculationsOnly() {
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     calculate(form, "25", "20");  // before the window exists
     ui::ChartWidget* chart = openChart(form);
@@ -108,7 +108,7 @@ class ChartWindowTest : public QObject {
   void savesTheChart() {
     QFETCH(QString, name);
     QFETCH(bool, written);
-    ui::Form1 form;
+    ui::MainWindow form;
     calculate(form, "25", "20");
     ui::ChartWidget* chart = openChart(form);
     chart->window()->resize(640, 480);
@@ -148,7 +148,7 @@ class ChartWindowTest : public QObject {
   }
 
   void hoverReadsBackTheStateUnderThePointer() {
-    ui::Form1 form;
+    ui::MainWindow form;
     calculate(form, "25", "20");
     ui::ChartWidget* chart = openChart(form);
     QVERIFY(QTest::qWaitForWindowExposed(chart->window()));
@@ -171,7 +171,7 @@ class ChartWindowTest : public QObject {
 
   void goesWithTheMainWindow() {
     {
-      ui::Form1 form;
+      ui::MainWindow form;
       form.show();
       QVERIFY(openChart(form));
       QTimer::singleShot(0, &form, [&form] { form.windowHandle()->close(); });

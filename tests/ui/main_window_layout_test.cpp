@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/form1.h"
-#include "ui/form1_layout.h"
+#include "ui/main_window.h"
+#include "ui/main_window_layout.h"
 
 namespace {
 
@@ -54,23 +54,23 @@ class MainWindowLayoutTest : public QObject {
     QFETCH(QString, name);
     QFETCH(int, index);
     QFETCH(QString, container);
-    ui::Form1 form;
+    ui::MainWindow form;
     QWidget* w = control(form, name, index);
     QVERIFY(w);
     QCOMPARE(w->parentWidget()->objectName(), container);
     const auto p = std::find_if(
-        ui::form1::placements.begin(), ui::form1::placements.end(),
-        [&](const ui::form1::Placement& r) {
+        ui::main_window::placements.begin(), ui::main_window::placements.end(),
+        [&](const ui::main_window::Placement& r) {
           return name == QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size())) &&
                  r.index == index;
         });
-    QVERIFY(p != ui::form1::placements.end());
+    QVERIFY(p != ui::main_window::placements.end());
     const QRect twips(p->twips.left, p->twips.top, p->twips.width, p->twips.height);
     QCOMPARE(w->geometry(), scaled(twips, form.layoutScale()));
-    QCOMPARE(
-        form.centralWidget()->size(),
-        scaled(QRect(0, 0, ui::form1::clientWidth, ui::form1::clientHeight), form.layoutScale())
-            .size());
+    QCOMPARE(form.centralWidget()->size(),
+             scaled(QRect(0, 0, ui::main_window::clientWidth, ui::main_window::clientHeight),
+                    form.layoutScale())
+                 .size());
   }
 
   // Whatever the font and scale, every control lies inside its container and no two overlap by
@@ -86,7 +86,7 @@ class MainWindowLayoutTest : public QObject {
     QFETCH(QFont, font);
     const QFont previous = QApplication::font();
     QApplication::setFont(font);
-    ui::Form1 form;
+    ui::MainWindow form;
     QApplication::setFont(previous);
     const int joint = static_cast<int>(std::ceil(form.layoutScale()));  // 15 twips, in pixels
     const auto core = [joint](const QWidget* w) { return w->geometry().adjusted(0, 0, -joint, 0); };
@@ -127,7 +127,7 @@ class MainWindowLayoutTest : public QObject {
     QFETCH(bool, unscaled);
     const QFont previous = QApplication::font();
     QApplication::setFont(font);
-    ui::Form1 form;
+    ui::MainWindow form;
     QApplication::setFont(previous);
     if (unscaled) QCOMPARE(form.layoutScale(), 1.0);
 

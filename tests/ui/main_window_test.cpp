@@ -22,7 +22,7 @@
 #include "calc/pressure_setting.h"
 #include "support/notices.h"
 #include "support/recording_window.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ const QStringList resultNames{"Text1", "Text2", "Text3", "Text4",  "Text5", "Tex
 class MainWindowTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<ui::Form1> form_;
+  std::unique_ptr<ui::MainWindow> form_;
 
   template <class W = QWidget>
   W* find(const QString& name) {
@@ -67,7 +67,7 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    form_ = std::make_unique<ui::Form1>();
+    form_ = std::make_unique<ui::MainWindow>();
     form_->show();
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -260,7 +260,7 @@ class MainWindowTest : public QObject {
     QFETCH(double, pressure);
     QFETCH(QString, message);
     form_->setPressure(81000);
-    QSignalSpy changed(form_.get(), &ui::Form1::pressureChanged);
+    QSignalSpy changed(form_.get(), &ui::MainWindow::pressureChanged);
     form_->findChild<QAction*>("Pressure")->trigger();
     QCOMPARE(find<QLineEdit>("PressureText")->text(), "81000");  // opens on the pressure in force
     QTest::mouseClick(find(choice), Qt::LeftButton);
@@ -294,8 +294,8 @@ class MainWindowTest : public QObject {
     enter("25", "20", 0);
     find<QPushButton>("Command1")->click();
     RecordingWindow reference("25", "20", 0);
-    calc::Command1_Click(reference, nullptr, 89875);
-    const QString d = QString::fromStdString(reference.results[calc::Output::Text7]);
+    calc::calculateCommand(reference, nullptr, 89875);
+    const QString d = QString::fromStdString(reference.results[calc::Output::moisture]);
     QCOMPARE(find<QLineEdit>("Text7")->text(), d);
     QVERIFY(d != "12.61");  // the standard pressure's value
 

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "ui/chart_window.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 class WindowFitTest : public QObject {
   Q_OBJECT
@@ -15,7 +15,7 @@ class WindowFitTest : public QObject {
   void everyWindowOpensOnScreen() {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(area.size(), QSize(800, 600));  // 1600×1200 at twice the size
-    ui::Form1 form;
+    ui::MainWindow form;
     form.show();
     for (const char* action : {"Content", "Chart", "Pressure"})
       form.findChild<QAction*>(action)->trigger();

@@ -6,11 +6,11 @@ namespace ui {
 
 // The About window: the program's name and version, who made it and under which licence. A
 // top-level window of its own that never keeps the program running.
-class Form2 : public QWidget {
+class AboutWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form2(QWidget* parent = nullptr);
+  explicit AboutWindow(QWidget* parent = nullptr);
 
   // The factor every twips rectangle was multiplied by so that the platform font fits (>= 1).
   double layoutScale() const { return scale_; }

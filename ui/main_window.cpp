@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,11 +24,11 @@
 #include "calc/pressure_setting.h"
 #include "calc/result_sheet.h"
 #include "psychro/pressure.h"
+#include "ui/about_window.h"
 #include "ui/captions.h"
 #include "ui/chart_window.h"
 #include "ui/fit_scale.h"
-#include "ui/form1_layout.h"
-#include "ui/form2.h"
+#include "ui/main_window_layout.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
 #include "ui/pressure_dialog.h"
@@ -51,7 +51,7 @@ W* named(std::string_view name, Args&&... args) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(captions::mainTitle));
   setWindowIcon(programIcon());
@@ -62,46 +62,46 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
   orderTabs();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromUtf8(captions::fileMenu));
   file->setObjectName(QStringLiteral("File"));
   copyAll_ = file->addAction(QString::fromUtf8(captions::copyAllItem));
   copyAll_->setObjectName(QStringLiteral("CopyAll"));
   copyAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   addAction(copyAll_);  // its shortcut works wherever the focus is in the window
-  connect(copyAll_, &QAction::triggered, this, &Form1::CopyAll_Click);
+  connect(copyAll_, &QAction::triggered, this, &MainWindow::copyAllResults);
   QAction* close = file->addAction(QString::fromUtf8(captions::closeItem));
   close->setObjectName(QStringLiteral("Close"));
-  connect(close, &QAction::triggered, this, &Form1::Close_Click);
+  connect(close, &QAction::triggered, this, &MainWindow::closeProgram);
 
   QMenu* view = menuBar()->addMenu(QString::fromUtf8(captions::viewMenu));
   view->setObjectName(QStringLiteral("View"));
   QAction* chart = view->addAction(QString::fromUtf8(captions::chartItem));
   chart->setObjectName(QStringLiteral("Chart"));
-  connect(chart, &QAction::triggered, this, &Form1::Chart_Click);
+  connect(chart, &QAction::triggered, this, &MainWindow::showChart);
   addPoint_ = view->addAction(QString::fromUtf8(captions::addCurrentItem));
   addPoint_->setObjectName(QStringLiteral("AddPoint"));
   addPoint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
   addPoint_->setEnabled(false);
-  connect(addPoint_, &QAction::triggered, this, &Form1::AddPoint_Click);
+  connect(addPoint_, &QAction::triggered, this, &MainWindow::addCurrentPoint);
   view->setToolTipsVisible(true);  // why 加入当前状态点 is disabled
 
   QMenu* settings = menuBar()->addMenu(QString::fromUtf8(captions::settingsMenu));
   settings->setObjectName(QStringLiteral("Settings"));
   QAction* pressure = settings->addAction(QString::fromUtf8(captions::pressureItem));
   pressure->setObjectName(QStringLiteral("Pressure"));
-  connect(pressure, &QAction::triggered, this, &Form1::Pressure_Click);
+  connect(pressure, &QAction::triggered, this, &MainWindow::choosePressure);
 
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(captions::helpMenu));
   help->setObjectName(QStringLiteral("Help"));
   QAction* content = help->addAction(QString::fromUtf8(captions::aboutItem));
   content->setObjectName(QStringLiteral("Content"));
-  connect(content, &QAction::triggered, this, &Form1::Content_Click);
+  connect(content, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void Form1::buildControls() {
+void MainWindow::buildControls() {
   client_ = named<QWidget>("client", this);
   setCentralWidget(client_);
   frame1_ = named<QGroupBox>("Frame1", client_);
@@ -121,12 +121,12 @@ void Form1::buildControls() {
   // An input box is announced by the entry its selector shows.
   connect(combo1_, &QComboBox::currentTextChanged, text11_, &QLineEdit::setAccessibleName);
   connect(combo2_, &QComboBox::currentTextChanged, text12_, &QLineEdit::setAccessibleName);
-  connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
-  connect(text11_, &QLineEdit::textChanged, this, &Form1::inputsChanged);
-  connect(text12_, &QLineEdit::textChanged, this, &Form1::inputsChanged);
-  connect(combo2_, &QComboBox::currentIndexChanged, this, &Form1::inputsChanged);
+  connect(command1_, &QPushButton::clicked, this, &MainWindow::calculateCommand);
+  connect(text11_, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
+  connect(text12_, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
+  connect(combo2_, &QComboBox::currentIndexChanged, this, &MainWindow::inputsChanged);
 
-  for (const form1::ResultLabel& row : form1::resultLabels) {
+  for (const main_window::ResultLabel& row : main_window::resultLabels) {
     const calc::OutputInfo& info = calc::info(row.field);
     auto* label = named<QLabel>(row.label, fromUtf8(info.caption), client_);
     label->setTextFormat(Qt::PlainText);
@@ -149,7 +149,7 @@ void Form1::buildControls() {
   frame1_->installEventFilter(this);
 }
 
-void Form1::Form_Load() {
+void MainWindow::Form_Load() {
   combo1_->addItem(QString::fromUtf8(captions::dryBulb));
   combo2_->addItem(QString::fromUtf8(captions::wetBulb));
   combo2_->addItem(QString::fromUtf8(captions::relativeHumidity));
@@ -157,7 +157,7 @@ void Form1::Form_Load() {
   combo2_->setCurrentIndex(0);
 }
 
-QWidget* Form1::control(std::string_view name, int index) const {
+QWidget* MainWindow::control(std::string_view name, int index) const {
   const QList<QWidget*> found = client_->findChildren<QWidget*>(fromUtf8(name));
   for (QWidget* w : found) {
     const QVariant i = w->property("index");
@@ -166,19 +166,19 @@ QWidget* Form1::control(std::string_view name, int index) const {
   return nullptr;
 }
 
-void Form1::placeControls() {
+void MainWindow::placeControls() {
   scale_ = 1;
-  for (const form1::Placement& p : form1::placements)
+  for (const main_window::Placement& p : main_window::placements)
     if (QWidget* w = control(p.name, p.index)) scale_ = std::max(scale_, fitScale(*w, p.twips));
 
-  for (const form1::Placement& p : form1::placements) {
+  for (const main_window::Placement& p : main_window::placements) {
     QWidget* w = control(p.name, p.index);
     if (!w) continue;
     w->setGeometry(toPixels(p.twips, scale_));
     // A press on a control is the control's: it must not reach Frame1 or the client area.
     w->setAttribute(Qt::WA_NoMousePropagation);
   }
-  for (const form1::ResultLabel& row : form1::resultLabels) {
+  for (const main_window::ResultLabel& row : main_window::resultLabels) {
     if (row.superscriptName.empty()) continue;
     auto* base = qobject_cast<QLabel*>(control(row.label, row.index));
     auto* raised = qobject_cast<QLabel*>(control(row.superscriptName, -1));
@@ -187,13 +187,13 @@ void Form1::placeControls() {
     raised->setAttribute(Qt::WA_NoMousePropagation);
   }
 
-  client_->setFixedSize(toPixels(form1::clientWidth, form1::clientHeight, scale_));
+  client_->setFixedSize(toPixels(main_window::clientWidth, main_window::clientHeight, scale_));
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form1::orderTabs() {
+void MainWindow::orderTabs() {
   std::vector<std::pair<int, QWidget*>> order;
-  for (const form1::Placement& p : form1::placements) {
+  for (const main_window::Placement& p : main_window::placements) {
     QWidget* w = control(p.name, p.index);
     if (p.tabIndex >= 0 && w && (w->focusPolicy() & Qt::TabFocus))
       order.emplace_back(p.tabIndex, w);
@@ -206,25 +206,25 @@ void Form1::orderTabs() {
   text11_->setFocus();
 }
 
-std::string Form1::text(calc::Input field) const {
-  return (field == calc::Input::Text11 ? text11_ : text12_)->text().toStdString();
+std::string MainWindow::text(calc::Input field) const {
+  return (field == calc::Input::dryBulb ? text11_ : text12_)->text().toStdString();
 }
 
-int Form1::selectedIndex() const {
+int MainWindow::selectedIndex() const {
   return combo2_->currentIndex();
 }
 
-void Form1::showMessage(std::string_view title, std::string_view text) {
+void MainWindow::showMessage(std::string_view title, std::string_view text) {
   showNotice(this, fromUtf8(title), fromUtf8(text));
 }
 
-void Form1::setText(calc::Output field, std::string_view text) {
+void MainWindow::setText(calc::Output field, std::string_view text) {
   QLineEdit* box = results_[static_cast<std::size_t>(field)];
   box->setText(fromUtf8(text));
   box->setCursorPosition(0);  // a value wider than its box shows its leading digits
 }
 
-void Form1::setPressure(double pa) {
+void MainWindow::setPressure(double pa) {
   if (!psychro::pressureInRange(pa) || pa == pressure_) return;
   pressure_ = pa;
   const bool standard = pa == psychro::standardPressure;
@@ -241,7 +241,7 @@ void Form1::setPressure(double pa) {
 // Greyed results keep their texts and stay selectable (a disabled box would refuse both): only
 // their colour and what they say to a screen reader change. 加入当前状态点 adds only a state the
 // inputs still give.
-void Form1::showResultsCurrent(bool current) {
+void MainWindow::showResultsCurrent(bool current) {
   resultsCurrent_ = current;
   addPoint_->setEnabled(current && lastState_);
   addPoint_->setToolTip(current ? QString() : QString::fromUtf8(captions::staleAddCurrent));
@@ -261,11 +261,11 @@ void Form1::showResultsCurrent(bool current) {
   }
 }
 
-void Form1::inputsChanged() {
+void MainWindow::inputsChanged() {
   if (calculated_) showResultsCurrent(false);
 }
 
-void Form1::showResultMenu(QLineEdit* box, const QPoint& pos) {
+void MainWindow::showResultMenu(QLineEdit* box, const QPoint& pos) {
   std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
   menu->setObjectName(QStringLiteral("ResultMenu"));
   menu->addSeparator();
@@ -273,7 +273,7 @@ void Form1::showResultMenu(QLineEdit* box, const QPoint& pos) {
   menu->exec(box->mapToGlobal(pos));
 }
 
-void Form1::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   // Calculate is the default button: Enter that no control took calculates.
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -284,19 +284,19 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
-void Form1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   keepOnScreen(*this);
   QMainWindow::showEvent(event);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
   // Neither the About window nor the chart window keeps the program alive, shown, hidden or never
   // created.
   QCoreApplication::exit(0);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool press =
       event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
   if (press && watched == client_) Form_MouseDown();
@@ -304,38 +304,38 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-Form2& Form1::about() {
-  if (!about_) about_ = std::make_unique<Form2>();
+AboutWindow& MainWindow::about() {
+  if (!about_) about_ = std::make_unique<AboutWindow>();
   return *about_;
 }
 
-ChartWindow& Form1::chartWindow() {
+ChartWindow& MainWindow::chartWindow() {
   if (!chart_) {
     chart_ = std::make_unique<ChartWindow>();
     chart_->setPressure(pressure_);
-    connect(this, &Form1::pressureChanged, chart_.get(), &ChartWindow::setPressure);
+    connect(this, &MainWindow::pressureChanged, chart_.get(), &ChartWindow::setPressure);
     if (lastState_) chart_->setState(*lastState_, *lastGiven_);
     chart_->setStateCurrent(resultsCurrent_);
   }
   return *chart_;
 }
 
-void Form1::stateShown(const psychro::AirState& air) {
+void MainWindow::stateShown(const psychro::AirState& air) {
   calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
                            combo2_->currentText().toStdString(), pressure_};
   // The command has just read Combo2, so it selects one of the two routes.
   lastState_ = air;
-  lastGiven_ =
-      workspace::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t, calculated_->x};
+  lastGiven_ = workspace::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t,
+                                    calculated_->x};
   showResultsCurrent(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }
 
-void Form1::Command1_Click() {
-  calc::Command1_Click(*this, this, pressure_);
+void MainWindow::calculateCommand() {
+  calc::calculateCommand(*this, this, pressure_);
 }
 
-void Form1::Pressure_Click() {
+void MainWindow::choosePressure() {
   if (!pressureDialog_) {
     pressureDialog_ = new PressureDialog(this);
     connect(pressureDialog_, &QDialog::accepted, this,
@@ -348,7 +348,7 @@ void Form1::Pressure_Click() {
 // The sheet describes one calculation: once results are shown, the inputs, selector entry and
 // pressure they came from, even if the boxes above now hold something else; before the first,
 // what stands in the window, with empty results.
-void Form1::CopyAll_Click() {
+void MainWindow::copyAllResults() {
   std::array<std::string, calc::outputs.size()> texts;
   for (std::size_t i = 0; i < texts.size(); ++i)
     texts[i] = results_[static_cast<std::size_t>(calc::outputs[i].field)]->text().toStdString();
@@ -360,19 +360,19 @@ void Form1::CopyAll_Click() {
   QGuiApplication::clipboard()->setText(fromUtf8(sheet));
 }
 
-void Form1::Close_Click() {
+void MainWindow::closeProgram() {
   QCoreApplication::exit(0);
 }
 
-void Form1::Content_Click() {
-  Form2& form = about();
+void MainWindow::showAbout() {
+  AboutWindow& form = about();
   form.show();
   form.raise();
   form.activateWindow();
 }
 
 // The chart stays open beside the main window: presses there do not hide it.
-void Form1::Chart_Click() {
+void MainWindow::showChart() {
   ChartWindow& window = chartWindow();
   window.show();
   window.raise();
@@ -380,17 +380,17 @@ void Form1::Chart_Click() {
 }
 
 // Adds the last calculated state to the chart's points and shows the chart, leaving the focus here.
-void Form1::AddPoint_Click() {
+void MainWindow::addCurrentPoint() {
   ChartWindow& window = chartWindow();
   window.addCurrentPoint();
   window.show();
 }
 
-void Form1::Form_MouseDown() {
+void MainWindow::Form_MouseDown() {
   about().hide();
 }
 
-void Form1::Frame1_MouseDown() {
+void MainWindow::Frame1_MouseDown() {
   about().hide();
 }
 

@@ -7,7 +7,7 @@
 #include "ui/fit_scale.h"
 
 // Where every control of the main window sits, in twips, and the order Tab visits them.
-namespace ui::form1 {
+namespace ui::main_window {
 
 // The client area below the menu bar.
 inline constexpr int clientWidth = 6255;
@@ -60,17 +60,17 @@ struct ResultLabel {
 };
 
 inline constexpr std::array<ResultLabel, 11> resultLabels{{
-    {calc::Output::Text1, "Label4", -1, ""},
-    {calc::Output::Text2, "Label5", -1, ""},
-    {calc::Output::Text3, "Label1", -1, ""},
-    {calc::Output::Text4, "Label2", -1, ""},
-    {calc::Output::Text5, "Label3", 0, ""},
-    {calc::Output::Text6, "Label6", -1, "Label11"},
-    {calc::Output::Text7, "Label7", -1, ""},
-    {calc::Output::Text8, "Label8", -1, ""},
-    {calc::Output::Text9, "Label9", -1, ""},
-    {calc::Output::Text10, "Label10", -1, ""},
-    {calc::Output::Text13, "Label3", 1, ""},
+    {calc::Output::dryBulb, "Label4", -1, ""},
+    {calc::Output::humidity, "Label5", -1, ""},
+    {calc::Output::wetBulb, "Label1", -1, ""},
+    {calc::Output::enthalpy, "Label2", -1, ""},
+    {calc::Output::dewPoint, "Label3", 0, ""},
+    {calc::Output::density, "Label6", -1, "Label11"},
+    {calc::Output::moisture, "Label7", -1, ""},
+    {calc::Output::specificHeat, "Label8", -1, ""},
+    {calc::Output::viscosity, "Label9", -1, ""},
+    {calc::Output::conductivity, "Label10", -1, ""},
+    {calc::Output::prandtl, "Label3", 1, ""},
 }};
 
-}  // namespace ui::form1
+}  // namespace ui::main_window

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/about_window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,7 +41,7 @@ constexpr std::array<Line, 5> lines{{
 
 }  // namespace
 
-Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
+AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QString::fromUtf8(captions::aboutTitle));
   setWindowIcon(programIcon());
@@ -73,12 +73,12 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
   setFixedSize(toPixels(clientWidth, clientHeight, scale_));
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
   keepOnScreen(*this);
   QWidget::showEvent(event);
 }
 
-void Form2::keyPressEvent(QKeyEvent* event) {
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     hide();
     event->accept();

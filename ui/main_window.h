@@ -23,20 +23,20 @@ class QPushButton;
 namespace ui {
 
 class ChartWindow;
-class Form2;
+class AboutWindow;
 class PressureDialog;
 
 // The main window: the input row in Frame1, the Calculate button, the eleven result boxes, and
-// the File, View, Settings and Help menus. It only shows and collects text; calc::Command1_Click
+// the File, View, Settings and Help menus. It only shows and collects text; calc::calculateCommand
 // does the work at the pressure in force and tells it each state shown, which the h-d chart
 // follows. Results of an earlier calculation are greyed once an input, the selector or the
 // pressure changes, until the next successful one.
-class Form1 : public QMainWindow, public calc::Window, private calc::StateObserver {
+class MainWindow : public QMainWindow, public calc::Window, private calc::StateObserver {
   Q_OBJECT
 
  public:
-  explicit Form1(QWidget* parent = nullptr);
-  ~Form1() override;
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // calc::Window
   std::string text(calc::Input field) const override;
@@ -70,7 +70,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   void placeControls();
   void orderTabs();
   QWidget* control(std::string_view name, int index) const;
-  Form2& about();
+  AboutWindow& about();
   ChartWindow& chartWindow();
 
   // calc::StateObserver
@@ -80,13 +80,13 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   void inputsChanged();
   void showResultMenu(QLineEdit* box, const QPoint& pos);
 
-  void Command1_Click();
-  void Pressure_Click();
-  void CopyAll_Click();
-  void Close_Click();
-  void Content_Click();
-  void Chart_Click();
-  void AddPoint_Click();
+  void calculateCommand();
+  void choosePressure();
+  void copyAllResults();
+  void closeProgram();
+  void showAbout();
+  void showChart();
+  void addCurrentPoint();
   void Form_MouseDown();
   void Frame1_MouseDown();
 
@@ -101,7 +101,7 @@ class Form1 : public QMainWindow, public calc::Window, private calc::StateObserv
   QAction* copyAll_ = nullptr;
   PressureDialog* pressureDialog_ = nullptr;  // created on first use, a child of the window
   std::array<QLineEdit*, calc::outputs.size()> results_{};  // by calc::Output
-  std::unique_ptr<Form2> about_;                // created on first use, a window of its own
+  std::unique_ptr<AboutWindow> about_;          // created on first use, a window of its own
   std::unique_ptr<ChartWindow> chart_;          // likewise
   QAction* addPoint_ = nullptr;                 // 加入当前状态点, while results are current
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
