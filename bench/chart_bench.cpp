@@ -40,7 +40,7 @@ void ChartRedraw(benchmark::State& state, Scene which) {
     for (std::size_t i = 0; i < 10; ++i) {
       const unsigned a = w.points().points()[i * 4].id, b = w.points().points()[i * 4 + 5].id;
       w.addProcess({workspace::ProcessKind::mix, a, b, {}, 1, 2, {}});
-      if (i % 2) w.addEpsilonLine(a, 1000.0 * i);
+      if (i % 2) w.addEpsilonLine(a, 1000.0 * static_cast<double>(i));
     }
   if (which == Scene::extremeState) {
     const workspace::StatePoint& p = w.points().points().front();

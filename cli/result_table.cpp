@@ -26,7 +26,7 @@ bool isWide(char32_t cp) {
 std::size_t displayWidth(std::string_view text) {
   std::size_t width = 0;
   // A malformed byte decodes as U+FFFD, which is not wide: one column.
-  for (std::size_t i = 0; i < text.size();) width += isWide(calc::nextCodePoint(text, i)) ? 2 : 1;
+  for (std::size_t i = 0; i < text.size();) width += isWide(calc::nextCodePoint(text, i)) ? 2u : 1u;
   return width;
 }
 

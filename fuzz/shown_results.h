@@ -16,7 +16,8 @@ namespace fuzzing {
 // The text with every byte outside printable ASCII (and the backslash) as \xNN.
 inline std::string printable(std::string_view s) {
   std::string out;
-  for (unsigned char c : s) {
+  for (const char byte : s) {
+    const auto c = static_cast<unsigned char>(byte);
     char buf[8];
     std::snprintf(buf, sizeof buf, c >= 0x20 && c < 0x7F && c != '\\' ? "%c" : "\\x%02X", c);
     out += buf;

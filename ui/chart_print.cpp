@@ -35,15 +35,16 @@ QSizeF paintTable(QPainter& painter, const PrintedTable& table, bool paint) {
 
   painter.setPen(QColor(ruleInk));
   for (std::size_t r = 0; r <= table.rows.size(); ++r)
-    painter.drawLine(QPointF(0, r * rowHeight), QPointF(width, r * rowHeight));
+    painter.drawLine(QPointF(0, static_cast<double>(r) * rowHeight),
+                     QPointF(width, static_cast<double>(r) * rowHeight));
   painter.setPen(Qt::black);
   double y = 0;
   const auto line = [&](const std::vector<std::string>& cells) {
     double x = 0;
     for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
       const QRectF cell(x + cellPadding, y, widths[i] - 2 * cellPadding, rowHeight);
-      painter.drawText(cell, (i < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
-                       fromUtf8(cells[i]));
+      const Qt::Alignment align = (i < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+      painter.drawText(cell, static_cast<int>(align.toInt()), fromUtf8(cells[i]));
       x += widths[i];
     }
     y += rowHeight;

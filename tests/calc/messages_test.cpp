@@ -3,9 +3,9 @@
 #include <set>
 #include <string_view>
 
-#include "support/named_rows.h"
 #include "calc/messages.h"
 #include "psychro/outcome.h"
+#include "support/named_rows.h"
 
 namespace {
 
@@ -45,6 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RangeRow{"Pressures", Outcome::pressureRange,
                              "大气压力须在 30000～110000 Pa（30～110 kPa）之间"},
                     RangeRow{"Altitudes", Outcome::altitudeRange, "海拔须在 -500～9000 m 之间"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 }  // namespace

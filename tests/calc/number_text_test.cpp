@@ -109,7 +109,7 @@ std::string referenceFormatFixed(double value, int decimals) {
   const auto [ptr, ec] =
       std::to_chars(buf, buf + sizeof buf, std::abs(value), std::chars_format::scientific, 14);
   if (ec != std::errc()) return {};
-  const std::string_view form(buf, ptr - buf);
+  const std::string_view form(buf, static_cast<std::size_t>(ptr - buf));
   const std::size_t mark = form.find('e');
   std::string digits;
   for (char c : form.substr(0, mark))

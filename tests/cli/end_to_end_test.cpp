@@ -208,7 +208,8 @@ TEST(Agreement, SingleFormBatchAndCommandGiveTheSameTexts) {
     SCOPED_TRACE(std::string(s.mode) + " " + s.t + " " + s.x);
     const CommandOutcome ref = commandOutcome(s.t, s.x, s.index);
     ASSERT_EQ(ref.message, "");
-    for (const auto& [field, text] : s.known) EXPECT_EQ(ref.texts[static_cast<int>(field)], text);
+    for (const auto& [field, text] : s.known)
+      EXPECT_EQ(ref.texts[static_cast<std::size_t>(field)], text);
     const Finished r = runCalc({std::string("--") + s.mode, s.t, s.x});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(printedTexts(r.out), std::vector<std::string>(ref.texts.begin(), ref.texts.end()));

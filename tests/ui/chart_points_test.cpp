@@ -313,10 +313,10 @@ class ChartPointsTest : public QObject {
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
-    const int t = text.indexOf("t="), φ = text.indexOf("φ=");
+    const int t = static_cast<int>(text.indexOf("t=")), φ = static_cast<int>(text.indexOf("φ="));
     QVERIFY(t > 0 && φ > t);
     // Left to right: the name's first character, t=, φ=.
-    const int first = text.indexOf(name.front());
+    const int first = static_cast<int>(text.indexOf(name.front()));
     QVERIFY2(line.cursorToX(first) < line.cursorToX(t), qPrintable(text));
     QVERIFY2(line.cursorToX(t) < line.cursorToX(φ), qPrintable(text));
   }
