@@ -10,15 +10,6 @@
 namespace workspace {
 namespace {
 
-// A caption with its raised suffix as superscript digits: "密度 kg/m" and "3" give "密度 kg/m³".
-std::string columnCaption(const calc::OutputInfo& o) {
-  static constexpr const char* raised[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-  std::string caption(o.caption);
-  for (char c : o.superscript)
-    caption += c >= '0' && c <= '9' ? raised[c - '0'] : std::string(1, c);
-  return caption;
-}
-
 std::string tsvCell(std::string cell, bool text) {
   if (text) cell = guardedText(std::move(cell));
   for (char& c : cell)
@@ -40,7 +31,7 @@ std::vector<std::string> pressureRow(double pa) {
 
 std::vector<std::string> tableHeader() {
   std::vector<std::string> header{"名称", "给定参数"};
-  for (const calc::OutputInfo& o : calc::outputs) header.push_back(columnCaption(o));
+  for (const calc::OutputInfo& o : calc::outputs) header.push_back(calc::shownCaption(o));
   return header;
 }
 
