@@ -2,12 +2,14 @@
 
 #include <cmath>
 
+#include "psychro/constants.h"
+
 namespace chart {
 
 SheetPoint epsilonDirection(double ε) {
   if (std::isnan(ε)) return {};
   if (std::isinf(ε)) return {0, std::copysign(1.0, ε)};
-  return {1, (ε - 2501) * 0.001};
+  return {1, (ε - psychro::latentHeat0) * 0.001};
 }
 
 std::vector<Polyline> epsilonLine(SheetPoint p, double ε, const View& view) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/sheet.h"
+#include "psychro/constants.h"
 
 // The part of the sheet the chart shows, how the user moves it, and its mapping onto pixels.
 namespace chart {
@@ -16,7 +17,7 @@ struct View {
 };
 
 // The temperatures the calculator accepts; no line of the chart goes beyond them.
-inline constexpr double lowestT = -50, highestT = 100;
+inline constexpr double lowestT = psychro::lowestDryBulb, highestT = psychro::highestDryBulb;
 
 // The most moisture the chart ever shows, g/kg, and the least extent of a view (d g/kg, y kJ/kg).
 inline constexpr double highestD = 250;

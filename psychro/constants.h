@@ -15,6 +15,10 @@ inline constexpr double latentHeat0 = 2501;  // heat of vaporisation of water at
 inline constexpr double cpAir = 1.006;       // specific heat of dry air, kJ/(kg·K)
 inline constexpr double cpVapour = 1.805;    // specific heat of water vapour, kJ/(kg·K)
 
+// The wet bulb's heat balance (the psychrometric equation of the wet-bulb route) also takes
+inline constexpr double cpWater = 4.186;            // specific heat of liquid water, kJ/(kg·K)
+inline constexpr double cpWaterLessVapour = 2.381;  // cpWater − cpVapour, as the route writes it
+
 // The dry bulbs the calculator accepts and the chart can show, °C.
 inline constexpr double lowestDryBulb = -50, highestDryBulb = 100;
 

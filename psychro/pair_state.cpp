@@ -8,6 +8,7 @@
 
 #include "psychro/air_state.h"
 #include "psychro/bisection.h"
+#include "psychro/constants.h"
 #include "psychro/saturation.h"
 #include "psychro/state_checks.h"
 
@@ -108,7 +109,9 @@ StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa) {
   if (const Outcome fault = moistureFault(d); fault != Outcome::ok) return {{}, fault};
   if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
   const double ds = moistureContent(saturationPressure(tw), pa);
-  const double t = (tw + ds * (2501 - 2.381 * tw) - d * (2501 - 4.186 * tw)) / (1 + 1.805 * d);
+  const double t =
+      (tw + ds * (latentHeat0 - cpWaterLessVapour * tw) - d * (latentHeat0 - cpWater * tw)) /
+      (1 + cpVapour * d);
   if (!(t >= lowestT && t <= highestT)) return {{}, Outcome::pairOutOfRange};
   if (tw > t) return {{}, Outcome::noSuchState};  // more moisture than saturation at tw allows
   return stateFromWetBulb(t, tw, pa);
@@ -121,7 +124,7 @@ StateOutcome fromWetBulbAndHumidity(double tw, double φ, double pa) {
   if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
   const double ds = moistureContent(saturationPressure(tw), pa);
   const double lo = std::max(tw, lowestT);
-  const double hi = std::min(tw + ds * (2501 - 2.381 * tw), highestT);
+  const double hi = std::min(tw + ds * (latentHeat0 - cpWaterLessVapour * tw), highestT);
   if (!(lo <= hi)) return {{}, Outcome::pairOutOfRange};
   // −φ along the line, rising with t; a state that does not exist counts as driest.
   const auto dryness = [tw, pa](double t) {

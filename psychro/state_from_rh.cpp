@@ -17,7 +17,8 @@ constexpr double A = (6.75 / 30 + 65) * 1e-5;
 double balancedWetBulb(double t, double d, double tw, double pa) {
   const double ps = saturationPressure(tw);
   const double ds = moistureContent(ps, pa);
-  return (t + d * (2501 + 1.805 * t) - 2501 * ds) / (1 + 1.805 * ds + 4.186 * (d - ds));
+  return (t + d * (latentHeat0 + cpVapour * t) - latentHeat0 * ds) /
+         (1 + cpVapour * ds + cpWater * (d - ds));
 }
 
 // Bisection of g(tw) = tw_new(tw) - tw on [bracketLow, t], where g falls from positive to <= 0,

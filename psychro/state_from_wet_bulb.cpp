@@ -16,7 +16,8 @@ StateOutcome stateFromWetBulb(double t, double tw, double pa) {
   const double pws_t = saturationPressure(t);
   const double pws_tw = saturationPressure(tw);
   const double ds = moistureContent(pws_tw, pa);  // saturation moisture content at tw
-  air.d = ((tw - t) + ds * (2501 - 2.381 * tw)) / (2501 + 1.805 * t - 4.186 * tw);
+  air.d = ((tw - t) + ds * (latentHeat0 - cpWaterLessVapour * tw)) /
+          (latentHeat0 + cpVapour * t - cpWater * tw);
   // Negative moisture: air too dry for this wet bulb. NaN arises from overflowing inputs.
   if (!(air.d >= 0)) {
     out.outcome = Outcome::noSuchState;
