@@ -8,26 +8,40 @@
 #include "ui/chart_drawing.h"
 
 class QPainter;
-class QPrinter;
+class QPagedPaintDevice;
 
-// One printed sheet: the chart over the upper part of the page, the table of points under it.
+// The printed sheets of the chart window: a title block and the chart, then the tables, over as
+// many pages as they need.
 namespace ui {
 
 // The table as printed: its lines of cells (workspace::sheetRows), the first two columns read as
-// text, the rest as numbers.
+// text, the rest as numbers. A line after an empty one (and the second line, after the pressure)
+// is the header of the table it starts, repeated at the top of every page that table continues on.
 struct PrintedTable {
   std::vector<std::vector<std::string>> rows;
 };
 
-// Paints scene and table onto page, in the painter's logical units and in font (pixel-sized): the
-// table at the foot, shrunk as needed to fit the width and at most half the page; the chart over
-// the rest.
+// The title block over the chart: a title and a line of what the sheet is of (file, date,
+// pressure).
+struct PrintedHeading {
+  std::string title;
+  std::string details;
+};
+
+// Paints scene and table onto one page, in the painter's logical units and in font (pixel-sized):
+// the table at the foot, shrunk as needed to fit the width and at most half the page; the chart
+// over the rest.
 void paintSheet(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
                 const PrintedTable& table);
 
-// Prints one page to printer, laid out at 96 logical units to the inch whatever its resolution,
-// in font (its point size is taken). False when the printer cannot be painted on.
-bool printSheet(QPrinter& printer, const QFont& font, const ChartScene& scene,
-                const PrintedTable& table);
+// Prints heading, chart and table to device (a printer or a PDF writer), laid out at 96 logical
+// units to the inch whatever its resolution, in font (its point size is taken). Where the table
+// fits the lower half of the first page at its own size, one page as paintSheet lays it out under
+// the heading; otherwise the chart fills the first page under the heading and the table follows
+// at its own size (narrowed only to the page's width) over as many pages as it needs, its header
+// repeated on each. False when the device cannot be painted on. pages, when given, receives the
+// number of pages printed.
+bool printSheets(QPagedPaintDevice& device, const QFont& font, const PrintedHeading& heading,
+                 const ChartScene& scene, const PrintedTable& table, int* pages = nullptr);
 
 }  // namespace ui

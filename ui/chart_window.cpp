@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -23,6 +26,7 @@
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
+#include "calc/pressure_setting.h"
 #include "ui/captions.h"
 #include "ui/chart_export.h"
 #include "ui/chart_print.h"
@@ -177,12 +181,13 @@ void ChartWindow::buildMenus() {
   QAction* csv = action("ExportCsv", captions::exportCsvItem, {}, &ChartWindow::exportCsvAs);
   QAction* print =
       action("PrintChart", captions::printItem, QKeySequence::Print, &ChartWindow::print);
+  QAction* pdf = action("ExportPdf", captions::exportPdfItem, {}, &ChartWindow::exportPdfAs);
   auto* close = new QAction(QString::fromUtf8(captions::chartCloseItem), this);
   close->setObjectName(QStringLiteral("CloseChart"));
   close->setShortcut(QKeySequence::Close);
   connect(close, &QAction::triggered, this, &QWidget::close);
   QMenu* file = bar->addMenu(QString::fromUtf8(captions::chartFileMenu));
-  file->addActions({save, csv, print});
+  file->addActions({save, csv, pdf, print});
   file->addSeparator();
   file->addAction(close);
 
@@ -369,8 +374,37 @@ bool ChartWindow::exportCsv(const QString& path, QString* error) const {
   return writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
 }
 
-bool ChartWindow::printTo(QPrinter& printer) const {
-  return printSheet(printer, chart_->font(), chart_->scene(), {workspace::sheetRows(workspace_)});
+bool ChartWindow::printTo(QPagedPaintDevice& device, int* pages) const {
+  const PrintedHeading heading{captions::printTitle,
+                               std::string(captions::printUnsaved) + "　" + captions::printDate +
+                                   QDate::currentDate().toString(Qt::ISODate).toStdString() + "　" +
+                                   calc::pressureCaption(workspace_.pressure())};
+  return printSheets(device, chart_->font(), heading, chart_->scene(),
+                     {workspace::sheetRows(workspace_)}, pages);
+}
+
+bool ChartWindow::exportPdf(const QString& path, QString* error) const {
+  QPdfWriter writer(path);
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageOrientation(QPageLayout::Landscape);
+  writer.setResolution(300);
+  writer.setTitle(QString::fromUtf8(captions::chartTitle));
+  writer.setCreator(QStringLiteral("Torvale"));
+  if (printTo(writer)) return true;
+  if (error) *error = QFileInfo(path).absoluteDir().exists() ? QString() : path;
+  return false;
+}
+
+void ChartWindow::exportPdfAs() {
+  const QString path =
+      askSavePath(this, captions::pdfDialogTitle, lastPdfPath_, QStandardPaths::DocumentsLocation,
+                  captions::pdfDefaultName, captions::pdfFilter)
+          .path;
+  if (path.isEmpty()) return;
+  lastPdfPath_ = path;
+  if (!exportPdf(path))
+    showNotice(this, fromUtf8(calc::messages::title),
+               QString::fromUtf8(captions::pdfFailed) + path);
 }
 
 void ChartWindow::print() {

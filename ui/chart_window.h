@@ -10,6 +10,7 @@
 
 class QAction;
 class QLabel;
+class QPagedPaintDevice;
 class QPrinter;
 class QTableView;
 
@@ -64,7 +65,11 @@ class ChartWindow : public QWidget {
   QTableView& processTable() const { return *processTable_; }
 
   // Paints the chart with the table under it onto one page of printer.
-  bool printTo(QPrinter& printer) const;
+  // Prints the title block, the chart and the tables to a printer or PDF writer (printSheets);
+  // pages, when given, receives the number of pages.
+  bool printTo(QPagedPaintDevice& device, int* pages = nullptr) const;
+  // Writes the same sheets as a PDF file at path, A4 landscape; false and why when it cannot.
+  bool exportPdf(const QString& path, QString* error = nullptr) const;
   // The table as a CSV file (UTF-8 with a byte-order mark); false, with the reason, when it
   // cannot be written.
   bool exportCsv(const QString& path, QString* error = nullptr) const;
@@ -85,6 +90,7 @@ class ChartWindow : public QWidget {
   void copyImage();
   void copyTable();
   void exportCsvAs();
+  void exportPdfAs();
   void print();
   void newPoint();
   void newProcess();
@@ -109,6 +115,7 @@ class ChartWindow : public QWidget {
   QAction* epsilonLine_ = nullptr;
   QString lastPath_;     // where the last image went; the dialog opens there
   QString lastCsvPath_;  // likewise for CSV
+  QString lastPdfPath_;  // likewise for PDF
 };
 
 }  // namespace ui

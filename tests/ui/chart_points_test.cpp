@@ -355,6 +355,22 @@ class ChartPointsTest : public QObject {
     const QByteArray document = pdf.readAll();
     QVERIFY(document.startsWith("%PDF"));
     QCOMPARE(QString::fromLatin1(document).count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
+
+    // Sixty points do not shrink onto one page: the chart, then the table over further pages.
+    for (int i = 0; i < 56; ++i) window.addPoint(tRh(std::to_string(10 + i % 30).c_str(), "50"));
+    QPrinter many(QPrinter::HighResolution);
+    many.setOutputFormat(QPrinter::PdfFormat);
+    many.setOutputFileName(dir.filePath("many.pdf"));
+    many.setPageSize(QPageSize(QPageSize::A4));
+    many.setPageOrientation(QPageLayout::Landscape);
+    int pages = 0;
+    QVERIFY(window.printTo(many, &pages));
+    QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+    QVERIFY(window.exportPdf(dir.filePath("many-export.pdf")));
+    QVERIFY(QFileInfo(dir.filePath("many-export.pdf")).size() > 0);
+    // tools/screenshot.sh keeps these sheets for the README's picture of them.
+    if (const QString keep = qEnvironmentVariable("TORVALE_KEEP_SHEETS"); !keep.isEmpty())
+      QVERIFY(window.exportPdf(keep));
   }
 };
 
