@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
@@ -86,14 +87,15 @@ SaveChoice askSavePath(QWidget* owner, const char* title, QString& lastPath,
 }
 
 // A step of the design. It keeps the whole design before and after it (the workspace is a value:
-// a copy), and undo and redo hand one of them to `bring`, which puts it in place and shows it
+// a copy, the one after shared with the next step as its one before), and undo and redo hand one
+// of them to `bring`, which puts it in place and shows it
 // afresh. Simple and sound whatever the step was, and quick enough up to 10,000 points. The step
 // is made after the change was done in place, so its first redo (QUndoStack::push) does nothing.
 class DesignStep : public QUndoCommand {
  public:
-  using Bring = std::function<void(const workspace::Workspace&)>;
-  DesignStep(const QString& text, workspace::Workspace before, workspace::Workspace after,
-             Bring bring)
+  using Design = std::shared_ptr<const workspace::Workspace>;
+  using Bring = std::function<void(const Design&)>;
+  DesignStep(const QString& text, Design before, Design after, Bring bring)
       : QUndoCommand(text),
         before_(std::move(before)),
         after_(std::move(after)),
@@ -106,7 +108,7 @@ class DesignStep : public QUndoCommand {
   }
 
  private:
-  workspace::Workspace before_, after_;
+  Design before_, after_;
   Bring bring_;
   bool done_ = true;  // the change is in place already when the step is pushed
 };
@@ -403,16 +405,15 @@ bool ChartWindow::removeEpsilonLine(std::size_t i) {
 }
 
 void ChartWindow::record(const QString& text) {
-  workspace::Workspace before = std::move(recorded_);
-  recorded_ = workspace_;
-  undo_->push(new DesignStep(text, std::move(before), workspace_,
-                             [this](const workspace::Workspace& d) { restore(d); }));
+  auto after = std::make_shared<const workspace::Workspace>(workspace_);
+  undo_->push(new DesignStep(text, std::exchange(recorded_, after), after,
+                             [this](const DesignStep::Design& d) { restore(d); }));
 }
 
-void ChartWindow::restore(const workspace::Workspace& design) {
+void ChartWindow::restore(const std::shared_ptr<const workspace::Workspace>& design) {
   // The design comes back at the pressure in force now, with the main window's present state.
-  workspace_.restore(design);
-  recorded_ = workspace_;
+  workspace_.restore(*design);
+  recorded_ = design;
   model_->reset();
 }
 

@@ -95,7 +95,7 @@ class ChartWindow : public QWidget {
   // Records the change just made to the workspace as a step named text.
   void record(const QString& text);
   // Brings back a design a step recorded (undo, redo) and shows it.
-  void restore(const workspace::Workspace& design);
+  void restore(const std::shared_ptr<const workspace::Workspace>& design);
   QString processName(std::size_t i) const;  // "C→L", as its row in the 过程 table names it
   void listEpsilonLines();                   // fills the 删除热湿比线 menu
 
@@ -116,8 +116,9 @@ class ChartWindow : public QWidget {
   void zoomOut();
 
   workspace::Workspace workspace_;
-  // The design as the last step left it: what the next step will undo to.
-  workspace::Workspace recorded_;
+  // The design as the last step left it: what the next step will undo to. Shared with the step
+  // that made it, as the one copy of that design.
+  std::shared_ptr<const workspace::Workspace> recorded_ = std::make_shared<workspace::Workspace>();
   QUndoStack* undo_ = nullptr;
   ChartWidget* chart_ = nullptr;
   QLabel* readout_ = nullptr;
