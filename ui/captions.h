@@ -69,6 +69,23 @@ inline constexpr char addCurrentItem[] = "加入当前状态点(&A)";
 inline constexpr char renameItem[] = "重命名(&R)";
 inline constexpr char deleteItem[] = "删除(&D)";
 inline constexpr char resetViewItem[] = "复位(&H)";
+inline constexpr char zoomInItem[] = "放大(&I)";
+inline constexpr char zoomOutItem[] = "缩小(&O)";
+// Undo and redo: the menu items' prefixes, then the name of each step (%1 a point's name, a
+// process as its row names it, "C→L").
+inline constexpr char undoItem[] = "撤销";
+inline constexpr char redoItem[] = "重做";
+inline constexpr char addPointStep[] = "新建状态点 %1";
+inline constexpr char renamePointStep[] = "重命名状态点 %1 为 %2";
+inline constexpr char deletePointStep[] = "删除状态点 %1";
+inline constexpr char movePointStep[] = "移动状态点 %1";
+inline constexpr char newProcessStep[] = "新建过程 %1";
+inline constexpr char editProcessStep[] = "编辑过程 %1";
+inline constexpr char deleteProcessStep[] = "删除过程 %1";
+inline constexpr char epsilonLineStep[] = "热湿比线 %1";
+inline constexpr char deleteEpsilonLineStep[] = "删除热湿比线 %1";
+// An ε line as 删除热湿比线 lists it and its steps name it: the point, then ε.
+inline constexpr char epsilonLineName[] = "%1 ε=%2";
 inline constexpr char pointTableName[] = "状态点";
 // The six quantities of 新建状态点, in the order of psychro::Quantity.
 inline constexpr const char* quantityCaptions[] = {"干球温度 t ℃",  "湿球温度 tw ℃", "相对湿度 φ %",
@@ -77,6 +94,10 @@ inline constexpr char newPointTitle[] = "新建状态点";
 // The processes: their menu items, dialog and table.
 inline constexpr char newProcessItem[] = "新建过程(&P)…";
 inline constexpr char epsilonLineItem[] = "热湿比线(&E)…";
+inline constexpr char editProcessItem[] = "编辑过程(&I)…";
+inline constexpr char deleteProcessItem[] = "删除过程(&M)";
+inline constexpr char deleteEpsilonLineMenu[] = "删除热湿比线(&L)";
+inline constexpr char editProcessTitle[] = "编辑过程";
 inline constexpr char processTableName[] = "过程";
 inline constexpr char newProcessTitle[] = "新建过程";
 inline constexpr char processKindCaption[] = "过程";

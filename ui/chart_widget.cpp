@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -25,6 +26,7 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent) {
   setMinimumSize(240, 180);
   setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted
   setCursor(Qt::CrossCursor);
+  setFocusPolicy(Qt::StrongFocus);  // for the arrow keys
 }
 
 void ChartWidget::setPressure(double pa) {
@@ -149,6 +151,33 @@ void ChartWidget::wheelEvent(QWheelEvent* event) {
   pointer_ = event->position();
   setView(chart::zoomed(v, anchor, std::pow(zoomPerNotch, notches)));
   event->accept();
+}
+
+void ChartWidget::zoomBy(double factor) {
+  const chart::View& v = scene_.view;
+  setView(chart::zoomed(v, {(v.dMin + v.dMax) / 2, (v.yMin + v.yMax) / 2}, factor));
+}
+
+void ChartWidget::panBy(double fd, double fy) {
+  const chart::View& v = scene_.view;
+  setView(chart::panned(v, fd * (v.dMax - v.dMin), fy * (v.yMax - v.yMin)));
+}
+
+void ChartWidget::keyPressEvent(QKeyEvent* event) {
+  // A tenth of the view at each press, the direction the arrow points.
+  constexpr double step = 0.1;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return panBy(-step, 0);
+    case Qt::Key_Right:
+      return panBy(step, 0);
+    case Qt::Key_Up:
+      return panBy(0, step);
+    case Qt::Key_Down:
+      return panBy(0, -step);
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void ChartWidget::leaveEvent(QEvent* event) {

@@ -37,6 +37,10 @@ class ChartWidget : public QWidget {
   const chart::View& view() const { return scene_.view; }
   void setView(const chart::View& view);  // clamped to the sheet's bounds
   void resetView() { setView(chart::defaultView()); }
+  // Zooms about the middle of the view by factor (< 1 zooms in), as Ctrl++ and Ctrl+− do.
+  void zoomBy(double factor);
+  // Moves the view by the fractions fd and fy of its extent (the arrow keys).
+  void panBy(double fd, double fy);
 
   // Everything one paint shows.
   const ChartScene& scene() const { return scene_; }
@@ -70,6 +74,7 @@ class ChartWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;  // the arrows pan
   void leaveEvent(QEvent* event) override;
 
  private:

@@ -22,7 +22,12 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
@@ -38,6 +43,7 @@
 #include "ui/process_dialog.h"
 #include "ui/process_table.h"
 #include "ui/program_icon.h"
+#include "workspace/process_rows.h"
 #include "workspace/sheet.h"
 
 namespace ui {
@@ -84,14 +90,45 @@ SaveChoice askSavePath(QWidget* owner, const char* title, QString& lastPath,
   return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
 
+// A step of the design. It keeps the whole design before and after it (the workspace is a value:
+// a copy, the one after shared with the next step as its one before), and undo and redo hand one
+// of them to `bring`, which puts it in place and shows it
+// afresh. Simple and sound whatever the step was, and quick enough up to 10,000 points. The step
+// is made after the change was done in place, so its first redo (QUndoStack::push) does nothing.
+class DesignStep : public QUndoCommand {
+ public:
+  using Design = std::shared_ptr<const workspace::Workspace>;
+  using Bring = std::function<void(const Design&)>;
+  DesignStep(const QString& text, Design before, Design after, Bring bring)
+      : QUndoCommand(text),
+        before_(std::move(before)),
+        after_(std::move(after)),
+        bring_(std::move(bring)) {}
+
+  void undo() override { bring_(before_); }
+  void redo() override {
+    if (!done_) bring_(after_);
+    done_ = false;
+  }
+
+ private:
+  Design before_, after_;
+  Bring bring_;
+  bool done_ = true;  // the change is in place already when the step is pushed
+};
+
 }  // namespace
 
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("ChartWindow"));
-  setWindowTitle(QString::fromUtf8(captions::chartTitle));
+  // "[*]" shows the mark of unsaved changes, and nothing while there are none.
+  setWindowTitle(QString::fromUtf8(captions::chartTitle) + QStringLiteral("[*]"));
   setWindowIcon(programIcon());
   setAttribute(Qt::WA_QuitOnClose, false);
 
+  undo_ = new QUndoStack(this);
+  connect(undo_, &QUndoStack::cleanChanged, this,
+          [this](bool clean) { setWindowModified(!clean); });
   model_ = new PointTableModel(workspace_, this);
   chart_ = new ChartWidget(this);
   chart_->setWorkspace(&workspace_);
@@ -146,6 +183,16 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
       Qt::QueuedConnection);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ChartWindow::updateActions);
+  connect(processTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &ChartWindow::updateActions);
+  connect(processTable_, &QAbstractItemView::doubleClicked, this,
+          &ChartWindow::editSelectedProcess);
+  connect(model_, &PointTableModel::renamed, this, [this](const QString& from, const QString& to) {
+    record(QString::fromUtf8(captions::renamePointStep).arg(from, to));
+  });
+  connect(model_, &PointTableModel::moved, this, [this](const QString& name) {
+    record(QString::fromUtf8(captions::movePointStep).arg(name));
+  });
   updateActions();
   resize(900, 640 + 14 * rowHeight);
 }
@@ -196,7 +243,16 @@ void ChartWindow::buildMenus() {
   QAction* copyTable =
       action("CopyTable", captions::copyTableItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
              &ChartWindow::copyTable);
+  QAction* undo = undo_->createUndoAction(this, QString::fromUtf8(captions::undoItem));
+  undo->setObjectName(QStringLiteral("Undo"));
+  undo->setShortcuts(QKeySequence::Undo);
+  QAction* redo = undo_->createRedoAction(this, QString::fromUtf8(captions::redoItem));
+  redo->setObjectName(QStringLiteral("Redo"));
+  redo->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   QMenu* edit = bar->addMenu(QString::fromUtf8(captions::chartEditMenu));
+  edit->addActions({undo, redo});
+  edit->addSeparator();
   edit->addActions({copy, copyTable});
 
   QAction* add =
@@ -217,23 +273,42 @@ void ChartWindow::buildMenus() {
              &ChartWindow::newProcess);
   epsilonLine_ =
       action("EpsilonLine", captions::epsilonLineItem, {}, &ChartWindow::drawEpsilonLine);
+  editProcess_ =
+      action("EditProcess", captions::editProcessItem, {}, &ChartWindow::editSelectedProcess);
+  deleteProcess_ = action("DeleteProcess", captions::deleteProcessItem, QKeySequence::Delete,
+                          &ChartWindow::deleteSelectedProcess);
+  deleteProcess_->setShortcutContext(Qt::WidgetWithChildrenShortcut);  // as for the points
+  processTable_->addActions({editProcess_, deleteProcess_});
+  processTable_->setContextMenuPolicy(Qt::ActionsContextMenu);
   QMenu* points = bar->addMenu(QString::fromUtf8(captions::pointMenu));
   points->addActions({add, addCurrent_, rename_, delete_});
   points->addSeparator();
-  points->addActions({process, epsilonLine_});
+  points->addActions({process, editProcess_, deleteProcess_});
+  points->addSeparator();
+  points->addAction(epsilonLine_);
+  epsilonLines_ = points->addMenu(QString::fromUtf8(captions::deleteEpsilonLineMenu));
+  epsilonLines_->setObjectName(QStringLiteral("DeleteEpsilonLine"));
+  connect(epsilonLines_, &QMenu::aboutToShow, this, &ChartWindow::listEpsilonLines);
   points->setToolTipsVisible(true);  // why 加入当前状态点 is disabled
   table_->addAction(epsilonLine_);
 
   QAction* reset = action("ResetView", captions::resetViewItem, QKeySequence(Qt::Key_Home),
                           &ChartWindow::resetView);
+  QAction* zoomIn =
+      action("ZoomIn", captions::zoomInItem, QKeySequence::ZoomIn, &ChartWindow::zoomIn);
+  // Ctrl+= too: "+" is a shifted key on many keyboards.
+  zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  QAction* zoomOut =
+      action("ZoomOut", captions::zoomOutItem, QKeySequence::ZoomOut, &ChartWindow::zoomOut);
   QMenu* view = bar->addMenu(QString::fromUtf8(captions::chartViewMenu));
-  view->addAction(reset);
+  view->addActions({zoomIn, zoomOut, reset});
 
   // The chart's context menu offers the same.
   chart_->addActions({save, copy, reset, add, process});
   chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
   // Window-wide keys, whichever part has the focus.
-  addActions({save, csv, print, close, copy, copyTable, add, addCurrent_, reset, process});
+  addActions({save, csv, print, close, undo, redo, copy, copyTable, add, addCurrent_, reset, zoomIn,
+              zoomOut, process});
 }
 
 void ChartWindow::setPressure(double pa) {
@@ -254,7 +329,10 @@ void ChartWindow::setState(const psychro::AirState& air, const workspace::TypedP
 
 std::string_view ChartWindow::addPoint(const workspace::TypedPair& given) {
   const std::string_view message = model_->add(given);
-  if (message.empty()) table_->selectRow(model_->rowCount() - 1);
+  if (!message.empty()) return message;
+  record(QString::fromUtf8(captions::addPointStep)
+             .arg(QString::fromStdString(points().points().back().name)));
+  table_->selectRow(model_->rowCount() - 1);
   return message;
 }
 
@@ -280,12 +358,80 @@ void ChartWindow::notice(std::string_view message) {
 
 std::string_view ChartWindow::addProcess(const workspace::ProcessRequest& request) {
   const std::string_view message = model_->addProcess(request);
-  if (message.empty()) table_->selectRow(model_->rowCount() - 1);
+  if (!message.empty()) return message;
+  record(QString::fromUtf8(captions::newProcessStep)
+             .arg(processName(processes().processes().size() - 1)));
+  table_->selectRow(model_->rowCount() - 1);
   return message;
 }
 
+namespace {
+
+// An ε line as 删除热湿比线 lists it and its steps name it: "A ε=8000".
+QString lineName(const workspace::PointList& points, const workspace::EpsilonLine& line) {
+  const workspace::StatePoint* p = points.find(line.point);
+  return QString::fromUtf8(captions::epsilonLineName)
+      .arg(p ? QString::fromStdString(p->name) : QString(),
+           QString::fromStdString(workspace::epsilonText(line.ε)));
+}
+
+}  // namespace
+
 bool ChartWindow::addEpsilonLine(unsigned id, double ε) {
-  return model_->addEpsilonLine(id, ε);
+  const std::size_t drawn = processes().drawnLines().size();
+  if (!model_->addEpsilonLine(id, ε)) return false;
+  // The same line again draws nothing new, and is no step.
+  if (processes().drawnLines().size() > drawn)
+    record(QString::fromUtf8(captions::epsilonLineStep)
+               .arg(lineName(points(), processes().drawnLines().back())));
+  return true;
+}
+
+std::string_view ChartWindow::editProcess(std::size_t i, const workspace::ProcessRequest& r) {
+  const std::string_view message = model_->editProcess(i, r);
+  if (message.empty()) record(QString::fromUtf8(captions::editProcessStep).arg(processName(i)));
+  return message;
+}
+
+void ChartWindow::removeProcess(std::size_t i) {
+  if (i >= processes().processes().size()) return;
+  const QString name = processName(i);
+  model_->removeProcess(i);
+  record(QString::fromUtf8(captions::deleteProcessStep).arg(name));
+}
+
+bool ChartWindow::removeEpsilonLine(std::size_t i) {
+  const std::vector<workspace::EpsilonLine> lines = processes().drawnLines();
+  if (i >= lines.size()) return false;
+  const QString name = lineName(points(), lines[i]);
+  model_->removeEpsilonLine(i);
+  record(QString::fromUtf8(captions::deleteEpsilonLineStep).arg(name));
+  return true;
+}
+
+void ChartWindow::record(const QString& text) {
+  auto after = std::make_shared<const workspace::Workspace>(workspace_);
+  undo_->push(new DesignStep(text, std::exchange(recorded_, after), after,
+                             [this](const DesignStep::Design& d) { restore(d); }));
+}
+
+void ChartWindow::restore(const std::shared_ptr<const workspace::Workspace>& design) {
+  // The design comes back at the pressure in force now, with the main window's present state.
+  workspace_.restore(*design);
+  recorded_ = design;
+  model_->reset();
+}
+
+QString ChartWindow::processName(std::size_t i) const {
+  return processModel_->index(static_cast<int>(i), 0).data().toString();
+}
+
+void ChartWindow::listEpsilonLines() {
+  epsilonLines_->clear();
+  const std::vector<workspace::EpsilonLine> lines = processes().drawnLines();
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    connect(epsilonLines_->addAction(lineName(points(), lines[i])), &QAction::triggered, this,
+            [this, i] { removeEpsilonLine(i); });
 }
 
 int ChartWindow::selectedRow() const {
@@ -301,6 +447,15 @@ void ChartWindow::updateActions() {
   rename_->setEnabled(selected);
   delete_->setEnabled(selected);
   epsilonLine_->setEnabled(selected);
+  const bool process = selectedProcess() >= 0;
+  editProcess_->setEnabled(process);
+  deleteProcess_->setEnabled(process);
+  epsilonLines_->setEnabled(!processes().drawnLines().empty());
+}
+
+int ChartWindow::selectedProcess() const {
+  const QModelIndexList rows = processTable_->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.front().row();
 }
 
 void ChartWindow::newPoint() {
@@ -353,11 +508,53 @@ void ChartWindow::renameSelected() {
 }
 
 void ChartWindow::deleteSelected() {
-  model_->remove(selectedRow());
+  const int row = selectedRow();
+  if (row < 0) return;
+  const QString name =
+      QString::fromStdString(points().points()[static_cast<std::size_t>(row)].name);
+  model_->remove(row);
+  record(QString::fromUtf8(captions::deletePointStep).arg(name));
+}
+
+void ChartWindow::editSelectedProcess() {
+  const int row = selectedProcess();
+  if (row < 0) return;
+  if (!editDialog_) {
+    editDialog_ = new ProcessDialog(
+        [this](const workspace::ProcessRequest& r) { return editProcess(editing_, r); }, this);
+    editDialog_->setObjectName(QStringLiteral("EditProcessDialog"));
+    editDialog_->setWindowTitle(QString::fromUtf8(captions::editProcessTitle));
+  }
+  editing_ = static_cast<std::size_t>(row);
+  // A process runs after those made before it: it may start at any point but its own outlet and
+  // those of the processes after it.
+  const std::vector<workspace::Process>& all = processes().processes();
+  std::vector<workspace::StatePoint> offered;
+  for (const workspace::StatePoint& p : points().points())
+    if (std::none_of(all.begin() + row, all.end(),
+                     [&p](const workspace::Process& q) { return q.outlet == p.id; }))
+      offered.push_back(p);
+  const workspace::ProcessRequest& r = all[editing_].request;
+  editDialog_->setPoints(offered, r.from);
+  editDialog_->setRequest(r);
+  editDialog_->open();
+}
+
+void ChartWindow::deleteSelectedProcess() {
+  const int row = selectedProcess();
+  if (row >= 0) removeProcess(static_cast<std::size_t>(row));
 }
 
 void ChartWindow::resetView() {
   chart_->resetView();
+}
+
+void ChartWindow::zoomIn() {
+  chart_->zoomBy(0.8);
+}
+
+void ChartWindow::zoomOut() {
+  chart_->zoomBy(1 / 0.8);
 }
 
 void ChartWindow::copyImage() {

@@ -10,9 +10,11 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPagedPaintDevice;
 class QPrinter;
 class QTableView;
+class QUndoStack;
 
 namespace ui {
 
@@ -26,10 +28,11 @@ class ProcessTableModel;
 // named state points and of processes under it. Points come from the main window's last state
 // (加入当前状态点), from any pair of quantities (新建状态点…), from a double-click on the chart, or
 // as the outlet of a process (新建过程…); they are renamed, deleted and reordered in the table. An
-// ε line can be drawn through any point. The chart is saved as PNG or SVG, the tables copied or
-// exported as CSV, and all printed on one page. Nothing is kept between runs. A top-level window
-// of its own that never keeps the program running. It owns the workspace all of it shows; the
-// tables and the chart read it, and every change goes through it.
+// ε line can be drawn through any point, and removed again; a process edited or removed. Every
+// change of the design is a step that 撤销 undoes and 重做 redoes. The chart is saved as PNG or
+// SVG, the tables copied or exported as CSV, and all printed on one page. Nothing is kept between
+// runs. A top-level window of its own that never keeps the program running. It owns the workspace
+// all of it shows; the tables and the chart read it, and every change goes through it.
 class ChartWindow : public QWidget {
   Q_OBJECT
 
@@ -60,6 +63,14 @@ class ChartWindow : public QWidget {
   std::string_view addProcess(const workspace::ProcessRequest& request);
   // Draws the ε line through the point with this id; false when there is no such point.
   bool addEpsilonLine(unsigned id, double ε);
+  // Asks process i for r instead; the message when it cannot happen (nothing changed).
+  std::string_view editProcess(std::size_t i, const workspace::ProcessRequest& r);
+  // Removes process i; its outlet stays as a point given by its t and d.
+  void removeProcess(std::size_t i);
+  // Removes line i of those drawn through 热湿比线… (ProcessList::drawnLines); false for none.
+  bool removeEpsilonLine(std::size_t i);
+  // The steps of the design, for 撤销 and 重做; clean where the design was last saved.
+  QUndoStack& undoStack() const { return *undo_; }
   ChartWidget& chart() const { return *chart_; }
   QTableView& table() const { return *table_; }
   QTableView& processTable() const { return *processTable_; }
@@ -85,6 +96,13 @@ class ChartWindow : public QWidget {
   void notice(std::string_view message);
   int selectedRow() const;
   void updateActions();
+  int selectedProcess() const;
+  // Records the change just made to the workspace as a step named text.
+  void record(const QString& text);
+  // Brings back a design a step recorded (undo, redo) and shows it.
+  void restore(const std::shared_ptr<const workspace::Workspace>& design);
+  QString processName(std::size_t i) const;  // "C→L", as its row in the 过程 table names it
+  void listEpsilonLines();                   // fills the 删除热湿比线 menu
 
   void saveAs();
   void copyImage();
@@ -97,9 +115,17 @@ class ChartWindow : public QWidget {
   void drawEpsilonLine();
   void renameSelected();
   void deleteSelected();
+  void editSelectedProcess();
+  void deleteSelectedProcess();
   void resetView();
+  void zoomIn();
+  void zoomOut();
 
   workspace::Workspace workspace_;
+  // The design as the last step left it: what the next step will undo to. Shared with the step
+  // that made it, as the one copy of that design.
+  std::shared_ptr<const workspace::Workspace> recorded_ = std::make_shared<workspace::Workspace>();
+  QUndoStack* undo_ = nullptr;
   ChartWidget* chart_ = nullptr;
   QLabel* readout_ = nullptr;
   PointTableModel* model_ = nullptr;
@@ -108,11 +134,16 @@ class ChartWindow : public QWidget {
   QTableView* processTable_ = nullptr;
   PointDialog* dialog_ = nullptr;           // created on first use
   ProcessDialog* processDialog_ = nullptr;  // likewise
+  ProcessDialog* editDialog_ = nullptr;     // likewise, for 编辑过程
+  std::size_t editing_ = 0;                 // the process editDialog_ was opened for
   std::unique_ptr<QPrinter> printer_;       // keeps the choices of the print dialog this run
   QAction* addCurrent_ = nullptr;
   QAction* rename_ = nullptr;
   QAction* delete_ = nullptr;
   QAction* epsilonLine_ = nullptr;
+  QAction* editProcess_ = nullptr;
+  QAction* deleteProcess_ = nullptr;
+  QMenu* epsilonLines_ = nullptr;
   QString lastPath_;     // where the last image went; the dialog opens there
   QString lastCsvPath_;  // likewise for CSV
   QString lastPdfPath_;  // likewise for PDF

@@ -62,6 +62,28 @@ bool PointTableModel::addEpsilonLine(unsigned id, double ε) {
   return true;
 }
 
+std::string_view PointTableModel::editProcess(std::size_t i, const workspace::ProcessRequest& r) {
+  const std::string_view message = workspace_.editProcess(i, r);
+  if (!message.empty()) return message;
+  // The outlet and whatever was made from it may stand in any row.
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  emit pointsChanged();
+  return message;
+}
+
+void PointTableModel::removeProcess(std::size_t i) {
+  const unsigned outlet = workspace_.removeProcess(i);
+  if (outlet == 0) return;
+  rowChanged(workspace_.points().indexOf(outlet));
+  emit pointsChanged();
+}
+
+bool PointTableModel::removeEpsilonLine(std::size_t i) {
+  if (!workspace_.removeEpsilonLine(i)) return false;
+  emit pointsChanged();
+  return true;
+}
+
 void PointTableModel::remove(int row) {
   if (row < 0 || row >= rowCount()) return;
   beginRemoveRows({}, row, row);
@@ -82,7 +104,15 @@ bool PointTableModel::moveBefore(int from, int before) {
   workspace_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
   endMoveRows();
   emit pointsChanged();
+  emit moved(fromUtf8(workspace_.points().points()[static_cast<std::size_t>(to)].name));
   return true;
+}
+
+void PointTableModel::reset() {
+  beginResetModel();
+  rows_ = workspace_.points().size();
+  endResetModel();
+  emit pointsChanged();
 }
 
 void PointTableModel::setPressure(double pa) {
@@ -149,6 +179,7 @@ bool PointTableModel::setData(const QModelIndex& index, const QVariant& value, i
   if (workspace_.points().points()[row].name == before) return true;  // the name it had
   emit dataChanged(index, index);
   emit pointsChanged();
+  emit renamed(fromUtf8(before), fromUtf8(workspace_.points().points()[row].name));
   return true;
 }
 

@@ -32,12 +32,21 @@ class PointTableModel : public QAbstractTableModel {
   std::string_view addProcess(const workspace::ProcessRequest& request);
   // Draws the line of ε through the point with this id; false when there is no such point.
   bool addEpsilonLine(unsigned id, double ε);
+  // Asks process i for r instead; the message when it cannot happen (nothing changed). The rows of
+  // its outlet and of the points made after it read anew.
+  std::string_view editProcess(std::size_t i, const workspace::ProcessRequest& r);
+  // Removes process i; its outlet's row reads as given by its t and d.
+  void removeProcess(std::size_t i);
+  // Removes line i of those drawn through 热湿比线…; false when there is none.
+  bool removeEpsilonLine(std::size_t i);
   // Removes the point and the processes and ε lines that touch it; the outlets of those processes
   // become points given by their t and d.
   void remove(int row);
   // Moves row `from` to stand before row `before` (rowCount() for the end); false if nothing moves.
   bool moveBefore(int from, int before);
   void setPressure(double pa);
+  // Shows the workspace afresh after it was replaced as a whole (undo, redo).
+  void reset();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -56,6 +65,9 @@ class PointTableModel : public QAbstractTableModel {
   void pointsChanged();
   // A rename was refused (the name is left as it was), and why.
   void renameRefused(const QString& why);
+  // A point was renamed, or dragged to another row: steps the owner may record.
+  void renamed(const QString& from, const QString& to);
+  void moved(const QString& name);
 
  private:
   void rowChanged(std::size_t index);  // the views told of one point's new cells

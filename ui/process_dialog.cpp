@@ -15,6 +15,7 @@
 #include "ui/captions.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
+#include "workspace/process_rows.h"
 
 namespace ui {
 namespace {
@@ -149,6 +150,29 @@ void ProcessDialog::setPoints(const std::vector<workspace::StatePoint>& points, 
     other_->setCurrentIndex(from_->currentIndex() == 0 ? 1 : 0);
 }
 
+void ProcessDialog::setRequest(const workspace::ProcessRequest& r) {
+  kind_->setCurrentIndex(kind_->findData(static_cast<int>(r.kind)));
+  const auto pick = [](QComboBox* box, const QVariant& wanted) {
+    const int at = box->findData(wanted);
+    if (at >= 0) box->setCurrentIndex(at);
+  };
+  pick(from_, r.from);
+  if (r.kind == ProcessKind::mix) pick(other_, r.other);
+  if (firstQuantity_->count() > 0) pick(firstQuantity_, static_cast<int>(r.pair.first));
+  if (secondQuantity_->count() > 0) pick(secondQuantity_, static_cast<int>(r.pair.second));
+  // ε as typed reads back the same: "∞" for a line of constant d, else every digit it had.
+  firstValue_->setText(QString::fromStdString(r.kind == ProcessKind::supply && std::isinf(r.first)
+                                                  ? workspace::epsilonText(r.first)
+                                                  : workspace::valueText(r.first)));
+  const bool second = r.kind == ProcessKind::mix || r.kind == ProcessKind::coolAndDry ||
+                      r.kind == ProcessKind::coolToDewPoint || r.kind == ProcessKind::supply;
+  secondValue_->setText(second ? QString::fromStdString(workspace::valueText(r.second))
+                               : QString());
+  flow_->setText(r.flow ? QString::fromStdString(workspace::valueText(r.flow->value)) : QString());
+  if (r.flow)
+    flowUnit_->setCurrentIndex(r.flow->unit == workspace::FlowUnit::cubicMetresPerHour ? 0 : 1);
+}
+
 void ProcessDialog::showKind() {
   // The values typed belong to the kind they were typed for: they are kept for it and the new
   // kind shows its own (none at first), never a value of another meaning.
@@ -238,8 +262,9 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
     const std::optional<double> v = calc::wholeNumber(flow_->text().toStdString());
     if (!v || !(*v > 0) || !std::isfinite(*v))
       return fromUtf8(calc::words(psychro::Outcome::flowNotPositiveOrFinite));
-    r.flow = workspace::Flow{*v, flowUnit_->currentIndex() == 0 ? workspace::FlowUnit::cubicMetresPerHour
-                                                            : workspace::FlowUnit::kilogramsPerSecond};
+    r.flow = workspace::Flow{*v, flowUnit_->currentIndex() == 0
+                                     ? workspace::FlowUnit::cubicMetresPerHour
+                                     : workspace::FlowUnit::kilogramsPerSecond};
   }
   return {};
 }

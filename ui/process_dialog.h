@@ -35,6 +35,10 @@ class ProcessDialog : public QDialog {
   // The points to choose from, with the point `selected` (an id, 0 for none) as the start.
   void setPoints(const std::vector<workspace::StatePoint>& points, unsigned selected);
 
+  // Fills the fields with what r asks for (its kind, points, values and flow), as 编辑过程 opens;
+  // the points must be offered (setPoints) first.
+  void setRequest(const workspace::ProcessRequest& r);
+
   void accept() override;
 
  protected:

@@ -106,6 +106,11 @@ void PointList::setDerived(unsigned id, const psychro::StateOutcome& outcome) {
   }
 }
 
+void PointList::setGiven(unsigned id, std::string given) {
+  const std::size_t i = indexOf(id);
+  if (i < size() && points_[i].derived) points_[i].given = std::move(given);
+}
+
 void PointList::release(unsigned id) {
   const std::size_t i = indexOf(id);
   if (i == size() || !points_[i].derived) return;

@@ -57,6 +57,8 @@ class PointList {
   unsigned addDerived(std::string given, const psychro::AirState& air);
   // The state of a derived point computed anew, or the message why there is none.
   void setDerived(unsigned id, const psychro::StateOutcome& outcome);
+  // A derived point's given text, when its process is asked for something else.
+  void setGiven(unsigned id, std::string given);
   // A derived point whose process is gone becomes a point given by its t and d, and reads so.
   void release(unsigned id);
 

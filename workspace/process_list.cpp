@@ -126,6 +126,42 @@ std::string_view ProcessList::add(PointList& points, const ProcessRequest& r) {
   return {};
 }
 
+std::string_view ProcessList::edit(PointList& points, std::size_t i, const ProcessRequest& r) {
+  if (i >= processes_.size()) return calc::words(psychro::Outcome::noSuchPoint);
+  for (std::size_t k = i; k < processes_.size(); ++k) {
+    const unsigned outlet = processes_[k].outlet;
+    if (r.from == outlet || (r.kind == ProcessKind::mix && r.other == outlet)) return laterOutlet;
+  }
+  const psychro::StateOutcome out = runProcess(points, r);
+  if (!out.ok()) return calc::words(out.outcome);
+  Process& p = processes_[i];
+  p.request = r;
+  if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
+  p.given = givenText(r);
+  points.setGiven(p.outlet, p.given);
+  const unsigned outlet = p.outlet;
+  const auto own = [outlet](const DrawnLine& l) { return l.by == outlet; };
+  const auto line = std::find_if(lines_.begin(), lines_.end(), own);
+  if (r.kind != ProcessKind::supply)
+    std::erase_if(lines_, own);
+  else if (line != lines_.end())
+    line->line = {r.from, r.first};
+  else
+    lines_.push_back({{r.from, r.first}, outlet});
+  // The outlet and whatever was made from it, in the order made.
+  rerun(points);
+  return {};
+}
+
+unsigned ProcessList::remove(PointList& points, std::size_t i) {
+  if (i >= processes_.size()) return 0;
+  const unsigned outlet = processes_[i].outlet;
+  points.release(outlet);
+  std::erase_if(lines_, [outlet](const DrawnLine& l) { return l.by == outlet; });
+  processes_.erase(processes_.begin() + static_cast<std::ptrdiff_t>(i));
+  return outlet;
+}
+
 void ProcessList::rerun(PointList& points) const {
   for (const Process& p : processes_) points.setDerived(p.outlet, runProcess(points, p.request));
 }
@@ -157,6 +193,22 @@ bool ProcessList::addLine(const PointList& points, unsigned point, double ε) {
     if (l.by == 0 && l.line.point == point && l.line.ε == ε) return true;
   lines_.push_back({{point, ε}, 0});
   return true;
+}
+
+std::vector<EpsilonLine> ProcessList::drawnLines() const {
+  std::vector<EpsilonLine> out;
+  for (const DrawnLine& d : lines_)
+    if (d.by == 0) out.push_back(d.line);
+  return out;
+}
+
+bool ProcessList::removeLine(std::size_t i) {
+  for (auto l = lines_.begin(); l != lines_.end(); ++l)
+    if (l->by == 0 && i-- == 0) {
+      lines_.erase(l);
+      return true;
+    }
+  return false;
 }
 
 std::vector<EpsilonLine> ProcessList::lines() const {

@@ -82,12 +82,24 @@ struct EpsilonLine {
 // The process list refuses with outcomes (noSuchPoint, samePoint, pointWithoutState, and those of
 // process/ and the state functions); this text answers an ε that is not a number.
 inline constexpr std::string_view notANumber = "请输入一个数值";
+// A process runs after those made before it: it cannot start at (or mix in) its own outlet or the
+// outlet of a process made after it.
+inline constexpr std::string_view laterOutlet = "过程不能从它自己或其后过程的出口开始";
 
 class ProcessList {
  public:
   // Runs r on points at their pressure: adds the outlet as a new derived point and the process,
   // or returns why it cannot happen (nothing changed).
   std::string_view add(PointList& points, const ProcessRequest& r);
+
+  // Asks process i for r instead: its outlet keeps its id and name, reads as r made it, and is
+  // computed again with every process after it. Returns why not (nothing changed): no process i
+  // (noSuchPoint), r starts at the outlet of process i or of a later one (laterOutlet), or r
+  // cannot happen. A supply point's ε line follows its request.
+  std::string_view edit(PointList& points, std::size_t i, const ProcessRequest& r);
+  // Removes process i and a supply point's ε line with it; its outlet stays as a point given by
+  // its t and d. Returns the outlet's id; 0 when there is no process i.
+  unsigned remove(PointList& points, std::size_t i);
 
   // Runs every process again, in the order they were made, after points.setPressure; an outlet
   // that no longer exists keeps its row with the message why.
@@ -100,6 +112,11 @@ class ProcessList {
 
   // Draws the line of ε through point; false for an unknown point or a NaN ε.
   bool addLine(const PointList& points, unsigned point, double ε);
+  // The lines drawn through 热湿比线…, in the order drawn: those the user may remove (a supply
+  // point's line goes only with its process).
+  std::vector<EpsilonLine> drawnLines() const;
+  // Removes line i of drawnLines(); false when there is none.
+  bool removeLine(std::size_t i);
 
   const std::vector<Process>& processes() const { return processes_; }
   // The ε lines to draw, each once: those drawn through 热湿比线… and those of the supply points.

@@ -14,4 +14,11 @@ void Workspace::setPressure(double pa) {
   processes_.rerun(points_);
 }
 
+void Workspace::restore(const Workspace& design) {
+  const double pa = pressure();
+  points_ = design.points_;
+  processes_ = design.processes_;
+  if (pressure() != pa) setPressure(pa);
+}
+
 }  // namespace workspace

@@ -42,6 +42,16 @@ class Workspace {
   // Draws the line of ε through the point with this id; false for no such point or a NaN ε.
   bool addEpsilonLine(unsigned id, double ε) { return processes_.addLine(points_, id, ε); }
 
+  // Asks process i for r instead (ProcessList::edit); the message why not, nothing changed.
+  std::string_view editProcess(std::size_t i, const ProcessRequest& r) {
+    return processes_.edit(points_, i, r);
+  }
+  // Removes process i; its outlet stays as a point given by its t and d. Returns the outlet's id;
+  // 0 when there is no process i.
+  unsigned removeProcess(std::size_t i) { return processes_.remove(points_, i); }
+  // Removes line i of those drawn through 热湿比线… (ProcessList::drawnLines); false for none.
+  bool removeEpsilonLine(std::size_t i) { return processes_.removeLine(i); }
+
   // Names point i; why not when the name is refused (PointList::rename), the name kept.
   std::string_view rename(std::size_t i, std::string_view name) { return points_.rename(i, name); }
   // Removes point i and the processes and ε lines that touch it; the outlets of those processes
@@ -54,6 +64,11 @@ class Workspace {
   // Computes every point again at pa, Pa, and runs every process again in the order they were
   // made.
   void setPressure(double pa);
+
+  // Takes the points, processes and ε lines of design, computed again at this workspace's pressure
+  // where design's differs, and keeps this one's main window's state: what undo and redo bring
+  // back, the pressure being a setting of the main window rather than part of the design.
+  void restore(const Workspace& design);
 
   // The main window's last state; none until it has calculated one.
   void setCurrent(const psychro::AirState& air, const TypedPair& given) {

@@ -26,7 +26,7 @@ namespace {
 QList<QWidget*> chartWindows() {
   QList<QWidget*> found;
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->windowTitle() == QStringLiteral("焓湿图")) found << w;
+    if (w->objectName() == QStringLiteral("ChartWindow")) found << w;
   return found;
 }
 

@@ -72,6 +72,45 @@ TEST(Workspace, OperationsAndRefusals) {
        says(calc::words(psychro::Outcome::heatingNotWarmer)), "ABC", 1},
       {"EpsilonLine", [&](Workspace& w) { return done(w.addEpsilonLine(id(w, 0), 8000)); }, "",
        "ABC", 1},
+      // C keeps its name as its process is asked for 32 ℃; one that cannot happen changes nothing.
+      {"EditProcess",
+       [&](Workspace& w) {
+         return says(w.editProcess(0, {ProcessKind::heat, id(w, 0), 0, {}, 32, 0, {}}) == ""
+                         ? w.points().points()[2].result.texts[0]
+                         : "refused");
+       },
+       "32.00", "ABC", 1},
+      {"EditProcessThatCools",
+       [&](Workspace& w) {
+         return says(w.editProcess(0, {ProcessKind::heat, id(w, 1), 0, {}, 20, 0, {}}));
+       },
+       says(calc::words(psychro::Outcome::heatingNotWarmer)), "ABC", 1},
+      {"EditProcessFromItsOutlet",
+       [&](Workspace& w) {
+         return says(w.editProcess(0, {ProcessKind::heat, id(w, 2), 0, {}, 40, 0, {}}));
+       },
+       says(workspace::laterOutlet), "ABC", 1},
+      {"EditNoProcess",
+       [&](Workspace& w) {
+         return says(w.editProcess(1, {ProcessKind::heat, id(w, 0), 0, {}, 32, 0, {}}));
+       },
+       says(calc::words(psychro::Outcome::noSuchPoint)), "ABC", 1},
+      // Its outlet C stays, read as given by t and d.
+      {"RemoveProcess",
+       [&](Workspace& w) {
+         return w.removeProcess(0) == id(w, 2) ? w.points().points()[2].given.substr(0, 5) : "";
+       },
+       "t=30,", "ABC", 0},
+      {"RemoveNoProcess", [&](Workspace& w) { return done(w.removeProcess(1) != 0); }, "refused",
+       "ABC", 1},
+      {"RemoveEpsilonLine",
+       [&](Workspace& w) {
+         w.addEpsilonLine(id(w, 0), 8000);
+         return done(w.removeEpsilonLine(0) && w.processes().lines().empty());
+       },
+       "", "ABC", 1},
+      {"RemoveNoEpsilonLine", [&](Workspace& w) { return done(w.removeEpsilonLine(0)); }, "refused",
+       "ABC", 1},
       {"EpsilonLineThroughNoPoint", [&](Workspace& w) { return done(w.addEpsilonLine(99, 8000)); },
        "refused", "ABC", 1},
   };
@@ -95,6 +134,43 @@ TEST(Workspace, NewPressureRunsTheProcessesAgain) {
   EXPECT_EQ(p[2].result.texts[0], "30.00");
   EXPECT_EQ(p[2].result.texts[6], p[0].result.texts[6]);  // heating keeps d
   EXPECT_NE(p[0].result.texts[6], design().points().points()[0].result.texts[6]);
+}
+
+// An edited process runs the processes made from its outlet again; a supply point's ε line follows
+// its request and goes with it, never on its own.
+TEST(Workspace, EditedProcessRunsThoseAfterIt) {
+  Workspace w = design();
+  ASSERT_EQ(w.addProcess({ProcessKind::heat, id(w, 2), 0, {}, 40, 0, {}}), "");      // D
+  ASSERT_EQ(w.addProcess({ProcessKind::supply, id(w, 0), 0, {}, 8000, 8, {}}), "");  // E
+  ASSERT_EQ(
+      w.editProcess(
+          0, {ProcessKind::humidifyIsothermal, id(w, 0), 0, {Quantity::d, Quantity::d}, 15, 0, {}}),
+      "");
+  const auto& p = w.points().points();
+  EXPECT_EQ(p[2].result.texts[6], "15.00");
+  EXPECT_EQ(p[3].result.texts[6], "15.00");  // D: C heated to 40 ℃ keeps C's new d
+  ASSERT_EQ(w.editProcess(2, {ProcessKind::supply, id(w, 0), 0, {}, 5000, 6, {}}), "");
+  ASSERT_EQ(w.processes().lines().size(), 1u);
+  EXPECT_EQ(w.processes().lines()[0].ε, 5000);
+  EXPECT_FALSE(w.removeEpsilonLine(0));
+  w.removeProcess(2);
+  EXPECT_TRUE(w.processes().lines().empty());
+}
+
+// Undo brings a design back at the pressure in force now, not at the one it was made at.
+TEST(Workspace, RestoreKeepsThePressure) {
+  const Workspace before = design();
+  Workspace w = design();
+  w.remove(0);
+  w.setPressure(89875);
+  w.restore(before);
+  Workspace expected = design();
+  expected.setPressure(89875);
+  EXPECT_EQ(w.pressure(), 89875);
+  ASSERT_EQ(w.points().size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i)
+    EXPECT_EQ(w.points().points()[i].result.texts, expected.points().points()[i].result.texts);
+  EXPECT_EQ(w.processes().processes().size(), 1u);
 }
 
 }  // namespace
