@@ -104,6 +104,11 @@ StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double
     const double d = psychro::moistureOfEnthalpy(in.h, t);
     return pointOnLine(t, d, pa, Outcome::pastSaturation);
   }
+  if (target.quantity == Q::d) {
+    if (!(target.value > in.d + noMoistureChange)) return refused(Outcome::moistureNotRaised);
+    const double d = target.value;
+    return pointOnLine(psychro::dryBulbOfEnthalpy(in.h, d), d, pa, Outcome::pastSaturation);
+  }
   return refused(Outcome::pairNotDetermined);
 }
 

@@ -47,9 +47,10 @@ StateOutcome coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, 
 StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa);
 
 // 等焓加湿 (adiabatic humidification): at constant h to a target given as the dry bulb
-// (Quantity::t) or relative humidity (Quantity::rh); other quantities give
-// Outcome::pairNotDetermined. The outlet must hold more moisture than the inlet (moistureNotRaised:
-// a target at or above the inlet's dry bulb, or at or below its φ) and not exceed saturation
+// (Quantity::t), relative humidity (Quantity::rh) or moisture content (Quantity::d, kg/kg); other
+// quantities give Outcome::pairNotDetermined. The outlet must hold more moisture than the inlet
+// (moistureNotRaised: a target at or above the inlet's dry bulb, at or below its φ or its d) and
+// not exceed saturation
 // (pastSaturation: φ above 1, or a dry bulb below the adiabatic saturation temperature).
 StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa);
 

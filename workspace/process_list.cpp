@@ -75,7 +75,7 @@ std::string_view kindCaption(ProcessKind kind) {
 }
 
 std::vector<Quantity> humidifyingTargets(ProcessKind kind) {
-  if (kind == ProcessKind::humidifyAdiabatic) return {Quantity::rh, Quantity::t};
+  if (kind == ProcessKind::humidifyAdiabatic) return {Quantity::rh, Quantity::t, Quantity::d};
   if (kind == ProcessKind::humidifyIsothermal) return {Quantity::rh, Quantity::d};
   return {};
 }

@@ -95,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Processes, Process, testing::Values(
                rh90, 0, {}},
     ProcessRow{"AdiabaticToDryBulb", {t30, rh20}, PROCESS(humidifyAdiabatic(a, {Q::t, 20}, pa)),
                {Q::t, 20}, 0, {}},
+    ProcessRow{"AdiabaticToMoisture", {t30, rh20},
+               PROCESS(humidifyAdiabatic(a, {Q::d, 0.009}, pa)), {Q::d, 0.009}, 0, {}},
     // At constant t, Δh = (2501 + 1.805·t)·Δd.
     ProcessRow{"SteamToMoisture", {{Q::t, 20}, {Q::rh, 0.3}},
                PROCESS(humidifyIsothermal(a, {Q::d, 0.01}, pa)), {Q::d, 0.01}, 2537.1, {}},
@@ -141,6 +143,10 @@ constexpr RefusalRow refusals[] = {
      Outcome::pastSaturation},
     {"AdiabaticThatDries", PROCESS(humidifyAdiabatic(a, {Q::rh, 0.4}, pa)),
      Outcome::moistureNotRaised},
+    {"AdiabaticToLessMoisture", PROCESS(humidifyAdiabatic(a, {Q::d, 0.010}, pa)),
+     Outcome::moistureNotRaised},
+    {"AdiabaticMoisturePastSaturation", PROCESS(humidifyAdiabatic(a, {Q::d, 0.03}, pa)),
+     Outcome::pastSaturation},
     {"SteamPastSaturation", PROCESS(humidifyIsothermal(a, {Q::d, 0.03}, pa)),
      Outcome::pastSaturation},
     // At 0 ℃ the ε = 2501 line runs along the isotherm and never crosses it.
