@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
 #include "calc/number_text.h"
 
@@ -48,6 +49,13 @@ std::vector<std::string> processHeader() {
 std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
                                                   const PointList& points) {
   std::vector<std::vector<std::string>> rows;
+  // The dry-air flow, kg/s, each outlet carries on: one air stream through the unit keeps its mass
+  // flow from process to process, so a flow is given (and a volume turned into mass) once.
+  std::unordered_map<unsigned, double> carried;
+  const auto carriedBy = [&](unsigned id) -> std::optional<double> {
+    const auto it = carried.find(id);
+    return it == carried.end() ? std::nullopt : std::optional<double>(it->second);
+  };
   for (const Process& p : processes.processes()) {
     const Ends e = ends(p);
     const StatePoint* from = points.find(e.from);
@@ -56,18 +64,37 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
     std::string name = from->name;
     if (p.request.kind == ProcessKind::mix)
       if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
+    // The flow of this row: given here (a volume at the row's first state), else carried on
+    // from the process that made its inlet; a mixing's outlet carries the sum of its two streams
+    // (one of them found from the other by the mixing's ratio).
+    std::optional<double> G;
+    std::string flow = flowText(p.request.flow);
+    if (p.request.flow) {
+      const Flow& given = *p.request.flow;
+      if (given.unit == FlowUnit::kilogramsPerSecond)
+        G = given.value;
+      else if (from->exists())
+        G = process::dryAirFlow(given.value, from->result.air);
+    } else if (p.request.kind == ProcessKind::mix) {
+      const std::optional<double> a = carriedBy(p.request.from), b = carriedBy(p.request.other);
+      const double ra = p.request.first, rb = p.request.second;
+      if (a && b)
+        carried[p.outlet] = *a + *b;
+      else if (a && ra > 0)
+        carried[p.outlet] = *a * (ra + rb) / ra;
+      else if (b && rb > 0)
+        carried[p.outlet] = *b * (ra + rb) / rb;
+    } else if ((G = carriedBy(p.request.from))) {
+      flow = calc::formatFixed(*G, 4) + " kg/s（沿用）";
+    }
+    if (G && std::isfinite(*G)) carried[p.outlet] = *G;
     std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
-                                 flowText(p.request.flow)};
+                                 flow};
     std::array<std::string, columns.size()> texts;
     if (from->exists() && to->exists()) {
       const process::Figures f = process::figures(from->result.air, to->result.air);
       std::optional<process::Loads> l;
-      if (p.request.flow) {
-        const Flow& flow = *p.request.flow;
-        l = process::loads(f, flow.unit == FlowUnit::kilogramsPerSecond
-                                  ? flow.value
-                                  : process::dryAirFlow(flow.value, from->result.air));
-      }
+      if (G && p.request.kind != ProcessKind::mix) l = process::loads(f, *G);
       texts = rowTexts(f, l ? &*l : nullptr);
     }
     row.insert(row.end(), texts.begin(), texts.end());

@@ -66,6 +66,34 @@ TEST(ProcessList, SummerDesignExample) {
 
 // At another pressure every process runs again from its inlet's new state; deleting the room
 // drops the processes that start there and its ε line, and their outlets stay as points.
+// One air stream keeps its dry-air mass flow: given once (10000 m³/h at the coil's inlet), the
+// reheater after it carries 3.1849 kg/s on with the summer example's loads; a mixing's outlet
+// carries the sum of its two streams.
+TEST(ProcessList, OneAirFlowThroughTheUnit) {
+  Example x;
+  ASSERT_TRUE(x.points.add({{Quantity::t, Quantity::rh}, "27.82", "57.7"}).empty());
+  const workspace::Flow volume{10000, workspace::FlowUnit::cubicMetresPerHour};
+  ASSERT_EQ(
+      x.run({ProcessKind::coolAndDry, x.id(0), 0, {Quantity::d, Quantity::rh}, 10.06, 95, volume}),
+      "");
+  ASSERT_EQ(x.run({ProcessKind::heat, x.id(1), 0, {}, 18, 0, {}}), "");
+  const auto rows = workspace::processRows(x.processes, x.points);
+  EXPECT_EQ(rows[1][2], "3.1849 kg/s（沿用）");
+  EXPECT_EQ((std::vector<std::string>(rows[1].begin() + 7, rows[1].end())),
+            (std::vector<std::string>{"10.02", "0.00", "10.02", "0.00"}));
+
+  Example m;
+  const workspace::Flow two{2, workspace::FlowUnit::kilogramsPerSecond};
+  const workspace::Flow one{1, workspace::FlowUnit::kilogramsPerSecond};
+  for (const char* t : {"10", "20"})
+    ASSERT_TRUE(m.points.add({{Quantity::t, Quantity::rh}, t, "50"}).empty());
+  ASSERT_EQ(m.run({ProcessKind::heat, m.id(0), 0, {}, 15, 0, two}), "");
+  ASSERT_EQ(m.run({ProcessKind::heat, m.id(1), 0, {}, 25, 0, one}), "");
+  ASSERT_EQ(m.run({ProcessKind::mix, m.id(2), m.id(3), {}, 2, 1, {}}), "");
+  ASSERT_EQ(m.run({ProcessKind::heat, m.id(4), 0, {}, 30, 0, {}}), "");
+  EXPECT_EQ(workspace::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
+}
+
 TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
   Example x;
   build(x);
