@@ -78,16 +78,18 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
     } else if (p.request.kind == ProcessKind::mix) {
       const std::optional<double> a = carriedBy(p.request.from), b = carriedBy(p.request.other);
       const double ra = p.request.first, rb = p.request.second;
+      std::optional<double> sum;
       if (a && b)
-        carried[p.outlet] = *a + *b;
+        sum = *a + *b;
       else if (a && ra > 0)
-        carried[p.outlet] = *a * (ra + rb) / ra;
+        sum = *a * (ra + rb) / ra;
       else if (b && rb > 0)
-        carried[p.outlet] = *b * (ra + rb) / rb;
+        sum = *b * (ra + rb) / rb;
+      if (sum && std::isfinite(*sum) && *sum > 0) carried[p.outlet] = *sum;
     } else if ((G = carriedBy(p.request.from))) {
       flow = calc::formatFixed(*G, 4) + " kg/s（沿用）";
     }
-    if (G && std::isfinite(*G)) carried[p.outlet] = *G;
+    if (G && std::isfinite(*G) && *G > 0) carried[p.outlet] = *G;
     std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
                                  flow};
     std::array<std::string, columns.size()> texts;
