@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-wqy-microhei xvfb xauth xdotool imagemagick time locales
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-wqy-microhei nlohmann-json3-dev xvfb xauth xdotool imagemagick time locales
   ${prepare_extra[@]+"${prepare_extra[@]}"})
 
 sudo=()

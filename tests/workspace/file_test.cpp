@@ -1,0 +1,166 @@
+// The workspace file: what is saved opens to the same sheet, and a bad file is refused with why.
+#include "workspace/file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "support/named_rows.h"
+#include "workspace/sheet.h"
+
+namespace {
+
+using psychro::Quantity;
+using workspace::Flow;
+using workspace::FlowUnit;
+using workspace::ProcessKind;
+using workspace::Workspace;
+
+unsigned idOf(const Workspace& w, std::size_t i) {
+  return w.points().points()[i].id;
+}
+
+// Every pair a point may be given by, then a process of every kind (both targets of each
+// humidifying one, flows in both units, ε of constant d), two drawn ε lines, an outlet renamed and
+// moved up; at 1000 m.
+Workspace everything() {
+  Workspace w(89875);
+  const char* pairs[][4] = {
+      {"t", "tw", "25", "20"},      {"t", "rh", "25", "50"},       {"t", "tl", "25", "13.89"},
+      {"t", "d", "25", "9.88"},     {"t", "h", "25", "50.31"},     {"h", "rh", "50.31", "50"},
+      {"h", "d", "50.31", "9.88"},  {"h", "tl", "50.31", "13.89"}, {"d", "rh", "9.88", "50"},
+      {"tl", "rh", "13.89", "50"},  {"tw", "rh", "17.87", "50"},   {"tw", "tl", "17.87", "13.89"},
+      {"tw", "d", "17.87", "9.88"}, {"t", "rh", "35", "60"}};
+  for (const auto& p : pairs) {
+    std::string error;
+    const calc::Pair pair = *calc::pairNamed(std::string(p[0]) + "+" + p[1], error);
+    EXPECT_EQ(w.add({pair, p[2], p[3]}), "") << p[0] << "+" << p[1];
+  }
+  const unsigned n = idOf(w, 1), o = idOf(w, 13);
+  const workspace::ProcessRequest requests[] = {
+      {ProcessKind::mix, o, n, {}, 1, 3, {}},
+      {ProcessKind::heat, n, 0, {}, 30, 0, Flow{3000, FlowUnit::cubicMetresPerHour}},
+      {ProcessKind::cool, o, 0, {}, 30.5, 0, Flow{2.5, FlowUnit::kilogramsPerSecond}},
+      {ProcessKind::coolAndDry, o, 0, {Quantity::t, Quantity::rh}, 14, 95, {}},
+      {ProcessKind::coolToDewPoint, o, 0, {}, 12, 95, {}},
+      {ProcessKind::humidifyAdiabatic, n, 0, {Quantity::rh, Quantity::rh}, 80, 0, {}},
+      {ProcessKind::humidifyAdiabatic, n, 0, {Quantity::t, Quantity::t}, 22, 0, {}},
+      {ProcessKind::humidifyIsothermal, n, 0, {Quantity::d, Quantity::d}, 14, 0, {}},
+      {ProcessKind::humidifyIsothermal, n, 0, {Quantity::rh, Quantity::rh}, 70, 0, {}},
+      {ProcessKind::supply, n, 0, {}, 8000, 8, Flow{1, FlowUnit::kilogramsPerSecond}},
+      {ProcessKind::supply, n, 0, {}, INFINITY, 6, {}},
+  };
+  for (const auto& r : requests) EXPECT_EQ(w.addProcess(r), "") << kindCaption(r.kind);
+  // The heated outlet's inlet of a further process: an outlet used as a point.
+  EXPECT_EQ(w.addProcess({ProcessKind::heat, idOf(w, 15), 0, {}, 40, 0, {}}), "");
+  EXPECT_TRUE(w.addEpsilonLine(n, -5000));
+  EXPECT_TRUE(w.addEpsilonLine(o, -INFINITY));
+  EXPECT_EQ(w.rename(16, "送风 O"), "");
+  EXPECT_TRUE(w.move(16, 2));
+  return w;
+}
+
+TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
+  const Workspace saved = everything();
+  const std::string text = workspace::workspaceText(saved);
+  const auto read = workspace::readWorkspace(text);
+  ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
+  const Workspace& opened = std::get<Workspace>(read);
+  EXPECT_EQ(workspace::sheetRows(opened), workspace::sheetRows(saved));
+  EXPECT_EQ(opened.processes().lines().size(), saved.processes().lines().size());
+  EXPECT_EQ(workspace::workspaceText(opened), text);
+}
+
+struct FileRow {
+  const char* name;
+  std::string text;
+  const char* why;  // a part of the message; empty for a file that opens
+};
+using testsupport::PrintTo;
+
+// The texts one after the other (appended, which keeps g++ 12's -Wrestrict quiet).
+std::string joined(std::initializer_list<std::string_view> parts) {
+  std::string s;
+  for (std::string_view p : parts) s += p;
+  return s;
+}
+std::string file(std::string_view rest, std::string_view version = "1",
+                 std::string_view pa = "101325") {
+  return joined({"{\"format\": \"torvale-workspace\", \"version\": ", version,
+                 ", \"pressure\": ", pa, rest, "}"});
+}
+std::string points(std::string_view list) {
+  return file(joined({", \"points\": [", list, "]"}));
+}
+std::string point(std::string_view name, std::string_view a = "\"35\"") {
+  return joined({"{\"name\": \"", name, "\", \"pair\": \"t+rh\", \"values\": [", a, ", \"60\"]}"});
+}
+std::string withProcess(std::string_view process) {
+  return file(joined({", \"points\": [", point("W"), "], \"processes\": [", process, "]"}));
+}
+
+std::string many(std::size_t n) {
+  std::string list;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0) list += ',';
+    list += point(std::to_string(i));
+  }
+  return points(list);
+}
+
+class Refusal : public testing::TestWithParam<FileRow> {};
+
+TEST_P(Refusal, NamesWhatIsWrong) {
+  const auto read = workspace::readWorkspace(GetParam().text);
+  if (*GetParam().why == '\0') {
+    ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
+    return;
+  }
+  ASSERT_TRUE(std::holds_alternative<std::string>(read));
+  EXPECT_NE(std::get<std::string>(read).find(GetParam().why), std::string::npos)
+      << std::get<std::string>(read);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkspaceFile, Refusal,
+    testing::Values(
+        FileRow{"HandWritten", points(joined({point("W"), ",", point("N")})), ""},
+        FileRow{"NotJson", "W,35,60\n", "JSON"},
+        FileRow{"Truncated", points(point("W")).substr(0, 60), "截断"},
+        FileRow{"OtherFormat", "{\"format\": \"x\", \"version\": 1}", "不是工作区文件"},
+        FileRow{"NewerVersion", file("", "2"), "版本为 2"},
+        FileRow{"NoVersion", file("", "\"1\""), "版本号"},
+        FileRow{"NanText", points(point("W", "\"NaN\"")), "不是有效的数值"},
+        FileRow{"HugeText", points(point("W", "\"1e400\"")), "不是有效的数值"},
+        FileRow{"HugeNumber", points(point("W", "1e400")), "JSON"},
+        FileRow{"NotANumber", points(point("W", "true")), "数值须为文本"},
+        FileRow{"LongValue", points(point("W", joined({"\"", std::string(100, '1'), "\""}))),
+                "过长"},
+        FileRow{"TooManyPoints", many(10001), "超过 10000"},
+        FileRow{"TooLarge", std::string(workspace::maxFileBytes + 1, ' '), "16 MB"},
+        FileRow{"DeepNesting", std::string(100, '[') + std::string(100, ']'), "层次过深"},
+        FileRow{"LongName", points(point(std::string(25, 'x'))), "24"},
+        FileRow{"ControlInName", points(point("W\\u0007")), "控制字符"},
+        FileRow{"BidiInName", points(point("W\\u202e")), "方向"},
+        FileRow{"DuplicateName", points(joined({point("W"), ",", point("W")})), "同名"},
+        FileRow{"UnknownPair",
+                file(", \"points\": [{\"name\": \"W\", \"pair\": \"t+x\", "
+                     "\"values\": [\"1\", \"2\"]}]"),
+                "无法识别的参数组合"},
+        FileRow{"PressureRange", file("", "1", "20000"), "大气压力"},
+        FileRow{"MissingPoint",
+                withProcess("{\"kind\": \"heat\", \"from\": \"Z\", \"values\": [\"30\"]}"),
+                "第 1 个过程：找不到状态点 “Z”"},
+        FileRow{"UnknownKind",
+                withProcess("{\"kind\": \"boil\", \"from\": \"W\", \"values\": [\"30\"]}"),
+                "无法识别的过程类型"},
+        FileRow{"WrongValueCount",
+                withProcess("{\"kind\": \"heat\", \"from\": \"W\", \"values\": []}"), "1 个数值"},
+        FileRow{"NoSuchState", points(point("W", "\"200\"")), "“W”："}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace

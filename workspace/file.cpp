@@ -1,0 +1,361 @@
+#include "workspace/file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "calc/messages.h"
+#include "calc/number_text.h"
+#include "psychro/pressure.h"
+
+namespace workspace {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view formatName = "torvale-workspace";
+constexpr int formatVersion = 1;
+
+// The kinds of process by the names the file gives them, which stay whatever the captions become.
+constexpr std::array<std::pair<ProcessKind, std::string_view>, 8> kindNames{{
+    {ProcessKind::mix, "mix"},
+    {ProcessKind::heat, "heat"},
+    {ProcessKind::cool, "cool"},
+    {ProcessKind::coolAndDry, "cool-dry"},
+    {ProcessKind::coolToDewPoint, "cool-dew-point"},
+    {ProcessKind::humidifyAdiabatic, "humidify-adiabatic"},
+    {ProcessKind::humidifyIsothermal, "humidify-isothermal"},
+    {ProcessKind::supply, "supply"},
+}};
+
+std::string_view kindName(ProcessKind kind) {
+  for (const auto& [k, name] : kindNames)
+    if (k == kind) return name;
+  return {};
+}
+
+// How many values a request of the kind carries (first, or first and second).
+std::size_t valueCount(ProcessKind kind) {
+  switch (kind) {
+    case ProcessKind::heat:
+    case ProcessKind::cool:
+    case ProcessKind::humidifyAdiabatic:
+    case ProcessKind::humidifyIsothermal:
+      return 1;
+    default:
+      return 2;
+  }
+}
+
+std::string pairName(calc::Pair pair) {
+  return std::string(calc::quantityName(pair.first)) + "+" +
+         std::string(calc::quantityName(pair.second));
+}
+
+// ε as written: its value, or "∞" and "-∞" for a line of constant d, which JSON has no number for.
+std::string epsilonValue(double ε) {
+  if (std::isinf(ε)) return ε > 0 ? "∞" : "-∞";
+  return valueText(ε);
+}
+
+// The deepest nesting of arrays and objects in a JSON text, counted outside strings; the reader
+// refuses deep nesting before building anything of it.
+std::size_t nesting(std::string_view text) {
+  std::size_t depth = 0, deepest = 0;
+  bool inString = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inString) {
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      deepest = std::max(deepest, ++depth);
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+  return deepest;
+}
+
+// A refusal on the way through the file: what is wrong, and where.
+struct Refusal {
+  std::string why;
+};
+
+[[noreturn]] void refuse(std::string why) {
+  throw Refusal{std::move(why)};
+}
+
+std::string inQuotes(std::string_view text) {
+  return "“" + std::string(text) + "”";
+}
+
+const Json& member(const Json& object, const char* key) {
+  static const Json none;
+  const auto it = object.find(key);
+  return it == object.end() ? none : *it;
+}
+
+const std::string& textOf(const Json& value, std::string_view what) {
+  if (!value.is_string()) refuse(std::string(what) + "须为文本");
+  return value.get_ref<const std::string&>();
+}
+
+// A value as typed: a text that reads as one finite number (or a finite JSON number, for a file
+// written by hand); its text.
+std::string valueOf(const Json& value) {
+  if (value.is_number() && std::isfinite(value.get<double>()))
+    return valueText(value.get<double>());
+  if (!value.is_string()) refuse("数值须为文本，如 \"35\"");
+  const std::string& text = value.get_ref<const std::string&>();
+  if (text.size() > maxValueLength) refuse("数值过长");
+  const std::optional<double> v = calc::wholeNumber(text);
+  if (!v || !std::isfinite(*v)) refuse(inQuotes(text) + " 不是有效的数值");
+  return text;
+}
+
+double numberOf(const Json& value) {
+  return *calc::wholeNumber(valueOf(value));
+}
+
+// ε as written: a finite number, or "∞" (also "+∞", "-∞", "inf") for constant d.
+double epsilonOf(const Json& value) {
+  if (value.is_string() && value.get_ref<const std::string&>().size() <= maxValueLength) {
+    const std::optional<double> ε = readEpsilon(value.get_ref<const std::string&>());
+    if (ε && std::isinf(*ε) && !calc::wholeNumber(value.get_ref<const std::string&>())) return *ε;
+  }
+  return numberOf(value);
+}
+
+calc::Pair pairOf(const Json& value) {
+  const std::string& text = textOf(value, "参数组合");
+  if (text.size() > maxValueLength) refuse("参数组合过长");
+  std::string error;
+  const std::optional<calc::Pair> pair = calc::pairNamed(text, error);
+  if (!pair) refuse(error);
+  return *pair;
+}
+
+const Json& valuesOf(const Json& entry, std::size_t count) {
+  const Json& values = member(entry, "values");
+  if (!values.is_array() || values.size() != count)
+    refuse("\"values\" 须为 " + std::to_string(count) + " 个数值的列表");
+  return values;
+}
+
+// A point's name as the file gives it: refused with a control character, which the point list
+// would turn into a blank; its other rules are the point list's own.
+const std::string& nameOf(const Json& value) {
+  const std::string& name = textOf(value, "名称");
+  if (name.size() > PointList::maxNameLength * 4) refuse(std::string(longName));
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto b = static_cast<unsigned char>(name[i]);
+    const bool c1 = b == 0xC2 && i + 1 < name.size() &&
+                    static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+    if (b < 0x20 || b == 0x7F || c1) refuse("名称不能含有控制字符");
+  }
+  return name;
+}
+
+// Gives the last point of w the name; refused as the point list refuses it.
+void nameLast(Workspace& w, const std::string& name) {
+  const std::string_view why = w.rename(w.points().size() - 1, name);
+  if (!why.empty()) refuse(inQuotes(name) + "：" + std::string(why));
+}
+
+unsigned idNamed(const Workspace& w, const Json& value) {
+  const std::string& name = textOf(value, "状态点名称");
+  for (const StatePoint& p : w.points().points())
+    if (p.name == name) return p.id;
+  refuse("找不到状态点 " + inQuotes(name));
+}
+
+const Json& listOf(const Json& top, const char* key) {
+  const Json& list = member(top, key);
+  if (!list.is_null() && !list.is_array()) refuse("\"" + std::string(key) + "\" 须为列表");
+  return list;
+}
+
+template <typename Read>
+void eachEntry(const Json& list, std::string_view what, Read read) {
+  if (list.is_null()) return;
+  std::size_t n = 0;
+  for (const Json& entry : list) {
+    ++n;
+    try {
+      if (!entry.is_object()) refuse("须为对象 {…}");
+      read(entry);
+    } catch (const Refusal& r) {
+      refuse("第 " + std::to_string(n) + " " + std::string(what) + "：" + r.why);
+    }
+  }
+}
+
+ProcessRequest requestOf(const Workspace& w, const Json& entry) {
+  ProcessRequest r;
+  const std::string& kind = textOf(member(entry, "kind"), "过程类型 \"kind\"");
+  const auto known = std::find_if(kindNames.begin(), kindNames.end(),
+                                  [&](const auto& k) { return k.second == kind; });
+  if (known == kindNames.end()) refuse("无法识别的过程类型 " + inQuotes(kind.substr(0, 64)));
+  r.kind = known->first;
+  r.from = idNamed(w, member(entry, "from"));
+  if (r.kind == ProcessKind::mix) r.other = idNamed(w, member(entry, "other"));
+  if (r.kind == ProcessKind::coolAndDry) r.pair = pairOf(member(entry, "pair"));
+  const std::vector<psychro::Quantity> targets = humidifyingTargets(r.kind);
+  if (!targets.empty()) {
+    const std::string& target = textOf(member(entry, "target"), "加湿终点 \"target\"");
+    const auto q = std::find_if(targets.begin(), targets.end(), [&](psychro::Quantity t) {
+      return calc::quantityName(t) == target;
+    });
+    if (q == targets.end()) refuse("无法识别的加湿终点 " + inQuotes(target.substr(0, 64)));
+    r.pair = {*q, *q};
+  }
+  const Json& values = valuesOf(entry, valueCount(r.kind));
+  r.first = r.kind == ProcessKind::supply ? epsilonOf(values[0]) : numberOf(values[0]);
+  if (values.size() > 1) r.second = numberOf(values[1]);
+  if (const Json& flow = member(entry, "flow"); !flow.is_null()) {
+    if (!flow.is_object()) refuse("风量 \"flow\" 须为对象 {\"value\", \"unit\"}");
+    Flow f;
+    f.value = numberOf(member(flow, "value"));
+    const std::string& unit = textOf(member(flow, "unit"), "风量单位 \"unit\"");
+    if (unit == "m3/h")
+      f.unit = FlowUnit::cubicMetresPerHour;
+    else if (unit == "kg/s")
+      f.unit = FlowUnit::kilogramsPerSecond;
+    else
+      refuse("风量单位须为 \"m3/h\" 或 \"kg/s\"");
+    r.flow = f;
+  }
+  return r;
+}
+
+Workspace build(const Json& top) {
+  const Json& format = member(top, "format");
+  if (!top.is_object() || !format.is_string() || format.get_ref<const std::string&>() != formatName)
+    refuse("不是工作区文件（缺少 \"format\": \"torvale-workspace\"）");
+  const Json& version = member(top, "version");
+  if (!version.is_number_integer() || version.get<long long>() < 1)
+    refuse("缺少有效的版本号 \"version\"");
+  if (version.get<long long>() > formatVersion)
+    refuse("文件版本为 " + std::to_string(version.get<long long>()) + "，本程序只能打开版本 " +
+           std::to_string(formatVersion) + " 的工作区文件");
+  const Json& pressure = member(top, "pressure");
+  if (!pressure.is_number() || !psychro::pressureInRange(pressure.get<double>()))
+    refuse("\"pressure\"：" + std::string(calc::words(psychro::Outcome::pressureRange)));
+
+  const Json& points = listOf(top, "points");
+  const Json& processes = listOf(top, "processes");
+  const Json& lines = listOf(top, "lines");
+  if (points.size() + processes.size() > maxFilePoints)
+    refuse("状态点超过 " + std::to_string(maxFilePoints) + " 个");
+  if (lines.size() > maxFileLines) refuse("热湿比线超过 " + std::to_string(maxFileLines) + " 条");
+
+  Workspace w(pressure.get<double>());
+  eachEntry(points, "个状态点", [&](const Json& entry) {
+    const std::string& name = nameOf(member(entry, "name"));
+    const calc::Pair pair = pairOf(member(entry, "pair"));
+    const Json& values = valuesOf(entry, 2);
+    const std::string_view why = w.add({pair, valueOf(values[0]), valueOf(values[1])});
+    if (!why.empty()) refuse(inQuotes(name) + "：" + std::string(why));
+    nameLast(w, name);
+  });
+  // Each outlet and the place it had among the points.
+  std::vector<std::pair<std::size_t, unsigned>> places;
+  eachEntry(processes, "个过程", [&](const Json& entry) {
+    const std::string_view why = w.addProcess(requestOf(w, entry));
+    if (!why.empty()) refuse(std::string(why));
+    if (const Json& outlet = member(entry, "outlet"); !outlet.is_null())
+      nameLast(w, nameOf(outlet));
+    if (const Json& at = member(entry, "at"); !at.is_null()) {
+      if (!at.is_number_unsigned()) refuse("\"at\" 须为从 0 起的位置");
+      places.emplace_back(at.get<std::size_t>(), w.points().points().back().id);
+    }
+  });
+  eachEntry(lines, "条热湿比线", [&](const Json& entry) {
+    const unsigned point = idNamed(w, member(entry, "point"));
+    w.addEpsilonLine(point, epsilonOf(member(entry, "epsilon")));
+  });
+  // The outlets go back to their places, the nearest the top first, so that each move leaves the
+  // places above it as they were.
+  std::stable_sort(places.begin(), places.end());
+  for (const auto& [at, id] : places)
+    if (at < w.points().size()) w.move(w.points().indexOf(id), at);
+  return w;
+}
+
+}  // namespace
+
+std::string workspaceText(const Workspace& workspace) {
+  Json top = Json::object();
+  top["format"] = std::string(formatName);
+  top["version"] = formatVersion;
+  top["pressure"] = workspace.pressure();
+  const PointList& points = workspace.points();
+  const auto nameOfId = [&](unsigned id) {
+    const StatePoint* p = points.find(id);
+    return p != nullptr ? p->name : std::string();
+  };
+  Json list = Json::array();
+  for (const StatePoint& p : points.points())
+    if (!p.derived)
+      list.push_back({{"name", p.name},
+                      {"pair", pairName(p.pair)},
+                      {"values", Json::array({valueText(p.first), valueText(p.second)})}});
+  top["points"] = std::move(list);
+
+  list = Json::array();
+  for (const Process& p : workspace.processes().processes()) {
+    const ProcessRequest& r = p.request;
+    Json entry = Json::object();
+    entry["kind"] = std::string(kindName(r.kind));
+    entry["from"] = nameOfId(r.from);
+    if (r.kind == ProcessKind::mix) entry["other"] = nameOfId(r.other);
+    if (r.kind == ProcessKind::coolAndDry) entry["pair"] = pairName(r.pair);
+    if (!humidifyingTargets(r.kind).empty())
+      entry["target"] = std::string(calc::quantityName(r.pair.first));
+    Json values = Json::array();
+    values.push_back(r.kind == ProcessKind::supply ? epsilonValue(r.first) : valueText(r.first));
+    if (valueCount(r.kind) > 1) values.push_back(valueText(r.second));
+    entry["values"] = std::move(values);
+    if (r.flow)
+      entry["flow"] = {{"value", valueText(r.flow->value)},
+                       {"unit", r.flow->unit == FlowUnit::kilogramsPerSecond ? "kg/s" : "m3/h"}};
+    entry["outlet"] = nameOfId(p.outlet);
+    entry["at"] = points.indexOf(p.outlet);
+    list.push_back(std::move(entry));
+  }
+  top["processes"] = std::move(list);
+
+  list = Json::array();
+  for (const EpsilonLine& l : workspace.processes().drawnLines())
+    list.push_back({{"point", nameOfId(l.point)}, {"epsilon", epsilonValue(l.ε)}});
+  top["lines"] = std::move(list);
+  // Names come from the point list as UTF-8; a stray byte is replaced rather than stopping the
+  // save.
+  return top.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::variant<Workspace, std::string> readWorkspace(std::string_view text) {
+  if (text.size() > maxFileBytes) return std::string("文件超过 16 MB，不是本程序写出的工作区文件");
+  if (nesting(text) > 8) return std::string("不是工作区文件（层次过深）");
+  const Json top = Json::parse(text.begin(), text.end(), nullptr, false);
+  if (top.is_discarded()) return std::string("文件不是完整的 JSON 文本（可能已被截断或损坏）");
+  try {
+    return build(top);
+  } catch (const Refusal& r) {
+    return r.why;
+  } catch (const Json::exception&) {
+    return std::string("文件内容不符合工作区格式");
+  }
+}
+
+}  // namespace workspace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "workspace/workspace.h"
+
+// The workspace file: a design as UTF-8 JSON, the points as typed and the processes and ε lines as
+// asked for, so that reopening it computes every text again. Results are never stored.
+namespace workspace {
+
+// What a file may hold at most, so that a hostile file cannot exhaust the program.
+inline constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t maxFilePoints = 10000;  // points given and process outlets together
+inline constexpr std::size_t maxFileLines = 10000;   // ε lines drawn through 热湿比线…
+inline constexpr std::size_t maxValueLength = 64;    // bytes of a value's text
+
+// The workspace as the text of a file: "format", "version", "pressure" (Pa), "points" (the points
+// given by a pair, outlets excluded), "processes" (each with its outlet's name and place) and
+// "lines".
+std::string workspaceText(const Workspace& workspace);
+
+// The workspace a file's text holds, computed at its pressure; or, for a text that is not a whole
+// workspace of this program's version within the limits above, the message why (without the file
+// name, which the caller adds).
+std::variant<Workspace, std::string> readWorkspace(std::string_view text);
+
+}  // namespace workspace
