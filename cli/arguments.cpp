@@ -20,7 +20,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   std::string_view unknown;  // the first mistyped option
   std::string problem;       // the first unusable option value
   bool csv = false, help = false, version = false, optionsEnded = false;
-  bool mode = false, columns = false, encoding = false;
+  bool mode = false, columns = false, encoding = false, workspace = false;
   int modeOptions = 0, pressureOptions = 0;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string_view word = words[i];
@@ -64,6 +64,10 @@ Arguments parseArguments(std::span<const char* const> args) {
         a.encoding = *e;
       else if (problem.empty())
         problem = "--encoding 只接受 utf-8 或 gb18030（gbk）";
+    } else if (const calc::OptionValue file = optionValue(words, i, "--workspace"); file.present) {
+      workspace = true;
+      if (file.missing && problem.empty()) problem = "--workspace 后须给出工作区文件";
+      a.workspace = file.value;
     } else if (word == "--bom") {
       a.bom = true;
     } else if (const calc::OptionValue pair = optionValue(words, i, "--pair"); pair.present) {
@@ -80,7 +84,8 @@ Arguments parseArguments(std::span<const char* const> args) {
       if (pressure.reading.ok())
         a.pressure = pressure.reading.pa;
       else if (problem.empty())
-        problem = std::string(pressure.name) + "：" + std::string(calc::words(pressure.reading.outcome));
+        problem =
+            std::string(pressure.name) + "：" + std::string(calc::words(pressure.reading.outcome));
     } else if (word == "--") {
       optionsEnded = true;
     } else if (word == "--help" || word == "-h") {
@@ -108,6 +113,11 @@ Arguments parseArguments(std::span<const char* const> args) {
     a.error = std::string(calc::unknownOption) + std::string(unknown);
   } else if (!problem.empty()) {
     a.error = problem;
+  } else if (workspace && (csv || modeOptions > 0 || pressureOptions > 0 || a.bom || mode ||
+                           columns || encoding || !values.empty())) {
+    a.error = "--workspace 只打印工作区文件，不能与其他选项或数值一起给出（大气压力取自文件）";
+  } else if (workspace) {
+    a.action = Action::workspace;
   } else if (modeOptions > 1) {
     a.error = "--tw、--rh 与 --pair 只能给出其中一个";
   } else if (pressureOptions > 1) {

@@ -11,7 +11,7 @@
 // What the command line asks torvale-calc to do.
 namespace cli {
 
-enum class Action { single, batch, help, version, usageError };
+enum class Action { single, batch, workspace, help, version, usageError };
 
 struct Arguments {
   Action action = Action::usageError;
@@ -20,6 +20,7 @@ struct Arguments {
   std::string t;                                // first value of a single calculation, as typed
   std::string x;                                // second value of a single calculation, as typed
   std::string input = "-";                      // CSV input of a batch; "-" is standard input
+  std::string workspace;                        // the workspace file --workspace prints
   double pressure = psychro::standardPressure;  // total pressure, Pa, of every calculation
   // A log (--csv with --mode and --columns): its fixed pair and the two columns, as given.
   bool log = false;
@@ -32,8 +33,8 @@ struct Arguments {
 
 // Reads the arguments after the program name. Only the exact words --tw, --rh, --pair A+B,
 // --pressure PA, --altitude M, --mode MODE, --columns A,B, --encoding NAME (each also as
-// --option=VALUE), --csv, --bom, --help, -h, --version and -- are options, so "-5" is a value; any
-// other word starting with "--" is a usage error, and after
+// --option=VALUE), --workspace FILE, --csv, --bom, --help, -h, --version and -- are options, so
+// "-5" is a value; any other word starting with "--" is a usage error, and after
 // "--" every word is a value. A refused pair, or a pressure or altitude that cannot be read or is
 // out of range, is a usage error whose text names the accepted range. Help goes before the
 // version, both before any error.

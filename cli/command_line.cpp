@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "calc/messages.h"
 #include "calc/pair_calculation.h"
@@ -13,6 +14,8 @@
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
 #include "cli/text_encoding.h"
+#include "workspace/file.h"
+#include "workspace/sheet.h"
 
 namespace cli {
 namespace {
@@ -22,6 +25,7 @@ constexpr std::string_view usage =
     "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] [--bom]\n"
     "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
     "                   [--encoding utf-8|gb18030] [--bom]\n"
+    "      torvale-calc --workspace FILE\n"
     "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
@@ -32,6 +36,7 @@ constexpr std::string_view help =
     "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] [--bom]\n"
     "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
     "               [--encoding utf-8|gb18030] [--bom]\n"
+    "  torvale-calc --workspace FILE\n"
     "  torvale-calc -h|--help      显示本说明 show this help\n"
     "  torvale-calc --version      显示版本 show the version\n"
     "\n"
@@ -83,6 +88,13 @@ constexpr std::string_view help =
     "  按用法错误处理（退出码 2，无输出）。\n"
     "  示例 Example:\n"
     "    torvale-calc --csv 日志.csv --mode rh --columns 干球温度,相对湿度 --encoding gb18030\n"
+    "\n"
+    "工作区文件 Workspace (--workspace FILE):\n"
+    "  读取图表窗口保存的工作区文件（.torvale），按文件中的大气压力重新计算，\n"
+    "  将其状态点表与过程表以 CSV 写到标准输出，与“导出 CSV”相同：\n"
+    "  首行为大气压力，UTF-8 带字节顺序标记，行尾 CRLF。\n"
+    "  文件无法打开、不是完整的工作区文件或超出限制时，标准错误给出文件名与原因，\n"
+    "  标准输出为空，退出码 2。\n"
     "\n"
     "退出码 Exit status: 0 成功 success, 1 提示信息 notice, 2 用法或输入输出错误 usage or I/O "
     "error\n";
@@ -157,6 +169,38 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   return outcome.readFailed || outcome.writeFailed ? exitUsage : exitOk;
 }
 
+int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
+  std::FILE* source = std::fopen(a.workspace.c_str(), "rb");
+  if (source == nullptr) {
+    report(err, "无法打开工作区文件 ", a.workspace, errno);
+    return exitUsage;
+  }
+  // One byte past the limit is enough to tell a file that is too large.
+  std::string text(workspace::maxFileBytes + 1, '\0');
+  errno = 0;
+  text.resize(std::fread(text.data(), 1, text.size(), source));
+  const bool readFailed = std::ferror(source) != 0;
+  const int readError = errno;
+  std::fclose(source);
+  if (readFailed) {
+    report(err, "读取输入失败 ", a.workspace, readError);
+    return exitUsage;
+  }
+  const std::variant<workspace::Workspace, std::string> read = workspace::readWorkspace(text);
+  if (const std::string* why = std::get_if<std::string>(&read)) {
+    put(err, "torvale-calc：无法打开工作区文件 " + visibleText(a.workspace) + "：" +
+                 visibleText(*why) + "\n");
+    return exitUsage;
+  }
+  errno = 0;
+  if (!put(out, workspace::commaSeparated(std::get<workspace::Workspace>(read))) ||
+      std::fflush(out) != 0) {
+    report(err, "无法写出结果", "", errno);
+    return exitUsage;
+  }
+  return exitOk;
+}
+
 }  // namespace
 
 int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -176,6 +220,8 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
       return single(a, out, err);
     case Action::batch:
       return batch(a, in, out, err);
+    case Action::workspace:
+      return printWorkspace(a, out, err);
     case Action::usageError:
       break;
   }

@@ -11,12 +11,15 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "calc/outputs.h"
 #include "calc/version.h"
 #include "cli/text_encoding.h"
 #include "support/recording_window.h"
+#include "workspace/file.h"
+#include "workspace/sheet.h"
 
 extern char** environ;
 
@@ -126,6 +129,16 @@ INSTANTIATE_TEST_SUITE_P(
             "Version", {"--version"}, 0, "torvale-calc " + std::string(calc::version) + "\n", ""},
         CliCase{"MissingFile", {"--csv", "/nonexistent/in.csv"}, 2, "", "/nonexistent/in.csv"},
         CliCase{"Directory", {"--csv", "/"}, 2, "", "读取输入失败"},
+        CliCase{"MissingWorkspace",
+                {"--workspace", "/nonexistent/a.torvale"},
+                2,
+                "",
+                "无法打开工作区文件 /nonexistent/a.torvale："},
+        CliCase{"WorkspaceWithPressure",
+                {"--workspace", "a.torvale", "--pressure", "90000"},
+                2,
+                "",
+                "大气压力取自文件"},
         CliCase{"PairEnthalpyAndRh",
                 {"--pair", "h+rh", "50.31", "50"},
                 0,
@@ -168,6 +181,36 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "\"\x1b[31mt\n+zz\xff\",1,2\n"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// --workspace prints the sheet 导出 CSV writes of the file; a file it refuses, only why on stderr.
+TEST(WorkspaceRun, PrintsTheSheetOrNamesTheFileAndWhy) {
+  const std::string design =
+      "{\"format\": \"torvale-workspace\", \"version\": 1, \"pressure\": 89875, \"points\": ["
+      "{\"name\": \"W\", \"pair\": \"t+rh\", \"values\": [\"35\", \"60\"]}], \"processes\": ["
+      "{\"kind\": \"heat\", \"from\": \"W\", \"values\": [\"40\"], \"outlet\": \"S\"}]}";
+  const auto opened = workspace::readWorkspace(design);
+  ASSERT_TRUE(std::holds_alternative<workspace::Workspace>(opened));
+  const struct {
+    const char* name;
+    std::string text;
+    int status;
+    std::string out, inErr;
+  } rows[] = {
+      {"Design", design, 0, workspace::commaSeparated(std::get<workspace::Workspace>(opened)), ""},
+      {"Truncated", design.substr(0, 70), 2, "", "a.torvale：文件不是完整的 JSON"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const std::string path = scratch("a.torvale");
+    spit(path, row.text);
+    const Finished r = runCalc({"--workspace", path});
+    EXPECT_EQ(r.status, row.status);
+    EXPECT_EQ(r.out, row.out);
+    EXPECT_EQ(r.out.find("大气压力,89875 Pa\r\n"), row.out.empty() ? std::string::npos : 3);
+    EXPECT_NE(r.err.find(row.inErr), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.empty(), row.inErr.empty());
+  }
+}
 
 // The values a single run prints, in box order.
 std::vector<std::string> printedTexts(const std::string& table) {
