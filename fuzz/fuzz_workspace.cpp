@@ -1,0 +1,45 @@
+// The workspace file's reader on arbitrary bytes as a file. Every run must end in one of two ways,
+// else the harness aborts:
+//   - the file is refused with a message; or
+//   - it opens, and the text it is written back to opens to the same sheet and is written back to
+//     the same text again.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "workspace/file.h"
+#include "workspace/sheet.h"
+
+namespace {
+
+[[noreturn]] void violated(const char* what, std::string_view detail) {
+  std::fprintf(stderr, "property violated: %s\n  %.*s\n", what, static_cast<int>(detail.size()),
+               detail.data());
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  const auto read = workspace::readWorkspace(bytes);
+  if (const std::string* why = std::get_if<std::string>(&read)) {
+    if (why->empty()) violated("refused without a message", bytes);
+    return 0;
+  }
+  const workspace::Workspace& opened = std::get<workspace::Workspace>(read);
+  const std::string text = workspace::workspaceText(opened);
+  const auto again = workspace::readWorkspace(text);
+  if (const std::string* why = std::get_if<std::string>(&again))
+    violated("the text written back is refused", *why + "\n" + text);
+  const workspace::Workspace& reopened = std::get<workspace::Workspace>(again);
+  if (workspace::sheetRows(reopened) != workspace::sheetRows(opened))
+    violated("the text written back opens to another sheet", text);
+  if (workspace::workspaceText(reopened) != text)
+    violated("the text written back is written back differently", text);
+  return 0;
+}
