@@ -1,6 +1,7 @@
 #include "workspace/file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -56,10 +57,19 @@ std::string pairName(calc::Pair pair) {
          std::string(calc::quantityName(pair.second));
 }
 
+// A value as written: the shortest text that reads back as the very same double, so that every
+// figure computed from it comes out the same on opening ("35" for 35, all 17 digits only where
+// the value needs them).
+std::string exactText(double value) {
+  char buffer[32];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return ec == std::errc() ? std::string(buffer, end) : std::string();
+}
+
 // ε as written: its value, or "∞" and "-∞" for a line of constant d, which JSON has no number for.
 std::string epsilonValue(double ε) {
   if (std::isinf(ε)) return ε > 0 ? "∞" : "-∞";
-  return valueText(ε);
+  return exactText(ε);
 }
 
 // The deepest nesting of arrays and objects in a JSON text, counted outside strings; the reader
@@ -113,7 +123,7 @@ const std::string& textOf(const Json& value, std::string_view what) {
 // written by hand); its text.
 std::string valueOf(const Json& value) {
   if (value.is_number() && std::isfinite(value.get<double>()))
-    return valueText(value.get<double>());
+    return exactText(value.get<double>());
   if (!value.is_string()) refuse("数值须为文本，如 \"35\"");
   const std::string& text = value.get_ref<const std::string&>();
   if (text.size() > maxValueLength) refuse("数值过长");
@@ -309,7 +319,7 @@ std::string workspaceText(const Workspace& workspace) {
     if (!p.derived)
       list.push_back({{"name", p.name},
                       {"pair", pairName(p.pair)},
-                      {"values", Json::array({valueText(p.first), valueText(p.second)})}});
+                      {"values", Json::array({exactText(p.first), exactText(p.second)})}});
   top["points"] = std::move(list);
 
   list = Json::array();
@@ -323,11 +333,11 @@ std::string workspaceText(const Workspace& workspace) {
     if (!humidifyingTargets(r.kind).empty())
       entry["target"] = std::string(calc::quantityName(r.pair.first));
     Json values = Json::array();
-    values.push_back(r.kind == ProcessKind::supply ? epsilonValue(r.first) : valueText(r.first));
-    if (valueCount(r.kind) > 1) values.push_back(valueText(r.second));
+    values.push_back(r.kind == ProcessKind::supply ? epsilonValue(r.first) : exactText(r.first));
+    if (valueCount(r.kind) > 1) values.push_back(exactText(r.second));
     entry["values"] = std::move(values);
     if (r.flow)
-      entry["flow"] = {{"value", valueText(r.flow->value)},
+      entry["flow"] = {{"value", exactText(r.flow->value)},
                        {"unit", r.flow->unit == FlowUnit::kilogramsPerSecond ? "kg/s" : "m3/h"}};
     entry["outlet"] = nameOfId(p.outlet);
     entry["at"] = points.indexOf(p.outlet);

@@ -26,7 +26,7 @@ unsigned idOf(const Workspace& w, std::size_t i) {
 
 // Every pair a point may be given by, then a process of every kind (both targets of each
 // humidifying one, flows in both units, ε of constant d), two drawn ε lines, an outlet renamed and
-// moved up; at 1000 m.
+// moved up, a flow with more digits than a given text shows; at 1000 m.
 Workspace everything() {
   Workspace w(89875);
   const char* pairs[][4] = {
@@ -51,7 +51,13 @@ Workspace everything() {
       {ProcessKind::humidifyAdiabatic, n, 0, {Quantity::t, Quantity::t}, 22, 0, {}},
       {ProcessKind::humidifyIsothermal, n, 0, {Quantity::d, Quantity::d}, 14, 0, {}},
       {ProcessKind::humidifyIsothermal, n, 0, {Quantity::rh, Quantity::rh}, 70, 0, {}},
-      {ProcessKind::supply, n, 0, {}, 8000, 8, Flow{1, FlowUnit::kilogramsPerSecond}},
+      {ProcessKind::supply,
+       n,
+       0,
+       {},
+       8000,
+       8,
+       Flow{12222222222.222222, FlowUnit::kilogramsPerSecond}},
       {ProcessKind::supply, n, 0, {}, INFINITY, 6, {}},
   };
   for (const auto& r : requests) EXPECT_EQ(w.addProcess(r), "") << kindCaption(r.kind);
