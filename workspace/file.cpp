@@ -218,7 +218,10 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   if (known == kindNames.end()) refuse("无法识别的过程类型 " + inQuotes(kind.substr(0, 64)));
   r.kind = known->first;
   r.from = idNamed(w, member(entry, "from"));
-  if (r.kind == ProcessKind::mix) r.other = idNamed(w, member(entry, "other"));
+  if (r.kind == ProcessKind::mix) {
+    r.other = idNamed(w, member(entry, "other"));
+    if (r.other == r.from) refuse(std::string(calc::words(psychro::Outcome::samePoint)));
+  }
   if (r.kind == ProcessKind::coolAndDry) r.pair = pairOf(member(entry, "pair"));
   const std::vector<psychro::Quantity> targets = humidifyingTargets(r.kind);
   if (!targets.empty()) {
@@ -274,15 +277,13 @@ Workspace build(const Json& top) {
     const std::string& name = nameOf(member(entry, "name"));
     const calc::Pair pair = pairOf(member(entry, "pair"));
     const Json& values = valuesOf(entry, 2);
-    const std::string_view why = w.add({pair, valueOf(values[0]), valueOf(values[1])});
-    if (!why.empty()) refuse(inQuotes(name) + "：" + std::string(why));
+    w.addSaved(pair, numberOf(values[0]), numberOf(values[1]));
     nameLast(w, name);
   });
   // Each outlet and the place it had among the points.
   std::vector<std::pair<std::size_t, unsigned>> places;
   eachEntry(processes, "个过程", [&](const Json& entry) {
-    const std::string_view why = w.addProcess(requestOf(w, entry));
-    if (!why.empty()) refuse(std::string(why));
+    w.addSavedProcess(requestOf(w, entry));
     if (const Json& outlet = member(entry, "outlet"); !outlet.is_null())
       nameLast(w, nameOf(outlet));
     if (const Json& at = member(entry, "at"); !at.is_null()) {

@@ -76,6 +76,30 @@ std::string_view PointList::add(const TypedPair& given) {
   return {};
 }
 
+void PointList::addSaved(calc::Pair pair, double first, double second) {
+  StatePoint p;
+  p.pair = pair;
+  p.first = first;
+  p.second = second;
+  p.given = calc::givenText(pair, valueText(first), valueText(second));
+  p.result = calc::calculate(pair, first, second, pa_);
+  p.name = takeNextName();
+  p.id = ++lastId_;
+  points_.push_back(std::move(p));
+}
+
+unsigned PointList::addDerivedSaved(std::string given, const psychro::StateOutcome& outcome) {
+  StatePoint p;
+  p.pair = {psychro::Quantity::t, psychro::Quantity::d};
+  p.given = std::move(given);
+  p.name = takeNextName();
+  p.id = ++lastId_;
+  p.derived = true;
+  points_.push_back(std::move(p));
+  setDerived(lastId_, outcome);
+  return lastId_;
+}
+
 unsigned PointList::addDerived(std::string given, const psychro::AirState& air) {
   StatePoint p;
   p.pair = {psychro::Quantity::t, psychro::Quantity::d};

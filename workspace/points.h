@@ -50,11 +50,18 @@ class PointList {
   // Adds the state of the pair at the pressure in force, at the end; or, where it has none (a
   // value missing, or no such air), adds nothing and returns the main window's message for it.
   std::string_view add(const TypedPair& given);
+  // Adds a point of a saved design, given by pair at the values read: as add, but one with no
+  // state at the pressure in force keeps its row, its texts empty and its message kept (as
+  // setPressure keeps one), so that a design saved at any pressure opens whole.
+  void addSaved(calc::Pair pair, double first, double second);
 
   // Adds the outlet of a process, the state air, at the end under the next free name, shown as
   // given; marked derived. Its pair is t+d at the state's values, which it keeps if released.
   // Returns its id; 0 (nothing added) when the state cannot be shown.
   unsigned addDerived(std::string given, const psychro::AirState& air);
+  // Adds the outlet of a process of a saved design as addDerived does, with the state it has now
+  // or, where it has none, the message why (as setDerived keeps it). Returns its id.
+  unsigned addDerivedSaved(std::string given, const psychro::StateOutcome& outcome);
   // The state of a derived point computed anew, or the message why there is none.
   void setDerived(unsigned id, const psychro::StateOutcome& outcome);
   // A derived point's given text, when its process is asked for something else.

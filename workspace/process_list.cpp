@@ -162,6 +162,14 @@ unsigned ProcessList::remove(PointList& points, std::size_t i) {
   return outlet;
 }
 
+void ProcessList::addSaved(PointList& points, const ProcessRequest& r) {
+  Process p{r, 0, givenText(r)};
+  if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
+  p.outlet = points.addDerivedSaved(p.given, runProcess(points, r));
+  if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
+  processes_.push_back(std::move(p));
+}
+
 void ProcessList::rerun(PointList& points) const {
   for (const Process& p : processes_) points.setDerived(p.outlet, runProcess(points, p.request));
 }

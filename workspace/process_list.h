@@ -91,6 +91,10 @@ class ProcessList {
   // Runs r on points at their pressure: adds the outlet as a new derived point and the process,
   // or returns why it cannot happen (nothing changed).
   std::string_view add(PointList& points, const ProcessRequest& r);
+  // Adds a process of a saved design, whose points exist (and, for a mixing, differ): as add, but
+  // an outlet with no state at the points' pressure keeps its row with the message why, as
+  // rerun keeps one.
+  void addSaved(PointList& points, const ProcessRequest& r);
 
   // Asks process i for r instead: its outlet keeps its id and name, reads as r made it, and is
   // computed again with every process after it. Returns why not (nothing changed): no process i

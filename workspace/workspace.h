@@ -39,6 +39,12 @@ class Workspace {
   std::string_view addProcess(const ProcessRequest& request) {
     return processes_.add(points_, request);
   }
+  // A point and a process of a saved design, kept with the message why where they have no state
+  // at the pressure in force (PointList::addSaved, ProcessList::addSaved).
+  void addSaved(calc::Pair pair, double first, double second) {
+    points_.addSaved(pair, first, second);
+  }
+  void addSavedProcess(const ProcessRequest& request) { processes_.addSaved(points_, request); }
   // Draws the line of ε through the point with this id; false for no such point or a NaN ε.
   bool addEpsilonLine(unsigned id, double ε) { return processes_.addLine(points_, id, ε); }
 

@@ -70,15 +70,24 @@ Workspace everything() {
   return w;
 }
 
+// As drawn, and moved to 30 kPa, where three points and outlets have no state and keep their rows.
 TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
-  const Workspace saved = everything();
-  const std::string text = workspace::workspaceText(saved);
-  const auto read = workspace::readWorkspace(text);
-  ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
-  const Workspace& opened = std::get<Workspace>(read);
-  EXPECT_EQ(workspace::sheetRows(opened), workspace::sheetRows(saved));
-  EXPECT_EQ(opened.processes().lines().size(), saved.processes().lines().size());
-  EXPECT_EQ(workspace::workspaceText(opened), text);
+  const struct {
+    const char* name;
+    double pa;
+  } rows[] = {{"AsDrawn", 89875}, {"SomeWithoutState", 30000}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Workspace saved = everything();
+    saved.setPressure(row.pa);
+    const std::string text = workspace::workspaceText(saved);
+    const auto read = workspace::readWorkspace(text);
+    ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
+    const Workspace& opened = std::get<Workspace>(read);
+    EXPECT_EQ(workspace::sheetRows(opened), workspace::sheetRows(saved));
+    EXPECT_EQ(opened.processes().lines().size(), saved.processes().lines().size());
+    EXPECT_EQ(workspace::workspaceText(opened), text);
+  }
 }
 
 struct FileRow {
@@ -166,7 +175,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "无法识别的过程类型"},
         FileRow{"WrongValueCount",
                 withProcess("{\"kind\": \"heat\", \"from\": \"W\", \"values\": []}"), "1 个数值"},
-        FileRow{"NoSuchState", points(point("W", "\"200\"")), "“W”："}),
+        FileRow{"NoStateKept", points(point("W", "\"200\"")), ""},
+        FileRow{"MixWithItself",
+                withProcess("{\"kind\": \"mix\", \"from\": \"W\", \"other\": \"W\", "
+                            "\"values\": [\"1\", \"1\"]}"),
+                "第 1 个过程："}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
