@@ -49,6 +49,7 @@ Workspace everything() {
       {ProcessKind::coolToDewPoint, o, 0, {}, 12, 95, {}},
       {ProcessKind::humidifyAdiabatic, n, 0, {Quantity::rh, Quantity::rh}, 80, 0, {}},
       {ProcessKind::humidifyAdiabatic, n, 0, {Quantity::t, Quantity::t}, 22, 0, {}},
+      {ProcessKind::humidifyAdiabatic, n, 0, {Quantity::d, Quantity::d}, 13, 0, {}},
       {ProcessKind::humidifyIsothermal, n, 0, {Quantity::d, Quantity::d}, 14, 0, {}},
       {ProcessKind::humidifyIsothermal, n, 0, {Quantity::rh, Quantity::rh}, 70, 0, {}},
       {ProcessKind::supply,
