@@ -45,5 +45,7 @@ int main(int argc, char** argv) {
   form.setPressure(options.pa);
   if (options.quitAfterFirstPaint) app::exitAfterFirstPaint(form);
   form.show();
+  if (!options.workspaceFile.empty())
+    form.openWorkspace(QString::fromLocal8Bit(options.workspaceFile.c_str()));
   return QApplication::exec();
 }

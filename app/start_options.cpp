@@ -24,6 +24,8 @@ StartOptions readStartOptions(std::span<const std::string> args) {
         o.help = true;
       else if (word == "--quit-after-first-paint")
         o.quitAfterFirstPaint = true;
+      else if (!word.empty() && word.front() != '-' && o.workspaceFile.empty())
+        o.workspaceFile = word;
       else
         fail(std::string(calc::unknownOption) + std::string(word));
       continue;

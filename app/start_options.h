@@ -13,11 +13,13 @@ struct StartOptions {
   double pa = psychro::standardPressure;  // the pressure in force at start, Pa
   bool quitAfterFirstPaint = false;       // start-up measurement (bench/startup.sh)
   bool help = false;                      // --help or -h was given, whatever else was
+  std::string workspaceFile;              // a workspace file to open in the chart window, if any
   std::string error;                      // why the command line is unusable; empty if usable
 };
 
 inline constexpr std::string_view usage =
-    "用法：torvale [--pressure PA | --altitude M]\n"
+    "用法：torvale [--pressure PA | --altitude M] [文件.torvale]\n"
+    "  文件.torvale    在焓湿图窗口中打开这个工作区（其大气压力随之生效）\n"
     "  --pressure PA   以大气压力 PA（Pa，30000～110000）开始计算\n"
     "  --altitude M    以海拔 M（m，-500～9000）处标准大气的压力开始计算\n"
     "  --quit-after-first-paint   窗口画出一次后即退出（用于测量启动时间）\n"
@@ -26,7 +28,8 @@ inline constexpr std::string_view usage =
 
 // Reads the arguments after the program name (Qt's own already removed). An option's value
 // follows it as the next word or after "=" (--altitude=-200). Only one of --pressure and --altitude
-// may be given, once; any other word is a usage error. A value is read by calc::readPressure, and
+// may be given, once; one word that is not an option names a workspace file; any other word is a
+// usage error. A value is read by calc::readPressure, and
 // an error about it names the accepted range.
 StartOptions readStartOptions(std::span<const std::string> args);
 

@@ -16,7 +16,7 @@ files=(bin/torvale-calc share/man/man1/torvale-calc.1.gz share/doc/torvale/copyr
   share/doc/torvale/changelog.gz)
 if [ "$faces" = window ]; then
   files+=(bin/torvale share/man/man1/torvale.1.gz "share/applications/$id.desktop"
-    "share/metainfo/$id.metainfo.xml"
+    "share/metainfo/$id.metainfo.xml" "share/mime/packages/$id.xml"
     "share/icons/hicolor/scalable/apps/$id.svg")
   for size in 16 32 48 256; do files+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
 fi

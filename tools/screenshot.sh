@@ -120,7 +120,7 @@ if [ "$which" = process ]; then
   # 新建状态点 opens on the first value, t and φ chosen; Tab goes on past φ's selector to its value.
   for state in "35 60" "26 55"; do
     read -r t rh <<<"$state"
-    refocus; keys ctrl+n; sleep 0.4; text "$t"; keys Tab Tab; text "$rh"; keys Return; sleep 0.3
+    refocus; keys Insert; sleep 0.4; text "$t"; keys Tab Tab; text "$rh"; keys Return; sleep 0.3
   done
   # 新建过程 opens on the kind; Home/End/Down pick in a list, Tab goes on (selecting the text).
   process() { refocus; keys ctrl+shift+n; sleep 0.4; }

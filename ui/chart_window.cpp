@@ -224,7 +224,19 @@ void ChartWindow::buildMenus() {
   bar->setObjectName(QStringLiteral("ChartMenus"));
   layout()->setMenuBar(bar);
 
-  QAction* save = action("SaveChart", captions::saveItem, QKeySequence::Save, &ChartWindow::saveAs);
+  QAction* save = action("SaveChart", captions::saveItem, {}, &ChartWindow::saveAs);
+  QAction* newDesign =
+      action("NewDesign", captions::newDesignItem, QKeySequence::New, &ChartWindow::newDesign);
+  QAction* open =
+      action("OpenDesign", captions::openItem, QKeySequence::Open, &ChartWindow::openDesign);
+  QAction* saveDesign = new QAction(QString::fromUtf8(captions::saveDesignItem), this);
+  saveDesign->setObjectName(QStringLiteral("SaveDesign"));
+  saveDesign->setShortcut(QKeySequence::Save);
+  connect(saveDesign, &QAction::triggered, this, [this] { this->saveDesign(); });
+  QAction* saveDesignAs = new QAction(QString::fromUtf8(captions::saveDesignAsItem), this);
+  saveDesignAs->setObjectName(QStringLiteral("SaveDesignAs"));
+  saveDesignAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(saveDesignAs, &QAction::triggered, this, [this] { this->saveDesignAs(); });
   QAction* csv = action("ExportCsv", captions::exportCsvItem, {}, &ChartWindow::exportCsvAs);
   QAction* print =
       action("PrintChart", captions::printItem, QKeySequence::Print, &ChartWindow::print);
@@ -234,6 +246,8 @@ void ChartWindow::buildMenus() {
   close->setShortcut(QKeySequence::Close);
   connect(close, &QAction::triggered, this, &QWidget::close);
   QMenu* file = bar->addMenu(QString::fromUtf8(captions::chartFileMenu));
+  file->addActions({newDesign, open, saveDesign, saveDesignAs});
+  file->addSeparator();
   file->addActions({save, csv, pdf, print});
   file->addSeparator();
   file->addAction(close);
@@ -255,8 +269,8 @@ void ChartWindow::buildMenus() {
   edit->addSeparator();
   edit->addActions({copy, copyTable});
 
-  QAction* add =
-      action("NewPoint", captions::newPointItem, QKeySequence::New, &ChartWindow::newPoint);
+  QAction* add = action("NewPoint", captions::newPointItem, QKeySequence(Qt::Key_Insert),
+                        &ChartWindow::newPoint);
   addCurrent_ = action("AddCurrentPoint", captions::addCurrentItem,
                        QKeySequence(Qt::CTRL | Qt::Key_D), &ChartWindow::addCurrentPoint);
   rename_ = action("RenamePoint", captions::renameItem, QKeySequence(Qt::Key_F2),
@@ -307,8 +321,8 @@ void ChartWindow::buildMenus() {
   chart_->addActions({save, copy, reset, add, process});
   chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
   // Window-wide keys, whichever part has the focus.
-  addActions({save, csv, print, close, undo, redo, copy, copyTable, add, addCurrent_, reset, zoomIn,
-              zoomOut, process});
+  addActions({newDesign, open, saveDesign, saveDesignAs, csv, print, close, undo, redo, copy,
+              copyTable, add, addCurrent_, reset, zoomIn, zoomOut, process});
 }
 
 void ChartWindow::setPressure(double pa) {

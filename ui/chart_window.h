@@ -85,8 +85,27 @@ class ChartWindow : public QWidget {
   // cannot be written.
   bool exportCsv(const QString& path, QString* error = nullptr) const;
 
+  // The workspace file the design was last opened from or saved to; empty for a new design.
+  const QString& filePath() const { return filePath_; }
+  // Opens the workspace file at path in place of the design, at the file's pressure (which the
+  // main window then takes, pressureChosen): first asks about unsaved changes; a file that cannot
+  // be read or is not a whole workspace is answered with a notice naming it and why, the design
+  // untouched. True when opened.
+  bool openFile(const QString& path);
+  // Saves the design to path, written beside it and renamed over it only when whole (QSaveFile);
+  // false and why when it cannot be, the old file intact and the design still unsaved.
+  bool saveTo(const QString& path, QString* error = nullptr);
+  // Whether the design may be set aside (the window closed, another design opened): yes when
+  // nothing is unsaved; else asks 保存 / 不保存 / 取消, and yes once saved or not to be.
+  bool maySetDesignAside();
+
+ signals:
+  // A design was opened at its own pressure, pa, Pa: the pressure in force should follow.
+  void pressureChosen(double pa);
+
  protected:
-  void showEvent(QShowEvent* event) override;  // opens inside the screen's available area
+  void showEvent(QShowEvent* event) override;    // opens inside the screen's available area
+  void closeEvent(QCloseEvent* event) override;  // asks first about unsaved changes
 
  private:
   void buildMenus();
@@ -105,6 +124,13 @@ class ChartWindow : public QWidget {
   void listEpsilonLines();                   // fills the 删除热湿比线 menu
 
   void saveAs();
+  void newDesign();
+  void openDesign();
+  bool saveDesign();
+  bool saveDesignAs();
+  void updateTitle();  // the file's name (or 焓湿图), with [*] for unsaved changes
+  // Puts design in place of the present one, as a fresh document: its pressure, no steps to undo.
+  void replaceDesign(const workspace::Workspace& design);
   void copyImage();
   void copyTable();
   void exportCsvAs();
@@ -122,6 +148,7 @@ class ChartWindow : public QWidget {
   void zoomOut();
 
   workspace::Workspace workspace_;
+  QString filePath_;  // the design's workspace file; empty until opened or saved
   // The design as the last step left it: what the next step will undo to. Shared with the step
   // that made it, as the one copy of that design.
   std::shared_ptr<const workspace::Workspace> recorded_ = std::make_shared<workspace::Workspace>();

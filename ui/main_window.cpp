@@ -290,6 +290,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Unsaved work in the chart window is asked about first; 取消 keeps everything open.
+  if (chart_ && !chart_->maySetDesignAside()) {
+    event->ignore();
+    return;
+  }
   QMainWindow::closeEvent(event);
   // Neither the About window nor the chart window keeps the program alive, shown, hidden or never
   // created.
@@ -314,6 +319,8 @@ ChartWindow& MainWindow::chartWindow() {
     chart_ = std::make_unique<ChartWindow>();
     chart_->setPressure(pressure_);
     connect(this, &MainWindow::pressureChanged, chart_.get(), &ChartWindow::setPressure);
+    // A design opened at its own pressure sets the pressure in force (the label follows).
+    connect(chart_.get(), &ChartWindow::pressureChosen, this, &MainWindow::setPressure);
     if (lastState_) chart_->setState(*lastState_, *lastGiven_);
     chart_->setStateCurrent(resultsCurrent_);
   }
@@ -360,7 +367,13 @@ void MainWindow::copyAllResults() {
   QGuiApplication::clipboard()->setText(fromUtf8(sheet));
 }
 
+void MainWindow::openWorkspace(const QString& path) {
+  showChart();
+  chartWindow().openFile(path);
+}
+
 void MainWindow::closeProgram() {
+  if (chart_ && !chart_->maySetDesignAside()) return;  // 取消: nothing ends
   QCoreApplication::exit(0);
 }
 

@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   // Makes pa, Pa, the pressure in force; a pa outside psychro's range changes nothing. While it is
   // not standard the window shows it right of 计算.
   void setPressure(double pa);
+  // Opens the workspace file at path in the chart window, shown (a file that cannot be opened is
+  // answered there with a notice).
+  void openWorkspace(const QString& path);
 
   // The factor every twips rectangle was multiplied by so that the platform font fits (>= 1).
   double layoutScale() const { return scale_; }

@@ -24,6 +24,8 @@ TEST(StartOptions, GiveThePressureOrSayWhy) {
       {"altitude too high", {"--altitude", "9001"}, 0, "-500～9000 m"},
       {"both", {"--pressure", "81000", "--altitude", "0"}, 0, "其中一个"},
       {"unknown", {"--presure", "81000"}, 0, "未知选项 --presure"},
+      {"workspace file", {"夏季工况.torvale", "--pressure", "81000"}, 81000, ""},
+      {"two workspace files", {"a.torvale", "b.torvale"}, 0, "未知选项 b.torvale"},
   };
   for (const OptionsRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -35,6 +37,8 @@ TEST(StartOptions, GiveThePressureOrSayWhy) {
       EXPECT_EQ(o.pa, row.pa);
     }
   }
+  EXPECT_EQ(app::readStartOptions(std::vector<std::string>{"夏季工况.torvale"}).workspaceFile,
+            "夏季工况.torvale");
   // --help is answered whatever else the line holds.
   EXPECT_TRUE(app::readStartOptions(std::vector<std::string>{"-platform", "--help"}).help);
 }
