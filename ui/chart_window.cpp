@@ -212,6 +212,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 // The tables and the chart read the workspace, a member: they go before it does, not with the
 // window's other children after it.
 ChartWindow::~ChartWindow() {
+  // The stack clears itself as it goes, which is no change of the design: the recovery file a
+  // design left unsaved stays for the next start to offer.
+  undo_->disconnect(this);
   chart_->setWorkspace(nullptr);
   delete table_;
   delete processTable_;
