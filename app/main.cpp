@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
   form.setPressure(options.pa);
   if (options.quitAfterFirstPaint) app::exitAfterFirstPaint(form);
   form.show();
+  // Work a crash left unsaved is offered back before a file named on the command line opens (which
+  // then asks about it as about any unsaved design). Not when measuring the start.
+  if (!options.quitAfterFirstPaint) form.offerRecovery();
   if (!options.workspaceFile.empty())
     form.openWorkspace(QString::fromLocal8Bit(options.workspaceFile.c_str()));
   return QApplication::exec();

@@ -1,13 +1,19 @@
 // The chart window's design as a document: new, open and save of workspace files, the title that
-// names the file and marks unsaved changes, and the question before unsaved work is set aside.
+// names the file and marks unsaved changes, the question before unsaved work is set aside, the
+// recovery file that keeps unsaved work against a crash, and the list of files last used.
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUndoStack>
 
 #include "calc/messages.h"
@@ -22,6 +28,20 @@ namespace {
 
 QString fromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The one setting the program keeps: the files last opened or saved.
+constexpr qsizetype recentCount = 8;
+constexpr char recentKey[] = "recentFiles";
+
+QStringList& withoutExtra(QStringList& list) {
+  while (list.size() > recentCount) list.removeLast();
+  return list;
+}
+
+void keepRecent(const QStringList& list) {
+  QSettings settings(QStringLiteral("Torvale"), QStringLiteral("torvale"));
+  settings.setValue(QLatin1String(recentKey), list);
 }
 
 }  // namespace
@@ -58,6 +78,7 @@ bool ChartWindow::saveTo(const QString& path, QString* error) {
   filePath_ = path;
   undo_->setClean();
   updateTitle();
+  remember(path);
   return true;
 }
 
@@ -84,12 +105,20 @@ bool ChartWindow::openFile(const QString& path) {
   replaceDesign(std::get<workspace::Workspace>(read));
   filePath_ = path;
   updateTitle();
+  remember(path);
   emit pressureChosen(workspace_.pressure());
   return true;
 }
 
 bool ChartWindow::maySetDesignAside() {
   if (undo_->isClean()) return true;
+  const bool aside = askToSetAside();
+  // Saved or not to be: the design no longer needs keeping against a crash.
+  if (aside) removeRecovery();
+  return aside;
+}
+
+bool ChartWindow::askToSetAside() {
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::unsavedTitle),
                   QString::fromUtf8(captions::unsavedQuestion).arg(windowTitle().remove("[*]")),
                   QMessageBox::NoButton, this);
@@ -115,6 +144,129 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
     event->accept();
   else
     event->ignore();
+}
+
+QString ChartWindow::recoveryPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+         QStringLiteral("/recovery.torvale");
+}
+
+void ChartWindow::setRecoveryDelay(int ms) {
+  recoveryTimer_->setInterval(ms);
+}
+
+void ChartWindow::removeRecovery() {
+  recoveryTimer_->stop();
+  QFile::remove(recoveryPath());
+}
+
+void ChartWindow::writeRecovery() {
+  recoveryTimer_->stop();
+  if (undo_->isClean()) {
+    removeRecovery();
+    return;
+  }
+  // Where the folder cannot be made or the file written, the design goes on unkept: the recovery
+  // is a safeguard, and a notice every few seconds would stop the work it guards.
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  if (folder.isEmpty() || !QDir().mkpath(folder)) return;
+  const std::string text = workspace::recoveryText(workspace_, filePath_.toStdString());
+  QSaveFile file(recoveryPath());
+  if (file.open(QIODevice::WriteOnly) &&
+      file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()))
+    file.commit();
+}
+
+std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent) {
+  const QString path = recoveryPath();
+  const QFileInfo info(path);
+  if (!info.exists()) return std::nullopt;
+  QFile file(path);
+  std::variant<workspace::Recovered, std::string> read = std::string();
+  if (!file.open(QIODevice::ReadOnly)) {
+    read = file.errorString().toStdString();
+  } else if (file.size() > static_cast<qint64>(workspace::maxFileBytes)) {
+    read = std::string(captions::fileTooLarge);
+  } else {
+    const QByteArray bytes = file.readAll();
+    read = workspace::readRecovery(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
+  file.close();
+  const auto* recovered = std::get_if<workspace::Recovered>(&read);
+  if (!recovered) {
+    // Said once, and removed, so that it is not offered at every start.
+    showNotice(parent, fromUtf8(calc::messages::title),
+               QString::fromUtf8(captions::openFailed).arg(path) + '\n' +
+                   fromUtf8(std::get<std::string>(read)));
+    QFile::remove(path);
+    return std::nullopt;
+  }
+  const QString name = recovered->source.empty()
+                           ? QString::fromUtf8(captions::recoveryUntitled)
+                           : QFileInfo(fromUtf8(recovered->source)).fileName();
+  QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::recoveryTitle),
+                  QString::fromUtf8(captions::recoveryQuestion)
+                      .arg(name, info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+                  QMessageBox::NoButton, parent);
+  QPushButton* recover =
+      box.addButton(QString::fromUtf8(captions::recoverButton), QMessageBox::AcceptRole);
+  QPushButton* decline =
+      box.addButton(QString::fromUtf8(captions::noRecoverButton), QMessageBox::RejectRole);
+  recover->setObjectName(QStringLiteral("Recover"));
+  decline->setObjectName(QStringLiteral("DiscardRecovery"));
+  box.setDefaultButton(recover);
+  box.setEscapeButton(decline);
+  box.exec();
+  if (box.clickedButton() == recover) return std::move(std::get<workspace::Recovered>(read));
+  QFile::remove(path);
+  return std::nullopt;
+}
+
+void ChartWindow::openRecovered(const workspace::Recovered& recovered) {
+  replaceDesign(recovered.design);
+  filePath_ = fromUtf8(recovered.source);
+  updateTitle();
+  // Unsaved work, as it was when kept; no step undoes back to a saved state.
+  undo_->resetClean();
+  writeRecovery();
+  emit pressureChosen(workspace_.pressure());
+}
+
+QStringList ChartWindow::recentFiles() {
+  QSettings settings(QStringLiteral("Torvale"), QStringLiteral("torvale"));
+  QStringList list = settings.value(QLatin1String(recentKey)).toStringList();
+  return withoutExtra(list);
+}
+
+void ChartWindow::remember(const QString& path) {
+  const QString full = QFileInfo(path).absoluteFilePath();
+  QStringList list = recentFiles();
+  list.removeAll(full);
+  list.prepend(full);
+  keepRecent(withoutExtra(list));
+}
+
+void ChartWindow::fillRecent() {
+  recent_->clear();
+  const QStringList list = recentFiles();
+  if (list.isEmpty())
+    recent_->addAction(QString::fromUtf8(captions::recentNone))->setEnabled(false);
+  for (qsizetype i = 0; i < list.size(); ++i) {
+    QString text = QDir::toNativeSeparators(list[i]);
+    text.replace('&', QStringLiteral("&&"));  // a path's own & is no shortcut mark
+    const QString path = list[i];
+    connect(recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text)), &QAction::triggered,
+            this, [this, path] { openRecent(path); });
+  }
+}
+
+void ChartWindow::openRecent(const QString& path) {
+  if (openFile(path) || QFileInfo::exists(path)) return;
+  // Gone: the notice has said so; it leaves the list.
+  QStringList list = recentFiles();
+  list.removeAll(path);
+  keepRecent(list);
 }
 
 void ChartWindow::newDesign() {

@@ -22,6 +22,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -127,8 +128,19 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_QuitOnClose, false);
 
   undo_ = new QUndoStack(this);
-  connect(undo_, &QUndoStack::cleanChanged, this,
-          [this](bool clean) { setWindowModified(!clean); });
+  connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) {
+    setWindowModified(!clean);
+    if (clean) removeRecovery();  // saved, or undone back to where it was
+  });
+  // Every step (done, undone, redone) is kept in the recovery file within a few seconds; a burst
+  // of steps is written once.
+  recoveryTimer_ = new QTimer(this);
+  recoveryTimer_->setSingleShot(true);
+  recoveryTimer_->setInterval(3000);
+  connect(recoveryTimer_, &QTimer::timeout, this, &ChartWindow::writeRecovery);
+  connect(undo_, &QUndoStack::indexChanged, this, [this] {
+    if (!recoveryTimer_->isActive()) recoveryTimer_->start();
+  });
   model_ = new PointTableModel(workspace_, this);
   chart_ = new ChartWidget(this);
   chart_->setWorkspace(&workspace_);
@@ -200,6 +212,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 // The tables and the chart read the workspace, a member: they go before it does, not with the
 // window's other children after it.
 ChartWindow::~ChartWindow() {
+  // The stack clears itself as it goes, which is no change of the design: the recovery file a
+  // design left unsaved stays for the next start to offer.
+  undo_->disconnect(this);
   chart_->setWorkspace(nullptr);
   delete table_;
   delete processTable_;
@@ -246,7 +261,11 @@ void ChartWindow::buildMenus() {
   close->setShortcut(QKeySequence::Close);
   connect(close, &QAction::triggered, this, &QWidget::close);
   QMenu* file = bar->addMenu(QString::fromUtf8(captions::chartFileMenu));
-  file->addActions({newDesign, open, saveDesign, saveDesignAs});
+  file->addActions({newDesign, open});
+  recent_ = file->addMenu(QString::fromUtf8(captions::recentMenu));
+  recent_->setObjectName(QStringLiteral("RecentFiles"));
+  connect(recent_, &QMenu::aboutToShow, this, &ChartWindow::fillRecent);
+  file->addActions({saveDesign, saveDesignAs});
   file->addSeparator();
   file->addActions({save, csv, pdf, print});
   file->addSeparator();

@@ -3,9 +3,11 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "psychro/air_state.h"
+#include "workspace/file.h"
 #include "workspace/workspace.h"
 
 class QAction;
@@ -14,6 +16,7 @@ class QMenu;
 class QPagedPaintDevice;
 class QPrinter;
 class QTableView;
+class QTimer;
 class QUndoStack;
 
 namespace ui {
@@ -30,9 +33,10 @@ class ProcessTableModel;
 // as the outlet of a process (新建过程…); they are renamed, deleted and reordered in the table. An
 // ε line can be drawn through any point, and removed again; a process edited or removed. Every
 // change of the design is a step that 撤销 undoes and 重做 redoes. The chart is saved as PNG or
-// SVG, the tables copied or exported as CSV, and all printed on one page. Nothing is kept between
-// runs. A top-level window of its own that never keeps the program running. It owns the workspace
-// all of it shows; the tables and the chart read it, and every change goes through it.
+// SVG, the tables copied or exported as CSV, and all printed on one page. An unsaved design is
+// kept in a recovery file against a crash; the files last opened or saved are listed under
+// 最近打开. A top-level window of its own that never keeps the program running. It owns the
+// workspace all of it shows; the tables and the chart read it, and every change goes through it.
 class ChartWindow : public QWidget {
   Q_OBJECT
 
@@ -99,6 +103,22 @@ class ChartWindow : public QWidget {
   // nothing is unsaved; else asks 保存 / 不保存 / 取消, and yes once saved or not to be.
   bool maySetDesignAside();
 
+  // The recovery file in the user's data folder: the unsaved design and its file (recoveryText).
+  static QString recoveryPath();
+  // Writes the design to the recovery file now, as the timer does a few seconds after a change;
+  // removes the file instead when nothing is unsaved.
+  void writeRecovery();
+  // How long after a change the recovery is written, ms (3 s unless a test shortens it).
+  void setRecoveryDelay(int ms);
+  // At start: when a recovery file is left from a run that did not end cleanly, asks 恢复 / 不恢复
+  // with the file's name and the time it was kept. The design to restore for 恢复; otherwise none,
+  // the recovery file removed.
+  static std::optional<workspace::Recovered> offerRecovery(QWidget* parent);
+  // Puts a recovered design in place as unsaved work, its file (if any) where 保存 writes it.
+  void openRecovered(const workspace::Recovered& recovered);
+  // The files last opened or saved, newest first, at most 8 (kept with QSettings).
+  static QStringList recentFiles();
+
  signals:
   // A design was opened at its own pressure, pa, Pa: the pressure in force should follow.
   void pressureChosen(double pa);
@@ -128,6 +148,11 @@ class ChartWindow : public QWidget {
   void openDesign();
   bool saveDesign();
   bool saveDesignAs();
+  bool askToSetAside();                  // 保存 / 不保存 / 取消, for maySetDesignAside
+  void removeRecovery();                 // stops the timer and removes the recovery file
+  void remember(const QString& path);    // puts path first among the recent files
+  void fillRecent();                     // fills the 最近打开 menu
+  void openRecent(const QString& path);  // opens it; a file gone is dropped from the list
   void updateTitle();  // the file's name (or 焓湿图), with [*] for unsaved changes
   // Puts design in place of the present one, as a fresh document: its pressure, no steps to undo.
   void replaceDesign(const workspace::Workspace& design);
@@ -171,9 +196,11 @@ class ChartWindow : public QWidget {
   QAction* editProcess_ = nullptr;
   QAction* deleteProcess_ = nullptr;
   QMenu* epsilonLines_ = nullptr;
-  QString lastPath_;     // where the last image went; the dialog opens there
-  QString lastCsvPath_;  // likewise for CSV
-  QString lastPdfPath_;  // likewise for PDF
+  QMenu* recent_ = nullptr;
+  QTimer* recoveryTimer_ = nullptr;  // single shot: writes the recovery a while after a change
+  QString lastPath_;                 // where the last image went; the dialog opens there
+  QString lastCsvPath_;              // likewise for CSV
+  QString lastPdfPath_;              // likewise for PDF
 };
 
 }  // namespace ui

@@ -372,6 +372,13 @@ void MainWindow::openWorkspace(const QString& path) {
   chartWindow().openFile(path);
 }
 
+void MainWindow::offerRecovery() {
+  if (auto recovered = ChartWindow::offerRecovery(this)) {
+    showChart();
+    chartWindow().openRecovered(*recovered);
+  }
+}
+
 void MainWindow::closeProgram() {
   if (chart_ && !chart_->maySetDesignAside()) return;  // 取消: nothing ends
   QCoreApplication::exit(0);

@@ -52,6 +52,9 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   // Opens the workspace file at path in the chart window, shown (a file that cannot be opened is
   // answered there with a notice).
   void openWorkspace(const QString& path);
+  // At start: offers back the design a run that did not end cleanly left unsaved, and opens it in
+  // the chart window, shown, when the user wants it (ChartWindow::offerRecovery).
+  void offerRecovery();
 
   // The factor every twips rectangle was multiplied by so that the platform font fits (>= 1).
   double layoutScale() const { return scale_; }

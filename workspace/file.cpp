@@ -303,9 +303,8 @@ Workspace build(const Json& top) {
   return w;
 }
 
-}  // namespace
-
-std::string workspaceText(const Workspace& workspace) {
+// The workspace as the JSON object of its file.
+Json workspaceJson(const Workspace& workspace) {
   Json top = Json::object();
   top["format"] = std::string(formatName);
   top["version"] = formatVersion;
@@ -350,9 +349,25 @@ std::string workspaceText(const Workspace& workspace) {
   for (const EpsilonLine& l : workspace.processes().drawnLines())
     list.push_back({{"point", nameOfId(l.point)}, {"epsilon", epsilonValue(l.ε)}});
   top["lines"] = std::move(list);
+  return top;
+}
+
+std::string fileText(const Json& top) {
   // Names come from the point list as UTF-8; a stray byte is replaced rather than stopping the
   // save.
   return top.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
+std::string workspaceText(const Workspace& workspace) {
+  return fileText(workspaceJson(workspace));
+}
+
+std::string recoveryText(const Workspace& workspace, std::string_view source) {
+  Json top = workspaceJson(workspace);
+  top["source"] = std::string(source);
+  return fileText(top);
 }
 
 std::variant<Workspace, std::string> readWorkspace(std::string_view text) {
@@ -367,6 +382,16 @@ std::variant<Workspace, std::string> readWorkspace(std::string_view text) {
   } catch (const Json::exception&) {
     return std::string("文件内容不符合工作区格式");
   }
+}
+
+std::variant<Recovered, std::string> readRecovery(std::string_view text) {
+  auto read = readWorkspace(text);
+  if (auto* why = std::get_if<std::string>(&read)) return std::move(*why);
+  // The text parsed as a whole workspace above; "source" is optional and only ever text.
+  const Json top = Json::parse(text.begin(), text.end(), nullptr, false);
+  const Json& source = member(top, "source");
+  return Recovered{std::move(std::get<Workspace>(read)),
+                   source.is_string() ? source.get<std::string>() : std::string()};
 }
 
 }  // namespace workspace

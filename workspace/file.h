@@ -27,4 +27,16 @@ std::string workspaceText(const Workspace& workspace);
 // name, which the caller adds).
 std::variant<Workspace, std::string> readWorkspace(std::string_view text);
 
+// A design kept against a crash: the workspace file's text with "source", the path (UTF-8) of the
+// file the design was opened from or saved to, empty for one never saved. readWorkspace passes
+// the key over, so the recovery opens as a workspace file too.
+std::string recoveryText(const Workspace& workspace, std::string_view source);
+
+struct Recovered {
+  Workspace design;
+  std::string source;  // empty for a design never saved
+};
+// The design and its file a recovery's text holds; or, as readWorkspace, the message why not.
+std::variant<Recovered, std::string> readRecovery(std::string_view text);
+
 }  // namespace workspace

@@ -1,16 +1,22 @@
 // The 焓湿图 window's design as a document: saved and opened again with every text as it was, the
 // title naming the file and marking unsaved changes, a bad file refused with the design untouched,
-// a failed save leaving the design unsaved, and unsaved work asked about before it is set aside.
+// a failed save leaving the design unsaved, unsaved work asked about before it is set aside and
+// kept in a recovery file until then, and the files last used listed newest first.
 #include <QAbstractButton>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "support/notices.h"
 #include "ui/chart_window.h"
+#include "workspace/file.h"
 
 namespace {
 
@@ -26,8 +32,8 @@ workspace::TypedPair tRh(const char* t, const char* φ) {
   return {{psychro::Quantity::t, psychro::Quantity::rh}, t, φ};
 }
 
-// Answers the question about unsaved changes, when it comes, with the button of this name.
-void answerUnsaved(const char* button) {
+// Answers the question the next message box asks with the button of this name.
+void answerBox(const char* button) {
   QTimer::singleShot(50, [button] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     QVERIFY(box != nullptr);
@@ -43,6 +49,13 @@ class ChartDocumentTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    // Recovery files and the recent list go to Qt's test folders, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Torvale"), QStringLiteral("torvale")).clear();
+    QFile::remove(ui::ChartWindow::recoveryPath());
+  }
+
   void savedDesignOpensWithEveryText() {
     QTemporaryDir dir;
     const QString path = dir.filePath("夏季工况.torvale");
@@ -104,11 +117,104 @@ class ChartDocumentTest : public QObject {
     ui::ChartWindow window;
     window.show();
     QVERIFY(window.addPoint(tRh("25", "50")).empty());
-    answerUnsaved("CancelClose");
+    answerBox("CancelClose");
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
-    answerUnsaved("DiscardChanges");
+    answerBox("DiscardChanges");
     QVERIFY(window.close());
+  }
+
+  // Kept a moment after a change, to the same points; gone once saved, or undone back to saved.
+  void recoveryKeptUntilClean() {
+    QTemporaryDir dir;
+    const QString recovery = ui::ChartWindow::recoveryPath();
+    ui::ChartWindow window;
+    window.setRecoveryDelay(10);
+    QVERIFY(window.addPoint(tRh("35", "60")).empty());
+    QVERIFY(window.addPoint(tRh("26", "55")).empty());
+    QTRY_VERIFY(QFile::exists(recovery));
+    QFile file(recovery);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto read = workspace::readRecovery(file.readAll().toStdString());
+    QVERIFY(std::holds_alternative<workspace::Recovered>(read));
+    QCOMPARE(workspace::workspaceText(std::get<workspace::Recovered>(read).design),
+             workspace::workspaceText(window.workspace()));
+    QVERIFY(window.saveTo(dir.filePath("a.torvale")));
+    QVERIFY(!QFile::exists(recovery));
+    QVERIFY(window.addPoint(tRh("20", "50")).empty());
+    QTRY_VERIFY(QFile::exists(recovery));
+    window.undoStack().undo();
+    QVERIFY(!QFile::exists(recovery));
+  }
+
+  void recoveryOfferedAtStart_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Recover") << "Recover";
+    QTest::newRow("DiscardRecovery") << "DiscardRecovery";
+  }
+  void recoveryOfferedAtStart() {
+    QFETCH(QString, button);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("夏季工况.torvale");
+    QStringList before;
+    {
+      ui::ChartWindow crashed;
+      QVERIFY(crashed.addPoint(tRh("35", "60")).empty());
+      QVERIFY(crashed.saveTo(path));
+      QVERIFY(crashed.addPoint(tRh("26", "55")).empty());
+      crashed.writeRecovery();
+      before = cells(crashed.table());
+    }  // gone without closing, as in a crash
+    QString title, text;
+    QTimer::singleShot(50, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      title = box->windowTitle();
+      text = box->text();
+      box->findChild<QAbstractButton*>(button)->click();
+    });
+    const auto recovered = ui::ChartWindow::offerRecovery(nullptr);
+    QCOMPARE(title, QString("恢复未保存的工作区"));
+    QVERIFY2(text.contains("夏季工况.torvale"), qPrintable(text));
+    QCOMPARE(recovered.has_value(), button == "Recover");
+    QCOMPARE(QFile::exists(ui::ChartWindow::recoveryPath()), button == "Recover");
+    if (!recovered) return;
+    ui::ChartWindow window;
+    window.openRecovered(*recovered);
+    QCOMPARE(cells(window.table()), before);
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(window.filePath(), path);
+    QVERIFY(window.saveTo(window.filePath()));
+    QVERIFY(!QFile::exists(ui::ChartWindow::recoveryPath()));
+  }
+
+  // Newest first; a file gone is told of and leaves the list.
+  void recentFilesNewestFirst() {
+    QSettings(QStringLiteral("Torvale"), QStringLiteral("torvale")).clear();
+    QTemporaryDir dir;
+    ui::ChartWindow window;
+    QVERIFY(window.addPoint(tRh("25", "50")).empty());
+    for (const char* name : {"a.torvale", "b.torvale", "c.torvale"})
+      QVERIFY(window.saveTo(dir.filePath(name)));
+    QVERIFY(window.openFile(dir.filePath("a.torvale")));
+    auto* menu = window.findChild<QMenu*>("RecentFiles");
+    QVERIFY(menu != nullptr);
+    const auto shown = [menu] {
+      emit menu->aboutToShow();
+      QStringList texts;
+      for (QAction* a : menu->actions()) texts << a->text().section(' ', 1);
+      return texts;
+    };
+    const auto native = [&dir](const char* name) {
+      return QDir::toNativeSeparators(dir.filePath(name));
+    };
+    QCOMPARE(shown(), QStringList({native("a.torvale"), native("c.torvale"), native("b.torvale")}));
+    QVERIFY(QFile::remove(dir.filePath("c.torvale")));
+    const QList<testsupport::Notice> notices =
+        testsupport::answerNotices([menu] { menu->actions()[1]->trigger(); });
+    QCOMPARE(notices.size(), 1);
+    QVERIFY2(notices.front().text.contains("c.torvale"), qPrintable(notices.front().text));
+    QCOMPARE(shown(), QStringList({native("a.torvale"), native("b.torvale")}));
   }
 };
 

@@ -91,6 +91,22 @@ TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
   }
 }
 
+// A recovery opens to the design and the file it came from, and as a plain workspace file too.
+TEST(WorkspaceFile, RecoveryKeepsDesignAndSource) {
+  for (const char* source : {"", "/home/设计/夏季工况.torvale"}) {
+    SCOPED_TRACE(source);
+    const Workspace saved = everything();
+    const std::string text = workspace::recoveryText(saved, source);
+    const auto read = workspace::readRecovery(text);
+    ASSERT_TRUE(std::holds_alternative<workspace::Recovered>(read)) << std::get<std::string>(read);
+    const auto& recovered = std::get<workspace::Recovered>(read);
+    EXPECT_EQ(recovered.source, source);
+    EXPECT_EQ(workspace::workspaceText(recovered.design), workspace::workspaceText(saved));
+    EXPECT_TRUE(std::holds_alternative<Workspace>(workspace::readWorkspace(text)));
+  }
+  EXPECT_TRUE(std::holds_alternative<std::string>(workspace::readRecovery("{\"format\"")));
+}
+
 struct FileRow {
   const char* name;
   std::string text;
