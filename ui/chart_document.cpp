@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUndoStack>
+#include <optional>
 
 #include "calc/messages.h"
 #include "ui/captions.h"
@@ -42,6 +43,25 @@ QStringList& withoutExtra(QStringList& list) {
 void keepRecent(const QStringList& list) {
   QSettings settings(QStringLiteral("Torvale"), QStringLiteral("torvale"));
   settings.setValue(QLatin1String(recentKey), list);
+}
+
+// The bytes of the file at path, if it can be read and is no larger than a workspace file may be;
+// else none, and why in why.
+std::optional<QByteArray> readWorkspaceBytes(const QString& path, QString& why) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    why = file.errorString();
+    return std::nullopt;
+  }
+  if (file.size() > static_cast<qint64>(workspace::maxFileBytes)) {
+    why = QString::fromUtf8(captions::fileTooLarge);
+    return std::nullopt;
+  }
+  return file.readAll();
+}
+
+std::string_view viewOf(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 }  // namespace
@@ -83,17 +103,10 @@ bool ChartWindow::saveTo(const QString& path, QString* error) {
 }
 
 bool ChartWindow::openFile(const QString& path) {
-  QFile file(path);
   QString why;
   std::variant<workspace::Workspace, std::string> read = std::string();
-  if (!file.open(QIODevice::ReadOnly)) {
-    why = file.errorString();
-  } else if (file.size() > static_cast<qint64>(workspace::maxFileBytes)) {
-    why = QString::fromUtf8(captions::fileTooLarge);
-  } else {
-    const QByteArray bytes = file.readAll();
-    read = workspace::readWorkspace(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (const std::optional<QByteArray> bytes = readWorkspaceBytes(path, why)) {
+    read = workspace::readWorkspace(viewOf(*bytes));
     if (const auto* message = std::get_if<std::string>(&read)) why = fromUtf8(*message);
   }
   if (!std::holds_alternative<workspace::Workspace>(read)) {
@@ -181,18 +194,12 @@ std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent) 
   const QString path = recoveryPath();
   const QFileInfo info(path);
   if (!info.exists()) return std::nullopt;
-  QFile file(path);
+  QString why;
   std::variant<workspace::Recovered, std::string> read = std::string();
-  if (!file.open(QIODevice::ReadOnly)) {
-    read = file.errorString().toStdString();
-  } else if (file.size() > static_cast<qint64>(workspace::maxFileBytes)) {
-    read = std::string(captions::fileTooLarge);
-  } else {
-    const QByteArray bytes = file.readAll();
-    read = workspace::readRecovery(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  }
-  file.close();
+  if (const std::optional<QByteArray> bytes = readWorkspaceBytes(path, why))
+    read = workspace::readRecovery(viewOf(*bytes));
+  else
+    read = why.toStdString();
   const auto* recovered = std::get_if<workspace::Recovered>(&read);
   if (!recovered) {
     // Said once, and removed, so that it is not offered at every start.
