@@ -85,6 +85,10 @@ std::string wordsOf(Outcome outcome) {
       return "热湿比线上没有该送风温度的状态点";
     case Outcome::supplyPastSaturation:
       return "送风状态点落在饱和线以外";
+    case Outcome::roomLoadsZero:
+      return "余热和余湿不能同时为零";
+    case Outcome::supplyFlowNotPositive:
+      return "送风量不为正：余热与送风温差的方向不符";
     case Outcome::flowNotPositiveOrFinite:
       return "风量必须为大于零的有限数";
     case Outcome::noSuchPoint:

@@ -24,6 +24,21 @@ double dryAirFlow(double L, const psychro::AirState& air) {
   return L * air.ρ / 3600 / (1 + air.d);
 }
 
+double volumeFlow(double G, const psychro::AirState& air) {
+  return 3600 * G * (1 + air.d) / air.ρ;
+}
+
+double roomEpsilon(double Q, double W) {
+  if (W == 0) return Q == 0 ? NAN : std::copysign(INFINITY, Q);
+  return 3600 * Q / W;
+}
+
+double supplyAirFlow(double Q, double W, const psychro::AirState& room,
+                     const psychro::AirState& supply) {
+  if (Q == 0) return W / 3600 / (room.d - supply.d);
+  return Q / (room.h - supply.h);
+}
+
 Loads loads(const Figures& f, double G) {
   Loads l;
   if (!(G > 0) || !std::isfinite(G)) {

@@ -37,6 +37,21 @@ Figures figures(const psychro::AirState& from, const psychro::AirState& to);
 // Dry-air mass flow, kg/s, of a volume flow L, m³/h, of humid air at the state air.
 double dryAirFlow(double L, const psychro::AirState& air);
 
+// The volume flow, m³/h of humid air at the state air, of G kg/s of dry air:
+// L = 3600·G·(1 + d)/ρ, the inverse of dryAirFlow.
+double volumeFlow(double G, const psychro::AirState& air);
+
+// The heat-moisture ratio, kJ/kg, of a room's surplus heat Q, kW, and surplus moisture W, kg/h:
+// ε = 3600·Q/W; ±infinity (the sign of Q) when W = 0, NaN when both are zero.
+double roomEpsilon(double Q, double W);
+
+// The supply air flow, kg/s of dry air, that takes up the room's surplus heat Q, kW, warming from
+// the supply state to the room's: G = Q/(h_room − h_supply); for a room with surplus moisture W,
+// kg/h, alone (Q = 0), G = W/3600/(d_room − d_supply). Not positive (or not finite) where the
+// load and the difference differ in sign or are zero.
+double supplyAirFlow(double Q, double W, const psychro::AirState& room,
+                     const psychro::AirState& supply);
+
 struct Loads {
   double total = 0;     // kW
   double latent = 0;    // kW

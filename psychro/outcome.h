@@ -26,19 +26,21 @@ enum class Outcome {
   altitudeRange,  // an altitude outside lowestAltitude…highestAltitude
 
   // The air processes (process/processes.h).
-  flowNotPositive,       // a mixing flow not positive and finite
-  mixtureFogs,           // the mixture lies beyond saturation
-  heatingNotWarmer,      // heating to a dry bulb not above the inlet's
-  coolingNotCooler,      // cooling to a dry bulb not below the inlet's
-  belowDewPoint,         // sensible cooling below the inlet's dew point
-  notCoolerAndDrier,     // a leaving state of cooling and drying not cooler and drier
-  dewPointNotBelow,      // an apparatus dew point not below the inlet's dew point
-  humidityNotReached,    // a leaving humidity the cooling line does not reach
-  moistureNotRaised,     // humidifying without raising the moisture content
-  pastSaturation,        // humidifying beyond saturation
-  supplyDifferenceZero,  // a supply temperature difference of zero
-  supplyNotOnLine,       // no supply state at that dry bulb on the line of ε
-  supplyPastSaturation,  // the supply state lies beyond saturation
+  flowNotPositive,        // a mixing flow not positive and finite
+  mixtureFogs,            // the mixture lies beyond saturation
+  heatingNotWarmer,       // heating to a dry bulb not above the inlet's
+  coolingNotCooler,       // cooling to a dry bulb not below the inlet's
+  belowDewPoint,          // sensible cooling below the inlet's dew point
+  notCoolerAndDrier,      // a leaving state of cooling and drying not cooler and drier
+  dewPointNotBelow,       // an apparatus dew point not below the inlet's dew point
+  humidityNotReached,     // a leaving humidity the cooling line does not reach
+  moistureNotRaised,      // humidifying without raising the moisture content
+  pastSaturation,         // humidifying beyond saturation
+  supplyDifferenceZero,   // a supply temperature difference of zero
+  supplyNotOnLine,        // no supply state at that dry bulb on the line of ε
+  supplyPastSaturation,   // the supply state lies beyond saturation
+  roomLoadsZero,          // a room with neither surplus heat nor surplus moisture
+  supplyFlowNotPositive,  // room loads whose supply air flow is not positive (Q against Δt)
 
   // The loads of a process (process/figures.h).
   flowNotPositiveOrFinite,  // a volume flow not positive and finite

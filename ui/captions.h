@@ -137,6 +137,10 @@ inline constexpr char leavingHumidity[] = "出口相对湿度 φ %";
 inline constexpr char targetCaption[] = "加湿至";
 inline constexpr char epsilonCaption[] = "热湿比 ε kJ/kg";
 inline constexpr char supplyDifference[] = "送风温差 Δt ℃";
+inline constexpr char roomHeatCaption[] = "余热 Q kW（可不填）";
+inline constexpr char roomMoistureCaption[] = "余湿 W kg/h";
+// A supply point's ε and air flow while they come from the room's loads.
+inline constexpr char fromLoadsTip[] = "由余热、余湿计算";
 inline constexpr char epsilonLineTitle[] = "热湿比线";
 inline constexpr char epsilonLinePrompt[] = "过点 %1 的热湿比 ε（kJ/kg，∞ 为等含湿量线）：";
 inline constexpr char protractorTitle[] = "热湿比 ε kJ/kg";

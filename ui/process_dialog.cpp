@@ -88,6 +88,12 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   flowUnit_ = comboNamed("FlowUnit", this);
   for (const char* unit : captions::flowUnits) flowUnit_->addItem(QString::fromUtf8(unit));
   flow_->setAccessibleName(QString::fromUtf8(captions::flowCaption));
+  heat_ = valueBox("RoomHeat", this);
+  moisture_ = valueBox("RoomMoisture", this);
+  heatLabel_ = new QLabel(QString::fromUtf8(captions::roomHeatCaption), this);
+  moistureLabel_ = new QLabel(QString::fromUtf8(captions::roomMoistureCaption), this);
+  heat_->setAccessibleName(heatLabel_->text());
+  moisture_->setAccessibleName(moistureLabel_->text());
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok =
@@ -113,17 +119,23 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   grid->addWidget(secondLabel_, 4, 0);
   grid->addWidget(secondQuantity_, 4, 1);
   grid->addWidget(secondValue_, 4, 2);
-  grid->addWidget(label(captions::flowCaption), 5, 0);
-  grid->addWidget(flow_, 5, 1);
-  grid->addWidget(flowUnit_, 5, 2);
-  grid->addWidget(buttons, 6, 0, 1, 3);
+  grid->addWidget(heatLabel_, 5, 0);
+  grid->addWidget(heat_, 5, 1, 1, 2);
+  grid->addWidget(moistureLabel_, 6, 0);
+  grid->addWidget(moisture_, 6, 1, 1, 2);
+  grid->addWidget(label(captions::flowCaption), 7, 0);
+  grid->addWidget(flow_, 7, 1);
+  grid->addWidget(flowUnit_, 7, 2);
+  grid->addWidget(buttons, 8, 0, 1, 3);
 
   // Tab goes down the form row by row, each quantity before its value, then to the buttons.
   QWidget* order[] = {kind_,           from_,        other_, firstQuantity_, firstValue_,
-                      secondQuantity_, secondValue_, flow_,  flowUnit_,      ok,
-                      cancel};
+                      secondQuantity_, secondValue_, heat_,  moisture_,      flow_,
+                      flowUnit_,       ok,           cancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   connect(kind_, &QComboBox::currentIndexChanged, this, &ProcessDialog::showKind);
+  connect(heat_, &QLineEdit::textChanged, this, &ProcessDialog::showLoads);
+  connect(moisture_, &QLineEdit::textChanged, this, &ProcessDialog::showLoads);
   connect(firstQuantity_, &QComboBox::currentTextChanged, firstValue_,
           &QLineEdit::setAccessibleName);
   connect(secondQuantity_, &QComboBox::currentTextChanged, secondValue_,
@@ -169,6 +181,9 @@ void ProcessDialog::setRequest(const workspace::ProcessRequest& r) {
   secondValue_->setText(second ? QString::fromStdString(workspace::valueText(r.second))
                                : QString());
   flow_->setText(r.flow ? QString::fromStdString(workspace::valueText(r.flow->value)) : QString());
+  heat_->setText(r.loads ? QString::fromStdString(workspace::valueText(r.loads->heat)) : QString());
+  moisture_->setText(r.loads ? QString::fromStdString(workspace::valueText(r.loads->moisture))
+                             : QString());
   if (r.flow)
     flowUnit_->setCurrentIndex(r.flow->unit == workspace::FlowUnit::cubicMetresPerHour ? 0 : 1);
 }
@@ -180,6 +195,8 @@ void ProcessDialog::showKind() {
     Entry& was = entries_[static_cast<std::size_t>(*shown_)];
     was.first = firstValue_->text();
     was.second = secondValue_->text();
+    was.heat = heat_->text();
+    was.moisture = moisture_->text();
     if (firstQuantity_->count() > 0) was.firstQuantity = quantityOf(firstQuantity_);
     if (secondQuantity_->count() > 0) was.secondQuantity = quantityOf(secondQuantity_);
   }
@@ -188,11 +205,13 @@ void ProcessDialog::showKind() {
   const Entry& entry = entries_[static_cast<std::size_t>(k)];
   firstValue_->setText(entry.first);
   secondValue_->setText(entry.second);
+  heat_->setText(entry.heat);
+  moisture_->setText(entry.moisture);
   const bool mix = k == ProcessKind::mix;
   otherLabel_->setVisible(mix);
   other_->setVisible(mix);
-  flow_->setEnabled(!mix);  // a mixing has no loads of its own
-  flowUnit_->setEnabled(!mix);
+  for (QWidget* w : std::initializer_list<QWidget*>{heatLabel_, heat_, moistureLabel_, moisture_})
+    w->setVisible(k == ProcessKind::supply);
 
   const char* first = nullptr;
   const char* second = nullptr;
@@ -243,7 +262,30 @@ void ProcessDialog::showKind() {
                                                       : firstQuantity_->currentText());
   secondValue_->setAccessibleName(secondChoices.empty() ? secondLabel_->text()
                                                         : secondQuantity_->currentText());
+  showLoads();
   adjustSize();
+}
+
+bool ProcessDialog::loadsTyped() const {
+  return kind() == ProcessKind::supply &&
+         !(heat_->text().trimmed().isEmpty() && moisture_->text().trimmed().isEmpty());
+}
+
+void ProcessDialog::showLoads() {
+  const bool loads = loadsTyped();
+  const bool mix = kind() == ProcessKind::mix;
+  firstValue_->setEnabled(!loads);
+  flow_->setEnabled(!mix && !loads);  // a mixing has no loads of its own
+  flowUnit_->setEnabled(!mix && !loads);
+  const QString tip = loads ? QString::fromUtf8(captions::fromLoadsTip) : QString();
+  firstValue_->setToolTip(tip);
+  flow_->setToolTip(tip);
+  if (!loads) return;
+  const std::optional<double> Q = calc::wholeNumber(heat_->text().toStdString());
+  const std::optional<double> W = calc::wholeNumber(moisture_->text().toStdString());
+  firstValue_->setText(
+      Q && W ? QString::fromStdString(workspace::epsilonText(process::roomEpsilon(*Q, *W)))
+             : QString());
 }
 
 QString ProcessDialog::request(workspace::ProcessRequest& r) const {
@@ -254,7 +296,16 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   if (firstQuantity_->isVisibleTo(this)) r.pair.first = quantityOf(firstQuantity_);
   if (secondQuantity_->isVisibleTo(this)) r.pair.second = quantityOf(secondQuantity_);
   const bool epsilon = r.kind == ProcessKind::supply;
-  if (QString m = readValue(firstValue_, r.first, epsilon); !m.isEmpty()) return m;
+  r.loads.reset();
+  if (loadsTyped()) {
+    workspace::RoomLoads loads;
+    if (QString m = readValue(heat_, loads.heat); !m.isEmpty()) return m;
+    if (QString m = readValue(moisture_, loads.moisture); !m.isEmpty()) return m;
+    r.loads = loads;
+    r.first = process::roomEpsilon(loads.heat, loads.moisture);
+  } else if (QString m = readValue(firstValue_, r.first, epsilon); !m.isEmpty()) {
+    return m;
+  }
   if (secondValue_->isVisibleTo(this))
     if (QString m = readValue(secondValue_, r.second); !m.isEmpty()) return m;
   r.flow.reset();

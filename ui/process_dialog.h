@@ -47,6 +47,10 @@ class ProcessDialog : public QDialog {
 
  private:
   void showKind();  // the fields the chosen kind asks for
+  // A supply point with room loads typed takes its ε and air flow from them: those fields are
+  // greyed, ε showing the loads' 3600·Q/W.
+  void showLoads();
+  bool loadsTyped() const;
   workspace::ProcessKind kind() const;
   // The request from the fields, or the message why they do not make one.
   QString request(workspace::ProcessRequest& r) const;
@@ -54,6 +58,7 @@ class ProcessDialog : public QDialog {
   // What was last typed and chosen for one kind of process.
   struct Entry {
     QString first, second;
+    QString heat, moisture;  // a supply point's room loads
     std::optional<psychro::Quantity> firstQuantity, secondQuantity;
   };
 
@@ -71,6 +76,10 @@ class ProcessDialog : public QDialog {
   QLineEdit* secondValue_ = nullptr;
   QLineEdit* flow_ = nullptr;
   QComboBox* flowUnit_ = nullptr;
+  QLabel* heatLabel_ = nullptr;
+  QLabel* moistureLabel_ = nullptr;
+  QLineEdit* heat_ = nullptr;                                  // 余热 Q, kW
+  QLineEdit* moisture_ = nullptr;                              // 余湿 W, kg/h
   std::array<Entry, workspace::processKinds.size()> entries_;  // by workspace::ProcessKind
   std::optional<workspace::ProcessKind> shown_;                // the kind the fields are for
 };

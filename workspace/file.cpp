@@ -248,6 +248,11 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
       refuse("风量单位须为 \"m3/h\" 或 \"kg/s\"");
     r.flow = f;
   }
+  if (const Json& loads = member(entry, "loads"); !loads.is_null()) {
+    if (r.kind != ProcessKind::supply) refuse("只有送风状态点可以给出余热余湿 \"loads\"");
+    if (!loads.is_object()) refuse("余热余湿 \"loads\" 须为对象 {\"heat\", \"moisture\"}");
+    r.loads = RoomLoads{numberOf(member(loads, "heat")), numberOf(member(loads, "moisture"))};
+  }
   return r;
 }
 
@@ -339,6 +344,9 @@ Json workspaceJson(const Workspace& workspace) {
     if (r.flow)
       entry["flow"] = {{"value", exactText(r.flow->value)},
                        {"unit", r.flow->unit == FlowUnit::kilogramsPerSecond ? "kg/s" : "m3/h"}};
+    if (r.loads)
+      entry["loads"] = {{"heat", exactText(r.loads->heat)},
+                        {"moisture", exactText(r.loads->moisture)}};
     entry["outlet"] = nameOfId(p.outlet);
     entry["at"] = points.indexOf(p.outlet);
     list.push_back(std::move(entry));

@@ -5,6 +5,7 @@
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
+#include "process/figures.h"
 #include "process/processes.h"
 #include "workspace/process_rows.h"
 
@@ -45,12 +46,42 @@ std::string givenText(const ProcessRequest& r) {
       return text + part.substr(0, part.find(", "));
     }
     case ProcessKind::supply:
+      if (r.loads)
+        return text + "Q=" + valueText(r.loads->heat) + " kW, W=" + valueText(r.loads->moisture) +
+               " kg/h, ε=" + epsilonText(r.first) + ", Δt=" + b;
       return text + "ε=" + epsilonText(r.first) + ", Δt=" + b;
   }
   return text;
 }
 
+// A request as the list keeps it: a mixing has no flow of its own; a supply point sized from the
+// room's loads takes its ε from them, and its air flow too (none typed).
+ProcessRequest kept(ProcessRequest r) {
+  if (r.kind == ProcessKind::mix) r.flow.reset();
+  if (r.kind != ProcessKind::supply) r.loads.reset();
+  if (r.loads) {
+    r.first = process::roomEpsilon(r.loads->heat, r.loads->moisture);
+    r.flow.reset();
+  }
+  return r;
+}
+
+// Why the room's loads cannot size the supply point `supply` of r: their air flow is not positive.
+std::string_view flowRefusal(const PointList& points, const ProcessRequest& r,
+                             const psychro::AirState& supply) {
+  if (!r.loads) return {};
+  const double G = supplyFlow(r, points.find(r.from)->result.air, supply);
+  if (G > 0 && std::isfinite(G)) return {};
+  return calc::words(psychro::Outcome::supplyFlowNotPositive);
+}
+
 }  // namespace
+
+double supplyFlow(const ProcessRequest& r, const psychro::AirState& room,
+                  const psychro::AirState& supply) {
+  if (!r.loads) return NAN;
+  return process::supplyAirFlow(r.loads->heat, r.loads->moisture, room, supply);
+}
 
 std::string_view kindCaption(ProcessKind kind) {
   switch (kind) {
@@ -107,17 +138,21 @@ psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& 
       return process::humidifyAdiabatic(a, inStateUnits(r.pair.first, r.first), pa);
     case ProcessKind::humidifyIsothermal:
       return process::humidifyIsothermal(a, inStateUnits(r.pair.first, r.first), pa);
-    case ProcessKind::supply:
-      return process::supplyPoint(a, r.first, r.second, pa);
+    case ProcessKind::supply: {
+      const double ε = r.loads ? process::roomEpsilon(r.loads->heat, r.loads->moisture) : r.first;
+      if (r.loads && std::isnan(ε)) return refused(psychro::Outcome::roomLoadsZero);
+      return process::supplyPoint(a, ε, r.second, pa);
+    }
   }
   return refused(psychro::Outcome::noSuchState);
 }
 
-std::string_view ProcessList::add(PointList& points, const ProcessRequest& r) {
+std::string_view ProcessList::add(PointList& points, const ProcessRequest& request) {
+  const ProcessRequest r = kept(request);
   const psychro::StateOutcome out = runProcess(points, r);
   if (!out.ok()) return calc::words(out.outcome);
+  if (std::string_view why = flowRefusal(points, r, out.air); !why.empty()) return why;
   Process p{r, 0, givenText(r)};
-  if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
   p.outlet = points.addDerived(p.given, out.air);
   if (p.outlet == 0) return calc::words(psychro::Outcome::noSuchState);
   // The supply point lies on the room's ε line: draw it while the process stands.
@@ -126,7 +161,9 @@ std::string_view ProcessList::add(PointList& points, const ProcessRequest& r) {
   return {};
 }
 
-std::string_view ProcessList::edit(PointList& points, std::size_t i, const ProcessRequest& r) {
+std::string_view ProcessList::edit(PointList& points, std::size_t i,
+                                   const ProcessRequest& request) {
+  const ProcessRequest r = kept(request);
   if (i >= processes_.size()) return calc::words(psychro::Outcome::noSuchPoint);
   for (std::size_t k = i; k < processes_.size(); ++k) {
     const unsigned outlet = processes_[k].outlet;
@@ -134,9 +171,9 @@ std::string_view ProcessList::edit(PointList& points, std::size_t i, const Proce
   }
   const psychro::StateOutcome out = runProcess(points, r);
   if (!out.ok()) return calc::words(out.outcome);
+  if (std::string_view why = flowRefusal(points, r, out.air); !why.empty()) return why;
   Process& p = processes_[i];
   p.request = r;
-  if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
   p.given = givenText(r);
   points.setGiven(p.outlet, p.given);
   const unsigned outlet = p.outlet;
@@ -162,9 +199,9 @@ unsigned ProcessList::remove(PointList& points, std::size_t i) {
   return outlet;
 }
 
-void ProcessList::addSaved(PointList& points, const ProcessRequest& r) {
+void ProcessList::addSaved(PointList& points, const ProcessRequest& request) {
+  const ProcessRequest r = kept(request);
   Process p{r, 0, givenText(r)};
-  if (p.request.kind == ProcessKind::mix) p.request.flow.reset();
   p.outlet = points.addDerivedSaved(p.given, runProcess(points, r));
   if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
   processes_.push_back(std::move(p));

@@ -49,6 +49,13 @@ struct Flow {
   FlowUnit unit = FlowUnit::cubicMetresPerHour;
 };
 
+// A room's surplus heat and moisture, from which a supply point can be sized: 余热 Q, kW (negative
+// for a room that loses heat), and 余湿 W, kg/h.
+struct RoomLoads {
+  double heat = 0;      // Q, kW
+  double moisture = 0;  // W, kg/h
+};
+
 // A process as the user asked for it. Values are in the window's units (t, tw, tl, t_adp in °C, φ
 // in per cent, d in g/kg, h and ε in kJ/kg, Δt in K):
 //   mix             first, second: the flows (or parts of a ratio) of `from` and `other`
@@ -56,14 +63,17 @@ struct Flow {
 //   coolAndDry      pair with first, second: the leaving state
 //   coolToDewPoint  first: the apparatus dew point; second: the leaving φ
 //   humidify…       pair.first with first: the target (see humidifyingTargets)
-//   supply          first: the room's ε (±inf for constant d); second: Δt = t_room − t_supply
+//   supply          first: the room's ε (±inf for constant d); second: Δt = t_room − t_supply;
+//                   or, with loads, ε = 3600·Q/W and the supply air flow G = Q/(h_room − h_supply)
 struct ProcessRequest {
   ProcessKind kind = ProcessKind::heat;
   unsigned from = 0;   // the inlet's point id (the room's for supply)
   unsigned other = 0;  // mix: the second point's id
   calc::Pair pair{psychro::Quantity::t, psychro::Quantity::rh};
   double first = 0, second = 0;
-  std::optional<Flow> flow;  // the loads' air flow; none for mixing
+  std::optional<Flow> flow;  // the loads' air flow; none for mixing and for supply by loads
+  std::optional<RoomLoads> loads =
+      std::nullopt;  // supply: the room's loads that give ε and the air flow
 };
 
 // A process of the list: the request, the point it made, and how it reads in the points table.
@@ -138,6 +148,11 @@ class ProcessList {
 
 // The state a request leads to from the points' present states, or why there is none.
 psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& r);
+
+// The supply air flow, kg/s of dry air, of a supply point sized from the room's loads, with the
+// room's and the supply's states (process::supplyAirFlow); NaN for a request without loads.
+double supplyFlow(const ProcessRequest& r, const psychro::AirState& room,
+                  const psychro::AirState& supply);
 
 // The two points of a process's line and row, in the direction the air goes: inlet to outlet,
 // except for the supply point, whose row is the room process from the supply air to the room.

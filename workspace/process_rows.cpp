@@ -69,7 +69,17 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
     // (one of them found from the other by the mixing's ratio).
     std::optional<double> G;
     std::string flow = flowText(p.request.flow);
-    if (p.request.flow) {
+    if (p.request.loads) {
+      // A supply point sized from the room's loads: the air flow that takes them up, given in
+      // kg/s and as the volume at the supply state.
+      if (from->exists() && to->exists()) {
+        G = supplyFlow(p.request, to->result.air, from->result.air);
+        if (*G > 0 && std::isfinite(*G))
+          flow = calc::formatFixed(*G, 4) + " kg/s（" +
+                 calc::formatFixed(process::volumeFlow(*G, from->result.air), 0) +
+                 " m³/h，按负荷）";
+      }
+    } else if (p.request.flow) {
       const Flow& given = *p.request.flow;
       if (given.unit == FlowUnit::kilogramsPerSecond)
         G = given.value;

@@ -155,6 +155,22 @@ class ChartProcessesTest : public QObject {
                    .match(cell(window.table(), row, 1))
                    .hasMatch(),
                qPrintable(cell(window.table(), row, 1)));
+
+    // Room loads size a supply point: ε greyed, showing 3600·Q/W, and no flow typed; the heat
+    // without the moisture is a missing value.
+    window.table().selectRow(0);
+    window.findChild<QAction*>("NewProcess")->trigger();
+    pickByText(combo("ProcessKind"), "送风状态点");
+    field("SecondValue")->setText("8");
+    field("RoomHeat")->setText("40");
+    QVERIFY(!field("FirstValue")->isEnabled() && !field("Flow")->isEnabled());
+    QCOMPARE(answerNotices([dialog] { dialog->accept(); }).value(0).text,
+             QString("请输入具体参数"));
+    field("RoomMoisture")->setText("18");
+    QCOMPARE(field("FirstValue")->text(), QString("8000"));
+    QVERIFY(answerNotices([dialog] { dialog->accept(); }).isEmpty());
+    QCOMPARE(processes.model()->rowCount(), 2);
+    QVERIFY2(cell(processes, 1, 2).endsWith(" m³/h，按负荷）"), qPrintable(cell(processes, 1, 2)));
   }
 };
 

@@ -60,6 +60,7 @@ Workspace everything() {
        8,
        Flow{12222222222.222222, FlowUnit::kilogramsPerSecond}},
       {ProcessKind::supply, n, 0, {}, INFINITY, 6, {}},
+      {ProcessKind::supply, n, 0, {}, 0, 8, {}, workspace::RoomLoads{40, 18}},
   };
   for (const auto& r : requests) EXPECT_EQ(w.addProcess(r), "") << kindCaption(r.kind);
   // The heated outlet's inlet of a further process: an outlet used as a point.

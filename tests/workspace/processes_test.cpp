@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/messages.h"
+#include "calc/number_text.h"
 #include "process/figures.h"
 #include "process/processes.h"
 #include "workspace/process_list.h"
@@ -92,6 +93,62 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   ASSERT_EQ(m.run({ProcessKind::mix, m.id(2), m.id(3), {}, 2, 1, {}}), "");
   ASSERT_EQ(m.run({ProcessKind::heat, m.id(4), 0, {}, 30, 0, {}}), "");
   EXPECT_EQ(workspace::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
+}
+
+// A supply point sized from the room's loads, as README checks by hand: ε = 3600·Q/W, G = Q/(h_N −
+// h_O) kg/s, L at the supply state; the room's row gives back Q and W. Winter at 1000 m: the
+// supply's G given once at the heater, carried on to the steam humidifier, whose water is
+// G·Δd·3600.
+TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
+  struct Row {
+    const char* name;
+    double pa, tN, φN, Q, W, Δt;
+    const char* flowOrWhy;  // the room row's 风量, or the refusal
+    const char* total;      // the room row's 全热 and 水量: Q and W again
+    const char* water;
+  };
+  const Row rows[] = {
+      {"Summer", 101325, 26, 55, 40, 18, 8, "3.3271 kg/s（10050 m³/h，按负荷）", "40.00", "18.00"},
+      {"Winter", 89875, 20, 45, -20, 3, -8, "2.7134 kg/s（9512 m³/h，按负荷）", "-20.00", "3.00"},
+      {"NoLoads", 101325, 26, 55, 0, 0, 8, "余热和余湿不能同时为零", "", ""},
+      {"HeatAgainstΔt", 101325, 26, 55, 40, 18, -8, "送风量不为正：余热与送风温差的方向不符", "",
+       ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    Example x;
+    x.points.setPressure(r.pa);
+    ASSERT_TRUE(x.points
+                    .add({{Quantity::t, Quantity::rh},
+                          calc::formatFixed(r.tN, 0),
+                          calc::formatFixed(r.φN, 0)})
+                    .empty());
+    const std::string_view why =
+        x.run({ProcessKind::supply, x.id(0), 0, {}, 0, r.Δt, {}, workspace::RoomLoads{r.Q, r.W}});
+    if (!why.empty()) {
+      EXPECT_EQ(why, r.flowOrWhy);
+      continue;
+    }
+    const auto row = workspace::processRows(x.processes, x.points)[0];
+    EXPECT_EQ(row[2], r.flowOrWhy);
+    EXPECT_EQ(row[9], r.total);
+    EXPECT_EQ(row[10], r.water);
+  }
+
+  Example w;
+  w.points.setPressure(89875);
+  ASSERT_TRUE(w.points.add({{Quantity::t, Quantity::rh}, "-5", "50"}).empty());
+  ASSERT_TRUE(w.points.add({{Quantity::t, Quantity::rh}, "20", "45"}).empty());
+  const workspace::Flow G{2.7134, workspace::FlowUnit::kilogramsPerSecond};
+  ASSERT_EQ(w.run({ProcessKind::mix, w.id(1), w.id(0), {}, 0.7, 0.3, {}}), "");
+  ASSERT_EQ(w.run({ProcessKind::heat, w.id(2), 0, {}, 28, 0, G}), "");
+  ASSERT_EQ(
+      w.run({ProcessKind::humidifyIsothermal, w.id(3), 0, {Quantity::d, Quantity::d}, 7.06, 0, {}}),
+      "");
+  const auto rows2 = workspace::processRows(w.processes, w.points);
+  EXPECT_EQ(rows2[1][9], "42.58");  // G·(h_H − h_C) = 2.7134 · 15.6924
+  EXPECT_EQ(rows2[2][2], "2.7134 kg/s（沿用）");
+  EXPECT_EQ(rows2[2][10], "14.49");  // 2.7134 · (7.0600 − 5.5771) / 1000 · 3600
 }
 
 TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
