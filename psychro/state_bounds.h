@@ -9,15 +9,22 @@
 // outline).
 namespace psychro {
 
+// Slack of every bound, in its own unit: a state given at a bound's value comes back from the
+// arithmetic a few units of the last place off (a dew point of −12 °C as −12.000000000000004), and
+// must still lie on the bound. Far below every shown digit (0.01 °C, 0.1 %, 0.01 g/kg).
+inline constexpr double boundSlack = 1e-9;
+
 // An optional least and an optional greatest value, both inclusive; none on either side is open.
 struct Bound {
   std::optional<double> min, max;
 
   bool operator==(const Bound&) const = default;
   bool empty() const { return !min && !max; }
-  // True when value lies within the bound (false for NaN once either side is set). Both sides are
-  // compared as given, so a value equal to a side is inside.
-  bool holds(double value) const { return (!min || value >= *min) && (!max || value <= *max); }
+  // True when value lies within the bound, within boundSlack (false for NaN once either side is
+  // set).
+  bool holds(double value) const {
+    return (!min || value >= *min - boundSlack) && (!max || value <= *max + boundSlack);
+  }
 };
 
 // Bounds in the units the window shows: t and tl in °C, rh in per cent, d in g/kg, h in kJ/kg.
@@ -27,18 +34,11 @@ struct StateBounds {
   bool operator==(const StateBounds&) const = default;
 };
 
-// True when the state air meets every bound. The state's values are taken as computed; a bound in
-// per cent or g/kg is turned into the state's own unit (a fraction, kg/kg) by one division, so that
-// a state given at a bound's value (φ = 60 %) lies on it exactly and counts as inside.
+// True when the state air meets every bound: its values as computed, in the window's units
+// (φ·100, d·1000), each within its bound's slack.
 inline bool holds(const StateBounds& b, const AirState& air) {
-  const auto scaled = [](const Bound& bound, double factor) {
-    Bound s;
-    if (bound.min) s.min = *bound.min / factor;
-    if (bound.max) s.max = *bound.max / factor;
-    return s;
-  };
-  return b.t.holds(air.t) && scaled(b.rh, 100).holds(air.φ) && b.tl.holds(air.tl) &&
-         scaled(b.d, 1000).holds(air.d) && b.h.holds(air.h);
+  return b.t.holds(air.t) && b.rh.holds(100 * air.φ) && b.tl.holds(air.tl) &&
+         b.d.holds(1000 * air.d) && b.h.holds(air.h);
 }
 
 }  // namespace psychro
