@@ -285,8 +285,9 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
         for (std::size_t k = 0; k < shown.size(); ++k)
           csv.fixedField(shown[k], calc::outputs[k].decimals);
       } else {
-        message = r.skip ? workspace::skipWords(*r.skip)
-                         : calc::words(workspace::hourState(r.t, r.tl, pa).outcome);
+        message = r.skip
+                      ? workspace::skipWords(*r.skip)
+                      : calc::words(workspace::hourState(file.pair, r.first, r.second, pa).outcome);
         for (std::size_t k = 0; k < calc::outputs.size(); ++k) csv.field({});
       }
       csv.field(message);

@@ -79,17 +79,17 @@ WeatherRecord readRecord(std::string_view line) {
     r.skip = SkipReason::missingField;
     return r;
   }
-  r.t = *t;
-  r.tl = *tl;
+  r.first = *t;
+  r.second = *tl;
   const auto within = [](double v, double lo, double hi) { return v >= lo && v <= hi; };
   if (within(date[1], 1, 12) && date[1] == std::floor(date[1])) r.month = static_cast<int>(date[1]);
-  if (r.t >= missingMarker || r.tl >= missingMarker)
+  if (r.first >= missingMarker || r.second >= missingMarker)
     r.skip = SkipReason::missingValue;
   else if (r.month == 0 || !within(date[2], 1, 31) || !within(date[3], 1, 24) ||
-           !within(r.t, lowestRecordT, highestRecordT) ||
-           !within(r.tl, lowestRecordTl, highestRecordTl))
+           !within(r.first, lowestRecordT, highestRecordT) ||
+           !within(r.second, lowestRecordTl, highestRecordTl))
     r.skip = SkipReason::outOfRange;
-  else if (r.tl > r.t)
+  else if (r.second > r.first)
     r.skip = SkipReason::dewAboveDry;
   return r;
 }
@@ -160,6 +160,108 @@ std::variant<WeatherFile, std::string> readEpw(std::string_view text) {
   return file;
 }
 
+namespace {
+
+// The records of a CSV text, each as its fields (quotes removed, doubled quotes made single).
+class CsvRecords {
+ public:
+  explicit CsvRecords(std::string_view text) : rest_(text) {}
+
+  // The next record; false at the end of the text. A quote left open runs to the end.
+  bool next(std::vector<std::string>& fields) {
+    if (rest_.empty()) return false;
+    fields.assign(1, {});
+    bool quoted = false;
+    std::size_t i = 0;
+    for (; i < rest_.size(); ++i) {
+      const char c = rest_[i];
+      if (quoted) {
+        if (c != '"')
+          fields.back() += c;
+        else if (i + 1 < rest_.size() && rest_[i + 1] == '"')
+          fields.back() += rest_[++i];
+        else
+          quoted = false;
+      } else if (c == '"') {
+        quoted = true;
+      } else if (c == ',') {
+        fields.emplace_back();
+      } else if (c == '\n') {
+        break;
+      } else if (c != '\r' || i + 1 >= rest_.size() || rest_[i + 1] != '\n') {
+        fields.back() += c;
+      }
+    }
+    rest_.remove_prefix(std::min(i + 1, rest_.size()));
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// The 0-based column of a --columns entry in header, or why none.
+std::variant<std::size_t, std::string> columnOf(std::string_view given,
+                                                const std::vector<std::string>& header) {
+  given = trimmed(given);
+  if (!given.empty() && given.find_first_not_of("0123456789") == std::string_view::npos) {
+    const std::optional<double> n = calc::wholeNumber(given);
+    if (n && *n >= 1 && *n <= static_cast<double>(header.size()))
+      return static_cast<std::size_t>(*n) - 1;
+    return "第 " + std::string(given) + " 列不在表头的 " + std::to_string(header.size()) +
+           " 列之中";
+  }
+  std::optional<std::size_t> found;
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    if (trimmed(header[i]) != given) continue;
+    if (found) return "表头中有不止一列名为 " + std::string(given) + "，请改用列号";
+    found = i;
+  }
+  if (!found) return "表头中没有名为 " + std::string(given) + " 的列";
+  return *found;
+}
+
+}  // namespace
+
+std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, calc::Pair pair,
+                                                      const std::array<std::string, 2>& columns) {
+  if (text.size() > maxWeatherBytes)
+    return "文件大于 " + std::to_string(maxWeatherBytes / (1024 * 1024)) + " MiB";
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  CsvRecords records(text);
+  std::vector<std::string> fields;
+  if (!records.next(fields)) return std::string("文件为空，没有表头");
+  std::array<std::size_t, 2> at{};
+  for (std::size_t k = 0; k < 2; ++k) {
+    auto column = columnOf(columns[k], fields);
+    if (const std::string* why = std::get_if<std::string>(&column)) return *why;
+    at[k] = std::get<std::size_t>(column);
+  }
+  if (at[0] == at[1]) return std::string("两个值不能取自同一列");
+  WeatherFile file;
+  file.pair = pair;
+  while (records.next(fields)) {
+    if (fields.size() == 1 && trimmed(fields[0]).empty()) continue;
+    if (file.records.size() == maxWeatherRecords)
+      return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
+    WeatherRecord r;
+    const auto value = [&](std::size_t column) -> std::optional<double> {
+      if (column >= fields.size() || !calc::startsWithNumber(fields[column])) return std::nullopt;
+      return calc::numericValue(fields[column]);
+    };
+    const std::optional<double> first = value(at[0]), second = value(at[1]);
+    if (first && second) {
+      r.first = *first;
+      r.second = *second;
+    } else {
+      r.skip = SkipReason::missingField;
+    }
+    file.records.push_back(std::move(r));
+  }
+  if (file.records.empty()) return std::string("文件中没有逐时记录");
+  return file;
+}
+
 std::optional<double> sitePressure(const WeatherFile& file) {
   if (!file.elevation || !psychro::altitudeInRange(*file.elevation)) return std::nullopt;
   const double pa = psychro::pressureAtAltitude(*file.elevation);
@@ -167,9 +269,8 @@ std::optional<double> sitePressure(const WeatherFile& file) {
   return pa;
 }
 
-psychro::StateOutcome hourState(double t, double tl, double pa) {
-  psychro::StateOutcome s =
-      calc::pairState(calc::Pair{psychro::Quantity::t, psychro::Quantity::tl}, t, tl, pa);
+psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa) {
+  psychro::StateOutcome s = calc::pairState(pair, first, second, pa);
   if (s.ok() && !calc::showable(calc::shownValues(s.air)))
     s.outcome = psychro::Outcome::noSuchState;
   return s;
@@ -184,7 +285,7 @@ WeatherStates weatherStates(const WeatherFile& file, double pa) {
       states.skipped.add(*r.skip);
       continue;
     }
-    const psychro::StateOutcome s = hourState(r.t, r.tl, pa);
+    const psychro::StateOutcome s = hourState(file.pair, r.first, r.second, pa);
     if (!s.ok()) {
       states.skipped.add(SkipReason::noState);
       continue;
@@ -196,7 +297,10 @@ WeatherStates weatherStates(const WeatherFile& file, double pa) {
 
 namespace {
 
+// A record of month (0 for a log's, which has none) counts when its month is chosen, and under
+// 全年 whatever its month.
 bool chosen(const MonthSet& months, int month) {
+  if (months.all()) return true;
   return month >= 1 && month <= 12 && months.test(static_cast<std::size_t>(month - 1));
 }
 

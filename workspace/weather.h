@@ -11,14 +11,16 @@
 #include <variant>
 #include <vector>
 
+#include "calc/pair_calculation.h"
 #include "psychro/air_state.h"
 #include "psychro/outcome.h"
 #include "workspace/zones.h"
 
 // A year (or any stretch) of hourly weather on the 焓湿图: an EnergyPlus weather file (.epw) read
-// into records of dry bulb and dew point, their states at the pressure in force, the hours each
-// comfort zone holds and the density of the hours over the chart. Without Qt: the window draws and
-// tabulates what is computed here, torvale-calc --epw prints it.
+// into records of dry bulb and dew point (or a log's CSV, two columns of a fixed pair), their
+// states at the pressure in force, the hours each comfort zone holds and the density of the hours
+// over the chart. Without Qt: the window draws and tabulates what is computed here, torvale-calc
+// --epw prints it.
 namespace workspace {
 
 // What a weather file may be at most, so that a hostile file cannot exhaust the program.
@@ -29,6 +31,7 @@ inline constexpr std::size_t maxWeatherRecords = 100000;
 // order.
 enum class SkipReason {
   missingField,  // fewer than 8 fields, or year, month, day, hour, dry bulb or dew point unreadable
+                 // (a log: a column missing, empty or not a number)
   missingValue,  // the file's marker of a missing value: a dry bulb or dew point of 99.9 or more
   outOfRange,  // month 1…12, day 1…31, hour 1…24, dry bulb −50…70 °C, dew point −70…70 °C
   dewAboveDry,  // a dew point above the dry bulb
@@ -54,17 +57,20 @@ std::string skipReport(const SkipCounts& skipped);
 
 // One hourly record as read.
 struct WeatherRecord {
-  std::array<std::string, 4> date;  // year, month, day, hour as the file writes them (trimmed)
-  int month = 0;                    // 1…12; 0 where unreadable or out of range
-  double t = 0;                     // dry bulb, °C
-  double tl = 0;                    // dew point, °C
-  std::optional<SkipReason> skip;   // why the record cannot be used, found on reading
+  std::array<std::string, 4> date;  // year, month, day, hour as the file writes them (trimmed);
+                                    // empty for a log
+  int month = 0;                    // 1…12; 0 where unreadable or out of range, and for a log
+  // The two values of the file's pair, in the window's units: for a .epw the dry bulb and the
+  // dew point, °C.
+  double first = 0, second = 0;
+  std::optional<SkipReason> skip;  // why the record cannot be used, found on reading
 };
 
 // A weather file as read: the station and every hourly record, in order.
 struct WeatherFile {
   std::string place;                // LOCATION's second field (the city), may be empty
   std::optional<double> elevation;  // m, LOCATION's tenth field, where readable
+  calc::Pair pair{psychro::Quantity::t, psychro::Quantity::tl};  // what each record's values are
   std::vector<WeatherRecord> records;
 };
 
@@ -74,6 +80,18 @@ struct WeatherFile {
 // reason. For a text over maxWeatherBytes, with over maxWeatherRecords records, whose first line
 // is not the LOCATION line, shorter than the header or without records, the reason it is refused.
 std::variant<WeatherFile, std::string> readEpw(std::string_view text);
+
+// Reads a log's CSV (UTF-8, a byte-order mark allowed; fields separated by commas, quoted as
+// RFC 4180 has it; LF or CRLF) as torvale-calc --csv --mode --columns reads it: the first record is
+// the header, and each later record gives the pair's two values from the columns, each a 1-based
+// number or a name compared whole (blanks trimmed) with every field of the header. A value is read
+// as the window reads a typed one; an empty one, one that does not start with a number, or a
+// column the record lacks makes the record missingField; blank lines are passed over. A log has
+// no dates: its records carry month 0 and count only under 全年. Refused, with the reason: a
+// column the header lacks or holds twice, a number beyond the header, the same column twice, no
+// header, and the limits of readEpw.
+std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, calc::Pair pair,
+                                                      const std::array<std::string, 2>& columns);
 
 // The pressure of the station, Pa, from its elevation by the standard atmosphere
 // (psychro::pressureAtAltitude, rounded as the pressure setting's altitude is); none without an
@@ -97,17 +115,18 @@ struct WeatherStates {
   SkipCounts skipped;            // every record of the file not in hours, by reason
 };
 
-// The state of a dry bulb t, °C, and dew point tl, °C, at pa, Pa, as the Calculate command gives it
-// for the pair t+tl (calc::pairState), with the outcome why none (a state that cannot be shown
-// counts as noSuchState). The one place the weather layer calls the arithmetic.
-psychro::StateOutcome hourState(double t, double tl, double pa);
+// The state of the pair's two values (a .epw: dry bulb and dew point, °C) at pa, Pa, as the
+// Calculate command gives it (calc::pairState), with the outcome why none (a state that cannot be
+// shown counts as noSuchState). The one place the weather layer calls the arithmetic.
+psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa);
 
 // Every record's state at the total pressure pa, Pa (hourState); the records read as unusable and
 // those without a state counted in skipped. The month filter is applied afterwards, by the
 // functions below, so that changing it needs no new states.
 WeatherStates weatherStates(const WeatherFile& file, double pa);
 
-// The hours of the chosen months inside each of zones (a state in two zones counts in both) and
+// The hours of the chosen months (all of them for 全年, which alone counts a log's records)
+// inside each of zones (a state in two zones counts in both) and
 // outside all of them (区外).
 struct ZoneHours {
   std::vector<std::size_t> inside;  // one per zone, in the order given

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -227,5 +228,56 @@ TEST(Weather, DensityCellsAreOneKelvinByOneGramPerKilogram) {
   EXPECT_EQ(g.at(24, 6), 2u);
   EXPECT_EQ(g.most, 2u);
 }
+
+}  // namespace
+
+namespace {
+
+struct LogRow {
+  const char* name;
+  std::string text;
+  std::array<std::string, 2> columns;
+  std::string why;  // the refusal; empty for a log that is read
+  std::size_t usable = 0, skipped = 0;
+};
+class WeatherLog : public testing::TestWithParam<LogRow> {};
+
+TEST_P(WeatherLog, ColumnsByNumberOrNameAndUnusableRecordsCounted) {
+  const LogRow& r = GetParam();
+  const auto read = workspace::readWeatherLog(r.text, {Q::t, Q::rh}, r.columns);
+  if (!r.why.empty()) {
+    ASSERT_TRUE(std::holds_alternative<std::string>(read));
+    EXPECT_EQ(std::get<std::string>(read), r.why);
+    return;
+  }
+  ASSERT_TRUE(std::holds_alternative<workspace::WeatherFile>(read)) << std::get<std::string>(read);
+  const workspace::WeatherStates s =
+      workspace::weatherStates(std::get<workspace::WeatherFile>(read), 101325);
+  EXPECT_EQ(s.hours.size(), r.usable);
+  EXPECT_EQ(s.skipped.total(), r.skipped);
+  // A log has no months: its hours count under 全年 only.
+  EXPECT_EQ(workspace::zoneHours(s, {}, workspace::allMonths).total, r.usable);
+  EXPECT_EQ(workspace::zoneHours(s, {}, workspace::MonthSet{1}).total, 0u);
+}
+
+const std::string log =
+    "\xEF\xBB\xBF时间,干球温度,\"相对, 湿度\",备注\r\n"
+    "7-1 14:00,35.2,58,\"屋顶\"\"东\"\"\r\n侧\"\r\n"
+    "7-1 15:00,,60,离线\r\n"
+    "\r\n"
+    "7-1 16:00,34℃,abc\r\n"
+    "7-1 17:00,30\r\n"
+    "7-1 18:00,30,101\r\n";
+INSTANTIATE_TEST_SUITE_P(
+    Table, WeatherLog,
+    testing::Values(
+        LogRow{"ByName", log, {"干球温度", " 相对, 湿度 "}, "", 1, 4},
+        LogRow{"ByNumber", log, {"2", "3"}, "", 1, 4},
+        LogRow{"NumberBeyond", log, {"2", "5"}, "第 5 列不在表头的 4 列之中"},
+        LogRow{"NoSuchName", log, {"t", "3"}, "表头中没有名为 t 的列"},
+        LogRow{"NameTwice", "a,a,b\n1,2,3\n", {"a", "b"}, "表头中有不止一列名为 a，请改用列号"},
+        LogRow{"SameColumn", log, {"2", "干球温度"}, "两个值不能取自同一列"},
+        LogRow{"Empty", "", {"1", "2"}, "文件为空，没有表头"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
