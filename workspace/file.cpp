@@ -306,7 +306,8 @@ void readZones(Workspace& w, const Json& zones) {
   w.setZones(std::move(set));
 }
 
-// "weather": {"file": path, "months": [1…12 chosen]}; either may be left out.
+// "weather": {"file": path, "log": {"pair", "columns": [A, B]} for a log's CSV, "months": [1…12
+// chosen]}; each may be left out.
 void readWeather(Workspace& w, const Json& weather) {
   if (weather.is_null()) return;
   if (!weather.is_object()) refuse("\"weather\" 须为对象 {…}");
@@ -314,6 +315,18 @@ void readWeather(Workspace& w, const Json& weather) {
   if (const Json& file = member(weather, "file"); !file.is_null()) {
     settings.file = textOf(file, "气象文件");
     if (settings.file.size() > 4096) refuse("气象文件路径过长");
+  }
+  if (const Json& log = member(weather, "log"); !log.is_null()) {
+    if (!log.is_object()) refuse("\"log\" 须为对象 {\"pair\", \"columns\"}");
+    LogColumns columns;
+    columns.pair = pairOf(member(log, "pair"));
+    const Json& list = member(log, "columns");
+    if (!list.is_array() || list.size() != 2) refuse("\"columns\" 须为两列");
+    for (std::size_t i = 0; i < 2; ++i) {
+      columns.columns[i] = textOf(list[i], "列");
+      if (columns.columns[i].size() > maxValueLength) refuse("列名过长");
+    }
+    settings.log = std::move(columns);
   }
   if (const Json& months = member(weather, "months"); !months.is_null()) {
     if (!months.is_array() || months.size() > 12) refuse("\"months\" 须为 1～12 的月份列表");
@@ -447,6 +460,9 @@ Json workspaceJson(const Workspace& workspace) {
   if (const WeatherSettings& weather = workspace.weather(); !weather.empty()) {
     Json entry = Json::object();
     if (!weather.file.empty()) entry["file"] = weather.file;
+    if (weather.log)
+      entry["log"] = {{"pair", pairName(weather.log->pair)},
+                      {"columns", Json::array({weather.log->columns[0], weather.log->columns[1]})}};
     if (!weather.months.all()) {
       Json months = Json::array();
       for (std::size_t m = 0; m < 12; ++m)

@@ -156,13 +156,22 @@ struct DensityGrid {
 };
 DensityGrid densityGrid(const WeatherStates& states, const MonthSet& months = allMonths);
 
-// What a design keeps of the weather layer: the file it shows and the months chosen.
+// How a log's CSV is read (readWeatherLog): its pair and the two columns, as given.
+struct LogColumns {
+  calc::Pair pair{psychro::Quantity::t, psychro::Quantity::tl};
+  std::array<std::string, 2> columns;
+
+  bool operator==(const LogColumns&) const = default;
+};
+
+// What a design keeps of the weather layer: the file it shows, how to read it, the months chosen.
 struct WeatherSettings {
-  std::string file;  // path (UTF-8) of the weather file; empty for none
+  std::string file;               // path (UTF-8) of the weather file; empty for none
+  std::optional<LogColumns> log;  // for a log's CSV; none for a .epw
   MonthSet months = allMonths;
 
   bool operator==(const WeatherSettings&) const = default;
-  bool empty() const { return file.empty() && months.all(); }  // the default, not saved
+  bool empty() const { return file.empty() && !log && months.all(); }  // the default, not saved
 };
 
 }  // namespace workspace

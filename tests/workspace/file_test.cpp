@@ -73,7 +73,9 @@ Workspace everything() {
   zones.builtInOn[1] = zones.builtInOn[5] = true;
   zones.user.push_back({"机房 B", {{20, 25.5}, {{}, 55}, {-5, {}}, {{}, 12}, {30, 60}}});
   w.setZones(zones);
-  w.setWeather({"/数据/武汉.epw", workspace::MonthSet{0b111000000}});
+  w.setWeather({"/数据/机房日志.csv",
+                workspace::LogColumns{{psychro::Quantity::t, psychro::Quantity::rh}, {"3", "湿度"}},
+                workspace::MonthSet{0b111000000}});
   return w;
 }
 
