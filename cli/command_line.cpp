@@ -232,10 +232,16 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     report(err, "无法打开气象文件 ", name, errno);
     return exitUsage;
   }
-  // One byte past the limit is enough to tell a file that is too large.
-  std::string text(workspace::maxWeatherBytes + 1, '\0');
+  // Read as it comes, so that a small file takes little memory; reading stops once past the
+  // limit, which is enough to tell a file that is too large.
+  std::string text;
+  char buffer[1 << 16];
   errno = 0;
-  text.resize(std::fread(text.data(), 1, text.size(), source));
+  while (text.size() <= workspace::maxWeatherBytes) {
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer, source);
+    text.append(buffer, n);
+    if (n < sizeof buffer) break;
+  }
   const bool readFailed = std::ferror(source) != 0;
   const int readError = errno;
   if (!fromStdin) std::fclose(source);
