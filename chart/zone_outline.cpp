@@ -57,7 +57,10 @@ struct Edges {
     std::size_t index = edges.size();
     for (std::size_t i = 0; i < edges.size(); ++i) {
       const double d = std::clamp(edgeAt(edges[i], t, pa, none), 0.0, highestD);
-      if (upperSide ? d < best : d > best) best = d, index = i;
+      if (upperSide ? d < best : d > best) {
+        best = d;
+        index = i;
+      }
     }
     if (which) *which = index;
     return best;

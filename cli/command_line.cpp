@@ -265,17 +265,13 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   if (a.zones) {
     const std::array<workspace::Zone, workspace::builtInZoneCount>& zones =
         workspace::builtInZones();
-    const workspace::ZoneHours hours = workspace::zoneHours(states, zones);
     for (std::string_view key : {"zone", "hours", "percent"}) csv.field(key);
     csv.endRecord();
-    const auto row = [&](std::string_view zone, std::size_t n) {
-      csv.field(zone);
-      csv.field(std::to_string(n));
-      csv.fixedField(hours.percent(n), 1);
+    for (const workspace::ZoneHourRow& row :
+         workspace::zoneHourRows(workspace::zoneHours(states, zones), zones)) {
+      for (const std::string& field : {row.zone, row.hours, row.percent}) csv.field(field);
       csv.endRecord();
-    };
-    for (std::size_t i = 0; i < zones.size(); ++i) row(zones[i].name, hours.inside[i]);
-    row(workspace::outsideName, hours.outside);
+    }
   } else {
     for (std::string_view key : {"year", "month", "day", "hour"}) csv.field(key);
     for (const calc::OutputInfo& o : calc::outputs) csv.field(o.key);

@@ -328,6 +328,17 @@ ZoneHours zoneHours(const WeatherStates& states, std::span<const Zone> zones,
   return z;
 }
 
+std::vector<ZoneHourRow> zoneHourRows(const ZoneHours& hours, std::span<const Zone> zones) {
+  std::vector<ZoneHourRow> rows;
+  const auto row = [&](std::string_view zone, std::size_t n) {
+    rows.push_back({std::string(zone), std::to_string(n), calc::formatFixed(hours.percent(n), 1)});
+  };
+  for (std::size_t i = 0; i < zones.size() && i < hours.inside.size(); ++i)
+    row(zones[i].name, hours.inside[i]);
+  row(outsideName, hours.outside);
+  return rows;
+}
+
 DensityGrid densityGrid(const WeatherStates& states, const MonthSet& months) {
   DensityGrid g;
   int tLo = std::numeric_limits<int>::max(), tHi = std::numeric_limits<int>::min();

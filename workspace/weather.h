@@ -139,6 +139,16 @@ struct ZoneHours {
 ZoneHours zoneHours(const WeatherStates& states, std::span<const Zone> zones,
                     const MonthSet& months = allMonths);
 
+// The rows of the 逐时统计 table, as the window shows them and torvale-calc --zones prints them:
+// each zone's name, its hours and their percentage with one decimal ("7.4"), in the order given,
+// then 区外.
+struct ZoneHourRow {
+  std::string zone, hours, percent;
+
+  bool operator==(const ZoneHourRow&) const = default;
+};
+std::vector<ZoneHourRow> zoneHourRows(const ZoneHours& hours, std::span<const Zone> zones);
+
 // Hours of the chosen months per cell of 1 ℃ × 1 g/kg: cell (column, row) holds the states with
 // tFirst + column <= t < tFirst + column + 1, °C, and dFirst + row <= d < dFirst + row + 1, g/kg.
 // The grid spans just the cells from the coldest and driest state to the warmest and moistest.
