@@ -20,7 +20,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   std::string_view unknown;  // the first mistyped option
   std::string problem;       // the first unusable option value
   bool csv = false, help = false, version = false, optionsEnded = false;
-  bool mode = false, columns = false, encoding = false, workspace = false;
+  bool mode = false, columns = false, encoding = false, workspace = false, epw = false;
   int modeOptions = 0, pressureOptions = 0;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string_view word = words[i];
@@ -68,6 +68,12 @@ Arguments parseArguments(std::span<const char* const> args) {
       workspace = true;
       if (file.missing && problem.empty()) problem = "--workspace 后须给出工作区文件";
       a.workspace = file.value;
+    } else if (const calc::OptionValue weather = optionValue(words, i, "--epw"); weather.present) {
+      epw = true;
+      if (weather.missing && problem.empty()) problem = "--epw 后须给出气象文件（.epw）";
+      a.weather = weather.value;
+    } else if (word == "--zones") {
+      a.zones = true;
     } else if (word == "--bom") {
       a.bom = true;
     } else if (const calc::OptionValue pair = optionValue(words, i, "--pair"); pair.present) {
@@ -118,6 +124,16 @@ Arguments parseArguments(std::span<const char* const> args) {
     a.error = "--workspace 只打印工作区文件，不能与其他选项或数值一起给出（大气压力取自文件）";
   } else if (workspace) {
     a.action = Action::workspace;
+  } else if (a.zones && !epw) {
+    a.error = "--zones 只用于 --epw";
+  } else if (epw && (csv || modeOptions > 0 || mode || columns || encoding || !values.empty())) {
+    a.error =
+        "--epw 只接受 --pressure 或 --altitude、--zones 与 --bom，不能与其他选项或数值一起给出";
+  } else if (epw && pressureOptions > 1) {
+    a.error = "--pressure 与 --altitude 只能给出其中一个";
+  } else if (epw) {
+    a.action = Action::weather;
+    a.pressureGiven = pressureOptions == 1;
   } else if (modeOptions > 1) {
     a.error = "--tw、--rh 与 --pair 只能给出其中一个";
   } else if (pressureOptions > 1) {

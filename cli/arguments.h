@@ -11,7 +11,7 @@
 // What the command line asks torvale-calc to do.
 namespace cli {
 
-enum class Action { single, batch, workspace, help, version, usageError };
+enum class Action { single, batch, workspace, weather, help, version, usageError };
 
 struct Arguments {
   Action action = Action::usageError;
@@ -22,6 +22,11 @@ struct Arguments {
   std::string input = "-";                      // CSV input of a batch; "-" is standard input
   std::string workspace;                        // the workspace file --workspace prints
   double pressure = psychro::standardPressure;  // total pressure, Pa, of every calculation
+  bool pressureGiven = false;                   // --pressure or --altitude was given
+  // A weather file (--epw FILE, "-" for standard input) and whether to print its hours per zone
+  // (--zones) rather than one record per hour.
+  std::string weather;
+  bool zones = false;
   // A log (--csv with --mode and --columns): its fixed pair and the two columns, as given.
   bool log = false;
   calc::Pair logPair{psychro::Quantity::t, psychro::Quantity::tw};
@@ -32,8 +37,9 @@ struct Arguments {
 };
 
 // Reads the arguments after the program name. Only the exact words --tw, --rh, --pair A+B,
-// --pressure PA, --altitude M, --mode MODE, --columns A,B, --encoding NAME (each also as
-// --option=VALUE), --workspace FILE, --csv, --bom, --help, -h, --version and -- are options, so
+// --pressure PA, --altitude M, --mode MODE, --columns A,B, --encoding NAME, --epw FILE (each also
+// as --option=VALUE), --workspace FILE, --csv, --zones, --bom, --help, -h, --version and -- are
+// options, so
 // "-5" is a value; any other word starting with "--" is a usage error, and after
 // "--" every word is a value. A refused pair, or a pressure or altitude that cannot be read or is
 // out of range, is a usage error whose text names the accepted range. Help goes before the

@@ -7,7 +7,10 @@
 #include <variant>
 
 #include "calc/messages.h"
+#include "calc/number_text.h"
+#include "calc/outputs.h"
 #include "calc/pair_calculation.h"
+#include "calc/state_results.h"
 #include "calc/version.h"
 #include "cli/arguments.h"
 #include "cli/batch.h"
@@ -16,6 +19,8 @@
 #include "cli/text_encoding.h"
 #include "workspace/file.h"
 #include "workspace/sheet.h"
+#include "workspace/weather.h"
+#include "workspace/zones.h"
 
 namespace cli {
 namespace {
@@ -26,6 +31,7 @@ constexpr std::string_view usage =
     "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
     "                   [--encoding utf-8|gb18030] [--bom]\n"
     "      torvale-calc --workspace FILE\n"
+    "      torvale-calc [--pressure PA | --altitude M] --epw FILE [--zones] [--bom]\n"
     "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
@@ -37,6 +43,7 @@ constexpr std::string_view help =
     "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
     "               [--encoding utf-8|gb18030] [--bom]\n"
     "  torvale-calc --workspace FILE\n"
+    "  torvale-calc [--pressure PA | --altitude M] --epw FILE [--zones] [--bom]\n"
     "  torvale-calc -h|--help      显示本说明 show this help\n"
     "  torvale-calc --version      显示版本 show the version\n"
     "\n"
@@ -95,6 +102,21 @@ constexpr std::string_view help =
     "  首行为大气压力，UTF-8 带字节顺序标记，行尾 CRLF。\n"
     "  文件无法打开、不是完整的工作区文件或超出限制时，标准错误给出文件名与原因，\n"
     "  标准输出为空，退出码 2。\n"
+    "\n"
+    "逐时气象 Hourly weather (--epw FILE):\n"
+    "  读取 EnergyPlus 气象文件（.epw，8 行文件头，其后每行一条逐时记录），\n"
+    "  由干球温度（第 7 字段）与露点温度（第 8 字段）按 t+tl 计算状态点。\n"
+    "  大气压力取 LOCATION 行的海拔（第 10 字段，换算同 --altitude），\n"
+    "  给出 --pressure 或 --altitude 时以其为准；无可用海拔时为 101325 Pa。\n"
+    "  标准输出为 CSV，表头 year,month,day,hour,t,rh,tw,h,tl,rho,d,cp,mu,lambda,pr,message，\n"
+    "  每条记录一行、顺序不变，日期字段照录文件；不能使用的记录（字段不全、缺测值 99.9/999、\n"
+    "  超出范围、露点高于干球温度，或计算给出提示信息）结果为空，message 为原因，\n"
+    "  并在标准错误报告“跳过 N 条记录：…”。--bom 同批量计算。\n"
+    "  --zones  改为输出 zone,hours,percent：每个内置舒适区一行（供热工况 I级、供热工况 II级、\n"
+    "           供冷工况 I级、供冷工况 II级、数据中心 推荐、数据中心 A1 允许），\n"
+    "           最后一行为区外（不在任何一区的小时数）；percent 为占可用记录的百分比。\n"
+    "  读完文件时退出码 0；文件无法打开或读取、不是 EPW 文件、大于 64 MiB 或\n"
+    "  多于 100000 条记录、无法写出结果时退出码 2。\n"
     "\n"
     "退出码 Exit status: 0 成功 success, 1 提示信息 notice, 2 用法或输入输出错误 usage or I/O "
     "error\n";
@@ -201,6 +223,89 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
   return exitOk;
 }
 
+// The output of --epw: one record per hour, or with --zones the hours in each built-in zone.
+int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
+  const bool fromStdin = a.weather == "-";
+  const std::string name = fromStdin ? std::string("标准输入") : a.weather;
+  std::FILE* source = fromStdin ? in : std::fopen(a.weather.c_str(), "rb");
+  if (source == nullptr) {
+    report(err, "无法打开气象文件 ", name, errno);
+    return exitUsage;
+  }
+  // Read as it comes, so that a small file takes little memory; reading stops once past the
+  // limit, which is enough to tell a file that is too large.
+  std::string text;
+  char buffer[1 << 16];
+  errno = 0;
+  while (text.size() <= workspace::maxWeatherBytes) {
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer, source);
+    text.append(buffer, n);
+    if (n < sizeof buffer) break;
+  }
+  const bool readFailed = std::ferror(source) != 0;
+  const int readError = errno;
+  if (!fromStdin) std::fclose(source);
+  if (readFailed) {
+    report(err, "读取输入失败 ", name, readError);
+    return exitUsage;
+  }
+  const std::variant<workspace::WeatherFile, std::string> read = workspace::readEpw(text);
+  if (const std::string* why = std::get_if<std::string>(&read)) {
+    put(err,
+        "torvale-calc：无法读取气象文件 " + visibleText(name) + "：" + visibleText(*why) + "\n");
+    return exitUsage;
+  }
+  const workspace::WeatherFile& file = std::get<workspace::WeatherFile>(read);
+  const double pa = a.pressureGiven
+                        ? a.pressure
+                        : workspace::sitePressure(file).value_or(psychro::standardPressure);
+  const workspace::WeatherStates states = workspace::weatherStates(file, pa);
+
+  CsvText csv;
+  if (a.zones) {
+    const std::array<workspace::Zone, workspace::builtInZoneCount>& zones =
+        workspace::builtInZones();
+    for (std::string_view key : {"zone", "hours", "percent"}) csv.field(key);
+    csv.endRecord();
+    for (const workspace::ZoneHourRow& row :
+         workspace::zoneHourRows(workspace::zoneHours(states, zones), zones)) {
+      for (const std::string& field : {row.zone, row.hours, row.percent}) csv.field(field);
+      csv.endRecord();
+    }
+  } else {
+    for (std::string_view key : {"year", "month", "day", "hour"}) csv.field(key);
+    for (const calc::OutputInfo& o : calc::outputs) csv.field(o.key);
+    csv.field("message");
+    csv.endRecord();
+    std::size_t next = 0;  // the next used record's place in states.hours
+    for (std::size_t i = 0; i < file.records.size(); ++i) {
+      const workspace::WeatherRecord& r = file.records[i];
+      for (const std::string& f : r.date) csv.field(f);
+      std::string_view message;
+      if (next < states.hours.size() && states.hours[next].record == i) {
+        const calc::ShownValues shown = calc::shownValues(states.hours[next++].air);
+        for (std::size_t k = 0; k < shown.size(); ++k)
+          csv.fixedField(shown[k], calc::outputs[k].decimals);
+      } else {
+        message = r.skip
+                      ? workspace::skipWords(*r.skip)
+                      : calc::words(workspace::hourState(file.pair, r.first, r.second, pa).outcome);
+        for (std::size_t k = 0; k < calc::outputs.size(); ++k) csv.field({});
+      }
+      csv.field(message);
+      csv.endRecord();
+    }
+  }
+  errno = 0;
+  if ((a.bom && !put(out, "\xEF\xBB\xBF")) || !put(out, csv.view()) || std::fflush(out) != 0) {
+    report(err, "无法写出结果", "", errno);
+    return exitUsage;
+  }
+  if (const std::string skipped = workspace::skipReport(states.skipped); !skipped.empty())
+    put(err, skipped + "\n");
+  return exitOk;
+}
+
 }  // namespace
 
 int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -222,6 +327,8 @@ int run(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::F
       return batch(a, in, out, err);
     case Action::workspace:
       return printWorkspace(a, out, err);
+    case Action::weather:
+      return weather(a, in, out, err);
     case Action::usageError:
       break;
   }

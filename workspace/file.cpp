@@ -256,6 +256,95 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   return r;
 }
 
+// The quantities a zone may bound, by the names the file gives them.
+constexpr std::array<std::pair<psychro::Bound psychro::StateBounds::*, const char*>, 5> boundNames{{
+    {&psychro::StateBounds::t, "t"},
+    {&psychro::StateBounds::rh, "rh"},
+    {&psychro::StateBounds::tl, "tl"},
+    {&psychro::StateBounds::d, "d"},
+    {&psychro::StateBounds::h, "h"},
+}};
+
+// A bound as written: [min, max], each a value or null for none.
+psychro::Bound boundOf(const Json& value) {
+  if (!value.is_array() || value.size() != 2) refuse("界限须为 [下限, 上限]，无界限处为 null");
+  psychro::Bound b;
+  if (!value[0].is_null()) b.min = numberOf(value[0]);
+  if (!value[1].is_null()) b.max = numberOf(value[1]);
+  return b;
+}
+
+Json boundJson(const psychro::Bound& b) {
+  const auto side = [](const std::optional<double>& v) {
+    return v ? Json(exactText(*v)) : Json(nullptr);
+  };
+  return Json::array({side(b.min), side(b.max)});
+}
+
+// "zones": {"on": [names of the built-ins turned on], "user": [{"name", "t": [min, max], …}]}.
+void readZones(Workspace& w, const Json& zones) {
+  if (zones.is_null()) return;
+  if (!zones.is_object()) refuse("\"zones\" 须为对象 {…}");
+  ZoneSet set;
+  const Json& on = listOf(zones, "on");
+  if (on.size() > builtInZoneCount) refuse("\"zones\" 的 \"on\" 列出的舒适区过多");
+  for (const Json& name : on) {
+    const std::string& text = textOf(name, "舒适区名称");
+    const auto& builtIns = builtInZones();
+    const auto it = std::find_if(builtIns.begin(), builtIns.end(),
+                                 [&](const Zone& z) { return z.name == text; });
+    if (it == builtIns.end()) refuse("无法识别的舒适区 " + inQuotes(text.substr(0, 64)));
+    set.builtInOn[static_cast<std::size_t>(it - builtIns.begin())] = true;
+  }
+  const Json& user = listOf(zones, "user");
+  if (user.size() > maxUserZones)
+    refuse("自定义舒适区超过 " + std::to_string(maxUserZones) + " 个");
+  eachEntry(user, "个自定义舒适区", [&](const Json& entry) {
+    Zone z;
+    z.name = nameOf(member(entry, "name"));
+    if (z.name.size() > maxZoneNameBytes)
+      refuse("舒适区名称不能超过 " + std::to_string(maxZoneNameBytes) + " 字节");
+    for (const auto& [bound, key] : boundNames)
+      if (const Json& b = member(entry, key); !b.is_null()) z.bounds.*bound = boundOf(b);
+    set.user.push_back(std::move(z));
+  });
+  w.setZones(std::move(set));
+}
+
+// "weather": {"file": path, "log": {"pair", "columns": [A, B]} for a log's CSV, "months": [1…12
+// chosen]}; each may be left out.
+void readWeather(Workspace& w, const Json& weather) {
+  if (weather.is_null()) return;
+  if (!weather.is_object()) refuse("\"weather\" 须为对象 {…}");
+  WeatherSettings settings;
+  if (const Json& file = member(weather, "file"); !file.is_null()) {
+    settings.file = textOf(file, "气象文件");
+    if (settings.file.size() > 4096) refuse("气象文件路径过长");
+  }
+  if (const Json& log = member(weather, "log"); !log.is_null()) {
+    if (!log.is_object()) refuse("\"log\" 须为对象 {\"pair\", \"columns\"}");
+    LogColumns columns;
+    columns.pair = pairOf(member(log, "pair"));
+    const Json& list = member(log, "columns");
+    if (!list.is_array() || list.size() != 2) refuse("\"columns\" 须为两列");
+    for (std::size_t i = 0; i < 2; ++i) {
+      columns.columns[i] = textOf(list[i], "列");
+      if (columns.columns[i].size() > maxValueLength) refuse("列名过长");
+    }
+    settings.log = std::move(columns);
+  }
+  if (const Json& months = member(weather, "months"); !months.is_null()) {
+    if (!months.is_array() || months.size() > 12) refuse("\"months\" 须为 1～12 的月份列表");
+    settings.months.reset();
+    for (const Json& m : months) {
+      if (!m.is_number_integer() || m.get<long long>() < 1 || m.get<long long>() > 12)
+        refuse("\"months\" 须为 1～12 的月份列表");
+      settings.months.set(static_cast<std::size_t>(m.get<long long>() - 1));
+    }
+  }
+  w.setWeather(std::move(settings));
+}
+
 Workspace build(const Json& top) {
   const Json& format = member(top, "format");
   if (!top.is_object() || !format.is_string() || format.get_ref<const std::string&>() != formatName)
@@ -300,6 +389,8 @@ Workspace build(const Json& top) {
     const unsigned point = idNamed(w, member(entry, "point"));
     w.addEpsilonLine(point, epsilonOf(member(entry, "epsilon")));
   });
+  readZones(w, member(top, "zones"));
+  readWeather(w, member(top, "weather"));
   // The outlets go back to their places, the nearest the top first, so that each move leaves the
   // places above it as they were.
   std::stable_sort(places.begin(), places.end());
@@ -357,6 +448,37 @@ Json workspaceJson(const Workspace& workspace) {
   for (const EpsilonLine& l : workspace.processes().drawnLines())
     list.push_back({{"point", nameOfId(l.point)}, {"epsilon", epsilonValue(l.ε)}});
   top["lines"] = std::move(list);
+
+  // The zones and the weather layer only where they differ from the default, so that a design
+  // without them is written as it always was.
+  if (const ZoneSet& zones = workspace.zones(); !zones.empty()) {
+    Json on = Json::array();
+    for (std::size_t i = 0; i < builtInZoneCount; ++i)
+      if (zones.builtInOn[i]) on.push_back(builtInZones()[i].name);
+    Json user = Json::array();
+    for (const Zone& z : zones.user) {
+      Json entry = Json::object();
+      entry["name"] = z.name;
+      for (const auto& [bound, key] : boundNames)
+        if (!(z.bounds.*bound).empty()) entry[key] = boundJson(z.bounds.*bound);
+      user.push_back(std::move(entry));
+    }
+    top["zones"] = {{"on", std::move(on)}, {"user", std::move(user)}};
+  }
+  if (const WeatherSettings& weather = workspace.weather(); !weather.empty()) {
+    Json entry = Json::object();
+    if (!weather.file.empty()) entry["file"] = weather.file;
+    if (weather.log)
+      entry["log"] = {{"pair", pairName(weather.log->pair)},
+                      {"columns", Json::array({weather.log->columns[0], weather.log->columns[1]})}};
+    if (!weather.months.all()) {
+      Json months = Json::array();
+      for (std::size_t m = 0; m < 12; ++m)
+        if (weather.months.test(m)) months.push_back(m + 1);
+      entry["months"] = std::move(months);
+    }
+    top["weather"] = std::move(entry);
+  }
   return top;
 }
 

@@ -18,6 +18,8 @@ void Workspace::restore(const Workspace& design) {
   const double pa = pressure();
   points_ = design.points_;
   processes_ = design.processes_;
+  zones_ = design.zones_;
+  weather_ = design.weather_;
   if (pressure() != pa) setPressure(pa);
 }
 

@@ -3,12 +3,15 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
 #include "workspace/points.h"
 #include "workspace/process_list.h"
+#include "workspace/weather.h"
+#include "workspace/zones.h"
 
 // What the chart window works on, without Qt: the named state points, the processes between them
 // and the ε lines through them, the pressure they are computed at, and the main window's last
@@ -71,9 +74,17 @@ class Workspace {
   // made.
   void setPressure(double pa);
 
-  // Takes the points, processes and ε lines of design, computed again at this workspace's pressure
-  // where design's differs, and keeps this one's main window's state: what undo and redo bring
-  // back, the pressure being a setting of the main window rather than part of the design.
+  // The comfort zones drawn (the built-ins turned on and the user's own) and the weather layer's
+  // settings: part of the design, saved in its file and brought back by undo (restore).
+  const ZoneSet& zones() const { return zones_; }
+  void setZones(ZoneSet zones) { zones_ = std::move(zones); }
+  const WeatherSettings& weather() const { return weather_; }
+  void setWeather(WeatherSettings weather) { weather_ = std::move(weather); }
+
+  // Takes the points, processes, ε lines, zones and weather settings of design, computed again at
+  // this workspace's pressure where design's differs, and keeps this one's main window's state:
+  // what undo and redo bring back, the pressure being a setting of the main window rather than part
+  // of the design.
   void restore(const Workspace& design);
 
   // The main window's last state; none until it has calculated one.
@@ -89,6 +100,8 @@ class Workspace {
  private:
   PointList points_;
   ProcessList processes_;
+  ZoneSet zones_;
+  WeatherSettings weather_;
   std::optional<CurrentState> current_;
   bool currentFresh_ = true;
 };

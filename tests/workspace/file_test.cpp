@@ -69,6 +69,14 @@ Workspace everything() {
   EXPECT_TRUE(w.addEpsilonLine(o, -INFINITY));
   EXPECT_EQ(w.rename(16, "送风 O"), "");
   EXPECT_TRUE(w.move(16, 2));
+  // Two built-in zones on, a zone of the user's bounded on every quantity, a month filter.
+  workspace::ZoneSet zones;
+  zones.builtInOn[1] = zones.builtInOn[5] = true;
+  zones.user.push_back({"机房 B", {{20, 25.5}, {{}, 55}, {-5, {}}, {{}, 12}, {30, 60}}});
+  w.setZones(zones);
+  w.setWeather({"/数据/机房日志.csv",
+                workspace::LogColumns{{psychro::Quantity::t, psychro::Quantity::rh}, {"3", "湿度"}},
+                workspace::MonthSet{0b111000000}});
   return w;
 }
 
@@ -89,6 +97,8 @@ TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
     EXPECT_EQ(workspace::sheetRows(opened), workspace::sheetRows(saved));
     EXPECT_EQ(opened.processes().lines().size(), saved.processes().lines().size());
     EXPECT_EQ(workspace::workspaceText(opened), text);
+    EXPECT_EQ(opened.zones(), saved.zones());
+    EXPECT_EQ(opened.weather(), saved.weather());
   }
 }
 
@@ -194,6 +204,14 @@ INSTANTIATE_TEST_SUITE_P(
         FileRow{"WrongValueCount",
                 withProcess("{\"kind\": \"heat\", \"from\": \"W\", \"values\": []}"), "1 个数值"},
         FileRow{"NoStateKept", points(point("W", "\"200\"")), ""},
+        FileRow{"ZonesAndWeather",
+                file(", \"zones\": {\"on\": [\"供冷工况 I级\"], \"user\": [{\"name\": \"A\", "
+                     "\"rh\": [null, 60]}]}, \"weather\": {\"months\": [7, 8]}"),
+                ""},
+        FileRow{"UnknownZone", file(", \"zones\": {\"on\": [\"供冷\"]}"), "无法识别的舒适区"},
+        FileRow{"BoundNotPair", file(", \"zones\": {\"user\": [{\"name\": \"A\", \"t\": [20]}]}"),
+                "第 1 个自定义舒适区：界限须为"},
+        FileRow{"MonthThirteen", file(", \"weather\": {\"months\": [13]}"), "月份"},
         FileRow{"MixWithItself",
                 withProcess("{\"kind\": \"mix\", \"from\": \"W\", \"other\": \"W\", "
                             "\"values\": [\"1\", \"1\"]}"),

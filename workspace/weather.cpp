@@ -1,0 +1,370 @@
+#include "workspace/weather.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "calc/number_text.h"
+#include "calc/pair_calculation.h"
+#include "calc/state_results.h"
+#include "psychro/pressure.h"
+
+namespace workspace {
+namespace {
+
+// The dry bulbs and dew points a record may hold, °C; values from 99.9 up mark a missing value.
+constexpr double lowestRecordT = -50, highestRecordT = 70;
+constexpr double lowestRecordTl = -70, highestRecordTl = 70;
+constexpr double missingMarker = 99.9;
+
+// The fields of the dry bulb and the dew point, counted from 0; a record has at least this many.
+constexpr std::size_t dryBulbField = 6, dewPointField = 7, recordFields = 8;
+
+std::string_view trimmed(std::string_view s) {
+  const std::size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// The comma-separated fields of a line, up to limit of them (the rest left in the last).
+std::vector<std::string_view> fields(std::string_view line, std::size_t limit) {
+  std::vector<std::string_view> out;
+  while (out.size() + 1 < limit) {
+    const std::size_t comma = line.find(',');
+    if (comma == std::string_view::npos) break;
+    out.push_back(trimmed(line.substr(0, comma)));
+    line.remove_prefix(comma + 1);
+  }
+  out.push_back(trimmed(line));
+  return out;
+}
+
+// The lines of text, each without its LF or CRLF.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) : rest_(text) {}
+  bool next(std::string_view& line) {
+    if (rest_.empty()) return false;
+    const std::size_t lf = rest_.find('\n');
+    line = rest_.substr(0, lf);
+    rest_.remove_prefix(lf == std::string_view::npos ? rest_.size() : lf + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+WeatherRecord readRecord(std::string_view line) {
+  WeatherRecord r;
+  const std::vector<std::string_view> f = fields(line, recordFields + 1);
+  for (std::size_t i = 0; i < r.date.size() && i < f.size(); ++i) r.date[i] = f[i];
+  if (f.size() < recordFields) {
+    r.skip = SkipReason::missingField;
+    return r;
+  }
+  std::array<double, 4> date{};
+  for (std::size_t i = 0; i < date.size(); ++i) {
+    const std::optional<double> v = calc::wholeNumber(f[i]);
+    if (!v) {
+      r.skip = SkipReason::missingField;
+      return r;
+    }
+    date[i] = *v;
+  }
+  const std::optional<double> t = calc::wholeNumber(f[dryBulbField]);
+  const std::optional<double> tl = calc::wholeNumber(f[dewPointField]);
+  if (!t || !tl) {
+    r.skip = SkipReason::missingField;
+    return r;
+  }
+  r.first = *t;
+  r.second = *tl;
+  const auto within = [](double v, double lo, double hi) { return v >= lo && v <= hi; };
+  if (within(date[1], 1, 12) && date[1] == std::floor(date[1])) r.month = static_cast<int>(date[1]);
+  if (r.first >= missingMarker || r.second >= missingMarker)
+    r.skip = SkipReason::missingValue;
+  else if (r.month == 0 || !within(date[2], 1, 31) || !within(date[3], 1, 24) ||
+           !within(r.first, lowestRecordT, highestRecordT) ||
+           !within(r.second, lowestRecordTl, highestRecordTl))
+    r.skip = SkipReason::outOfRange;
+  else if (r.second > r.first)
+    r.skip = SkipReason::dewAboveDry;
+  return r;
+}
+
+}  // namespace
+
+std::string_view skipWords(SkipReason reason) {
+  switch (reason) {
+    case SkipReason::missingField:
+      return "字段不全";
+    case SkipReason::missingValue:
+      return "缺测值";
+    case SkipReason::outOfRange:
+      return "超出范围";
+    case SkipReason::dewAboveDry:
+      return "露点高于干球温度";
+    case SkipReason::noState:
+      return "状态不存在";
+  }
+  return {};
+}
+
+std::size_t SkipCounts::total() const {
+  std::size_t n = 0;
+  for (std::size_t c : counts) n += c;
+  return n;
+}
+
+std::string skipReport(const SkipCounts& skipped) {
+  if (skipped.total() == 0) return {};
+  std::string text = "跳过 ";
+  text += std::to_string(skipped.total());
+  text += " 条记录：";
+  bool first = true;
+  for (std::size_t i = 0; i < skipReasonCount; ++i) {
+    if (skipped.counts[i] == 0) continue;
+    if (!first) text += "，";
+    first = false;
+    text += skipWords(static_cast<SkipReason>(i));
+    text += ' ';
+    text += std::to_string(skipped.counts[i]);
+    text += " 条";
+  }
+  return text;
+}
+
+std::variant<WeatherFile, std::string> readEpw(std::string_view text) {
+  if (text.size() > maxWeatherBytes)
+    return "文件大于 " + std::to_string(maxWeatherBytes / (1024 * 1024)) + " MiB";
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  Lines lines(text);
+  std::string_view line;
+  if (!lines.next(line) || !fields(line, 2).front().starts_with("LOCATION"))
+    return std::string("首行不是 LOCATION 行，不是 EPW 气象文件");
+  WeatherFile file;
+  const std::vector<std::string_view> location = fields(line, 11);
+  if (location.size() > 1) file.place = location[1];
+  if (location.size() > 9) file.elevation = calc::wholeNumber(location[9]);
+  for (int i = 1; i < 8; ++i)
+    if (!lines.next(line)) return std::string("文件头不足 8 行，不是 EPW 气象文件");
+  while (lines.next(line)) {
+    if (trimmed(line).empty()) continue;
+    if (file.records.size() == maxWeatherRecords)
+      return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
+    file.records.push_back(readRecord(line));
+  }
+  if (file.records.empty()) return std::string("文件中没有逐时记录");
+  return file;
+}
+
+namespace {
+
+// The records of a CSV text, each as its fields (quotes removed, doubled quotes made single).
+class CsvRecords {
+ public:
+  explicit CsvRecords(std::string_view text) : rest_(text) {}
+
+  // The next record; false at the end of the text. A quote left open runs to the end.
+  bool next(std::vector<std::string>& fields) {
+    if (rest_.empty()) return false;
+    fields.assign(1, {});
+    bool quoted = false;
+    std::size_t i = 0;
+    for (; i < rest_.size(); ++i) {
+      const char c = rest_[i];
+      if (quoted) {
+        if (c != '"')
+          fields.back() += c;
+        else if (i + 1 < rest_.size() && rest_[i + 1] == '"')
+          fields.back() += rest_[++i];
+        else
+          quoted = false;
+      } else if (c == '"') {
+        quoted = true;
+      } else if (c == ',') {
+        fields.emplace_back();
+      } else if (c == '\n') {
+        break;
+      } else if (c != '\r' || i + 1 >= rest_.size() || rest_[i + 1] != '\n') {
+        fields.back() += c;
+      }
+    }
+    rest_.remove_prefix(std::min(i + 1, rest_.size()));
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// The 0-based column of a --columns entry in header, or why none.
+std::variant<std::size_t, std::string> columnOf(std::string_view given,
+                                                const std::vector<std::string>& header) {
+  given = trimmed(given);
+  if (!given.empty() && given.find_first_not_of("0123456789") == std::string_view::npos) {
+    const std::optional<double> n = calc::wholeNumber(given);
+    if (n && *n >= 1 && *n <= static_cast<double>(header.size()))
+      return static_cast<std::size_t>(*n) - 1;
+    return "第 " + std::string(given) + " 列不在表头的 " + std::to_string(header.size()) +
+           " 列之中";
+  }
+  std::optional<std::size_t> found;
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    if (trimmed(header[i]) != given) continue;
+    if (found) return "表头中有不止一列名为 " + std::string(given) + "，请改用列号";
+    found = i;
+  }
+  if (!found) return "表头中没有名为 " + std::string(given) + " 的列";
+  return *found;
+}
+
+}  // namespace
+
+std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, calc::Pair pair,
+                                                      const std::array<std::string, 2>& columns) {
+  if (text.size() > maxWeatherBytes)
+    return "文件大于 " + std::to_string(maxWeatherBytes / (1024 * 1024)) + " MiB";
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  CsvRecords records(text);
+  std::vector<std::string> fields;
+  if (!records.next(fields)) return std::string("文件为空，没有表头");
+  std::array<std::size_t, 2> at{};
+  for (std::size_t k = 0; k < 2; ++k) {
+    auto column = columnOf(columns[k], fields);
+    if (const std::string* why = std::get_if<std::string>(&column)) return *why;
+    at[k] = std::get<std::size_t>(column);
+  }
+  if (at[0] == at[1]) return std::string("两个值不能取自同一列");
+  WeatherFile file;
+  file.pair = pair;
+  while (records.next(fields)) {
+    if (fields.size() == 1 && trimmed(fields[0]).empty()) continue;
+    if (file.records.size() == maxWeatherRecords)
+      return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
+    WeatherRecord r;
+    const auto value = [&](std::size_t column) -> std::optional<double> {
+      if (column >= fields.size() || !calc::startsWithNumber(fields[column])) return std::nullopt;
+      return calc::numericValue(fields[column]);
+    };
+    const std::optional<double> first = value(at[0]), second = value(at[1]);
+    if (first && second) {
+      r.first = *first;
+      r.second = *second;
+    } else {
+      r.skip = SkipReason::missingField;
+    }
+    file.records.push_back(std::move(r));
+  }
+  if (file.records.empty()) return std::string("文件中没有逐时记录");
+  return file;
+}
+
+std::optional<double> sitePressure(const WeatherFile& file) {
+  if (!file.elevation || !psychro::altitudeInRange(*file.elevation)) return std::nullopt;
+  const double pa = psychro::pressureAtAltitude(*file.elevation);
+  if (!psychro::pressureInRange(pa)) return std::nullopt;
+  return pa;
+}
+
+psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa) {
+  psychro::StateOutcome s = calc::pairState(pair, first, second, pa);
+  if (s.ok() && !calc::showable(calc::shownValues(s.air)))
+    s.outcome = psychro::Outcome::noSuchState;
+  return s;
+}
+
+WeatherStates weatherStates(const WeatherFile& file, double pa) {
+  WeatherStates states;
+  states.hours.reserve(file.records.size());
+  for (std::size_t i = 0; i < file.records.size(); ++i) {
+    const WeatherRecord& r = file.records[i];
+    if (r.skip) {
+      states.skipped.add(*r.skip);
+      continue;
+    }
+    const psychro::StateOutcome s = hourState(file.pair, r.first, r.second, pa);
+    if (!s.ok()) {
+      states.skipped.add(SkipReason::noState);
+      continue;
+    }
+    states.hours.push_back({i, r.month, s.air});
+  }
+  return states;
+}
+
+namespace {
+
+// A record of month (0 for a log's, which has none) counts when its month is chosen, and under
+// 全年 whatever its month.
+bool chosen(const MonthSet& months, int month) {
+  if (months.all()) return true;
+  return month >= 1 && month <= 12 && months.test(static_cast<std::size_t>(month - 1));
+}
+
+}  // namespace
+
+double ZoneHours::percent(std::size_t hours) const {
+  return total == 0 ? 0 : 100.0 * static_cast<double>(hours) / static_cast<double>(total);
+}
+
+ZoneHours zoneHours(const WeatherStates& states, std::span<const Zone> zones,
+                    const MonthSet& months) {
+  ZoneHours z;
+  z.inside.assign(zones.size(), 0);
+  for (const HourState& h : states.hours) {
+    if (!chosen(months, h.month)) continue;
+    ++z.total;
+    bool any = false;
+    for (std::size_t i = 0; i < zones.size(); ++i)
+      if (holds(zones[i], h.air)) {
+        ++z.inside[i];
+        any = true;
+      }
+    if (!any) ++z.outside;
+  }
+  return z;
+}
+
+std::vector<ZoneHourRow> zoneHourRows(const ZoneHours& hours, std::span<const Zone> zones) {
+  std::vector<ZoneHourRow> rows;
+  const auto row = [&](std::string_view zone, std::size_t n) {
+    rows.push_back({std::string(zone), std::to_string(n), calc::formatFixed(hours.percent(n), 1)});
+  };
+  for (std::size_t i = 0; i < zones.size() && i < hours.inside.size(); ++i)
+    row(zones[i].name, hours.inside[i]);
+  row(outsideName, hours.outside);
+  return rows;
+}
+
+DensityGrid densityGrid(const WeatherStates& states, const MonthSet& months) {
+  DensityGrid g;
+  int tLo = std::numeric_limits<int>::max(), tHi = std::numeric_limits<int>::min();
+  int dLo = tLo, dHi = tHi;
+  const auto cellOf = [](double v) { return static_cast<int>(std::floor(v)); };
+  for (const HourState& h : states.hours) {
+    if (!chosen(months, h.month)) continue;
+    tLo = std::min(tLo, cellOf(h.air.t));
+    tHi = std::max(tHi, cellOf(h.air.t));
+    dLo = std::min(dLo, cellOf(1000 * h.air.d));
+    dHi = std::max(dHi, cellOf(1000 * h.air.d));
+  }
+  if (tLo > tHi) return g;
+  g.tFirst = tLo;
+  g.dFirst = dLo;
+  g.columns = tHi - tLo + 1;
+  g.rows = dHi - dLo + 1;
+  g.counts.assign(static_cast<std::size_t>(g.columns) * static_cast<std::size_t>(g.rows), 0);
+  for (const HourState& h : states.hours) {
+    if (!chosen(months, h.month)) continue;
+    const auto i = static_cast<std::size_t>(cellOf(1000 * h.air.d) - dLo) *
+                       static_cast<std::size_t>(g.columns) +
+                   static_cast<std::size_t>(cellOf(h.air.t) - tLo);
+    g.most = std::max(g.most, ++g.counts[i]);
+  }
+  return g;
+}
+
+}  // namespace workspace
