@@ -71,9 +71,14 @@ class Workspace {
   // made.
   void setPressure(double pa);
 
+  // The arithmetic the points and processes are computed with (classic unless set); setting it
+  // computes every point and process again, as setPressure does.
+  psychro::Arithmetic arithmetic() const { return points_.arithmetic(); }
+  void setArithmetic(psychro::Arithmetic m);
+
   // Takes the points, processes and ε lines of design, computed again at this workspace's pressure
-  // where design's differs, and keeps this one's main window's state: what undo and redo bring
-  // back, the pressure being a setting of the main window rather than part of the design.
+  // and arithmetic where design's differ, and keeps this one's main window's state: what undo and
+  // redo bring back, the pressure and arithmetic being settings rather than part of the design.
   void restore(const Workspace& design);
 
   // The main window's last state; none until it has calculated one.
