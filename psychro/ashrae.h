@@ -58,7 +58,8 @@ double dryBulbOnWetBulbLine(double tw, double d, double pa);
 double dryEndOfWetBulbLine(double tw, double pa);
 
 // The wet bulb, °C, of air at t, °C, holding d, kg/kg: wetBulbMoisture(t, ·) rises with the wet
-// bulb, so solveIncreasing on [lowestT, t] to 1e-9 K, at most falsePositionRoundLimit rounds.
+// bulb on each side of 0 °C, so solveIncreasing to 1e-9 K, at most falsePositionRoundLimit rounds,
+// on [0, t] where a water bulb balances (the balance at 0 °C at most d), else on [lowestT, 0).
 // Unsettled where no wet bulb in that range balances (more moisture than saturation at t, or
 // none in reach of the formulas).
 Root wetBulb(double t, double d, double pa);

@@ -68,7 +68,9 @@ double density(double t, double d, double pa) {
 
 double wetBulbMoisture(double t, double tw, double pa) {
   const double ws = saturationMoisture(tw, pa);
-  if (!std::isfinite(ws)) return ws;
+  // Saturated air balances at its own dry bulb: both balances reduce to ws there, which their
+  // sums would give only to the last few digits.
+  if (!std::isfinite(ws) || tw == t) return ws;
   const Balance& k = balanceAt(tw);
   return ((k.r - k.a * tw) * ws - cpa * (t - tw)) / (k.r + cpv * t - k.b * tw);
 }
@@ -87,7 +89,12 @@ Root wetBulb(double t, double d, double pa) {
   const auto moistureAt = [t, pa](double tw) { return wetBulbMoisture(t, tw, pa); };
   if (!(t >= lowestT && t <= highestT) || !(moistureAt(lowestT) <= d) || !(d <= moistureAt(t)))
     return {};
-  return solveIncreasing(moistureAt, lowestT, t, d, tolerance);
+  // The ice bulb's balance at 0 °C lies above the water bulb's, so a moisture content between
+  // the two balances with either bulb. The water bulb is taken wherever one at 0 °C or above
+  // balances, the ice bulb below that: each branch rises with the wet bulb, and the wet bulb never
+  // falls as t rises at fixed φ or d (it steps up where the water bulb takes over).
+  if (t >= 0 && moistureAt(0) <= d) return solveIncreasing(moistureAt, 0, t, d, tolerance);
+  return solveIncreasing(moistureAt, lowestT, std::min(t, std::nextafter(0.0, -1.0)), d, tolerance);
 }
 
 StateOutcome stateFromWetBulb(double t, double tw, double pa) {
