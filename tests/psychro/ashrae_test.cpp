@@ -7,6 +7,7 @@
 
 #include "psychro/air_state.h"
 #include "psychro/ashrae.h"
+#include "psychro/false_position.h"
 
 namespace {
 
@@ -78,6 +79,28 @@ TEST(AshraeScan, NoStepAtTheTriplePointOr28) {
         EXPECT_NEAR(below.air.tl, above.air.tl, 2e-4) << at << " ℃, φ " << φ;
         EXPECT_NEAR(below.air.d, above.air.d, 1e-7) << at << " ℃, φ " << φ;
       }
+}
+
+// The guarded false position settles within its bound on smooth, kinked, jumping and partly
+// undefined functions, to the tolerance asked (or at the jump).
+TEST(AshraeSolve, SettlesWithinItsBound) {
+  const struct {
+    const char* name;
+    double (*f)(double);
+    double lo, hi, target, root;
+  } rows[] = {
+      {"exp", [](double x) { return std::exp(x); }, -100, 200, 3, std::log(3.0)},
+      {"steep cube", [](double x) { return x * x * x * 1e9; }, -1, 5, 8e9, 2},
+      {"kink", [](double x) { return x < 1 ? x * 1e-6 : x; }, 0, 10, 5, 5},
+      {"jump", [](double x) { return x < 0.5 ? 0.0 : 1.0; }, 0, 1, 0.5, 0.5},
+      {"undefined above", [](double x) { return x > 2 ? NAN : x; }, 0, 10, 1.5, 1.5},
+  };
+  for (const auto& r : rows) {
+    const psychro::Root root = psychro::solveIncreasing(r.f, r.lo, r.hi, r.target, 1e-9);
+    ASSERT_TRUE(root.settled) << r.name;
+    EXPECT_LE(root.rounds, psychro::falsePositionRoundLimit) << r.name;
+    EXPECT_NEAR(root.x, r.root, 1e-9) << r.name;
+  }
 }
 
 }  // namespace
