@@ -11,7 +11,7 @@
 
 namespace calc {
 
-void calculateCommand(Window& window, StateObserver* observer, double pa) {
+void calculateCommand(Window& window, StateObserver* observer, double pa, psychro::Arithmetic m) {
   const std::string first = window.text(Input::dryBulb);
   const std::string second = window.text(Input::second);
   const std::optional<Pair> pair = selectedPair(window.selectedIndex());
@@ -20,7 +20,7 @@ void calculateCommand(Window& window, StateObserver* observer, double pa) {
     return;
   }
 
-  const Calculation c = calculateTyped(*pair, first, second, pa);
+  const Calculation c = calculateTyped(*pair, first, second, pa, m);
   if (!c.ok()) {
     window.showMessage(messages::title, words(c.outcome));
     return;

@@ -16,8 +16,9 @@ class StateObserver {
 // the air state on the route Combo2 selects, and writes the eleven results, then tells observer
 // (if any) the state. On any failed check or impossible state it shows one notice, changes no
 // result box and tells the observer nothing. Every state is computed at the total pressure pa, Pa,
-// which the caller keeps in range (psychro/pressure.h).
+// which the caller keeps in range (psychro/pressure.h), with the arithmetic m.
 void calculateCommand(Window& window, StateObserver* observer = nullptr,
-                      double pa = psychro::standardPressure);
+                      double pa = psychro::standardPressure,
+                      psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace calc

@@ -88,28 +88,31 @@ std::string givenText(Pair pair, std::string_view first, std::string_view second
   return part(pair.first, first) + ", " + part(pair.second, second);
 }
 
-psychro::StateOutcome pairState(Pair pair, double first, double second, double pa) {
+psychro::StateOutcome pairState(Pair pair, double first, double second, double pa,
+                                psychro::Arithmetic m) {
   static const psychro::Resolution resolution = shownResolution();
   return psychro::stateFromPair({pair.first, inStateUnits(pair.first, first)},
-                                {pair.second, inStateUnits(pair.second, second)}, pa, resolution);
+                                {pair.second, inStateUnits(pair.second, second)}, pa, resolution,
+                                m);
 }
 
-Calculation calculate(Pair pair, double first, double second, double pa) {
+Calculation calculate(Pair pair, double first, double second, double pa, psychro::Arithmetic m) {
   Calculation c;
-  const psychro::StateOutcome s = pairState(pair, first, second, pa);
+  const psychro::StateOutcome s = pairState(pair, first, second, pa, m);
   c.air = s.air;
   c.outcome = s.outcome;
-  if (c.ok() && !formatResults(c.air, c.texts)) c.outcome = psychro::Outcome::noSuchState;
+  if (c.ok() && !formatResults(c.air, c.texts, m)) c.outcome = psychro::Outcome::noSuchState;
   return c;
 }
 
-Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa) {
+Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa,
+                           psychro::Arithmetic m) {
   if (first.empty() || second.empty()) {
     Calculation c;
     c.outcome = psychro::Outcome::missingInput;
     return c;
   }
-  return calculate(pair, numericValue(first), numericValue(second), pa);
+  return calculate(pair, numericValue(first), numericValue(second), pa, m);
 }
 
 }  // namespace calc

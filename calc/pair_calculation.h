@@ -50,14 +50,18 @@ struct Calculation {
 };
 
 // The state from the pair's two values, in the window's units, at the total pressure pa, Pa, or
-// the outcome why there is none; calculate() without the texts.
-psychro::StateOutcome pairState(Pair pair, double first, double second, double pa);
+// the outcome why there is none; calculate() without the texts. Each of these computes with the
+// arithmetic m.
+psychro::StateOutcome pairState(Pair pair, double first, double second, double pa,
+                                psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // The state from the pair's two values, in the window's units, at the total pressure pa, Pa.
-Calculation calculate(Pair pair, double first, double second, double pa);
+Calculation calculate(Pair pair, double first, double second, double pa,
+                      psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // The same from the two values as typed: an empty text gives Outcome::missingInput;
 // otherwise each is read as the window reads it (numericValue).
-Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa);
+Calculation calculateTyped(Pair pair, std::string_view first, std::string_view second, double pa,
+                           psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace calc

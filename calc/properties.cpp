@@ -6,7 +6,8 @@
 
 namespace calc {
 
-double specificHeat(double d) {
+double specificHeat(double d, psychro::Arithmetic m) {
+  if (m == psychro::Arithmetic::ashrae2017) return (1.006 + 1.86 * d) / (1 + d);
   return (1.005 + 1.84 * d) / (1 + d);
 }
 

@@ -8,8 +8,8 @@
 
 namespace calc {
 
-ShownValues shownValues(const psychro::AirState& a) {
-  const double cp = specificHeat(a.d);
+ShownValues shownValues(const psychro::AirState& a, psychro::Arithmetic m) {
+  const double cp = specificHeat(a.d, m);
   const double μ = viscosity(a.t);
   const double λ = conductivity(a.t);
   const double Pr = (1000 * cp * μ) / λ;
@@ -23,8 +23,9 @@ bool showable(const ShownValues& shown) {
   return std::all_of(shown.begin(), shown.end(), [](double v) { return std::isfinite(v); });
 }
 
-bool formatResults(const psychro::AirState& air, std::array<std::string, outputs.size()>& texts) {
-  const ShownValues shown = shownValues(air);
+bool formatResults(const psychro::AirState& air, std::array<std::string, outputs.size()>& texts,
+                   psychro::Arithmetic m) {
+  const ShownValues shown = shownValues(air, m);
   if (!showable(shown)) return false;
   for (std::size_t i = 0; i < shown.size(); ++i)
     texts[i] = formatFixed(shown[i], outputs[i].decimals);

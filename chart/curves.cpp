@@ -105,42 +105,43 @@ ChartLine clippedLine(double value, const Polyline& line, const View& view) {
 }
 
 // The saturation moisture content, g/kg, at t, °C, and pa, Pa; none at or above boiling.
-std::optional<double> saturationD(double t, double pa) {
-  return moistureAt(t, 1, pa);
+std::optional<double> saturationD(double t, double pa, psychro::Arithmetic m) {
+  return moistureAt(t, 1, pa, m);
 }
 
 // Where a line of constant enthalpy h, kJ/kg, meets the saturation curve: its moisture content,
 // g/kg (at most highestD). None where the saturated air at lowestT already holds more enthalpy.
-std::optional<double> saturationEndOfEnthalpy(double h, double pa) {
+std::optional<double> saturationEndOfEnthalpy(double h, double pa, psychro::Arithmetic m) {
   const auto saturatedEnthalpy = [&](double t) {
-    const std::optional<double> d = saturationD(t, pa);
-    return d ? psychro::enthalpy(t, *d / 1000) : INFINITY;  // at or above boiling: too warm
+    const std::optional<double> d = saturationD(t, pa, m);
+    return d ? psychro::enthalpy(t, *d / 1000, m) : INFINITY;  // at or above boiling: too warm
   };
   if (!(saturatedEnthalpy(lowestT) <= h)) return std::nullopt;
   const double t = psychro::bisect(saturatedEnthalpy, lowestT, highestT, h).x;
-  return std::min(saturationD(t, pa).value_or(highestD), highestD);
+  return std::min(saturationD(t, pa, m).value_or(highestD), highestD);
 }
 
-std::vector<ChartLine> isotherms(const View& view, double pa, double step) {
-  const TemperatureSpan span = temperatureSpan(view);
+std::vector<ChartLine> isotherms(const View& view, double pa, double step, psychro::Arithmetic m) {
+  const TemperatureSpan span = temperatureSpan(view, m);
   std::vector<ChartLine> lines;
   for (double t : multiplesWithin(span.low, span.high, step)) {
-    const double dEnd = std::min(saturationD(t, pa).value_or(highestD), highestD);
-    lines.push_back(clippedLine(t, {atTemperature(t, 0), atTemperature(t, dEnd)}, view));
+    const double dEnd = std::min(saturationD(t, pa, m).value_or(highestD), highestD);
+    lines.push_back(clippedLine(t, {atTemperature(t, 0, m), atTemperature(t, dEnd, m)}, view));
   }
   return lines;
 }
 
-std::vector<ChartLine> enthalpyLines(const View& view, double pa, double step) {
+std::vector<ChartLine> enthalpyLines(const View& view, double pa, double step,
+                                     psychro::Arithmetic m) {
   const double hLow = enthalpyAt({view.dMin, view.yMin});
   const double hHigh = enthalpyAt({view.dMax, view.yMax});
   std::vector<ChartLine> lines;
   for (double h : multiplesWithin(hLow, hHigh, step)) {
-    const std::optional<double> dEnd = saturationEndOfEnthalpy(h, pa);
+    const std::optional<double> dEnd = saturationEndOfEnthalpy(h, pa, m);
     if (!dEnd) continue;
     // Where the line would start above highestT (at small d for large h), it starts on that
     // isotherm instead: t falls along the line as d grows.
-    const auto coldness = [&](double d) { return -temperatureAt(sheetPoint(d, h)); };
+    const auto coldness = [&](double d) { return -temperatureAt(sheetPoint(d, h), m); };
     const double dStart =
         coldness(0) < -highestT ? psychro::bisect(coldness, 0, *dEnd, -highestT).x : 0;
     lines.push_back(clippedLine(h, {sheetPoint(dStart, h), sheetPoint(*dEnd, h)}, view));
@@ -148,26 +149,38 @@ std::vector<ChartLine> enthalpyLines(const View& view, double pa, double step) {
   return lines;
 }
 
-std::vector<ChartLine> moistureLines(const View& view, double pa, double step) {
+// Where a line of constant d, whose vapour is at pv, Pa, meets the saturation curve: the dew point,
+// °C, at least lowestT (lowestT where none is found). The classic sheet keeps its own saturation
+// temperature (to 0.01 K); ASHRAE's is its dew point.
+double dewPointOnSheet(double pv, psychro::Arithmetic m) {
+  if (m != psychro::Arithmetic::classic) {
+    const double t = psychro::dewPointOf(pv, m);
+    return std::isfinite(t) ? std::max(t, lowestT) : lowestT;
+  }
+  const psychro::SaturationTemperature dew = psychro::saturationTemperature(pv);
+  return dew.settled ? std::max(dew.t, lowestT) : lowestT;
+}
+
+std::vector<ChartLine> moistureLines(const View& view, double pa, double step,
+                                     psychro::Arithmetic m) {
   std::vector<ChartLine> lines;
   for (double d : multiplesWithin(view.dMin, view.dMax, step)) {
-    const psychro::SaturationTemperature dew =
-        psychro::saturationTemperature(psychro::vapourPressure(d / 1000, pa));
-    const double tLow = dew.settled ? std::max(dew.t, lowestT) : lowestT;
-    lines.push_back(clippedLine(d, {atTemperature(tLow, d), atTemperature(highestT, d)}, view));
+    const double tLow = dewPointOnSheet(psychro::vapourPressure(d / 1000, pa, m), m);
+    lines.push_back(
+        clippedLine(d, {atTemperature(tLow, d, m), atTemperature(highestT, d, m)}, view));
   }
   return lines;
 }
 
-std::vector<ChartLine> humidityCurves(const View& view, double pa) {
-  const TemperatureSpan span = temperatureSpan(view);
+std::vector<ChartLine> humidityCurves(const View& view, double pa, psychro::Arithmetic m) {
+  const TemperatureSpan span = temperatureSpan(view, m);
   std::vector<ChartLine> curves;
   for (int percent = 10; percent <= 100; percent += 10) {
     const double φ = percent / 100.0;
     const CurveAt at = [&](double t) -> std::optional<SheetPoint> {
-      const std::optional<double> d = moistureAt(t, φ, pa);
+      const std::optional<double> d = moistureAt(t, φ, pa, m);
       if (!d) return std::nullopt;
-      return atTemperature(t, *d);
+      return atTemperature(t, *d, m);
     };
     curves.push_back(
         clippedLine(percent, CurveSampler(at, view).sample(span.low, span.high), view));
@@ -177,10 +190,11 @@ std::vector<ChartLine> humidityCurves(const View& view, double pa) {
 
 // The fog region: beyond the saturation curve, down to the bottom and right edges. The curve rises
 // to the right, entering the view at its left or bottom edge and leaving at its top or right.
-Polyline fogRegion(const ChartLine& saturation, const View& view, double pa) {
+Polyline fogRegion(const ChartLine& saturation, const View& view, double pa,
+                   psychro::Arithmetic m) {
   if (saturation.parts.empty()) {
     const SheetPoint centre{(view.dMin + view.dMax) / 2, (view.yMin + view.yMax) / 2};
-    if (!(humidityAt(centre, pa) > 1)) return {};
+    if (!(humidityAt(centre, pa, m) > 1)) return {};
     return {{view.dMin, view.yMin},
             {view.dMin, view.yMax},
             {view.dMax, view.yMax},
@@ -195,41 +209,42 @@ Polyline fogRegion(const ChartLine& saturation, const View& view, double pa) {
 
 }  // namespace
 
-std::optional<double> moistureAt(double t, double φ, double pa) {
-  const double pv = φ * psychro::saturationPressure(t);
+std::optional<double> moistureAt(double t, double φ, double pa, psychro::Arithmetic m) {
+  const double pv = φ * psychro::saturationPressure(t, m);
   if (!(pv < pa)) return std::nullopt;
-  return 1000 * psychro::moistureContent(pv, pa);
+  return 1000 * psychro::moistureContent(pv, pa, m);
 }
 
-double humidityAt(SheetPoint p, double pa) {
-  return psychro::vapourPressure(p.d / 1000, pa) / psychro::saturationPressure(temperatureAt(p));
+double humidityAt(SheetPoint p, double pa, psychro::Arithmetic m) {
+  return psychro::vapourPressure(p.d / 1000, pa, m) /
+         psychro::saturationPressure(temperatureAt(p, m), m);
 }
 
-TemperatureSpan temperatureSpan(const View& view) {
+TemperatureSpan temperatureSpan(const View& view, psychro::Arithmetic m) {
   double low = highestT, high = lowestT;
   for (double d : {view.dMin, view.dMax})
     for (double y : {view.yMin, view.yMax}) {
-      const double t = temperatureAt({d, y});
+      const double t = temperatureAt({d, y}, m);
       low = std::min(low, t);
       high = std::max(high, t);
     }
   return {std::max(low, lowestT), std::min(high, highestT)};
 }
 
-GridSteps gridSteps(const View& view) {
-  const TemperatureSpan t = temperatureSpan(view);
+GridSteps gridSteps(const View& view, psychro::Arithmetic m) {
+  const TemperatureSpan t = temperatureSpan(view, m);
   const double hSpan = enthalpyAt({view.dMax, view.yMax}) - enthalpyAt({view.dMin, view.yMin});
   return {stepFor(t.high - t.low, 0.5), stepFor(hSpan, 0.5), stepFor(view.dMax - view.dMin, 0.1)};
 }
 
-SheetLines sheetLines(const View& view, double pa) {
+SheetLines sheetLines(const View& view, double pa, psychro::Arithmetic m) {
   SheetLines s;
-  s.steps = gridSteps(view);
-  s.humidity = humidityCurves(view, pa);
-  s.isotherms = isotherms(view, pa, s.steps.t);
-  s.enthalpy = enthalpyLines(view, pa, s.steps.h);
-  s.moisture = moistureLines(view, pa, s.steps.d);
-  s.fog = fogRegion(s.humidity.back(), view, pa);
+  s.steps = gridSteps(view, m);
+  s.humidity = humidityCurves(view, pa, m);
+  s.isotherms = isotherms(view, pa, s.steps.t, m);
+  s.enthalpy = enthalpyLines(view, pa, s.steps.h, m);
+  s.moisture = moistureLines(view, pa, s.steps.d, m);
+  s.fog = fogRegion(s.humidity.back(), view, pa, m);
   return s;
 }
 

@@ -25,7 +25,7 @@ struct GridSteps {
   double t = 5, h = 10, d = 2;
 };
 inline constexpr int gridLineLimit = 16;
-GridSteps gridSteps(const View& view);
+GridSteps gridSteps(const View& view, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Everything drawn on the sheet over a view. However the view lies, there are at most
 // gridLineLimit + 1 lines of each grid kind, ten humidity curves, and a bounded number of points
@@ -38,19 +38,23 @@ struct SheetLines {
   std::vector<ChartLine> moisture;   // from the saturation curve (the dew point) upwards
   Polyline fog;                      // the region beyond the saturation curve, a closed polygon
 };
-SheetLines sheetLines(const View& view, double pa);
+// Every line follows the arithmetic m.
+SheetLines sheetLines(const View& view, double pa,
+                      psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Moisture content, g/kg, of air at t, °C, with relative humidity φ (fraction), at the total
 // pressure pa, Pa; none where the vapour pressure φ·saturationPressure(t) reaches pa.
-std::optional<double> moistureAt(double t, double φ, double pa);
+std::optional<double> moistureAt(double t, double φ, double pa,
+                                 psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Relative humidity, fraction, of the air at p at the total pressure pa, Pa (above 1 in the fog).
-double humidityAt(SheetPoint p, double pa);
+double humidityAt(SheetPoint p, double pa, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // The temperatures, °C, the view spans (its corners' isotherms), within lowestT…highestT.
 struct TemperatureSpan {
   double low = 0, high = 0;
 };
-TemperatureSpan temperatureSpan(const View& view);
+TemperatureSpan temperatureSpan(const View& view,
+                                psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace chart

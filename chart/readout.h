@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "chart/sheet.h"
+#include "psychro/arithmetic.h"
 
 namespace chart {
 
@@ -18,6 +19,6 @@ struct Readout {
 };
 
 // The air at p, at the total pressure pa, Pa.
-Readout readoutAt(SheetPoint p, double pa);
+Readout readoutAt(SheetPoint p, double pa, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace chart

@@ -11,7 +11,9 @@ double vapourAtZero(double d) {
 }
 
 // Rise of the enthalpy per kelvin of air holding d, g/kg, kJ/(kg·K): the enthalpy is linear in t.
-double heatPerKelvin(double d) {
+double heatPerKelvin(double d, psychro::Arithmetic m) {
+  if (m != psychro::Arithmetic::classic)
+    return psychro::enthalpy(1, d / 1000, m) - psychro::enthalpy(0, d / 1000, m);
   return psychro::enthalpy(1, d / 1000) - vapourAtZero(d);
 }
 
@@ -21,7 +23,8 @@ SheetPoint sheetPoint(double d, double h) {
   return {d, h - vapourAtZero(d)};
 }
 
-SheetPoint atTemperature(double t, double d) {
+SheetPoint atTemperature(double t, double d, psychro::Arithmetic m) {
+  if (m != psychro::Arithmetic::classic) return sheetPoint(d, psychro::enthalpy(t, d / 1000, m));
   return sheetPoint(d, psychro::enthalpy(t, d / 1000));
 }
 
@@ -29,8 +32,8 @@ double enthalpyAt(SheetPoint p) {
   return p.y + vapourAtZero(p.d);
 }
 
-double temperatureAt(SheetPoint p) {
-  return p.y / heatPerKelvin(p.d);
+double temperatureAt(SheetPoint p, psychro::Arithmetic m) {
+  return p.y / heatPerKelvin(p.d, m);
 }
 
 }  // namespace chart

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "psychro/air_state.h"
+#include "psychro/arithmetic.h"
 
 // The plane of the 焓湿图: oblique coordinates of enthalpy h and moisture content d.
 namespace chart {
@@ -23,10 +24,11 @@ inline SheetPoint sheetPoint(const psychro::AirState& a) {
 }
 
 // The sheet point of air at t, °C, holding d, g/kg (on the isotherm t).
-SheetPoint atTemperature(double t, double d);
+SheetPoint atTemperature(double t, double d, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
-// Enthalpy, kJ/kg, and dry-bulb temperature, °C, of the air at p.
+// Enthalpy, kJ/kg, and dry-bulb temperature, °C, of the air at p. The sheet point itself is the
+// same under both arithmetics (the vapour's 2501·d at 0 °C); the isotherms are the arithmetic's.
 double enthalpyAt(SheetPoint p);
-double temperatureAt(SheetPoint p);
+double temperatureAt(SheetPoint p, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace chart

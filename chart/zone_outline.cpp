@@ -7,6 +7,7 @@
 #include "chart/curves.h"
 #include "chart/sheet.h"
 #include "chart/view.h"
+#include "psychro/arithmetic.h"
 #include "psychro/bisection.h"
 
 namespace chart {
@@ -19,27 +20,27 @@ struct Edge {
   double value = 0;  // d in g/kg, φ as a fraction, h in kJ/kg
 };
 
-// Every psychrometric call the outline makes is in these two functions, so that they alone follow
-// the arithmetic in force.
+// Every psychrometric call the outline makes is in these two functions, with the arithmetic in
+// force.
 
 // The moisture content, g/kg, whose vapour pressure has the dew point tl, °C, at pa, Pa: none where
 // the correlation has no such vapour pressure or it reaches pa.
-double moistureAtDewPoint(double tl, double pa, double none) {
-  const double pv = psychro::vapourAtDewPoint(tl);
+double moistureAtDewPoint(double tl, double pa, psychro::Arithmetic m, double none) {
+  const double pv = psychro::vapourAtDewPointOf(tl, m);
   if (!(pv > 0)) return tl < 0 ? 0 : none;
   if (!(pv < pa)) return none;
-  return 1000 * psychro::moistureContent(pv, pa);
+  return 1000 * psychro::moistureContent(pv, pa, m);
 }
 
 // The edge's d at t, g/kg; none (0 for a lower edge, highestD for an upper one) where it has no d.
-double edgeAt(const Edge& e, double t, double pa, double none) {
+double edgeAt(const Edge& e, double t, double pa, psychro::Arithmetic m, double none) {
   switch (e.kind) {
     case Edge::Kind::moisture:
       return e.value;
     case Edge::Kind::humidity:
-      return moistureAt(t, e.value, pa).value_or(none);
+      return moistureAt(t, e.value, pa, m).value_or(none);
     case Edge::Kind::enthalpy:
-      return 1000 * psychro::moistureOfEnthalpy(e.value, t);
+      return 1000 * psychro::moistureOfEnthalpy(e.value, t, m);
   }
   return none;
 }
@@ -48,6 +49,7 @@ double edgeAt(const Edge& e, double t, double pa, double none) {
 struct Edges {
   std::vector<Edge> lower, upper;
   double pa = 0;
+  psychro::Arithmetic m = psychro::Arithmetic::classic;
 
   // The greatest of the lower edges, or the least of the upper ones, at t; which edge it is.
   double at(bool upperSide, double t, std::size_t* which = nullptr) const {
@@ -56,7 +58,7 @@ struct Edges {
     double best = none;
     std::size_t index = edges.size();
     for (std::size_t i = 0; i < edges.size(); ++i) {
-      const double d = std::clamp(edgeAt(edges[i], t, pa, none), 0.0, highestD);
+      const double d = std::clamp(edgeAt(edges[i], t, pa, m, none), 0.0, highestD);
       if (upperSide ? d < best : d > best) {
         best = d;
         index = i;
@@ -68,14 +70,15 @@ struct Edges {
   double gap(double t) const { return at(true, t) - at(false, t); }
 };
 
-Edges edgesOf(const psychro::StateBounds& b, double pa) {
+Edges edgesOf(const psychro::StateBounds& b, double pa, psychro::Arithmetic m) {
   Edges e;
   e.pa = pa;
+  e.m = m;
   using K = Edge::Kind;
   if (b.d.min) e.lower.push_back({K::moisture, *b.d.min});
   if (b.d.max) e.upper.push_back({K::moisture, *b.d.max});
-  if (b.tl.min) e.lower.push_back({K::moisture, moistureAtDewPoint(*b.tl.min, pa, highestD)});
-  if (b.tl.max) e.upper.push_back({K::moisture, moistureAtDewPoint(*b.tl.max, pa, highestD)});
+  if (b.tl.min) e.lower.push_back({K::moisture, moistureAtDewPoint(*b.tl.min, pa, m, highestD)});
+  if (b.tl.max) e.upper.push_back({K::moisture, moistureAtDewPoint(*b.tl.max, pa, m, highestD)});
   if (b.rh.min) e.lower.push_back({K::humidity, *b.rh.min / 100});
   if (b.rh.max) e.upper.push_back({K::humidity, *b.rh.max / 100});
   e.upper.push_back({K::humidity, 1});  // the saturation curve
@@ -97,11 +100,12 @@ struct Column {
 
 }  // namespace
 
-std::vector<Polyline> zoneOutline(const psychro::StateBounds& bounds, double pa) {
+std::vector<Polyline> zoneOutline(const psychro::StateBounds& bounds, double pa,
+                                  psychro::Arithmetic m) {
   const double tLo = std::max(lowestT, bounds.t.min.value_or(lowestT));
   const double tHi = std::min(highestT, bounds.t.max.value_or(highestT));
   if (!(tLo <= tHi) || !std::isfinite(pa)) return {};
-  const Edges edges = edgesOf(bounds, pa);
+  const Edges edges = edgesOf(bounds, pa, m);
 
   // The isotherms sampled, with the corners between two of them added where an edge gives way to
   // another or the region opens or closes.
@@ -132,7 +136,8 @@ std::vector<Polyline> zoneOutline(const psychro::StateBounds& bounds, double pa)
         const std::vector<Edge>& list = upperSide ? edges.upper : edges.lower;
         const double none = upperSide ? highestD : 0;
         const auto of = [&](std::size_t k, double x) {
-          return k < list.size() ? std::clamp(edgeAt(list[k], x, pa, none), 0.0, highestD) : none;
+          return k < list.size() ? std::clamp(edgeAt(list[k], x, pa, m, none), 0.0, highestD)
+                                 : none;
         };
         add(zeroBetween([&](double x) { return of(from, x) - of(to, x); }, a, t), false);
       }
@@ -156,9 +161,9 @@ std::vector<Polyline> zoneOutline(const psychro::StateBounds& bounds, double pa)
     while (end < columns.size() && columns[end].lo <= columns[end].up) ++end;
     Polyline outline;
     for (std::size_t k = i; k < end; ++k)
-      outline.push_back(atTemperature(columns[k].t, columns[k].up));
+      outline.push_back(atTemperature(columns[k].t, columns[k].up, m));
     for (std::size_t k = end; k-- > i;) {
-      const SheetPoint p = atTemperature(columns[k].t, columns[k].lo);
+      const SheetPoint p = atTemperature(columns[k].t, columns[k].lo, m);
       if (columns[k].lo < columns[k].up || (k != i && k + 1 != end)) outline.push_back(p);
     }
     if (outline.size() >= 3) outlines.push_back(std::move(outline));

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/arithmetic_names.h"
 #include "calc/command_options.h"
 #include "calc/messages.h"
 #include "cli/mode.h"
@@ -21,7 +22,7 @@ Arguments parseArguments(std::span<const char* const> args) {
   std::string problem;       // the first unusable option value
   bool csv = false, help = false, version = false, optionsEnded = false;
   bool mode = false, columns = false, encoding = false, workspace = false, epw = false;
-  int modeOptions = 0, pressureOptions = 0;
+  int modeOptions = 0, pressureOptions = 0, modelOptions = 0;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string_view word = words[i];
     if (optionsEnded) {
@@ -74,6 +75,14 @@ Arguments parseArguments(std::span<const char* const> args) {
       a.weather = weather.value;
     } else if (word == "--zones") {
       a.zones = true;
+    } else if (const calc::OptionValue model = optionValue(words, i, "--model"); model.present) {
+      ++modelOptions;
+      if (const std::optional<psychro::Arithmetic> m = calc::arithmeticOfModelName(model.value))
+        a.model = *m;
+      else if (problem.empty())
+        problem = model.missing ? "--model 后须给出计算方法：ashrae 或 classic"
+                                : "--model：无法识别的计算方法 \"" + std::string(model.value) +
+                                      "\"：应为 ashrae 或 classic";
     } else if (word == "--bom") {
       a.bom = true;
     } else if (const calc::OptionValue pair = optionValue(words, i, "--pair"); pair.present) {
@@ -122,13 +131,16 @@ Arguments parseArguments(std::span<const char* const> args) {
   } else if (workspace && (csv || modeOptions > 0 || pressureOptions > 0 || a.bom || mode ||
                            columns || encoding || !values.empty())) {
     a.error = "--workspace 只打印工作区文件，不能与其他选项或数值一起给出（大气压力取自文件）";
+  } else if (modelOptions > 1) {
+    a.error = "--model 只能给出一次";
   } else if (workspace) {
     a.action = Action::workspace;
   } else if (a.zones && !epw) {
     a.error = "--zones 只用于 --epw";
   } else if (epw && (csv || modeOptions > 0 || mode || columns || encoding || !values.empty())) {
     a.error =
-        "--epw 只接受 --pressure 或 --altitude、--zones 与 --bom，不能与其他选项或数值一起给出";
+        "--epw 只接受 --pressure 或 --altitude、--model、--zones 与 "
+        "--bom，不能与其他选项或数值一起给出";
   } else if (epw && pressureOptions > 1) {
     a.error = "--pressure 与 --altitude 只能给出其中一个";
   } else if (epw) {

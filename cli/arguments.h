@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -27,6 +28,8 @@ struct Arguments {
   // (--zones) rather than one record per hour.
   std::string weather;
   bool zones = false;
+  // The arithmetic --model names; none given: classic, or a workspace file's own.
+  std::optional<psychro::Arithmetic> model;
   // A log (--csv with --mode and --columns): its fixed pair and the two columns, as given.
   bool log = false;
   calc::Pair logPair{psychro::Quantity::t, psychro::Quantity::tw};
@@ -37,13 +40,14 @@ struct Arguments {
 };
 
 // Reads the arguments after the program name. Only the exact words --tw, --rh, --pair A+B,
-// --pressure PA, --altitude M, --mode MODE, --columns A,B, --encoding NAME, --epw FILE (each also
-// as --option=VALUE), --workspace FILE, --csv, --zones, --bom, --help, -h, --version and -- are
-// options, so
+// --pressure PA, --altitude M, --model NAME, --mode MODE, --columns A,B, --encoding NAME, --epw
+// FILE (each also as --option=VALUE), --workspace FILE, --csv, --zones, --bom, --help, -h,
+// --version and -- are options, so
 // "-5" is a value; any other word starting with "--" is a usage error, and after
 // "--" every word is a value. A refused pair, or a pressure or altitude that cannot be read or is
-// out of range, is a usage error whose text names the accepted range. Help goes before the
-// version, both before any error.
+// out of range, is a usage error whose text names the accepted range; so is a --model other than
+// ashrae or classic, or --model given twice. --model may go with --workspace (the file's own
+// arithmetic is used without it). Help goes before the version, both before any error.
 Arguments parseArguments(std::span<const char* const> args);
 
 }  // namespace cli

@@ -49,7 +49,7 @@ std::string_view numbered(char (&buffer)[size], std::string_view prefix, std::si
 }  // namespace
 
 void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
-                  std::string& notice) {
+                  std::string& notice, psychro::Arithmetic m) {
   char buffer[128];
   if (record.unclosedQuote) {
     appendNotice(out, notices::unclosedQuote);
@@ -66,14 +66,14 @@ void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa,
     const std::optional<calc::Pair> pair = modePair(record.fields[0], notice);
     if (!pair) return appendNotice(out, notice);
     const std::string_view message =
-        appendCalculation(*pair, record.fields[1], record.fields[2], pa, out);
+        appendCalculation(*pair, record.fields[1], record.fields[2], pa, out, m);
     if (!message.empty()) appendNotice(out, message);
   }
 }
 
 std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
-                                   double pa, CsvText& out) {
-  const std::string_view message = appendResults(pair, first, second, pa, out);
+                                   double pa, CsvText& out, psychro::Arithmetic m) {
+  const std::string_view message = appendResults(pair, first, second, pa, out, m);
   if (message.empty()) {
     out.field({});
     out.endRecord();
@@ -82,13 +82,13 @@ std::string_view appendCalculation(calc::Pair pair, std::string_view first, std:
 }
 
 std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
-                               double pa, CsvText& out) {
+                               double pa, CsvText& out, psychro::Arithmetic m) {
   // The steps of calc::calculateTyped, with the numbers formatted straight into out.
   if (first.empty() || second.empty()) return calc::words(psychro::Outcome::missingInput);
   const psychro::StateOutcome state =
-      calc::pairState(pair, calc::numericValue(first), calc::numericValue(second), pa);
+      calc::pairState(pair, calc::numericValue(first), calc::numericValue(second), pa, m);
   if (!state.ok()) return calc::words(state.outcome);
-  const calc::ShownValues shown = calc::shownValues(state.air);
+  const calc::ShownValues shown = calc::shownValues(state.air, m);
   if (!calc::showable(shown)) return calc::words(psychro::Outcome::noSuchState);
   for (std::size_t i = 0; i < shown.size(); ++i)
     out.fixedField(shown[i], calc::outputs[i].decimals);
@@ -144,7 +144,8 @@ class Chunk {
     block.text.clear();
     const std::size_t first = count_ * b / used_, last = count_ * (b + 1) / used_;
     for (std::size_t i = first; i < last; ++i) {
-      appendResult(records_[i], maxField_, options_.pressure, block.text, block.notice);
+      appendResult(records_[i], maxField_, options_.pressure, block.text, block.notice,
+                   options_.arithmetic);
       for (std::string& f : records_[i].fields)
         if (f.capacity() > keptCapacity) std::string().swap(f);
     }

@@ -25,17 +25,19 @@ std::string batchHeader();
 // a notice the mode field gives; kept from one record to the next, like out, it lets a batch run
 // without allocating per record once both have grown.
 void appendResult(const CsvRecord& record, std::size_t maxFieldBytes, double pa, CsvText& out,
-                  std::string& notice);
+                  std::string& notice, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Appends the eleven results of the pair's two values as typed (first, second) at the total
-// pressure pa, Pa; or appends nothing and returns the notice: the input is missing, or the state
-// functions give a message.
+// pressure pa, Pa, with the arithmetic m; or appends nothing and returns the notice: the input is
+// missing, or the state functions give a message.
 std::string_view appendResults(calc::Pair pair, std::string_view first, std::string_view second,
-                               double pa, CsvText& out);
+                               double pa, CsvText& out,
+                               psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // appendResults, then on success an empty message field and the record's end.
 std::string_view appendCalculation(calc::Pair pair, std::string_view first, std::string_view second,
-                                   double pa, CsvText& out);
+                                   double pa, CsvText& out,
+                                   psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // True for the record "mode,t,x" that may head the input.
 bool isHeader(const CsvRecord& record);
@@ -45,7 +47,8 @@ struct BatchOptions {
   std::size_t chunkRecords = 4096;   // records read before they are calculated together
   std::size_t chunkBytes = 1 << 20;  // or fewer, once their kept fields reach this many bytes
   double pressure = psychro::standardPressure;  // total pressure of every record, Pa
-  bool bom = false;                             // a UTF-8 byte-order mark before the header
+  psychro::Arithmetic arithmetic = psychro::Arithmetic::classic;  // of every record
+  bool bom = false;  // a UTF-8 byte-order mark before the header
 };
 
 struct BatchOutcome {

@@ -26,24 +26,24 @@ namespace cli {
 namespace {
 
 constexpr std::string_view usage =
-    "用法：torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] T X\n"
-    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] [--bom]\n"
-    "      torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
-    "                   [--encoding utf-8|gb18030] [--bom]\n"
-    "      torvale-calc --workspace FILE\n"
-    "      torvale-calc [--pressure PA | --altitude M] --epw FILE [--zones] [--bom]\n"
+    "用法：torvale-calc [--pressure PA | --altitude M] [--model M] [--tw|--rh|--pair A+B] T X\n"
+    "      torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE] [--bom]\n"
+    "      torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE]\n"
+    "                   --mode MODE --columns A,B [--encoding utf-8|gb18030] [--bom]\n"
+    "      torvale-calc [--model M] --workspace FILE\n"
+    "      torvale-calc [--pressure PA | --altitude M] [--model M] --epw FILE [--zones] [--bom]\n"
     "      torvale-calc -h|--help | torvale-calc --version\n";
 
 constexpr std::string_view help =
     "torvale-calc：湿空气物性计算（总压默认 101325 Pa，可设定）\n"
     "\n"
     "用法 Usage:\n"
-    "  torvale-calc [--pressure PA | --altitude M] [--tw|--rh|--pair A+B] [--] T X\n"
-    "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] [--bom]\n"
-    "  torvale-calc [--pressure PA | --altitude M] --csv [FILE] --mode MODE --columns A,B\n"
-    "               [--encoding utf-8|gb18030] [--bom]\n"
-    "  torvale-calc --workspace FILE\n"
-    "  torvale-calc [--pressure PA | --altitude M] --epw FILE [--zones] [--bom]\n"
+    "  torvale-calc [--pressure PA | --altitude M] [--model M] [--tw|--rh|--pair A+B] [--] T X\n"
+    "  torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE] [--bom]\n"
+    "  torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE]\n"
+    "               --mode MODE --columns A,B [--encoding utf-8|gb18030] [--bom]\n"
+    "  torvale-calc [--model M] --workspace FILE\n"
+    "  torvale-calc [--pressure PA | --altitude M] [--model M] --epw FILE [--zones] [--bom]\n"
     "  torvale-calc -h|--help      显示本说明 show this help\n"
     "  torvale-calc --version      显示版本 show the version\n"
     "\n"
@@ -51,6 +51,12 @@ constexpr std::string_view help =
     "  --pressure PA  总压 Pa，30000～110000\n"
     "  --altitude M   海拔 m，-500～9000，按标准大气换算并取整到 Pa（1000 m → 89875 Pa）\n"
     "  省略时为 101325 Pa。数值无法读出或超出范围时按用法错误处理（退出码 2）。\n"
+    "\n"
+    "计算方法 Model（对所有计算及每条记录有效）:\n"
+    "  --model classic  经典算法（默认 default）\n"
+    "  --model ashrae   ASHRAE 2017 算法（ASHRAE Handbook—Fundamentals 2017 第 1 章）\n"
+    "  其他名称按用法错误处理（退出码 2，标准输出为空）。\n"
+    "  与 --workspace 一起给出时代替文件中记录的计算方法；省略时按文件中的计算方法。\n"
     "\n"
     "单次计算 Single calculation:\n"
     "  T 为干球温度 ℃，X 按方式解释；两者原样交给计算，与窗口中输入相同。\n"
@@ -136,7 +142,8 @@ void report(std::FILE* err, std::string_view what, std::string_view name, int er
 }
 
 int single(const Arguments& a, std::FILE* out, std::FILE* err) {
-  const calc::Calculation c = calc::calculateTyped(a.pair, a.t, a.x, a.pressure);
+  const calc::Calculation c = calc::calculateTyped(a.pair, a.t, a.x, a.pressure,
+                                                   a.model.value_or(psychro::Arithmetic::classic));
   if (!c.ok()) {
     // The notice as the window titles it.
     std::string line(calc::messages::title);
@@ -170,6 +177,7 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     options.encoding = a.encoding;
     options.bom = a.bom;
     options.pressure = a.pressure;
+    options.arithmetic = a.model.value_or(psychro::Arithmetic::classic);
     const LogOutcome outcome = runLog(source, sink, options);
     if (!fromStdin) std::fclose(source);
     if (!outcome.usage.empty()) {
@@ -183,6 +191,7 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   CsvReader reader(source);
   BatchOptions options;
   options.pressure = a.pressure;
+  options.arithmetic = a.model.value_or(psychro::Arithmetic::classic);
   options.bom = a.bom;
   const BatchOutcome outcome = runBatch(reader, sink, options);
   if (!fromStdin) std::fclose(source);
@@ -208,15 +217,17 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
     report(err, "读取输入失败 ", a.workspace, readError);
     return exitUsage;
   }
-  const std::variant<workspace::Workspace, std::string> read = workspace::readWorkspace(text);
+  std::variant<workspace::Workspace, std::string> read = workspace::readWorkspace(text);
   if (const std::string* why = std::get_if<std::string>(&read)) {
     put(err, "torvale-calc：无法打开工作区文件 " + visibleText(a.workspace) + "：" +
                  visibleText(*why) + "\n");
     return exitUsage;
   }
+  workspace::Workspace& design = std::get<workspace::Workspace>(read);
+  // --model computes the design with that arithmetic instead of the file's own.
+  if (a.model && *a.model != design.arithmetic()) design.setArithmetic(*a.model);
   errno = 0;
-  if (!put(out, workspace::commaSeparated(std::get<workspace::Workspace>(read))) ||
-      std::fflush(out) != 0) {
+  if (!put(out, workspace::commaSeparated(design)) || std::fflush(out) != 0) {
     report(err, "无法写出结果", "", errno);
     return exitUsage;
   }
@@ -259,7 +270,8 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   const double pa = a.pressureGiven
                         ? a.pressure
                         : workspace::sitePressure(file).value_or(psychro::standardPressure);
-  const workspace::WeatherStates states = workspace::weatherStates(file, pa);
+  const psychro::Arithmetic m = a.model.value_or(psychro::Arithmetic::classic);
+  const workspace::WeatherStates states = workspace::weatherStates(file, pa, m);
 
   CsvText csv;
   if (a.zones) {
@@ -283,13 +295,13 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
       for (const std::string& f : r.date) csv.field(f);
       std::string_view message;
       if (next < states.hours.size() && states.hours[next].record == i) {
-        const calc::ShownValues shown = calc::shownValues(states.hours[next++].air);
+        const calc::ShownValues shown = calc::shownValues(states.hours[next++].air, m);
         for (std::size_t k = 0; k < shown.size(); ++k)
           csv.fixedField(shown[k], calc::outputs[k].decimals);
       } else {
-        message = r.skip
-                      ? workspace::skipWords(*r.skip)
-                      : calc::words(workspace::hourState(file.pair, r.first, r.second, pa).outcome);
+        message =
+            r.skip ? workspace::skipWords(*r.skip)
+                   : calc::words(workspace::hourState(file.pair, r.first, r.second, pa, m).outcome);
         for (std::size_t k = 0; k < calc::outputs.size(); ++k) csv.field({});
       }
       csv.field(message);

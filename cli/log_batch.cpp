@@ -228,7 +228,7 @@ LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
       notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
       message = notice;
     } else {
-      message = appendResults(o.pair, *a, *b, o.pressure, out);
+      message = appendResults(o.pair, *a, *b, o.pressure, out, o.arithmetic);
       if (message.empty())
         out.field(!complete || r.fieldCount > width ? std::string_view(wide) : std::string_view());
     }

@@ -21,6 +21,7 @@ struct LogOptions {
   Encoding encoding = Encoding::utf8;  // of the input and the output
   bool bom = false;                    // write a UTF-8 byte-order mark first (unless one is kept)
   double pressure = psychro::standardPressure;  // total pressure of every record, Pa
+  psychro::Arithmetic arithmetic = psychro::Arithmetic::classic;  // of every record
   std::size_t maxFieldBytes = std::size_t{1} << 20;
   std::size_t bufferBytes = std::size_t{1} << 18;  // read at a time (at least 4)
 };

@@ -1,6 +1,7 @@
 // The Calculate command on arbitrary input. The first byte picks the Combo2 index (0, 1, 2 or -1
-// by its value mod 4); the rest is split at its first NUL or newline into the dry-bulb text and
-// the second text. Every run must end in one of two ways, else the harness aborts:
+// by its value mod 4) and, by its high bit, the arithmetic (set: ASHRAE 2017); the rest is split at
+// its first NUL or newline into the dry-bulb text and the second text. Every run must end in one of
+// two ways, else the harness aborts:
 //   - eleven results written in box order, each a finite fixed-point number with its box's
 //     decimals and without a minus sign on zero, no notice, the observer told once; the shown
 //     state is physical (dew point <= wet bulb <= dry bulb, 0 <= rh <= 100);
@@ -65,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (split != std::string_view::npos) w.x = rest.substr(split + 1);
 
   Observer observer;
-  calc::calculateCommand(w, &observer);
+  const auto arithmetic =
+      data[0] & 0x80 ? psychro::Arithmetic::ashrae2017 : psychro::Arithmetic::classic;
+  calc::calculateCommand(w, &observer, psychro::standardPressure, arithmetic);
 
   if (!w.messages.empty()) {
     if (w.messages.size() != 1) violated("more than one notice", w);

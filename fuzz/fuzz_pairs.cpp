@@ -1,5 +1,6 @@
-// The state from any pair on arbitrary input. Byte 0 picks the first quantity and byte 1 the
-// second (each mod 6: t, tw, rh, tl, d, h); bytes 2–3 pick the pressure, 30000 + (their value mod
+// The state from any pair on arbitrary input. Byte 0 picks the first quantity by its low seven
+// bits and the arithmetic by its high bit (set: ASHRAE 2017), byte 1 the second quantity (each
+// mod 6: t, tw, rh, tl, d, h); bytes 2–3 pick the pressure, 30000 + (their value mod
 // 80001) Pa; the rest is split at its first NUL or newline into the two value texts. Every run must
 // end in one of two ways, else the harness aborts:
 //   - a pair that fixes a state: eleven results, each a finite fixed-point number with its box's
@@ -46,7 +47,9 @@ bool isKnownRefusal(psychro::Outcome outcome) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
-  const auto first = static_cast<psychro::Quantity>(data[0] % 6);
+  const auto first = static_cast<psychro::Quantity>((data[0] & 0x7F) % 6);
+  const auto arithmetic =
+      data[0] & 0x80 ? psychro::Arithmetic::ashrae2017 : psychro::Arithmetic::classic;
   const auto second = static_cast<psychro::Quantity>(data[1] % 6);
   const double pa = 30000 + (data[2] * 256 + data[3]) % 80001;
   const std::string_view rest(reinterpret_cast<const char*>(data + 4), size - 4);
@@ -66,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
 
-  c = calc::calculateTyped(*pair, a, b, pa);
+  c = calc::calculateTyped(*pair, a, b, pa, arithmetic);
   if (!c.ok()) {
     if (!isKnownRefusal(c.outcome)) violated("unknown message", name, pa, a, b, c);
     return 0;

@@ -1,4 +1,5 @@
-// The processes of the chart window on arbitrary input. Byte 0 picks the kind (mod 8), byte 1
+// The processes of the chart window on arbitrary input. Byte 0 picks the kind (mod 8) and, by its
+// high bit, the arithmetic (set: ASHRAE 2017), byte 1
 // the pair of the leaving state or the humidifying target, bytes 2–3 the pressure, 30000 + (their
 // value mod 80001) Pa; the rest is split at NULs and newlines into up to seven texts: the inlet's
 // t and φ, the second point's t and φ (for a mixing), the process's two values and the air flow
@@ -7,8 +8,8 @@
 //   - the process is refused with one message and nothing changes; or
 //   - the outlet is a shown physical state (fuzzing::resultFault) and every cell of the 过程
 //     table is empty, "∞", or a finite fixed-point number with its column's decimals.
-// Then the pressure changes to 101325 Pa and back, and the same must hold of the processes run
-// again.
+// Then the pressure changes to 101325 Pa and back, and the arithmetic to the other and back, and
+// the same must hold of the processes run again.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -66,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   texts.resize(7, "");
 
   workspace::PointList points(pa);
+  const auto arithmetic =
+      data[0] & 0x80 ? psychro::Arithmetic::ashrae2017 : psychro::Arithmetic::classic;
+  points.setArithmetic(arithmetic);
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
   if (!points.add({tRh, std::string(texts[0]), std::string(texts[1])}).empty()) return 0;
   const bool second_point = points.add({tRh, std::string(texts[2]), std::string(texts[3])}).empty();
@@ -96,6 +100,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkTable(processes, points);
   for (double p : {psychro::standardPressure, pa}) {
     points.setPressure(p);
+    processes.rerun(points);
+    checkTable(processes, points);
+  }
+  for (psychro::Arithmetic m :
+       {arithmetic == psychro::Arithmetic::classic ? psychro::Arithmetic::ashrae2017
+                                                   : psychro::Arithmetic::classic,
+        arithmetic}) {
+    points.setArithmetic(m);
     processes.rerun(points);
     checkTable(processes, points);
   }

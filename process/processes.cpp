@@ -18,52 +18,55 @@ StateOutcome refused(Outcome why) {
 
 // True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
 // at t or reaches pa (the test the state functions make), or is not a number.
-bool beyondSaturation(double t, double d, double pa) {
-  const double pv = psychro::vapourPressure(d, pa);
-  return !(pv < pa && pv <= psychro::saturationPressure(t));
+bool beyondSaturation(double t, double d, double pa, psychro::Arithmetic m) {
+  const double pv = psychro::vapourPressure(d, pa, m);
+  return !(pv < pa && pv <= psychro::saturationPressure(t, m));
 }
 
 // The state of a point found on a process line, at the dry bulb t, °C, holding d, kg/kg; where it
 // does not exist because it lies beyond saturation, the process's own refusal for that.
-StateOutcome pointOnLine(double t, double d, double pa, Outcome beyond) {
-  StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa);
-  if (s.outcome == Outcome::noSuchState && beyondSaturation(t, d, pa)) return refused(beyond);
+StateOutcome pointOnLine(double t, double d, double pa, Outcome beyond, psychro::Arithmetic m) {
+  StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa, {}, m);
+  if (s.outcome == Outcome::noSuchState && beyondSaturation(t, d, pa, m)) return refused(beyond);
   return s;
 }
 
 }  // namespace
 
-StateOutcome mix(const AirState& a, double ga, const AirState& b, double gb, double pa) {
+StateOutcome mix(const AirState& a, double ga, const AirState& b, double gb, double pa,
+                 psychro::Arithmetic m) {
   if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(Outcome::flowNotPositive);
   const double d = (ga * a.d + gb * b.d) / (ga + gb);
   const double h = (ga * a.h + gb * b.h) / (ga + gb);
-  if (beyondSaturation(psychro::dryBulbOfEnthalpy(h, d), d, pa))
+  if (beyondSaturation(psychro::dryBulbOfEnthalpy(h, d, m), d, pa, m))
     return refused(Outcome::mixtureFogs);
-  return psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa);
+  return psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa, {}, m);
 }
 
-StateOutcome heat(const AirState& in, double t, double pa) {
+StateOutcome heat(const AirState& in, double t, double pa, psychro::Arithmetic m) {
   if (!(t > in.t)) return refused(Outcome::heatingNotWarmer);
-  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa);
+  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa, {}, m);
 }
 
-StateOutcome cool(const AirState& in, double t, double pa) {
+StateOutcome cool(const AirState& in, double t, double pa, psychro::Arithmetic m) {
   if (!(t < in.t)) return refused(Outcome::coolingNotCooler);
   // Below the dew point the window shows, or past saturation by the state functions' test.
-  if (t < in.tl || beyondSaturation(t, in.d, pa)) return refused(Outcome::belowDewPoint);
-  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa);
+  if (t < in.tl || beyondSaturation(t, in.d, pa, m)) return refused(Outcome::belowDewPoint);
+  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa, {}, m);
 }
 
-StateOutcome coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, double pa) {
-  const StateOutcome out = psychro::stateFromPair(a, b, pa);
+StateOutcome coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, double pa,
+                        psychro::Arithmetic m) {
+  const StateOutcome out = psychro::stateFromPair(a, b, pa, {}, m);
   if (!out.ok()) return out;
   if (!(out.air.t < in.t && out.air.d <= in.d + noMoistureChange))
     return refused(Outcome::notCoolerAndDrier);
   return out;
 }
 
-StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa) {
-  const StateOutcome adp = psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa);
+StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa,
+                                  psychro::Arithmetic m) {
+  const StateOutcome adp = psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa, {}, m);
   if (!adp.ok()) return adp;
   if (!(adp.air.d < in.d)) return refused(Outcome::dewPointNotBelow);
   if (!(φ > in.φ && φ <= 1)) return refused(Outcome::humidityNotReached);
@@ -73,12 +76,12 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
   // the total pressure counts as saturated.
   const auto dAt = [&](double s) { return in.d + s * (adp.air.d - in.d); };
   const auto tAt = [&](double s) {
-    return psychro::dryBulbOfEnthalpy(in.h + s * (adp.air.h - in.h), dAt(s));
+    return psychro::dryBulbOfEnthalpy(in.h + s * (adp.air.h - in.h), dAt(s), m);
   };
   const auto humidityAt = [&](double s) {
     if (s >= 1) return 1.0;
-    const double pv = psychro::vapourPressure(dAt(s), pa);
-    return pv < pa ? pv / psychro::saturationPressure(tAt(s)) : INFINITY;
+    const double pv = psychro::vapourPressure(dAt(s), pa, m);
+    return pv < pa ? pv / psychro::saturationPressure(tAt(s), m) : INFINITY;
   };
   constexpr int samples = 64;
   double lo = 0, hi = 1;
@@ -89,51 +92,54 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
   }
   const psychro::Root s = psychro::bisect(humidityAt, lo, hi, φ);
   if (!s.settled) return refused(Outcome::outOfBounds);
-  return psychro::stateFromPair({Q::t, tAt(s.x)}, {Q::rh, φ}, pa);
+  return psychro::stateFromPair({Q::t, tAt(s.x)}, {Q::rh, φ}, pa, {}, m);
 }
 
-StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa) {
+StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa,
+                               psychro::Arithmetic m) {
   if (target.quantity == Q::rh) {
     if (!(target.value > in.φ)) return refused(Outcome::moistureNotRaised);
     if (target.value > 1) return refused(Outcome::pastSaturation);
-    return psychro::stateFromPair({Q::h, in.h}, target, pa);
+    return psychro::stateFromPair({Q::h, in.h}, target, pa, {}, m);
   }
   if (target.quantity == Q::t) {
     if (!(target.value < in.t)) return refused(Outcome::moistureNotRaised);
     const double t = target.value;
-    const double d = psychro::moistureOfEnthalpy(in.h, t);
-    return pointOnLine(t, d, pa, Outcome::pastSaturation);
+    const double d = psychro::moistureOfEnthalpy(in.h, t, m);
+    return pointOnLine(t, d, pa, Outcome::pastSaturation, m);
   }
   if (target.quantity == Q::d) {
     if (!(target.value > in.d + noMoistureChange)) return refused(Outcome::moistureNotRaised);
     const double d = target.value;
-    return pointOnLine(psychro::dryBulbOfEnthalpy(in.h, d), d, pa, Outcome::pastSaturation);
+    return pointOnLine(psychro::dryBulbOfEnthalpy(in.h, d, m), d, pa, Outcome::pastSaturation, m);
   }
   return refused(Outcome::pairNotDetermined);
 }
 
-StateOutcome humidifyIsothermal(const AirState& in, psychro::Given target, double pa) {
+StateOutcome humidifyIsothermal(const AirState& in, psychro::Given target, double pa,
+                                psychro::Arithmetic m) {
   if (target.quantity == Q::rh) {
     if (!(target.value > in.φ)) return refused(Outcome::moistureNotRaised);
     if (target.value > 1) return refused(Outcome::pastSaturation);
-    return psychro::stateFromPair({Q::t, in.t}, target, pa);
+    return psychro::stateFromPair({Q::t, in.t}, target, pa, {}, m);
   }
   if (target.quantity == Q::d) {
     if (!(target.value > in.d + noMoistureChange)) return refused(Outcome::moistureNotRaised);
-    return pointOnLine(in.t, target.value, pa, Outcome::pastSaturation);
+    return pointOnLine(in.t, target.value, pa, Outcome::pastSaturation, m);
   }
   return refused(Outcome::pairNotDetermined);
 }
 
-StateOutcome supplyPoint(const AirState& room, double ε, double Δt, double pa) {
+StateOutcome supplyPoint(const AirState& room, double ε, double Δt, double pa,
+                         psychro::Arithmetic m) {
   if (!std::isfinite(Δt) || std::isnan(ε)) return refused(Outcome::outOfBounds);
   if (Δt == 0) return refused(Outcome::supplyDifferenceZero);
   const double t = room.t - Δt;
   const double d = std::isinf(ε) ? room.d
                                  : (room.h - ε * room.d - psychro::cpAir * t) /
-                                       (psychro::latentHeat0 + psychro::cpVapour * t - ε);
+                                       (psychro::latentHeat0 + psychro::vapourHeat(m) * t - ε);
   if (!(d > 0) || !std::isfinite(d)) return refused(Outcome::supplyNotOnLine);
-  return pointOnLine(t, d, pa, Outcome::supplyPastSaturation);
+  return pointOnLine(t, d, pa, Outcome::supplyPastSaturation, m);
 }
 
 }  // namespace process

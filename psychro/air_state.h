@@ -1,5 +1,6 @@
 #pragma once
 
+#include "psychro/arithmetic.h"
 #include "psychro/constants.h"
 #include "psychro/outcome.h"
 
@@ -33,13 +34,17 @@ struct StateOutcome {
 // outOfBounds for air too dry for the correlation to place its dew point (see dewPoint).
 
 // stateFromWetBulb: state from the dry-bulb t, °C, and wet-bulb tw, °C. The caller ensures tw <= t.
-// d < 0 (too dry to exist), NaN or a non-finite result give noSuchState.
-StateOutcome stateFromWetBulb(double t, double tw, double pa = standardPressure);
+// d < 0 (too dry to exist), NaN or a non-finite result give noSuchState. The arithmetic m: the
+// classic one as described here, or ashrae::stateFromWetBulb (psychro/ashrae.h).
+StateOutcome stateFromWetBulb(double t, double tw, double pa = standardPressure,
+                              Arithmetic m = Arithmetic::classic);
 
 // stateFromHumidity: state from the dry-bulb t, °C, and relative humidity φ, fraction 0..1; the wet
 // bulb is found by iteration. A vapour pressure at or above pa, or a non-finite result, give
-// noSuchState; a wet-bulb iteration that cannot settle gives outOfBounds.
-StateOutcome stateFromHumidity(double t, double φ, double pa = standardPressure);
+// noSuchState; a wet-bulb iteration that cannot settle gives outOfBounds. The arithmetic m: the
+// classic one as described here, or ashrae::stateFromHumidity (psychro/ashrae.h).
+StateOutcome stateFromHumidity(double t, double φ, double pa = standardPressure,
+                               Arithmetic m = Arithmetic::classic);
 
 // Moisture content, kg/kg, of air whose vapour has the partial pressure pv, Pa, at the total
 // pressure pa, Pa: d = 0.622 · pv / (pa − pv).

@@ -43,8 +43,11 @@ bool determines(Quantity a, Quantity b);
 // t+rh that lands beyond saturation by no more than the resolution of both given values is the
 // saturated state within it (so too where that rounding puts the solve just outside -50…100 °C);
 // farther beyond, noSuchState.
+//
+// The arithmetic m: every formula, route and dew point above is that arithmetic's (with ASHRAE's,
+// the dew point is the inverse of its saturation pressure and has a single branch).
 StateOutcome stateFromPair(Given a, Given b, double pa = standardPressure,
-                           const Resolution& resolution = {});
+                           const Resolution& resolution = {}, Arithmetic m = Arithmetic::classic);
 
 // The quantity named by a short name: "t", "tw", "rh", "tl", "d", "h".
 std::optional<Quantity> quantityNamed(std::string_view name);

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "psychro/air_state.h"
+#include "psychro/ashrae.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
 #include "psychro/state_checks.h"
@@ -83,7 +84,8 @@ WetBulb wetBulbByPressure(double t, double pv, double pws_t, double pa) {
   return result;
 }
 
-StateOutcome stateFromHumidity(double t, double φ, double pa) {
+StateOutcome stateFromHumidity(double t, double φ, double pa, Arithmetic m) {
+  if (m == Arithmetic::ashrae2017) return ashrae::stateFromHumidity(t, φ, pa);
   StateOutcome out;
   AirState& air = out.air;
   air.t = t;

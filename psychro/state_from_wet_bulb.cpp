@@ -1,13 +1,15 @@
 #include <cmath>
 
 #include "psychro/air_state.h"
+#include "psychro/ashrae.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
 #include "psychro/state_checks.h"
 
 namespace psychro {
 
-StateOutcome stateFromWetBulb(double t, double tw, double pa) {
+StateOutcome stateFromWetBulb(double t, double tw, double pa, Arithmetic m) {
+  if (m == Arithmetic::ashrae2017) return ashrae::stateFromWetBulb(t, tw, pa);
   StateOutcome out;
   AirState& air = out.air;
   air.t = t;

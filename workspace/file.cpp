@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/arithmetic_names.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "psychro/pressure.h"
@@ -358,6 +359,15 @@ Workspace build(const Json& top) {
   const Json& pressure = member(top, "pressure");
   if (!pressure.is_number() || !psychro::pressureInRange(pressure.get<double>()))
     refuse("\"pressure\"：" + std::string(calc::words(psychro::Outcome::pressureRange)));
+  // The arithmetic: absent for the classic one (so every file written before it reads as ever).
+  psychro::Arithmetic arithmetic = psychro::Arithmetic::classic;
+  if (const Json& model = member(top, "model"); !model.is_null()) {
+    if (!model.is_string()) refuse("计算方法 \"model\" 须为文本");
+    const std::string& key = model.get_ref<const std::string&>();
+    const std::optional<psychro::Arithmetic> known = calc::arithmeticOfKey(key);
+    if (!known) refuse("无法识别的计算方法 " + inQuotes(key.substr(0, 64)));
+    arithmetic = *known;
+  }
 
   const Json& points = listOf(top, "points");
   const Json& processes = listOf(top, "processes");
@@ -367,6 +377,7 @@ Workspace build(const Json& top) {
   if (lines.size() > maxFileLines) refuse("热湿比线超过 " + std::to_string(maxFileLines) + " 条");
 
   Workspace w(pressure.get<double>());
+  w.setArithmetic(arithmetic);
   eachEntry(points, "个状态点", [&](const Json& entry) {
     const std::string& name = nameOf(member(entry, "name"));
     const calc::Pair pair = pairOf(member(entry, "pair"));
@@ -405,6 +416,8 @@ Json workspaceJson(const Workspace& workspace) {
   top["format"] = std::string(formatName);
   top["version"] = formatVersion;
   top["pressure"] = workspace.pressure();
+  if (workspace.arithmetic() != psychro::Arithmetic::classic)
+    top["model"] = std::string(calc::arithmeticKey(workspace.arithmetic()));
   const PointList& points = workspace.points();
   const auto nameOfId = [&](unsigned id) {
     const StatePoint* p = points.find(id);

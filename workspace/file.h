@@ -17,9 +17,10 @@ inline constexpr std::size_t maxFilePoints = 10000;  // points given and process
 inline constexpr std::size_t maxFileLines = 10000;   // ε lines drawn through 热湿比线…
 inline constexpr std::size_t maxValueLength = 64;    // bytes of a value's text
 
-// The workspace as the text of a file: "format", "version", "pressure" (Pa), "points" (the points
-// given by a pair, outlets excluded), "processes" (each with its outlet's name and place) and
-// "lines".
+// The workspace as the text of a file: "format", "version", "pressure" (Pa), "model" (the
+// arithmetic's key, calc::arithmeticKey, written only when it is not the classic one), "points"
+// (the points given by a pair, outlets excluded), "processes" (each with its outlet's name and
+// place) and "lines". Reading refuses a "model" it does not know, naming it.
 std::string workspaceText(const Workspace& workspace);
 
 // The workspace a file's text holds, computed at its pressure; or, for a text that is not a whole

@@ -65,7 +65,7 @@ std::string valueText(double value) {
 std::string_view PointList::add(const TypedPair& given) {
   StatePoint p;
   p.pair = given.pair;
-  p.result = calc::calculateTyped(given.pair, given.first, given.second, pa_);
+  p.result = calc::calculateTyped(given.pair, given.first, given.second, pa_, m_);
   if (!p.exists()) return calc::words(p.result.outcome);
   p.first = calc::numericValue(given.first);
   p.second = calc::numericValue(given.second);
@@ -82,7 +82,7 @@ void PointList::addSaved(calc::Pair pair, double first, double second) {
   p.first = first;
   p.second = second;
   p.given = calc::givenText(pair, valueText(first), valueText(second));
-  p.result = calc::calculate(pair, first, second, pa_);
+  p.result = calc::calculate(pair, first, second, pa_, m_);
   p.name = takeNextName();
   p.id = ++lastId_;
   points_.push_back(std::move(p));
@@ -107,7 +107,7 @@ unsigned PointList::addDerived(std::string given, const psychro::AirState& air) 
   p.second = air.d * 1000;
   p.given = std::move(given);
   p.result.air = air;
-  if (!calc::formatResults(air, p.result.texts)) return 0;
+  if (!calc::formatResults(air, p.result.texts, m_)) return 0;
   p.name = takeNextName();
   p.id = ++lastId_;
   p.derived = true;
@@ -122,7 +122,7 @@ void PointList::setDerived(unsigned id, const psychro::StateOutcome& outcome) {
   r = {};
   r.air = outcome.air;
   r.outcome = outcome.outcome;
-  if (r.ok() && !calc::formatResults(r.air, r.texts)) r.outcome = psychro::Outcome::noSuchState;
+  if (r.ok() && !calc::formatResults(r.air, r.texts, m_)) r.outcome = psychro::Outcome::noSuchState;
   if (!r.ok()) r.texts = {};
   if (r.ok()) {
     points_[i].first = r.air.t;
@@ -208,7 +208,12 @@ bool PointList::move(std::size_t from, std::size_t to) {
 void PointList::setPressure(double pa) {
   pa_ = pa;
   for (StatePoint& p : points_)
-    if (!p.derived) p.result = calc::calculate(p.pair, p.first, p.second, pa_);
+    if (!p.derived) p.result = calc::calculate(p.pair, p.first, p.second, pa_, m_);
+}
+
+void PointList::setArithmetic(psychro::Arithmetic m) {
+  m_ = m;
+  setPressure(pa_);
 }
 
 }  // namespace workspace

@@ -89,6 +89,9 @@ class PointList {
   // pressure gives it a state again.
   void setPressure(double pa);
   double pressure() const { return pa_; }
+  // Computes every point again with the arithmetic m, as setPressure does for a pressure.
+  void setArithmetic(psychro::Arithmetic m);
+  psychro::Arithmetic arithmetic() const { return m_; }
 
   const std::vector<StatePoint>& points() const { return points_; }
   std::size_t size() const { return points_.size(); }
@@ -101,6 +104,7 @@ class PointList {
   void freeName(const std::string& name);
 
   double pa_;
+  psychro::Arithmetic m_ = psychro::Arithmetic::classic;
   unsigned lastId_ = 0;
   std::vector<StatePoint> points_;
   // Every point's name, so that a name is looked up at once however many points there are; and

@@ -117,31 +117,32 @@ psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& 
   if (!in->exists()) return refused(psychro::Outcome::pointWithoutState);
   const psychro::AirState& a = in->result.air;
   const double pa = points.pressure();
+  const psychro::Arithmetic m = points.arithmetic();
   switch (r.kind) {
     case ProcessKind::mix: {
       const StatePoint* b = points.find(r.other);
       if (b == nullptr) return refused(psychro::Outcome::noSuchPoint);
       if (b == in) return refused(psychro::Outcome::samePoint);
       if (!b->exists()) return refused(psychro::Outcome::pointWithoutState);
-      return process::mix(a, r.first, b->result.air, r.second, pa);
+      return process::mix(a, r.first, b->result.air, r.second, pa, m);
     }
     case ProcessKind::heat:
-      return process::heat(a, r.first, pa);
+      return process::heat(a, r.first, pa, m);
     case ProcessKind::cool:
-      return process::cool(a, r.first, pa);
+      return process::cool(a, r.first, pa, m);
     case ProcessKind::coolAndDry:
       return process::coolAndDry(a, inStateUnits(r.pair.first, r.first),
-                                 inStateUnits(r.pair.second, r.second), pa);
+                                 inStateUnits(r.pair.second, r.second), pa, m);
     case ProcessKind::coolToDewPoint:
-      return process::coolAndDryToDewPoint(a, r.first, r.second / 100, pa);
+      return process::coolAndDryToDewPoint(a, r.first, r.second / 100, pa, m);
     case ProcessKind::humidifyAdiabatic:
-      return process::humidifyAdiabatic(a, inStateUnits(r.pair.first, r.first), pa);
+      return process::humidifyAdiabatic(a, inStateUnits(r.pair.first, r.first), pa, m);
     case ProcessKind::humidifyIsothermal:
-      return process::humidifyIsothermal(a, inStateUnits(r.pair.first, r.first), pa);
+      return process::humidifyIsothermal(a, inStateUnits(r.pair.first, r.first), pa, m);
     case ProcessKind::supply: {
       const double ε = r.loads ? process::roomEpsilon(r.loads->heat, r.loads->moisture) : r.first;
       if (r.loads && std::isnan(ε)) return refused(psychro::Outcome::roomLoadsZero);
-      return process::supplyPoint(a, ε, r.second, pa);
+      return process::supplyPoint(a, ε, r.second, pa, m);
     }
   }
   return refused(psychro::Outcome::noSuchState);

@@ -1,7 +1,8 @@
 #include "workspace/sheet.h"
 
-#include "calc/messages.h"
+#include "calc/arithmetic_names.h"
 #include "calc/csv_field.h"
+#include "calc/messages.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
 #include "workspace/process_rows.h"
@@ -37,7 +38,8 @@ std::vector<std::string> tableHeader() {
 
 std::string tableCell(const StatePoint& p, std::size_t column) {
   if (column == 0) return p.name;
-  if (column == 1) return p.exists() ? p.given : p.given + "：" + std::string(calc::words(p.result.outcome));
+  if (column == 1)
+    return p.exists() ? p.given : p.given + "：" + std::string(calc::words(p.result.outcome));
   return column - 2 < p.result.texts.size() ? p.result.texts[column - 2] : std::string();
 }
 
@@ -57,8 +59,12 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points) {
 
 std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace) {
   const PointList& points = workspace.points();
-  std::vector<std::vector<std::string>> lines{pressureRow(points.pressure()), tableHeader()};
-  lines.reserve(points.size() + 2);
+  std::vector<std::vector<std::string>> lines{pressureRow(points.pressure())};
+  // The arithmetic, where it is not the classic one (so a classic sheet reads as it always has).
+  if (workspace.arithmetic() != psychro::Arithmetic::classic)
+    lines.push_back({"计算方法", std::string(calc::arithmeticName(workspace.arithmetic()))});
+  lines.push_back(tableHeader());
+  lines.reserve(points.size() + 3);
   for (const StatePoint& p : points.points()) lines.push_back(tableRow(p));
   if (!workspace.processes().processes().empty()) {
     lines.emplace_back();

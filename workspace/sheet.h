@@ -32,7 +32,8 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points);
 std::string guardedText(std::string cell);
 
 // The sheet as it leaves the program (copied, exported, printed), line by line: the pressure, the
-// header, a row per point; with processes, an empty line and the 过程 table.
+// arithmetic where it is ASHRAE's ({"计算方法", "ASHRAE 2017"}), the header, a row per point; with
+// processes, an empty line and the 过程 table.
 std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace);
 
 // The sheet's rows, cells separated by tabs and rows ended by "\n", for pasting into a

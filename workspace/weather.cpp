@@ -269,14 +269,15 @@ std::optional<double> sitePressure(const WeatherFile& file) {
   return pa;
 }
 
-psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa) {
-  psychro::StateOutcome s = calc::pairState(pair, first, second, pa);
-  if (s.ok() && !calc::showable(calc::shownValues(s.air)))
+psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa,
+                                psychro::Arithmetic m) {
+  psychro::StateOutcome s = calc::pairState(pair, first, second, pa, m);
+  if (s.ok() && !calc::showable(calc::shownValues(s.air, m)))
     s.outcome = psychro::Outcome::noSuchState;
   return s;
 }
 
-WeatherStates weatherStates(const WeatherFile& file, double pa) {
+WeatherStates weatherStates(const WeatherFile& file, double pa, psychro::Arithmetic m) {
   WeatherStates states;
   states.hours.reserve(file.records.size());
   for (std::size_t i = 0; i < file.records.size(); ++i) {
@@ -285,7 +286,7 @@ WeatherStates weatherStates(const WeatherFile& file, double pa) {
       states.skipped.add(*r.skip);
       continue;
     }
-    const psychro::StateOutcome s = hourState(file.pair, r.first, r.second, pa);
+    const psychro::StateOutcome s = hourState(file.pair, r.first, r.second, pa, m);
     if (!s.ok()) {
       states.skipped.add(SkipReason::noState);
       continue;

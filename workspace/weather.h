@@ -118,12 +118,14 @@ struct WeatherStates {
 // The state of the pair's two values (a .epw: dry bulb and dew point, °C) at pa, Pa, as the
 // Calculate command gives it (calc::pairState), with the outcome why none (a state that cannot be
 // shown counts as noSuchState). The one place the weather layer calls the arithmetic.
-psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa);
+psychro::StateOutcome hourState(calc::Pair pair, double first, double second, double pa,
+                                psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Every record's state at the total pressure pa, Pa (hourState); the records read as unusable and
 // those without a state counted in skipped. The month filter is applied afterwards, by the
 // functions below, so that changing it needs no new states.
-WeatherStates weatherStates(const WeatherFile& file, double pa);
+WeatherStates weatherStates(const WeatherFile& file, double pa,
+                            psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // The hours of the chosen months (all of them for 全年, which alone counts a log's records)
 // inside each of zones (a state in two zones counts in both) and

@@ -81,10 +81,15 @@ class Workspace {
   const WeatherSettings& weather() const { return weather_; }
   void setWeather(WeatherSettings weather) { weather_ = std::move(weather); }
 
+  // The arithmetic the points and processes are computed with (classic unless set); setting it
+  // computes every point and process again, as setPressure does.
+  psychro::Arithmetic arithmetic() const { return points_.arithmetic(); }
+  void setArithmetic(psychro::Arithmetic m);
+
   // Takes the points, processes, ε lines, zones and weather settings of design, computed again at
-  // this workspace's pressure where design's differs, and keeps this one's main window's state:
-  // what undo and redo bring back, the pressure being a setting of the main window rather than part
-  // of the design.
+  // this workspace's pressure and arithmetic where design's differ, and keeps this one's main
+  // window's state: what undo and redo bring back, the pressure and arithmetic being settings
+  // rather than part of the design.
   void restore(const Workspace& design);
 
   // The main window's last state; none until it has calculated one.

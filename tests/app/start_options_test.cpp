@@ -26,6 +26,9 @@ TEST(StartOptions, GiveThePressureOrSayWhy) {
       {"unknown", {"--presure", "81000"}, 0, "未知选项 --presure"},
       {"workspace file", {"夏季工况.torvale", "--pressure", "81000"}, 81000, ""},
       {"two workspace files", {"a.torvale", "b.torvale"}, 0, "未知选项 b.torvale"},
+      {"model", {"--model", "ashrae", "--pressure", "81000"}, 81000, ""},
+      {"unknown model", {"--model=ASHRAE"}, 0, "无法识别的计算方法 \"ASHRAE\""},
+      {"model twice", {"--model", "ashrae", "--model", "classic"}, 0, "只能给出一次"},
   };
   for (const OptionsRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -37,6 +40,10 @@ TEST(StartOptions, GiveThePressureOrSayWhy) {
       EXPECT_EQ(o.pa, row.pa);
     }
   }
+  EXPECT_EQ(app::readStartOptions(std::vector<std::string>{"--model", "ashrae"}).arithmetic,
+            psychro::Arithmetic::ashrae2017);
+  EXPECT_EQ(app::readStartOptions(std::vector<std::string>{}).arithmetic,
+            psychro::Arithmetic::classic);
   EXPECT_EQ(app::readStartOptions(std::vector<std::string>{"夏季工况.torvale"}).workspaceFile,
             "夏季工况.torvale");
   // --help is answered whatever else the line holds.

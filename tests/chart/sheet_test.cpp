@@ -21,34 +21,37 @@ const Mapping screen{defaultView(), {60, 40, 900, 700}};
 struct StateRow {
   const char* name;
   double t, φ, pa;
+  psychro::Arithmetic m = psychro::Arithmetic::classic;
 };
 
 class SheetStates : public testing::TestWithParam<StateRow> {};
 
-// A calculated state goes to the sheet and to pixels and back, and lies on its own φ curve.
+// A calculated state goes to the sheet and to pixels and back, and lies on its own isotherm and
+// φ curve (those of its arithmetic).
 TEST_P(SheetStates, MapsToPixelsAndBack) {
   const StateRow& row = GetParam();
-  const psychro::StateOutcome s = psychro::stateFromHumidity(row.t, row.φ, row.pa);
+  const psychro::StateOutcome s = psychro::stateFromHumidity(row.t, row.φ, row.pa, row.m);
   ASSERT_TRUE(s.ok());
   const SheetPoint p = sheetPoint(1000 * s.air.d, s.air.h);
-  EXPECT_NEAR(temperatureAt(p), row.t, 1e-9);
+  EXPECT_NEAR(temperatureAt(p, row.m), row.t, 1e-9);
   EXPECT_NEAR(enthalpyAt(p), s.air.h, 1e-9);
-  EXPECT_NEAR(humidityAt(p, row.pa), row.φ, 1e-9);
+  EXPECT_NEAR(humidityAt(p, row.pa, row.m), row.φ, 1e-9);
   const SheetPoint back = screen.toSheet(screen.toPixel(p));
   EXPECT_NEAR(back.d, p.d, 1e-9);
   EXPECT_NEAR(back.y, p.y, 1e-9);
-  const Readout r = readoutAt(p, row.pa);
+  const Readout r = readoutAt(p, row.pa, row.m);
   ASSERT_TRUE(r.tw && r.tl);
   EXPECT_NEAR(*r.tw, s.air.tw, 0.02);  // the wet-bulb iteration settles to 0.01 °C
   EXPECT_NEAR(*r.tl, s.air.tl, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, SheetStates,
-                         testing::Values(StateRow{"Room", 25, 0.5, 101325},
-                                         StateRow{"Kunming", 25, 0.5, 81000},
-                                         StateRow{"Frost", -20, 0.8, 101325},
-                                         StateRow{"HotHumidLhasa", 45, 0.9, 65000}),
-                         testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(
+    States, SheetStates,
+    testing::Values(StateRow{"Room", 25, 0.5, 101325}, StateRow{"Kunming", 25, 0.5, 81000},
+                    StateRow{"Frost", -20, 0.8, 101325}, StateRow{"HotHumidLhasa", 45, 0.9, 65000},
+                    StateRow{"AshraeRoom", 25, 0.5, 101325, psychro::Arithmetic::ashrae2017},
+                    StateRow{"AshraeFrost", -20, 0.8, 61640, psychro::Arithmetic::ashrae2017}),
+    testing::PrintToStringParamName());
 
 // The moisture content of the φ = 50 % curve at 25 °C, at three pressures (the window's values).
 TEST(SheetLines, HumidityCurveFollowsThePressure) {

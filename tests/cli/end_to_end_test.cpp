@@ -151,6 +151,14 @@ INSTANTIATE_TEST_SUITE_P(
                 ""},
         CliCase{"RefusedPair", {"--pair", "tw+h", "20", "50"}, 2, "", "不能确定状态点"},
         CliCase{
+            "AshraeIceBulb", {"--model", "ashrae", "5", "-2.71"}, 0, "相对湿度 ％       5.0", ""},
+        CliCase{"ClassicIceBulb", {"--model=classic", "5", "-2.71"}, 1, "", "该状态点不存在"},
+        CliCase{"UnknownModel",
+                {"--model", "ashrae-2099", "--csv", "/dev/null"},
+                2,
+                "",
+                "--model：无法识别的计算方法 \"ashrae-2099\"：应为 ashrae 或 classic"},
+        CliCase{
             "PressureOutOfRange", {"--pressure", "120000", "25", "20"}, 2, "", "30000～110000 Pa"},
         CliCase{"CsvAtPressure", {"--csv", "--pressure", "81000", "/dev/null"}, 0, "t,rh,tw", ""},
         CliCase{"UnknownLogMode",

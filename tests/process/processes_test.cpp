@@ -110,6 +110,35 @@ INSTANTIATE_TEST_SUITE_P(Processes, Process, testing::Values(
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
+// Under ASHRAE each process ends on its own line of that arithmetic (steam at constant t along
+// ε = 2501 + 1.86·t), and its outlet shows what the main window shows for its t and d under it.
+TEST(ProcessUnderAshrae, EndsOnItsLine) {
+  constexpr auto m = psychro::Arithmetic::ashrae2017;
+  const double pa = 81000;
+  const AirState room = psychro::stateFromPair({Q::t, 26}, {Q::rh, 0.55}, pa, {}, m).air;
+  const AirState outdoor = psychro::stateFromPair({Q::t, 35}, {Q::rh, 0.6}, pa, {}, m).air;
+  const struct {
+    const char* name;
+    StateOutcome out;
+    double ε;
+  } rows[] = {
+      {"mix", mix(room, 4, outdoor, 1, pa, m), figures(room, outdoor).ε},
+      {"heat", heat(room, 30, pa, m), INFINITY},
+      {"adiabatic", humidifyAdiabatic(room, rh90, pa, m), 0},
+      {"steam", humidifyIsothermal(room, {Q::d, 0.02}, pa, m), 2501 + 1.86 * 26},
+      {"supply", supplyPoint(room, 8000, 8, pa, m), 8000},
+  };
+  for (const auto& r : rows) {
+    ASSERT_TRUE(r.out.ok()) << r.name << ": " << calc::words(r.out.outcome);
+    const double ε = figures(room, r.out.air).ε;
+    EXPECT_TRUE(ε == r.ε || std::abs(ε - r.ε) < 1e-6 * std::abs(r.ε) + 1e-6) << r.name << ": " << ε;
+    Texts texts;
+    ASSERT_TRUE(calc::formatResults(r.out.air, texts, m));
+    EXPECT_EQ(texts, calc::calculate({Q::t, Q::d}, r.out.air.t, r.out.air.d * 1000, pa, m).texts)
+        << r.name;
+  }
+}
+
 struct RefusalRow {
   const char* name;
   Run run;  // applied to air at 27 ℃, 60 % (dew point 18.6 ℃, wet bulb 21.3 ℃)

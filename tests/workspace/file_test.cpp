@@ -80,17 +80,26 @@ Workspace everything() {
   return w;
 }
 
-// As drawn, and moved to 30 kPa, where three points and outlets have no state and keep their rows.
+// As drawn, moved to 30 kPa, where three points and outlets have no state and keep their rows, and
+// under ASHRAE, which the file records (and only then) and the sheet states.
 TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
   const struct {
     const char* name;
     double pa;
-  } rows[] = {{"AsDrawn", 89875}, {"SomeWithoutState", 30000}};
+    psychro::Arithmetic m;
+  } rows[] = {{"AsDrawn", 89875, psychro::Arithmetic::classic},
+              {"SomeWithoutState", 30000, psychro::Arithmetic::classic},
+              {"Ashrae", 89875, psychro::Arithmetic::ashrae2017}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     Workspace saved = everything();
     saved.setPressure(row.pa);
+    saved.setArithmetic(row.m);
     const std::string text = workspace::workspaceText(saved);
+    const bool ashrae = row.m == psychro::Arithmetic::ashrae2017;
+    EXPECT_EQ(text.find("\"model\": \"ashrae-2017\"") != std::string::npos, ashrae);
+    EXPECT_EQ(text.find("\"model\"") != std::string::npos, ashrae);
+    EXPECT_EQ(workspace::sheetRows(saved)[1][0] == "计算方法", ashrae);
     const auto read = workspace::readWorkspace(text);
     ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
     const Workspace& opened = std::get<Workspace>(read);
@@ -195,6 +204,10 @@ INSTANTIATE_TEST_SUITE_P(
                      "\"values\": [\"1\", \"2\"]}]"),
                 "无法识别的参数组合"},
         FileRow{"PressureRange", file("", "1", "20000"), "大气压力"},
+        FileRow{"ClassicModel", file(", \"model\": \"classic\""), ""},
+        FileRow{"UnknownModel", file(", \"model\": \"ashrae-2099\""),
+                "无法识别的计算方法 “ashrae-2099”"},
+        FileRow{"ModelNotText", file(", \"model\": 2017"), "计算方法"},
         FileRow{"MissingPoint",
                 withProcess("{\"kind\": \"heat\", \"from\": \"Z\", \"values\": [\"30\"]}"),
                 "第 1 个过程：找不到状态点 “Z”"},

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/messages.h"
+#include "calc/pair_calculation.h"
 #include "process/processes.h"
 
 namespace {
@@ -155,6 +156,24 @@ TEST(Workspace, EditedProcessRunsThoseAfterIt) {
   EXPECT_FALSE(w.removeEpsilonLine(0));
   w.removeProcess(2);
   EXPECT_TRUE(w.processes().lines().empty());
+}
+
+// A new arithmetic computes the points again and runs the processes from them; undo brings a
+// design back with the arithmetic in force now.
+TEST(Workspace, NewArithmeticRunsTheProcessesAgainAndUndoKeepsIt) {
+  constexpr auto ashrae = psychro::Arithmetic::ashrae2017;
+  const Workspace before = design();
+  Workspace w = design();
+  w.setArithmetic(ashrae);
+  const auto& p = w.points().points();
+  EXPECT_EQ(p[0].result.texts, calc::calculate(p[0].pair, 26, 55, w.pressure(), ashrae).texts);
+  EXPECT_EQ(p[2].result.texts,
+            calc::calculate(p[2].pair, 30, p[0].result.air.d * 1000, w.pressure(), ashrae).texts);
+  const auto shown = p[2].result.texts;
+  w.remove(0);
+  w.restore(before);
+  EXPECT_EQ(w.arithmetic(), ashrae);
+  EXPECT_EQ(w.points().points()[2].result.texts, shown);
 }
 
 // Undo brings a design back at the pressure in force now, not at the one it was made at.
