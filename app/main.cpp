@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtTexts);
   ui::MainWindow form;
   form.setPressure(options.pa);
+  form.setArithmetic(options.arithmetic);
   if (options.quitAfterFirstPaint) app::exitAfterFirstPaint(form);
   form.show();
   // Work a crash left unsaved is offered back before a file named on the command line opens (which

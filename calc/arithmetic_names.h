@@ -9,6 +9,9 @@
 // file records them, and as torvale-calc's and torvale's --model take them.
 namespace calc {
 
+// The caption the arithmetic goes under in sheets, settings and printouts.
+inline constexpr std::string_view arithmeticCaption = "计算方法";
+
 // "经典" or "ASHRAE 2017".
 std::string_view arithmeticName(psychro::Arithmetic m);
 

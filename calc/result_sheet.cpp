@@ -1,5 +1,6 @@
 #include "calc/result_sheet.h"
 
+#include "calc/arithmetic_names.h"
 #include "calc/pressure_setting.h"
 
 namespace calc {
@@ -19,11 +20,13 @@ void appendLine(std::string& out, std::string_view caption, std::string_view val
 }  // namespace
 
 std::string resultSheet(SheetInput first, SheetInput second, double pa,
-                        const std::array<std::string, outputs.size()>& results) {
+                        const std::array<std::string, outputs.size()>& results,
+                        psychro::Arithmetic m) {
   std::string out;
   appendLine(out, first.caption, first.text);
   appendLine(out, second.caption, second.text);
   appendLine(out, "大气压力 Pa", pressureText(pa));
+  if (m != psychro::Arithmetic::classic) appendLine(out, arithmeticCaption, arithmeticName(m));
   for (std::size_t i = 0; i < outputs.size(); ++i)
     appendLine(out, shownCaption(outputs[i]), results[i]);
   return out;

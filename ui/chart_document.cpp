@@ -76,6 +76,7 @@ void ChartWindow::replaceDesign(const workspace::Workspace& design) {
   // The design's own pressure first, so that restoring computes nothing again; the main window's
   // last state stays with this window.
   setPressure(design.pressure());
+  setArithmetic(design.arithmetic());
   workspace_.restore(design);
   recorded_ = std::make_shared<workspace::Workspace>(workspace_);
   undo_->clear();
@@ -120,6 +121,7 @@ bool ChartWindow::openFile(const QString& path) {
   updateTitle();
   remember(path);
   emit pressureChosen(workspace_.pressure());
+  emit arithmeticChosen(workspace_.arithmetic());
   return true;
 }
 
@@ -238,6 +240,7 @@ void ChartWindow::openRecovered(const workspace::Recovered& recovered) {
   undo_->resetClean();
   writeRecovery();
   emit pressureChosen(workspace_.pressure());
+  emit arithmeticChosen(workspace_.arithmetic());
 }
 
 QStringList ChartWindow::recentFiles() {
@@ -280,6 +283,7 @@ void ChartWindow::newDesign() {
   if (!maySetDesignAside()) return;
   workspace::Workspace fresh;
   fresh.setPressure(pressure());
+  fresh.setArithmetic(arithmetic());
   replaceDesign(fresh);
   filePath_.clear();
   updateTitle();

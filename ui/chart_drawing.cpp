@@ -58,7 +58,7 @@ class ChartPainter {
         map_(chartMapping(scene.view, size, metrics_)),
         plot_(map_.area.left, map_.area.top, map_.area.width, map_.area.height),
         board_(boardArea()),
-        lines_(chart::sheetLines(scene.view, scene.pa)) {}
+        lines_(chart::sheetLines(scene.view, scene.pa, scene.arithmetic)) {}
 
   void draw() {
     p_.fillRect(QRectF(QPointF(0, 0), size_), QColor(paper));
@@ -361,7 +361,7 @@ class ChartPainter {
                 QString::fromUtf8(captions::temperatureAxis));
     p_.restore();
     p_.drawText(QRectF(plot_.left(), plot_.bottom() + 2, plot_.width(), line),
-                Qt::AlignLeft | Qt::AlignVCenter, pressureNote(scene_.pa));
+                Qt::AlignLeft | Qt::AlignVCenter, pressureNote(scene_.pa, scene_.arithmetic));
   }
 
   QPainter& p_;

@@ -3,6 +3,7 @@
 #include <QSizeF>
 
 #include "chart/view.h"
+#include "psychro/arithmetic.h"
 #include "psychro/constants.h"
 #include "workspace/workspace.h"
 
@@ -16,6 +17,7 @@ namespace ui {
 struct ChartScene {
   chart::View view = chart::defaultView();
   double pa = psychro::standardPressure;  // the total pressure the sheet is drawn at, Pa
+  psychro::Arithmetic arithmetic = psychro::Arithmetic::classic;  // and the arithmetic of its lines
   // If given: its points drawn with their names, the lines of its processes and its ε lines
   // between them, and the main window's last state ringed.
   const workspace::Workspace* workspace = nullptr;

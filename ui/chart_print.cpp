@@ -71,9 +71,12 @@ std::vector<std::size_t> allRows(const PrintedTable& table) {
   return rows;
 }
 
-// Whether row r starts a table: the line after the pressure, or the first after an empty line.
+// Whether row r starts a table: the first after the sheet's opening lines of two cells (the
+// pressure, and the arithmetic where it is named), or the first after an empty line.
 bool isHeader(const PrintedTable& table, std::size_t r) {
-  return r == 1 || (r > 1 && table.rows[r - 1].empty() && !table.rows[r].empty());
+  if (r == 0 || table.rows[r].empty()) return false;
+  const std::vector<std::string>& before = table.rows[r - 1];
+  return before.empty() || (before.size() == 2 && table.rows[r].size() > 2);
 }
 
 // The rows of table page by page, rowsPerPage to a page (at least 2), a table that goes on over a

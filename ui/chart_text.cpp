@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/arithmetic_names.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
@@ -55,8 +56,12 @@ QStringList pointLabel(const workspace::StatePoint& p) {
               " kJ/kg"};
 }
 
-QString pressureNote(double pa) {
-  return text(calc::pressureCaption(pa)) + "    " + QString::fromUtf8(captions::enthalpyNote);
+QString pressureNote(double pa, psychro::Arithmetic m) {
+  QString note = text(calc::pressureCaption(pa));
+  // The classic arithmetic goes unnamed, as it always has; the other is named beside the pressure.
+  if (m != psychro::Arithmetic::classic)
+    note += "    " + text(std::string(calc::arithmeticName(m)));
+  return note + "    " + QString::fromUtf8(captions::enthalpyNote);
 }
 
 QString readoutText(const chart::Readout& r) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "chart/readout.h"
+#include "psychro/arithmetic.h"
 #include "workspace/points.h"
 
 // The texts written on the h-d chart and on its read-out line. Every number goes through
@@ -24,7 +25,7 @@ QString enthalpyLabel(double h);
 QStringList pointLabel(const workspace::StatePoint& point);
 
 // The notes under the plot: the pressure the chart is drawn at, and the unit of the h lines.
-QString pressureNote(double pa);
+QString pressureNote(double pa, psychro::Arithmetic m);
 
 // The read-out line for the point under the pointer: t, φ, d, h, wet bulb and dew point. Beyond
 // the saturation curve φ reads "φ>100%"; a value the point has not reads "—".

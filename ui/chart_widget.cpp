@@ -35,6 +35,12 @@ void ChartWidget::setPressure(double pa) {
   update();
 }
 
+void ChartWidget::setArithmetic(psychro::Arithmetic m) {
+  scene_.arithmetic = m;
+  updateReadout();
+  update();
+}
+
 void ChartWidget::setWorkspace(const workspace::Workspace* workspace) {
   scene_.workspace = workspace;
   update();
@@ -91,7 +97,8 @@ std::optional<chart::SheetPoint> ChartWidget::sheetAt(QPointF position) const {
 
 void ChartWidget::updateReadout() {
   const std::optional<chart::SheetPoint> s = pointer_ ? sheetAt(*pointer_) : std::nullopt;
-  const QString text = s ? readoutText(chart::readoutAt(*s, scene_.pa)) : QString();
+  const QString text =
+      s ? readoutText(chart::readoutAt(*s, scene_.pa, scene_.arithmetic)) : QString();
   if (text == readout_) return;
   readout_ = text;
   emit readoutChanged(readout_);
@@ -135,7 +142,7 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
 void ChartWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   const std::optional<chart::SheetPoint> s = sheetAt(event->position());
   if (event->button() == Qt::LeftButton && s) {
-    const chart::Readout r = chart::readoutAt(*s, scene_.pa);
+    const chart::Readout r = chart::readoutAt(*s, scene_.pa, scene_.arithmetic);
     emit stateRequested(r.t, r.φ);
   }
   QWidget::mouseDoubleClickEvent(event);

@@ -26,6 +26,9 @@ class ChartWidget : public QWidget {
 
   void setPressure(double pa);
   double pressure() const { return scene_.pa; }
+  // The arithmetic of the sheet's lines and the read-out, named beside the pressure when not the
+  // classic one.
+  void setArithmetic(psychro::Arithmetic m);
 
   // The workspace drawn (its points, processes, ε lines and the main window's last state), owned
   // by the caller, who calls update() when it changes; null for none.

@@ -30,6 +30,7 @@
 #include <functional>
 #include <utility>
 
+#include "calc/arithmetic_names.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/pressure_setting.h"
@@ -354,6 +355,16 @@ double ChartWindow::pressure() const {
   return workspace_.pressure();
 }
 
+void ChartWindow::setArithmetic(psychro::Arithmetic m) {
+  if (m == arithmetic()) return;
+  model_->setArithmetic(m);
+  chart_->setArithmetic(m);
+}
+
+psychro::Arithmetic ChartWindow::arithmetic() const {
+  return workspace_.arithmetic();
+}
+
 void ChartWindow::setState(const psychro::AirState& air, const workspace::TypedPair& given) {
   workspace_.setCurrent(air, given);
   chart_->update();
@@ -605,10 +616,21 @@ bool ChartWindow::exportCsv(const QString& path, QString* error) const {
 }
 
 bool ChartWindow::printTo(QPagedPaintDevice& device, int* pages) const {
-  const PrintedHeading heading{captions::printTitle,
-                               std::string(captions::printUnsaved) + "　" + captions::printDate +
+  // A saved design is titled by its file's name and names the file; the block also states the
+  // date, the pressure and the arithmetic the figures were computed with.
+  const QFileInfo file(filePath_);
+  const std::string title = filePath_.isEmpty() ? std::string(captions::printTitle)
+                                                : file.completeBaseName().toStdString();
+  const std::string source =
+      filePath_.isEmpty()
+          ? std::string(captions::printUnsaved)
+          : captions::printFile + QDir::toNativeSeparators(file.absoluteFilePath()).toStdString();
+  const PrintedHeading heading{title,
+                               source + "　" + captions::printDate +
                                    QDate::currentDate().toString(Qt::ISODate).toStdString() + "　" +
-                                   calc::pressureCaption(workspace_.pressure())};
+                                   calc::pressureCaption(workspace_.pressure()) + "　" +
+                                   std::string(calc::arithmeticCaption) + "：" +
+                                   std::string(calc::arithmeticName(workspace_.arithmetic()))};
   return printSheets(device, chart_->font(), heading, chart_->scene(),
                      {workspace::sheetRows(workspace_)}, pages);
 }

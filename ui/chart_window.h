@@ -47,6 +47,9 @@ class ChartWindow : public QWidget {
   // The total pressure, Pa, the chart is drawn at and the points computed at.
   void setPressure(double pa);
   double pressure() const;
+  // The arithmetic the chart is drawn with and the points computed with.
+  void setArithmetic(psychro::Arithmetic m);
+  psychro::Arithmetic arithmetic() const;
 
   // The main window's last calculated state and how it was given: ringed on the chart, and what
   // 加入当前状态点 adds.
@@ -122,6 +125,8 @@ class ChartWindow : public QWidget {
  signals:
   // A design was opened at its own pressure, pa, Pa: the pressure in force should follow.
   void pressureChosen(double pa);
+  // A design was opened with its own arithmetic, m: the arithmetic in force should follow.
+  void arithmeticChosen(psychro::Arithmetic m);
 
  protected:
   void showEvent(QShowEvent* event) override;    // opens inside the screen's available area

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/arithmetic_names.h"
 #include "calc/calculate.h"
 #include "calc/pair_calculation.h"
 #include "calc/pressure_setting.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   buildControls();
   Form_Load();
   placeControls();
+  placeArithmeticLabel();
   orderTabs();
 }
 
@@ -93,6 +96,22 @@ void MainWindow::buildMenus() {
   QAction* pressure = settings->addAction(QString::fromUtf8(captions::pressureItem));
   pressure->setObjectName(QStringLiteral("Pressure"));
   connect(pressure, &QAction::triggered, this, &MainWindow::choosePressure);
+  QMenu* arithmetics = settings->addMenu(QString::fromUtf8(captions::arithmeticMenu));
+  arithmetics->setObjectName(QStringLiteral("Arithmetic"));
+  auto* group = new QActionGroup(this);
+  const std::pair<psychro::Arithmetic, const char*> items[] = {
+      {psychro::Arithmetic::classic, "ArithmeticClassic"},
+      {psychro::Arithmetic::ashrae2017, "ArithmeticAshrae"}};
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    const psychro::Arithmetic m = items[i].first;
+    QAction* item = arithmetics->addAction(fromUtf8(calc::arithmeticName(m)));
+    item->setObjectName(QString::fromUtf8(items[i].second));
+    item->setCheckable(true);
+    item->setChecked(m == arithmetic_);
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, [this, m] { setArithmetic(m); });
+    arithmeticItems_[i] = item;
+  }
 
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(captions::helpMenu));
   help->setObjectName(QStringLiteral("Help"));
@@ -117,6 +136,12 @@ void MainWindow::buildControls() {
   pressureLabel_->setTextFormat(Qt::PlainText);
   pressureLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   pressureLabel_->hide();
+  arithmeticLabel_ = named<QLabel>(
+      "ArithmeticLabel", fromUtf8(calc::arithmeticName(psychro::Arithmetic::ashrae2017)), client_);
+  arithmeticLabel_->setTextFormat(Qt::PlainText);
+  arithmeticLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  arithmeticLabel_->setAccessibleName(arithmeticLabel_->text());
+  arithmeticLabel_->hide();
 
   // An input box is announced by the entry its selector shows.
   connect(combo1_, &QComboBox::currentTextChanged, text11_, &QLineEdit::setAccessibleName);
@@ -234,8 +259,40 @@ void MainWindow::setPressure(double pa) {
     pressureLabel_->setAccessibleName(caption);
   }
   pressureLabel_->setVisible(!standard);
+  placeArithmeticLabel();
   inputsChanged();
   emit pressureChanged(pa);
+}
+
+void MainWindow::setArithmetic(psychro::Arithmetic m) {
+  for (QAction* item : arithmeticItems_)
+    item->setChecked(item == arithmeticItems_[m == psychro::Arithmetic::classic ? 0 : 1]);
+  if (m == arithmetic_) return;
+  arithmetic_ = m;
+  placeArithmeticLabel();
+  inputsChanged();
+  emit arithmeticChanged(m);
+}
+
+void MainWindow::placeArithmeticLabel() {
+  const auto at =
+      std::find_if(main_window::placements.begin(), main_window::placements.end(),
+                   [](const main_window::Placement& p) { return p.name == "PressureLabel"; });
+  const QRect area = toPixels(at->twips, scale_);
+  const bool shown = arithmetic_ != psychro::Arithmetic::classic;
+  arithmeticLabel_->setVisible(shown);
+  if (!shown || pressureLabel_->isHidden()) {
+    pressureLabel_->setGeometry(area);
+    arithmeticLabel_->setGeometry(area);
+    return;
+  }
+  // Both show: the pressure keeps its text's width, the arithmetic's name follows after a gap.
+  const int gap = pressureLabel_->fontMetrics().horizontalAdvance(QStringLiteral("MM"));
+  const int width = std::min(area.width(), pressureLabel_->sizeHint().width());
+  pressureLabel_->setGeometry(area.left(), area.top(), width, area.height());
+  const int left = area.left() + width + gap;
+  arithmeticLabel_->setGeometry(left, area.top(), std::max(0, area.right() + 1 - left),
+                                area.height());
 }
 
 // Greyed results keep their texts and stay selectable (a disabled box would refuse both): only
@@ -318,7 +375,10 @@ ChartWindow& MainWindow::chartWindow() {
   if (!chart_) {
     chart_ = std::make_unique<ChartWindow>();
     chart_->setPressure(pressure_);
+    chart_->setArithmetic(arithmetic_);
     connect(this, &MainWindow::pressureChanged, chart_.get(), &ChartWindow::setPressure);
+    connect(this, &MainWindow::arithmeticChanged, chart_.get(), &ChartWindow::setArithmetic);
+    connect(chart_.get(), &ChartWindow::arithmeticChosen, this, &MainWindow::setArithmetic);
     // A design opened at its own pressure sets the pressure in force (the label follows).
     connect(chart_.get(), &ChartWindow::pressureChosen, this, &MainWindow::setPressure);
     if (lastState_) chart_->setState(*lastState_, *lastGiven_);
@@ -329,7 +389,7 @@ ChartWindow& MainWindow::chartWindow() {
 
 void MainWindow::stateShown(const psychro::AirState& air) {
   calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
-                           combo2_->currentText().toStdString(), pressure_};
+                           combo2_->currentText().toStdString(), pressure_, arithmetic_};
   // The command has just read Combo2, so it selects one of the two routes.
   lastState_ = air;
   lastGiven_ = workspace::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t,
@@ -339,7 +399,7 @@ void MainWindow::stateShown(const psychro::AirState& air) {
 }
 
 void MainWindow::calculateCommand() {
-  calc::calculateCommand(*this, this, pressure_);
+  calc::calculateCommand(*this, this, pressure_, arithmetic_);
 }
 
 void MainWindow::choosePressure() {
@@ -359,11 +419,12 @@ void MainWindow::copyAllResults() {
   std::array<std::string, calc::outputs.size()> texts;
   for (std::size_t i = 0; i < texts.size(); ++i)
     texts[i] = results_[static_cast<std::size_t>(calc::outputs[i].field)]->text().toStdString();
-  const Calculated from =
-      calculated_.value_or(Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
-                                      combo2_->currentText().toStdString(), pressure_});
-  const std::string sheet = calc::resultSheet({combo1_->currentText().toStdString(), from.t},
-                                              {from.secondCaption, from.x}, from.pa, texts);
+  const Calculated from = calculated_.value_or(
+      Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
+                 combo2_->currentText().toStdString(), pressure_, arithmetic_});
+  const std::string sheet =
+      calc::resultSheet({combo1_->currentText().toStdString(), from.t},
+                        {from.secondCaption, from.x}, from.pa, texts, from.arithmetic);
   QGuiApplication::clipboard()->setText(fromUtf8(sheet));
 }
 

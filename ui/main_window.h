@@ -49,6 +49,10 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   // Makes pa, Pa, the pressure in force; a pa outside psychro's range changes nothing. While it is
   // not standard the window shows it right of 计算.
   void setPressure(double pa);
+  // The arithmetic every calculation uses; classic at start. 设置 → 计算方法 chooses it; while it
+  // is ASHRAE 2017 the window names it beside the pressure.
+  psychro::Arithmetic arithmetic() const { return arithmetic_; }
+  void setArithmetic(psychro::Arithmetic m);
   // Opens the workspace file at path in the chart window, shown (a file that cannot be opened is
   // answered there with a notice).
   void openWorkspace(const QString& path);
@@ -62,6 +66,8 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
  signals:
   // The pressure in force is now pa, Pa.
   void pressureChanged(double pa);
+  // The arithmetic in force is now m.
+  void arithmeticChanged(psychro::Arithmetic m);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -88,6 +94,9 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
 
   void calculateCommand();
   void choosePressure();
+  // Places ModelLabel right of the pressure shown (or where the pressure would stand), the pressure
+  // label narrowed to its text while both show; the classic layout while the arithmetic is classic.
+  void placeArithmeticLabel();
   void copyAllResults();
   void closeProgram();
   void showAbout();
@@ -103,7 +112,9 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   QLineEdit* text11_ = nullptr;
   QLineEdit* text12_ = nullptr;
   QPushButton* command1_ = nullptr;
-  QLabel* pressureLabel_ = nullptr;  // the pressure in force, shown while not standard
+  QLabel* pressureLabel_ = nullptr;            // the pressure in force, shown while not standard
+  QLabel* arithmeticLabel_ = nullptr;          // "ASHRAE 2017" while that arithmetic is in force
+  std::array<QAction*, 2> arithmeticItems_{};  // 经典, ASHRAE 2017
   QAction* copyAll_ = nullptr;
   PressureDialog* pressureDialog_ = nullptr;  // created on first use, a child of the window
   std::array<QLineEdit*, calc::outputs.size()> results_{};  // by calc::Output
@@ -113,11 +124,13 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
   std::optional<workspace::TypedPair> lastGiven_;  // and how it was given
   double pressure_ = psychro::standardPressure;
+  psychro::Arithmetic arithmetic_ = psychro::Arithmetic::classic;
 
   // What the shown results were calculated from, for 复制全部结果; none before the first success.
   struct Calculated {
     std::string t, x, secondCaption;
     double pa;
+    psychro::Arithmetic arithmetic;
   };
   std::optional<Calculated> calculated_;
   bool resultsCurrent_ = true;  // the results shown are those of the inputs (not greyed)

@@ -123,6 +123,14 @@ void PointTableModel::setPressure(double pa) {
   emit pointsChanged();
 }
 
+void PointTableModel::setArithmetic(psychro::Arithmetic m) {
+  beginResetModel();
+  workspace_.setArithmetic(m);
+  rows_ = workspace_.points().size();
+  endResetModel();
+  emit pointsChanged();
+}
+
 int PointTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_);
 }

@@ -45,6 +45,7 @@ class PointTableModel : public QAbstractTableModel {
   // Moves row `from` to stand before row `before` (rowCount() for the end); false if nothing moves.
   bool moveBefore(int from, int before);
   void setPressure(double pa);
+  void setArithmetic(psychro::Arithmetic m);
   // Shows the workspace afresh after it was replaced as a whole (undo, redo).
   void reset();
 

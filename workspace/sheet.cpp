@@ -62,7 +62,8 @@ std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace) {
   std::vector<std::vector<std::string>> lines{pressureRow(points.pressure())};
   // The arithmetic, where it is not the classic one (so a classic sheet reads as it always has).
   if (workspace.arithmetic() != psychro::Arithmetic::classic)
-    lines.push_back({"计算方法", std::string(calc::arithmeticName(workspace.arithmetic()))});
+    lines.push_back({std::string(calc::arithmeticCaption),
+                     std::string(calc::arithmeticName(workspace.arithmetic()))});
   lines.push_back(tableHeader());
   lines.reserve(points.size() + 3);
   for (const StatePoint& p : points.points()) lines.push_back(tableRow(p));

@@ -319,6 +319,40 @@ class MainWindowTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text().split('\n'), lines);
   }
 
+  // 设置 → 计算方法 → ASHRAE 2017: named beside the pressure (apart from it, whole), used by 计算 and
+  // stated in the copied sheet; back to 经典 the name goes. A design opened with its own arithmetic
+  // brings the window to it, as it does its pressure.
+  void calculatesWithTheArithmeticInForce() {
+    form_->setPressure(110000);
+    enter("40", "20", 0);
+    find<QAction>("ArithmeticAshrae")->trigger();
+    auto* label = find<QLabel>("ArithmeticLabel");
+    const QRect pressure = find<QLabel>("PressureLabel")->geometry();
+    QVERIFY(label->isVisible() && label->text() == "ASHRAE 2017");
+    QVERIFY(!label->geometry().intersects(pressure));
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    find<QPushButton>("Command1")->click();
+    RecordingWindow reference("40", "20", 0);
+    calc::calculateCommand(reference, nullptr, 110000, psychro::Arithmetic::ashrae2017);
+    QCOMPARE(find<QLineEdit>("Text7")->text(),
+             QString::fromStdString(reference.results[calc::Output::moisture]));
+    QTest::keyClick(find("Text11"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text().split('\n')[3], "计算方法\tASHRAE 2017");
+    find<QAction>("ArithmeticClassic")->trigger();
+    QVERIFY(!label->isVisible());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.torvale");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "torvale-workspace", "version": 1, "pressure": 89875,
+                   "model": "ashrae-2017", "points": []})");
+    file.close();
+    form_->openWorkspace(path);
+    QCOMPARE(form_->arithmetic(), psychro::Arithmetic::ashrae2017);
+    QVERIFY(find<QAction>("ArithmeticAshrae")->isChecked() && label->isVisible());
+  }
+
   void resultsGreyUntilTheNextSuccess_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("then");  // the dry bulb 计算 is pressed with afterwards, if any
