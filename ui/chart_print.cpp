@@ -71,37 +71,6 @@ std::vector<std::size_t> allRows(const PrintedTable& table) {
   return rows;
 }
 
-// Whether row r starts a table: the first after the sheet's opening lines of two cells (the
-// pressure, and the arithmetic where it is named), or the first after an empty line.
-bool isHeader(const PrintedTable& table, std::size_t r) {
-  if (r == 0 || table.rows[r].empty()) return false;
-  const std::vector<std::string>& before = table.rows[r - 1];
-  return before.empty() || (before.size() == 2 && table.rows[r].size() > 2);
-}
-
-// The rows of table page by page, rowsPerPage to a page (at least 2), a table that goes on over a
-// page break starting the next page with its header again.
-std::vector<std::vector<std::size_t>> pagesOf(const PrintedTable& table, std::size_t rowsPerPage) {
-  rowsPerPage = std::max<std::size_t>(rowsPerPage, 2);
-  std::vector<std::vector<std::size_t>> pages(1);
-  std::size_t header = 0;
-  bool headerSeen = false;
-  for (std::size_t r = 0; r < table.rows.size(); ++r) {
-    if (isHeader(table, r)) {
-      header = r;
-      headerSeen = true;
-    }
-    if (pages.back().size() == rowsPerPage) {
-      pages.emplace_back();
-      // A header alone at the foot of a page moves over with its table.
-      if (headerSeen && r != header) pages.back().push_back(header);
-    }
-    if (table.rows[r].empty() && pages.back().empty()) continue;  // no gap at a page's top
-    pages.back().push_back(r);
-  }
-  return pages;
-}
-
 // Paints the title block at the top of page; returns its height.
 double paintHeading(QPainter& painter, const QRectF& page, const QFont& font,
                     const PrintedHeading& heading) {
@@ -126,6 +95,37 @@ double paintHeading(QPainter& painter, const QRectF& page, const QFont& font,
 }
 
 }  // namespace
+
+// Whether row r starts a table: the first after the sheet's opening lines of two cells (the
+// pressure, and the arithmetic where it is named), or the first after an empty line.
+static bool isHeader(const PrintedTable& table, std::size_t r) {
+  if (r == 0 || table.rows[r].empty()) return false;
+  const std::vector<std::string>& before = table.rows[r - 1];
+  return before.empty() || (before.size() == 2 && table.rows[r].size() > 2);
+}
+
+std::vector<std::vector<std::size_t>> tablePages(const PrintedTable& table,
+                                                 std::size_t rowsPerPage) {
+  rowsPerPage = std::max<std::size_t>(rowsPerPage, 2);
+  std::vector<std::vector<std::size_t>> pages(1);
+  std::size_t header = 0;
+  bool headerSeen = false;
+  for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    if (isHeader(table, r)) {
+      header = r;
+      headerSeen = true;
+    }
+    if (pages.back().size() == rowsPerPage) {
+      pages.emplace_back();
+      // A header alone at the foot of a page moves over with its table; a table that has ended
+      // (the break falls on the empty line after it) takes no header over.
+      if (headerSeen && r != header && !table.rows[r].empty()) pages.back().push_back(header);
+    }
+    if (table.rows[r].empty() && pages.back().empty()) continue;  // no gap at a page's top
+    pages.back().push_back(r);
+  }
+  return pages;
+}
 
 void paintSheet(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
                 const PrintedTable& table) {
@@ -181,7 +181,7 @@ bool printSheets(QPagedPaintDevice& device, const QFont& font, const PrintedHead
     drawChart(painter, below.size(), scene);
     painter.restore();
     const auto rowsPerPage = static_cast<std::size_t>(std::max(1.0, page.height() / rowHeight));
-    for (const std::vector<std::size_t>& rows : pagesOf(table, rowsPerPage)) {
+    for (const std::vector<std::size_t>& rows : tablePages(table, rowsPerPage)) {
       if (!device.newPage()) return false;
       ++printedPages;
       painter.save();

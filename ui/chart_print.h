@@ -34,6 +34,12 @@ struct PrintedHeading {
 void paintSheet(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
                 const PrintedTable& table);
 
+// The rows of table page by page, rowsPerPage to a page (at least 2), a table that goes on over a
+// page break starting the next page with its header again. A table starts after the sheet's
+// opening lines of two cells (the pressure, the arithmetic) and after each empty line.
+std::vector<std::vector<std::size_t>> tablePages(const PrintedTable& table,
+                                                 std::size_t rowsPerPage);
+
 // Prints heading, chart and table to device (a printer or a PDF writer), laid out at 96 logical
 // units to the inch whatever its resolution, in font (its point size is taken). Where the table
 // fits the lower half of the first page at its own size, one page as paintSheet lays it out under

@@ -19,6 +19,7 @@
 
 #include "chart/curves.h"
 #include "support/notices.h"
+#include "ui/chart_print.h"
 #include "ui/chart_text.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
@@ -371,6 +372,34 @@ class ChartPointsTest : public QObject {
     // tools/screenshot.sh keeps these sheets for the README's picture of them.
     if (const QString keep = qEnvironmentVariable("TORVALE_KEEP_SHEETS"); !keep.isEmpty())
       QVERIFY(window.exportPdf(keep));
+  }
+
+  // A table continued over a page starts the next with its header, whether the sheet opens with
+  // the pressure alone or with the arithmetic after it; the 过程 table after an empty line too,
+  // and a page that opens where a table has ended carries no header of it.
+  void printedTablesRepeatTheirHeader_data() {
+    QTest::addColumn<bool>("arithmetic");
+    QTest::addColumn<QString>("pages");  // rows by page
+    QTest::newRow("pressure") << false << "0 1 2 3|1 4 5 6|1 7 8 9|10 11";
+    QTest::newRow("and arithmetic") << true << "0 1 2 3|2 4 5 6|2 7 8 9|11 12";
+  }
+
+  void printedTablesRepeatTheirHeader() {
+    QFETCH(bool, arithmetic);
+    QFETCH(QString, pages);
+    const std::vector<std::string> point(13, "x"), process(11, "y");
+    ui::PrintedTable table{{{"大气压力", "101325 Pa"}}};
+    if (arithmetic) table.rows.push_back({"计算方法", "ASHRAE 2017"});
+    for (int i = 0; i < 8; ++i) table.rows.push_back(point);  // the header and seven points
+    for (const auto& row : {std::vector<std::string>{}, process, process})
+      table.rows.push_back(row);
+    QStringList got;
+    for (const auto& page : ui::tablePages(table, 4)) {
+      QStringList rows;
+      for (std::size_t r : page) rows << QString::number(r);
+      got << rows.join(' ');
+    }
+    QCOMPARE(got.join('|'), pages);
   }
 };
 
