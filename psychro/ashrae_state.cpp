@@ -36,6 +36,14 @@ double saturationMoisture(double tw, double pa) {
   return ps < pa ? moistureContent(ps, pa) : INFINITY;
 }
 
+// The dew point shown for vapour at pv, Pa, in air at t, °C: never above t, and t itself for
+// saturated air.
+double shownDewPoint(double pv, double t, bool saturated) {
+  if (saturated) return t;
+  const double tl = dewPoint(pv);
+  return tl > t ? t : tl;
+}
+
 }  // namespace
 
 double moistureContent(double pv, double pa) {
@@ -109,11 +117,17 @@ StateOutcome stateFromWetBulb(double t, double tw, double pa) {
     out.outcome = Outcome::noSuchState;
     return out;
   }
+  // An ice bulb given where the same air also balances with a water bulb (a narrow band just
+  // below 0 °C): the air shows its water bulb, as every other route finds it, so that the same
+  // air never shows two wet bulbs.
+  if (tw < 0 && t >= 0 && wetBulbMoisture(t, 0, pa) <= air.d) {
+    const Root water = wetBulb(t, air.d, pa);
+    if (water.settled) air.tw = std::min(water.x, t);
+  }
   const double pv = vapourPressure(air.d, pa);
   air.φ = pv / saturationPressure(t);
   air.h = enthalpy(t, air.d);
-  const double tl = dewPoint(pv);
-  air.tl = tl > t ? t : tl;
+  air.tl = shownDewPoint(pv, t, tw == t);
   air.ρ = density(t, air.d, pa);
   out.outcome = finalCheck(air);
   return out;
@@ -136,10 +150,11 @@ StateOutcome stateFromHumidity(double t, double φ, double pa) {
     out.outcome = Outcome::outOfBounds;
     return out;
   }
-  air.tw = std::min(wb.x, t);
+  // Saturated air's wet bulb and dew point are its dry bulb, which their solves reach only to
+  // within their tolerance (a hundredth lower where t is a tie between two shown hundredths).
+  air.tw = φ >= 1 ? t : std::min(wb.x, t);
   air.h = enthalpy(t, air.d);
-  const double tl = dewPoint(pv);
-  air.tl = tl > t ? t : tl;
+  air.tl = shownDewPoint(pv, t, φ >= 1);
   air.ρ = density(t, air.d, pa);
   out.outcome = finalCheck(air);
   return out;

@@ -81,6 +81,34 @@ TEST(AshraeScan, NoStepAtTheTriplePointOr28) {
       }
 }
 
+// The same air shows one wet bulb whichever route finds it: an ice bulb given where a water bulb
+// also balances shows the water bulb; saturated air shows its dry bulb as wet bulb and dew point,
+// also at dry bulbs halfway between two shown hundredths.
+TEST(AshraeState, OneAirOneWetBulbAndSaturationAtItsDryBulb) {
+  const struct {
+    const char* name;
+    double t, tw;  // tw NaN: saturated air at t
+  } rows[] = {
+      {"IceBulbInTheBand", 5, -0.2}, {"IceBulbNearZero", 0.5, -0.01}, {"IceBulbOnly", 5, -2.71},
+      {"SaturatedTie", 20.375, NAN}, {"SaturatedTieLow", 0.125, NAN}, {"SaturatedHot", 96.625, NAN},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (std::isnan(r.tw)) {
+      const psychro::StateOutcome s = stateFromHumidity(r.t, 1, 101325);
+      ASSERT_TRUE(s.ok());
+      EXPECT_EQ(s.air.tw, r.t);
+      EXPECT_EQ(s.air.tl, r.t);
+      continue;
+    }
+    const psychro::StateOutcome given = psychro::ashrae::stateFromWetBulb(r.t, r.tw, 101325);
+    ASSERT_TRUE(given.ok());
+    const psychro::StateOutcome found = stateFromHumidity(r.t, given.air.φ, 101325);
+    ASSERT_TRUE(found.ok());
+    EXPECT_NEAR(given.air.tw, found.air.tw, 1e-6);
+  }
+}
+
 // The guarded false position settles within its bound on smooth, kinked, jumping and partly
 // undefined functions, to the tolerance asked (or at the jump).
 TEST(AshraeSolve, SettlesWithinItsBound) {
