@@ -19,6 +19,9 @@ struct ChartScene {
   // If given: its points drawn with their names, the lines of its processes and its ε lines
   // between them, and the main window's last state ringed.
   const workspace::Workspace* workspace = nullptr;
+  // If given with a workspace: a weather layer's states, drawn under the lines for the months its
+  // settings choose.
+  const workspace::WeatherStates* weather = nullptr;
 };
 
 // The plot rectangle of a chart of this size, inside margins that hold the scales and titles as

@@ -1,0 +1,180 @@
+// The climate of the 焓湿图 window: comfort zones turned on and off as steps, the points' 舒适区
+// column, a generated weather file imported with its station's pressure, its skipped records and
+// its 逐时统计 table, and the month filter.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "support/epw_text.h"
+#include "support/notices.h"
+#include "ui/chart_window.h"
+#include "ui/climate_dialogs.h"
+
+namespace {
+
+QString cell(const QTableView& table, int row, int column) {
+  return table.model()->index(row, column).data().toString();
+}
+
+// The table's rows, cells joined by "|" and rows by "/".
+QString rows(const QTableView& table) {
+  QStringList out;
+  for (int r = 0; r < table.model()->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < table.model()->columnCount(); ++c) cells << cell(table, r, c);
+    out << cells.join('|');
+  }
+  return out.join('/');
+}
+
+QString copied(ui::ChartWindow& window) {
+  window.findChild<QAction*>("CopyTable")->trigger();
+  return QGuiApplication::clipboard()->text();
+}
+
+}  // namespace
+
+class ChartClimateTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Each toggle is a step; the 舒适区 column shows only while a zone is on, so that the table and
+  // the copied sheet are as before once every zone is off again.
+  void zonesNameThePointsHoldingThem() {
+    ui::ChartWindow window;
+    window.show();
+    window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, "23", "50"});
+    window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, "35", "60"});
+    const QString plain = copied(window);
+    const int columns = window.table().model()->columnCount();
+    struct Step {
+      const char* zone;
+      const char* undoText;
+      const char* first;  // the 23 ℃, 50 % point's zones; the 35 ℃ point is in none
+    };
+    const Step steps[] = {
+        {"Zone1", "撤销 显示舒适区 供热工况 I级", "供热工况 I级"},
+        {"Zone5", "撤销 显示舒适区 数据中心 推荐", "供热工况 I级、数据中心 推荐"},
+        {"Zone3", "撤销 显示舒适区 供冷工况 I级", "供热工况 I级、数据中心 推荐"},
+        {"Zone1", "撤销 隐藏舒适区 供热工况 I级", "数据中心 推荐"},
+    };
+    for (const Step& s : steps) {
+      window.findChild<QAction*>(s.zone)->trigger();
+      QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString::fromUtf8(s.undoText));
+      QCOMPARE(window.table().model()->columnCount(), columns + 1);
+      QCOMPARE(window.table().model()->headerData(columns, Qt::Horizontal).toString(),
+               QString("舒适区"));
+      QCOMPARE(cell(window.table(), 0, columns), QString::fromUtf8(s.first));
+      QCOMPARE(cell(window.table(), 1, columns), QString());
+      QVERIFY(copied(window).contains("\t舒适区\n"));
+    }
+    for (int i = 0; i < 4; ++i) window.undoStack().undo();
+    QCOMPARE(window.table().model()->columnCount(), columns);
+    QVERIFY(!window.findChild<QAction*>("Zone1")->isChecked());
+    QCOMPARE(copied(window), plain);
+    for (int i = 0; i < 4; ++i) window.undoStack().redo();
+    QVERIFY(window.findChild<QAction*>("Zone5")->isChecked());
+    QVERIFY(!window.findChild<QAction*>("Zone1")->isChecked());
+    QCOMPARE(cell(window.table(), 0, columns), QString("数据中心 推荐"));
+  }
+
+  // 自定义舒适区 refuses what it cannot take, naming the field; a zone taken is a step.
+  void customZoneDialog() {
+    ui::ChartWindow window;
+    window.show();
+    window.findChild<QAction*>("CustomZone")->trigger();
+    auto* dialog = window.findChild<ui::ZoneDialog*>("ZoneDialog");
+    QVERIFY(dialog && dialog->isVisible());
+    const auto field = [dialog](const char* name) { return dialog->findChild<QLineEdit*>(name); };
+    struct Row {
+      const char* name;
+      const char* rhMin;
+      const char* rhMax;
+      const char* notice;  // empty: taken
+    };
+    const Row table[] = {
+        {"", "", "", "请输入舒适区名称"},
+        {"区外", "", "", "已有名为 区外 的舒适区"},
+        {"供冷工况 I级", "", "", "已有名为 供冷工况 I级 的舒适区"},
+        {"机房", "abc", "", "「相对湿度 φ % 下限」不是数字"},
+        {"机房", "70", "40", "「相对湿度 φ %」的下限大于上限"},
+        {"机房", "40", "70", ""},
+    };
+    field("TMin")->setText("20");
+    field("TMax")->setText("25");
+    for (const Row& r : table) {
+      field("ZoneName")->setText(QString::fromUtf8(r.name));
+      field("RhMin")->setText(r.rhMin);
+      field("RhMax")->setText(r.rhMax);
+      const auto notices = testsupport::answerNotices([dialog] { dialog->accept(); });
+      QCOMPARE(notices.isEmpty() ? QString() : notices.front().text, QString::fromUtf8(r.notice));
+    }
+    QCOMPARE(window.workspace().zones().user.size(), std::size_t{1});
+    const workspace::Zone& z = window.workspace().zones().user[0];
+    QCOMPARE(*z.bounds.t.min + *z.bounds.t.max + *z.bounds.rh.min + *z.bounds.rh.max, 155.0);
+    QVERIFY(!z.bounds.tl.min && !z.bounds.h.max);
+    QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 自定义舒适区 机房"));
+    window.removeZone(0);
+    QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 删除自定义舒适区 机房"));
+    window.undoStack().undo();
+    QCOMPARE(window.workspace().zones().user.size(), std::size_t{1});
+  }
+
+  // A small file: the station's pressure taken, the bad records reported, the hours of the zone
+  // on and of the months chosen; the layer a step that undo takes away and redo brings back.
+  void weatherImportedCountedAndFiltered() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("站.epw");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write((testsupport::epwHeader("1000") + testsupport::epwRecord(1, 1, 1, "23", "12") +
+                testsupport::epwRecord(1, 1, 2, "5", "0") +
+                testsupport::epwRecord(7, 1, 1, "23", "8") +
+                testsupport::epwRecord(7, 1, 2, "99.9", "10") +
+                testsupport::epwRecord(7, 1, 3, "20", "21"))
+                   .c_str());
+    file.close();
+    ui::ChartWindow window;
+    window.show();
+    window.findChild<QAction*>("Zone1")->trigger();
+    const auto notices = testsupport::answerNotices([&] { QVERIFY(window.importWeather(path)); });
+    QCOMPARE(notices.size(), 2);
+    QCOMPARE(notices[0].text, QString("使用气象站海拔 1000 m 的大气压力 89875 Pa？"));
+    QCOMPARE(notices[1].text, QString("跳过 2 条记录：缺测值 1 条，露点高于干球温度 1 条"));
+    QCOMPARE(window.pressure(), 89875.0);
+    QVERIFY(window.hoursTable().isVisible());
+    QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 导入气象数据 站.epw"));
+
+    struct Row {
+      const char* months;  // objectNames triggered in turn
+      const char* hours;
+    };
+    const Row table[] = {
+        {"", "供热工况 I级|2|66.7/区外|1|33.3"},
+        {"Month7", "供热工况 I级|1|100.0/区外|0|0.0"},  // from 全年: July alone
+        {"Month1", "供热工况 I级|2|66.7/区外|1|33.3"},  // January joins: every month with hours
+        {"Month7", "供热工况 I级|1|50.0/区外|1|50.0"},  // July leaves
+        {"AllMonths", "供热工况 I级|2|66.7/区外|1|33.3"},
+    };
+    for (const Row& r : table) {
+      if (*r.months) window.findChild<QAction*>(r.months)->trigger();
+      QCOMPARE(rows(window.hoursTable()), QString::fromUtf8(r.hours));
+    }
+    QVERIFY(copied(window).endsWith(
+        "\n逐时统计\t小时数\t百分比 %\n供热工况 I级\t2\t66.7\n区外\t1\t33.3\n"));
+    window.findChild<QAction*>("RemoveWeather")->trigger();
+    QVERIFY(!window.weatherStates() && !window.hoursTable().isVisible());
+    QVERIFY(!copied(window).contains("逐时统计"));
+    window.undoStack().undo();
+    QCOMPARE(window.weatherStates()->hours.size(), std::size_t{3});
+    while (window.undoStack().canUndo()) window.undoStack().undo();
+    QVERIFY(!window.weatherStates());
+  }
+};
+
+QTEST_MAIN(ChartClimateTest)
+#include "chart_climate_test.moc"
