@@ -67,8 +67,9 @@ class ChartPainter {
 
     p_.save();
     p_.setClipRect(plot_);
+    mostHours_ = paintWeather(p_, map_, scene_);
     drawFog();
-    climate_ = paintClimate(p_, map_, scene_);
+    zones_ = paintZones(p_, map_, scene_);
     drawLines(lines_.isotherms, QPen(QColor(grid), 0.8));
     drawLines(lines_.moisture, QPen(QColor(grid), 0.8));
     QPen dashed(QColor(enthalpyInk), 0.8);
@@ -101,7 +102,7 @@ class ChartPainter {
       for (const chart::Box& b : *boxes) lines.keepClear(b);
     // The density legend's corner is kept clear; the zones are named after the points.
     const QRectF legend = densityLegendBox(plot_, metrics_);
-    if (climate_.most > 0)
+    if (mostHours_ > 0)
       board_.keepClear({legend.left(), legend.top(), legend.width(), legend.height()});
     labelPoints(lines);
     labelZones();
@@ -113,7 +114,7 @@ class ChartPainter {
     labelHumidityCurves();
     labelEnthalpyLines();
     writeLabels();
-    if (climate_.most > 0) paintDensityLegend(p_, legend, metrics_, climate_.most);
+    if (mostHours_ > 0) paintDensityLegend(p_, legend, metrics_, mostHours_);
     p_.restore();
   }
 
@@ -226,7 +227,7 @@ class ChartPainter {
 
   // Each zone's name inside its region, in its colour, where a place is free.
   void labelZones() {
-    for (const PaintedZone& z : climate_.zones) {
+    for (const PaintedZone& z : zones_) {
       const QSizeF size = labelSize(z.name);
       if (auto b = board_.take(zoneLabelPlaces(z, size.width(), size.height())))
         writeLabel(*b, z.name, z.colour.darker(130).rgb());
@@ -392,7 +393,8 @@ class ChartPainter {
   std::vector<const workspace::StatePoint*> marked_;  // the points with a state, in order
   std::vector<chart::EdgeMark> marks_;                // and where each is marked
   std::optional<chart::EdgeMark> current_;
-  PaintedClimate climate_;  // the zones and weather layer under the lines
+  unsigned mostHours_ = 0;          // of a cell of the weather layer; 0 without its legend
+  std::vector<PaintedZone> zones_;  // the zones under the lines, for their labels
   // The labels as placed, written together at the end: a point's framed, the lines' on a halo.
   struct WrittenLabel {
     QRectF box;

@@ -49,9 +49,8 @@ QPointF pixelOf(const chart::Mapping& map, chart::SheetPoint s) {
   return {px.x, px.y};
 }
 
-unsigned paintWeather(QPainter& p, const chart::Mapping& map,
-                      const workspace::WeatherStates& states, const workspace::MonthSet& months,
-                      psychro::Arithmetic m) {
+unsigned paintHours(QPainter& p, const chart::Mapping& map, const workspace::WeatherStates& states,
+                    const workspace::MonthSet& months, psychro::Arithmetic m) {
   std::size_t shown = 0;
   for (const workspace::HourState& h : states.hours)
     if (h.month == 0 ? months.all() : months.test(static_cast<std::size_t>(h.month - 1))) ++shown;
@@ -88,14 +87,20 @@ unsigned paintWeather(QPainter& p, const chart::Mapping& map,
 
 }  // namespace
 
-PaintedClimate paintClimate(QPainter& p, const chart::Mapping& map, const ChartScene& scene) {
-  PaintedClimate painted;
+unsigned paintWeather(QPainter& p, const chart::Mapping& map, const ChartScene& scene) {
+  if (!scene.workspace || !scene.weather) return 0;
+  p.save();
+  const unsigned most = paintHours(p, map, *scene.weather, scene.workspace->weather().months,
+                                   scene.workspace->arithmetic());
+  p.restore();
+  return most;
+}
+
+std::vector<PaintedZone> paintZones(QPainter& p, const chart::Mapping& map,
+                                    const ChartScene& scene) {
+  std::vector<PaintedZone> painted;
   if (!scene.workspace) return painted;
   const workspace::Workspace& w = *scene.workspace;
-  const psychro::Arithmetic m = w.arithmetic();
-  p.save();
-  if (scene.weather) painted.most = paintWeather(p, map, *scene.weather, w.weather().months, m);
-
   // The zones in force, in the order of ZoneSet::active, each with its colour.
   const workspace::ZoneSet& set = w.zones();
   std::vector<std::pair<const workspace::Zone*, QRgb>> zones;
@@ -103,9 +108,10 @@ PaintedClimate paintClimate(QPainter& p, const chart::Mapping& map, const ChartS
     if (set.builtInOn[i]) zones.emplace_back(&workspace::builtInZones()[i], builtInColours[i]);
   for (std::size_t i = 0; i < set.user.size(); ++i)
     zones.emplace_back(&set.user[i], userColours[i % std::size(userColours)]);
+  p.save();
   for (const auto& [zone, rgb] : zones) {
     PaintedZone z{QString::fromStdString(zone->name), QColor(rgb), {}};
-    for (const chart::Polyline& part : chart::zoneOutline(zone->bounds, scene.pa, m)) {
+    for (const chart::Polyline& part : chart::zoneOutline(zone->bounds, scene.pa, w.arithmetic())) {
       QPolygonF polygon;
       polygon.reserve(static_cast<qsizetype>(part.size()));
       for (const chart::SheetPoint& s : part) polygon << pixelOf(map, s);
@@ -118,7 +124,7 @@ PaintedClimate paintClimate(QPainter& p, const chart::Mapping& map, const ChartS
     p.setPen(QPen(edge, 1.4));
     p.setBrush(fill);
     for (const QPolygonF& part : z.parts) p.drawPolygon(part);
-    painted.zones.push_back(std::move(z));
+    painted.push_back(std::move(z));
   }
   p.restore();
   return painted;

@@ -23,18 +23,16 @@ struct PaintedZone {
   std::vector<QPolygonF> parts;
 };
 
-// Paints what lies under the chart's lines (the painter clipped to the plot): the weather layer of
-// scene's workspace, its hours of the chosen months as cells of 1 ℃ × 1 g/kg shaded from light to
-// dark by their hours (or as dots where fewer than denseHours are shown), and over it the zones in
-// force as shaded regions with their outlines, at scene's pressure and the workspace's arithmetic.
-// Returns the zones painted, for their labels, and the most hours of a cell (0 for dots or no
-// layer), for the legend.
+// What lies under the chart's lines (the painter clipped to the plot), at scene's pressure and
+// its workspace's arithmetic. First paintWeather: the weather layer, its hours of the chosen months
+// as cells of 1 ℃ × 1 g/kg shaded from light to dark by their hours (or as dots where fewer than
+// denseHours are shown); the most hours of a cell, for the legend (0 for dots or no layer). The
+// fog then covers what of the cells lies beyond the saturation curve. Then paintZones: the zones
+// in force as shaded regions with their outlines; the zones painted, for their labels.
 inline constexpr std::size_t denseHours = 500;
-struct PaintedClimate {
-  std::vector<PaintedZone> zones;
-  unsigned most = 0;
-};
-PaintedClimate paintClimate(QPainter& painter, const chart::Mapping& map, const ChartScene& scene);
+unsigned paintWeather(QPainter& painter, const chart::Mapping& map, const ChartScene& scene);
+std::vector<PaintedZone> paintZones(QPainter& painter, const chart::Mapping& map,
+                                    const ChartScene& scene);
 
 // Places for a width × height label of a zone, best first: centred inside the region, the places
 // where the whole box lies inside before those that only overlap it, then nearest its middle.
