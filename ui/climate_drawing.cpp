@@ -74,12 +74,16 @@ unsigned paintHours(QPainter& p, const chart::Mapping& map, const workspace::Wea
   const auto at = [&](int c, int r) {
     return corner[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)];
   };
-  p.setPen(Qt::NoPen);
+  // Cells side by side, without antialiasing and each edged in its own shade, so that no seam of
+  // paper shows between two where their edges round apart.
+  p.setRenderHint(QPainter::Antialiasing, false);
   for (int r = 0; r < grid.rows; ++r)
     for (int c = 0; c < grid.columns; ++c) {
       const std::uint32_t n = grid.at(c, r);
       if (n == 0) continue;
-      p.setBrush(cellColour(n, grid.most));
+      const QColor shade = cellColour(n, grid.most);
+      p.setPen(QPen(shade, 0));
+      p.setBrush(shade);
       p.drawPolygon(QPolygonF{at(c, r), at(c + 1, r), at(c + 1, r + 1), at(c, r + 1)});
     }
   return grid.most;
@@ -140,8 +144,8 @@ std::vector<chart::Box> zoneLabelPlaces(const PaintedZone& zone, double width, d
   for (const QPolygonF& part : zone.parts) {
     const QRectF bounds = part.boundingRect();
     const QPointF middle = bounds.center();
-    // Centres every few pixels over the region, at most about 40 × 40 of them.
-    const double dx = std::max(4.0, bounds.width() / 40), dy = std::max(3.0, bounds.height() / 40);
+    // Centres every few pixels over the region, at most about 24 × 16 of them.
+    const double dx = std::max(4.0, bounds.width() / 24), dy = std::max(3.0, bounds.height() / 16);
     for (double y = bounds.top(); y <= bounds.bottom(); y += dy)
       for (double x = bounds.left(); x <= bounds.right(); x += dx) {
         if (!part.containsPoint({x, y}, Qt::OddEvenFill)) continue;
