@@ -2,6 +2,7 @@
 // column, a generated weather file imported with its station's pressure, its skipped records and
 // its 逐时统计 table, and the month filter.
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QTableView>
@@ -173,6 +174,40 @@ class ChartClimateTest : public QObject {
     QCOMPARE(window.weatherStates()->hours.size(), std::size_t{3});
     while (window.undoStack().canUndo()) window.undoStack().undo();
     QVERIFY(!window.weatherStates());
+  }
+
+  // A log's CSV asks no pressure; the layer is saved with the design and read again on opening,
+  // and a design whose weather file has gone opens all the same, with a notice.
+  void weatherSavedAndReopened() {
+    QTemporaryDir dir;
+    const QString log = dir.filePath("记录.csv"), design = dir.filePath("设计.torvale");
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("时间,温度,湿度\n1,23,50\n2,35,60\n3,,50\n");
+    file.close();
+    ui::ChartWindow window;
+    window.show();
+    window.findChild<QAction*>("Zone1")->trigger();
+    const workspace::LogColumns columns{{psychro::Quantity::t, psychro::Quantity::rh},
+                                        {"温度", "3"}};
+    const auto notices =
+        testsupport::answerNotices([&] { QVERIFY(window.importWeather(log, columns)); });
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices[0].text, QString("跳过 1 条记录：字段不全 1 条"));
+    QVERIFY(window.saveTo(design));
+    for (const bool gone : {false, true}) {
+      if (gone) QVERIFY(QFile::remove(log));
+      ui::ChartWindow opened;
+      opened.show();
+      const auto said = testsupport::answerNotices([&] { QVERIFY(opened.openFile(design)); });
+      QCOMPARE(said.size(), gone ? 1 : 0);
+      if (gone)
+        QVERIFY(said[0].text.startsWith("找不到气象数据 " + QFileInfo(log).absoluteFilePath()));
+      QCOMPARE(rows(opened.hoursTable()),
+               gone ? QString() : QString("供热工况 I级|1|50.0/区外|1|50.0"));
+      QCOMPARE(opened.hoursTable().isVisible(), !gone);
+      QCOMPARE(opened.workspace().weather(), window.workspace().weather());
+    }
   }
 };
 
