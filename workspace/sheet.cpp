@@ -71,8 +71,12 @@ std::vector<std::string> zoneHourHeader() {
   return {"逐时统计", "小时数", "百分比 %"};
 }
 
-std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace,
-                                                const std::vector<ZoneHourRow>* hours) {
+namespace {
+
+// sheetRows; for a spreadsheet (guarded) the 舒适区 cells are guarded as names are, since a user's
+// zone may be named like a formula.
+std::vector<std::vector<std::string>> rowsOf(const Workspace& workspace,
+                                             const std::vector<ZoneHourRow>* hours, bool guarded) {
   const PointList& points = workspace.points();
   const std::vector<Zone> zones = workspace.zones().active();
   std::vector<std::vector<std::string>> lines{pressureRow(points.pressure())};
@@ -84,7 +88,8 @@ std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace,
   lines.reserve(points.size() + 3);
   for (const StatePoint& p : points.points()) {
     lines.push_back(tableRow(p));
-    if (!zones.empty()) lines.back().push_back(zoneCell(p, zones));
+    if (!zones.empty())
+      lines.back().push_back(guarded ? guardedText(zoneCell(p, zones)) : zoneCell(p, zones));
   }
   if (!workspace.processes().processes().empty()) {
     lines.emplace_back();
@@ -99,11 +104,18 @@ std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace,
   return lines;
 }
 
+}  // namespace
+
+std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace,
+                                                const std::vector<ZoneHourRow>* hours) {
+  return rowsOf(workspace, hours, false);
+}
+
 // In both forms a line's first cell is text (a name, or a caption); the rest are how a point was
-// given, captions and numbers.
+// given, captions and numbers, but for the 舒适区 cells, guarded already.
 std::string tabSeparated(const Workspace& workspace, const std::vector<ZoneHourRow>* hours) {
   std::string out;
-  for (const auto& cells : sheetRows(workspace, hours)) {
+  for (const auto& cells : rowsOf(workspace, hours, true)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += '\t';
       out += tsvCell(cells[i], i == 0);
@@ -115,7 +127,7 @@ std::string tabSeparated(const Workspace& workspace, const std::vector<ZoneHourR
 
 std::string commaSeparated(const Workspace& workspace, const std::vector<ZoneHourRow>* hours) {
   std::string out = "\xEF\xBB\xBF";
-  for (const auto& cells : sheetRows(workspace, hours)) {
+  for (const auto& cells : rowsOf(workspace, hours, true)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += ',';
       calc::appendCsvField(out, i == 0 ? guardedText(cells[i]) : cells[i]);
