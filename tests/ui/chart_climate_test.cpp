@@ -10,8 +10,11 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include "calc/pair_calculation.h"
+#include "chart/sheet.h"
 #include "support/epw_text.h"
 #include "support/notices.h"
+#include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/climate_dialogs.h"
 
@@ -208,6 +211,62 @@ class ChartClimateTest : public QObject {
       QCOMPARE(opened.hoursTable().isVisible(), !gone);
       QCOMPARE(opened.workspace().weather(), window.workspace().weather());
     }
+  }
+
+  // A zone is drawn where its states lie at the pressure in force: the sheet point of a state (from
+  // t and φ at 101325 Pa) is shaded inside the zone's region and left bare outside it.
+  void zonesDrawnAtThePressureInForce_data() {
+    QTest::addColumn<double>("pa");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<double>("t");
+    QTest::addColumn<double>("φ");
+    QTest::addColumn<bool>("shaded");
+    QTest::newRow("供热工况 II级, inside") << 101325.0 << "Zone2" << 20.7 << 35.0 << true;
+    QTest::newRow("供热工况 II级, warmer") << 101325.0 << "Zone2" << 23.5 << 38.0 << false;
+    QTest::newRow("供冷工况 I级, φ 50 %") << 101325.0 << "Zone3" << 25.3 << 50.0 << true;
+    // The same d at 70000 Pa is φ 35 %, below the zone's 40 %.
+    QTest::newRow("供冷工况 I级, 70000 Pa") << 70000.0 << "Zone3" << 25.3 << 50.0 << false;
+  }
+  void zonesDrawnAtThePressureInForce() {
+    QFETCH(double, pa);
+    QFETCH(QString, zone);
+    QFETCH(double, t);
+    QFETCH(double, φ);
+    QFETCH(bool, shaded);
+    ui::ChartWindow window;
+    window.show();
+    window.setPressure(pa);
+    window.findChild<QAction*>(zone)->trigger();
+    const psychro::StateOutcome s = psychro::stateFromHumidity(t, φ / 100);
+    QVERIFY(s.ok());
+    const chart::Pixel px = window.chart().mapping().toPixel(chart::sheetPoint(s.air));
+    const QColor c = window.chart().image(1).pixelColor(QPoint(int(px.x), int(px.y)));
+    QCOMPARE(c != QColor(Qt::white), shaded);
+  }
+
+  // A year's hours shade the cells they fall in, for the months chosen only.
+  void hoursShadeTheirCells() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("年.epw");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(testsupport::epwYear("0").c_str());
+    file.close();
+    ui::ChartWindow window;
+    window.show();
+    testsupport::answerNotices([&] { QVERIFY(window.importWeather(path)); });
+    const auto at = [&window](double t, double tl) {
+      const psychro::StateOutcome s =
+          calc::pairState({psychro::Quantity::t, psychro::Quantity::tl}, t, tl, window.pressure());
+      const chart::Pixel px = window.chart().mapping().toPixel(chart::sheetPoint(s.air));
+      return window.chart().image(1).pixelColor(QPoint(int(px.x), int(px.y)));
+    };
+    // A cold January day and a warm July one, states of the generated year (mid-cell).
+    const QColor january = at(2.6, -1.6), july = at(30.5, 23.8);
+    QVERIFY(january != QColor(Qt::white) && july != QColor(Qt::white));
+    window.findChild<QAction*>("Month7")->trigger();
+    QCOMPARE(at(2.6, -1.6), QColor(Qt::white));
+    QVERIFY(at(30.5, 23.8) != QColor(Qt::white));
   }
 };
 
