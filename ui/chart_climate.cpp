@@ -33,6 +33,9 @@ QString fromUtf8(std::string_view s) {
 // The file at path as a weather file: a .epw, or a log's CSV read with log; why not, otherwise.
 std::variant<workspace::WeatherFile, std::string> readWeatherAt(
     const QString& path, const std::optional<workspace::LogColumns>& log) {
+  // A pipe or device named by a design would keep the window waiting on it for ever.
+  if (const QFileInfo info(path); info.exists() && !info.isFile())
+    return std::string(captions::weatherNotAFile);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
   // One byte over the limit is enough for the reader to refuse the file as too large.

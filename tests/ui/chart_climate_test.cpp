@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "calc/pair_calculation.h"
 #include "chart/sheet.h"
@@ -198,6 +201,14 @@ class ChartClimateTest : public QObject {
     QCOMPARE(notices.size(), 1);
     QCOMPARE(notices[0].text, QString("跳过 1 条记录：字段不全 1 条"));
     QVERIFY(window.saveTo(design));
+#ifdef Q_OS_UNIX
+    // A pipe in the weather file's place is refused, not waited on.
+    const QString pipe = dir.filePath("管道");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const auto refused = testsupport::answerNotices([&] { QVERIFY(!window.importWeather(pipe)); });
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(refused[0].text, "无法读取气象数据 " + pipe + "：\n不是普通文件");
+#endif
     for (const bool gone : {false, true}) {
       if (gone) QVERIFY(QFile::remove(log));
       ui::ChartWindow opened;
