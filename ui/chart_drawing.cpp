@@ -100,17 +100,18 @@ class ChartPainter {
     chart::LabelBoard lines(boardArea());
     for (const auto* boxes : {&processes, &epsilonLines})
       for (const chart::Box& b : *boxes) lines.keepClear(b);
-    // The density legend's corner is kept clear; the zones are named after the points.
+    // The density legend's corner is kept clear; the zones are named after the points and off the
+    // processes and ε lines, before the lines' labels.
     const QRectF legend = densityLegendBox(plot_, metrics_);
     if (mostHours_ > 0)
       board_.keepClear({legend.left(), legend.top(), legend.width(), legend.height()});
     labelPoints(lines);
-    labelZones();
     drawProtractor(p_, map_, board_, metrics_);
     for (const chart::Box& b : processes) board_.keepClear(b);
     for (PlacedLabel& l : labelEpsilonLines(map_, scene_, board_, metrics_))
       labels_.push_back({toRect(l.box), std::move(l.text), l.colour, Qt::AlignCenter, false});
     for (const chart::Box& b : epsilonLines) board_.keepClear(b);
+    labelZones();
     labelHumidityCurves();
     labelEnthalpyLines();
     writeLabels();
