@@ -1,7 +1,8 @@
 // Redraw of the h-d chart: everything one paint does (lines computed and clipped, grid, labels
 // placed, text drawn, antialiased) onto an image the size of a large window. With 50 points and
 // their labels it should stay under 30 ms (also with processes drawn between them and ε lines
-// through them); an extreme state must cost no more than a normal one.
+// through them); an extreme state must cost no more than a normal one. So should a year of hourly
+// weather drawn as its density layer with all six built-in comfort zones on and labelled.
 // Arguments: logical width, height, device pixel ratio.
 #include <benchmark/benchmark.h>
 
@@ -9,13 +10,16 @@
 #include <QImage>
 #include <QPainter>
 
+#include <variant>
+
 #include "calc/number_text.h"
+#include "support/epw_text.h"
 #include "ui/chart_drawing.h"
 #include "workspace/workspace.h"
 
 namespace {
 
-enum class Scene { empty, fiftyPoints, extremeState, wholeSheet, withProcesses };
+enum class Scene { empty, fiftyPoints, extremeState, wholeSheet, withProcesses, climate };
 
 void addPoints(workspace::Workspace& list, Scene which) {
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
@@ -46,8 +50,18 @@ void ChartRedraw(benchmark::State& state, Scene which) {
     const workspace::StatePoint& p = w.points().points().front();
     w.setCurrent(p.result.air, {p.pair, "100", "99.907594149"});
   }
+  // A generated year (8760 hours) and every built-in zone.
+  workspace::WeatherStates year;
+  if (which == Scene::climate) {
+    const auto file = workspace::readEpw(testsupport::epwYear());
+    year = workspace::weatherStates(std::get<workspace::WeatherFile>(file), w.pressure());
+    workspace::ZoneSet zones;
+    zones.builtInOn.fill(true);
+    w.setZones(zones);
+  }
   ui::ChartScene scene;
   scene.workspace = &w;
+  if (which == Scene::climate) scene.weather = &year;
   if (which == Scene::wholeSheet) scene.view = chart::sheetBounds();
   for (auto _ : state) {
     QPainter painter(&image);
@@ -69,6 +83,10 @@ BENCHMARK_CAPTURE(ChartRedraw, Empty, Scene::empty)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ChartRedraw, ExtremeState, Scene::extremeState)
     ->Args({1280, 960, 1})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ChartRedraw, YearAndSixZones, Scene::climate)
+    ->Args({1280, 960, 1})
+    ->Args({1280, 960, 2})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ChartRedraw, WholeSheetFiftyPoints, Scene::wholeSheet)
     ->Args({1280, 960, 1})

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points|process] [PROGRAM_OPTION…]
+# tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points|process|climate] [PROGRAM_OPTION…]
 # Starts BUILD_DIR/app/torvale (with the program options given, e.g. --altitude 1000) on a private
 # Xvfb display, types the worked example (dry bulb 25 ℃, wet bulb 20 ℃) as a user would, presses
 # Enter, and writes the main window to OUT.png.
@@ -11,31 +11,35 @@
 # Ctrl+D and writes the chart window with its four points and the table under it; with "process"
 # it works the README's summer design example in the chart window from the keyboard (新建状态点 for
 # the outdoor and room air, 新建过程 for the mixing, the supply point, the coil and the reheat, then
-# names the points in the table) and writes the window with the processes and their loads.
+# names the points in the table) and writes the window with the processes and their loads; with
+# "climate" it writes a year of weather with tools/make_epw.py and a workspace showing it with the
+# four GB 50736 zones on, opens that workspace in the chart window (打开…, the path typed) and
+# writes the window with the density layer, the zones and the 逐时统计 table.
 # TORVALE_SCREEN sets the virtual screen (default 1280x1024x24): the points window at
 # QT_SCALE_FACTOR=2 needs about 1800x1900x24.
 # Needs xvfb, xdotool and imagemagick. Every step is bounded; everything started is ended.
 set -euo pipefail
 
-usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points|process] [PROGRAM_OPTION…]"
+usage="usage: tools/screenshot.sh BUILD_DIR OUT.png [main|about|chart|pressure|points|process|climate] [PROGRAM_OPTION…]"
 build=${1:?$usage}
 out=${2:?$usage}
 which=${3:-main}
 shift $(($# < 3 ? $# : 3))
 exe=$build/app/torvale
 [ -x "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
-case $which in main | about | chart | pressure | points | process) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
+case $which in main | about | chart | pressure | points | process | climate) ;; *) echo "unknown window '$which'" >&2; exit 1 ;; esac
 
 # A display number nobody holds.
 n=90
 while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
 export DISPLAY=:$n
 
-xvfb_pid= app_pid=
+xvfb_pid= app_pid= scratch=
 finish() {
   [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   wait 2>/dev/null || true
+  [ -z "$scratch" ] || rm -rf "$scratch"
 }
 trap finish EXIT
 
@@ -144,6 +148,31 @@ if [ "$which" = process ]; then
   timeout 5 xdotool mousemove --window "$target" 60 "$((${QT_SCALE_FACTOR:-1} * 700))" click 1
   keys ctrl+Home
   for name in W N C O L "O′"; do keys F2 ctrl+a; text "$name"; keys Return Down; done
+  timeout 5 xdotool mousemove --window "$target" 5 5
+  sleep 0.8
+fi
+if [ "$which" = climate ]; then
+  scratch=$(mktemp -d)
+  "$(dirname "$0")/make_epw.py" >"$scratch/year.epw"
+  cat >"$scratch/climate.torvale" <<JSON
+{"format": "torvale-workspace", "version": 1, "pressure": 101049, "points": [],
+ "zones": {"on": ["供热工况 I级", "供热工况 II级", "供冷工况 I级", "供冷工况 II级"]},
+ "weather": {"file": "$scratch/year.epw"}}
+JSON
+  timeout 5 xdotool key --delay 150 alt+v Return
+  target=$(window 焓湿图)
+  [ -n "$target" ] || { echo "the chart window did not appear" >&2; exit 1; }
+  timeout 5 xdotool windowfocus --sync "$target"
+  sleep 0.3
+  timeout 5 xdotool key ctrl+o
+  dialog=$(window 打开工作区)
+  [ -n "$dialog" ] || { echo "the open dialog did not appear" >&2; exit 1; }
+  sleep 0.5
+  timeout 10 xdotool type --delay 20 "$scratch/climate.torvale"
+  timeout 5 xdotool key Return
+  target=$(window climate.torvale)
+  [ -n "$target" ] || { echo "the workspace did not open" >&2; exit 1; }
+  timeout 5 xdotool windowraise "$target"
   timeout 5 xdotool mousemove --window "$target" 5 5
   sleep 0.8
 fi

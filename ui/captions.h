@@ -173,4 +173,50 @@ inline constexpr char emptyChart[] = "图的尺寸为零";
 inline constexpr char imageTooLarge[] = "图像过大，内存不足";
 inline constexpr char encodingFailed[] = "图像编码失败";
 
+// Comfort zones and the weather layer of the chart window.
+inline constexpr char zonesMenu[] = "舒适区(&Z)";
+inline constexpr char customZoneItem[] = "自定义舒适区(&C)…";
+inline constexpr char deleteZoneMenu[] = "删除自定义舒适区(&D)";
+inline constexpr char zoneOnStep[] = "显示舒适区 %1";
+inline constexpr char zoneOffStep[] = "隐藏舒适区 %1";
+inline constexpr char addZoneStep[] = "自定义舒适区 %1";
+inline constexpr char deleteZoneStep[] = "删除自定义舒适区 %1";
+inline constexpr char zoneDialogTitle[] = "自定义舒适区";
+inline constexpr char zoneNameCaption[] = "名称";
+inline constexpr char zoneMinCaption[] = "下限";
+inline constexpr char zoneMaxCaption[] = "上限";
+// The five quantities a zone may bound, in the order of psychro::StateBounds.
+inline constexpr const char* zoneBoundCaptions[] = {"干球温度 t ℃", "相对湿度 φ %", "露点温度 tl ℃",
+                                                    "含湿量 d g/kg", "焓 h kJ/kg"};
+inline constexpr char zoneNameMissing[] = "请输入舒适区名称";
+inline constexpr char zoneNameTaken[] = "已有名为 %1 的舒适区";
+inline constexpr char zoneNameTooLong[] = "舒适区名称不能超过 64 字节";
+inline constexpr char zoneTooMany[] = "自定义舒适区不能超过 100 个";
+inline constexpr char zoneBoundsReversed[] = "「%1」的下限大于上限";
+inline constexpr char importWeatherItem[] = "导入气象数据(&W)…";
+inline constexpr char removeWeatherItem[] = "移除气象数据(&M)";
+inline constexpr char weatherDialogTitle[] = "导入气象数据";
+inline constexpr char weatherFilter[] =
+    "气象数据 (*.epw *.csv);;EnergyPlus 气象文件 (*.epw);;CSV 记录 (*.csv);;所有文件 (*)";
+inline constexpr char logDialogTitle[] = "CSV 记录的参数与列";
+inline constexpr char logModeCaption[] = "参数组合（如 t+tl、rh）";
+inline constexpr char logFirstColumn[] = "参数一的列（列号或列名）";
+inline constexpr char logSecondColumn[] = "参数二的列（列号或列名）";
+inline constexpr char logModeRefused[] = "「%1」：%2";
+inline constexpr char weatherReadFailed[] = "无法读取气象数据 %1：";
+inline constexpr char weatherMissing[] = "找不到气象数据 %1，图上不显示气象数据";
+inline constexpr char weatherNotAFile[] = "不是普通文件";
+inline constexpr char sitePressureTitle[] = "气象站海拔";
+inline constexpr char sitePressureQuestion[] = "使用气象站海拔 %1 m 的大气压力 %2 Pa？";
+inline constexpr char useButton[] = "使用";
+inline constexpr char keepButton[] = "不使用";
+inline constexpr char importWeatherStep[] = "导入气象数据 %1";
+inline constexpr char removeWeatherStep[] = "移除气象数据 %1";
+inline constexpr char monthsMenu[] = "月份(&Y)";
+inline constexpr char allMonthsItem[] = "全年";
+inline constexpr char monthItem[] = "%1月";
+inline constexpr char monthsStep[] = "月份 %1";
+inline constexpr char hoursTableName[] = "逐时统计";
+inline constexpr char densityLegend[] = "小时/格";
+
 }  // namespace ui::captions

@@ -14,6 +14,7 @@
 #include "chart/label_board.h"
 #include "ui/captions.h"
 #include "ui/chart_text.h"
+#include "ui/climate_drawing.h"
 #include "ui/process_drawing.h"
 
 namespace ui {
@@ -66,7 +67,9 @@ class ChartPainter {
 
     p_.save();
     p_.setClipRect(plot_);
+    mostHours_ = paintWeather(p_, map_, scene_);
     drawFog();
+    zones_ = paintZones(p_, map_, scene_);
     drawLines(lines_.isotherms, QPen(QColor(grid), 0.8));
     drawLines(lines_.moisture, QPen(QColor(grid), 0.8));
     QPen dashed(QColor(enthalpyInk), 0.8);
@@ -97,15 +100,22 @@ class ChartPainter {
     chart::LabelBoard lines(boardArea());
     for (const auto* boxes : {&processes, &epsilonLines})
       for (const chart::Box& b : *boxes) lines.keepClear(b);
+    // The density legend's corner is kept clear; the zones are named after the points and off the
+    // processes and ε lines, before the lines' labels.
+    const QRectF legend = densityLegendBox(plot_, metrics_);
+    if (mostHours_ > 0)
+      board_.keepClear({legend.left(), legend.top(), legend.width(), legend.height()});
     labelPoints(lines);
     drawProtractor(p_, map_, board_, metrics_);
     for (const chart::Box& b : processes) board_.keepClear(b);
     for (PlacedLabel& l : labelEpsilonLines(map_, scene_, board_, metrics_))
       labels_.push_back({toRect(l.box), std::move(l.text), l.colour, Qt::AlignCenter, false});
     for (const chart::Box& b : epsilonLines) board_.keepClear(b);
+    labelZones();
     labelHumidityCurves();
     labelEnthalpyLines();
     writeLabels();
+    if (mostHours_ > 0) paintDensityLegend(p_, legend, metrics_, mostHours_);
     p_.restore();
   }
 
@@ -213,6 +223,15 @@ class ChartPainter {
                                : QString::fromStdString(marked_[i]->name);
       labels_.push_back({toRect(labels[i].box), text, ink, Qt::AlignLeft | Qt::AlignVCenter, true});
       if (labels[i].leader) leaders_.push_back({at[i], labels[i].box});
+    }
+  }
+
+  // Each zone's name inside its region, in its colour, where a place is free.
+  void labelZones() {
+    for (const PaintedZone& z : zones_) {
+      const QSizeF size = labelSize(z.name);
+      if (auto b = board_.take(zoneLabelPlaces(z, size.width(), size.height())))
+        writeLabel(*b, z.name, z.colour.darker(130).rgb());
     }
   }
 
@@ -375,6 +394,8 @@ class ChartPainter {
   std::vector<const workspace::StatePoint*> marked_;  // the points with a state, in order
   std::vector<chart::EdgeMark> marks_;                // and where each is marked
   std::optional<chart::EdgeMark> current_;
+  unsigned mostHours_ = 0;          // of a cell of the weather layer; 0 without its legend
+  std::vector<PaintedZone> zones_;  // the zones under the lines, for their labels
   // The labels as placed, written together at the end: a point's framed, the lines' on a halo.
   struct WrittenLabel {
     QRectF box;

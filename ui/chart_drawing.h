@@ -21,15 +21,19 @@ struct ChartScene {
   // If given: its points drawn with their names, the lines of its processes and its ε lines
   // between them, and the main window's last state ringed.
   const workspace::Workspace* workspace = nullptr;
+  // If given with a workspace: a weather layer's states, drawn under the lines for the months its
+  // settings choose.
+  const workspace::WeatherStates* weather = nullptr;
 };
 
 // The plot rectangle of a chart of this size, inside margins that hold the scales and titles as
 // metrics measures them, and the mapping of view onto it.
 chart::Mapping chartMapping(const chart::View& view, QSizeF size, const QFontMetricsF& metrics);
 
-// Paints the whole chart over (0, 0, size) in the painter's logical coordinates and font: the fog
-// region, grid, φ curves, enthalpy lines, scales and notes, the processes and the ε protractor,
-// the points and their labels. Leaves
+// Paints the whole chart over (0, 0, size) in the painter's logical coordinates and font: the
+// weather layer, the fog region, the comfort zones, grid, φ curves, enthalpy lines, scales and
+// notes, the processes and the ε protractor, the points and their labels, the zones' names and the
+// weather layer's legend. Leaves
 // the painter's state as it found it.
 void drawChart(QPainter& painter, QSizeF size, const ChartScene& scene);
 

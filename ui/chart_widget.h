@@ -33,6 +33,8 @@ class ChartWidget : public QWidget {
   // The workspace drawn (its points, processes, ε lines and the main window's last state), owned
   // by the caller, who calls update() when it changes; null for none.
   void setWorkspace(const workspace::Workspace* workspace);
+  // The weather layer's states, owned by the caller (who calls update()); null for none.
+  void setWeather(const workspace::WeatherStates* states) { scene_.weather = states; }
 
   // The main window's last calculated state, ringed on the chart; none without one.
   std::optional<psychro::AirState> state() const;

@@ -45,6 +45,7 @@
 #include "ui/process_dialog.h"
 #include "ui/process_table.h"
 #include "ui/program_icon.h"
+#include "ui/zone_hours_table.h"
 #include "workspace/process_rows.h"
 #include "workspace/sheet.h"
 
@@ -158,6 +159,10 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   // The 过程 table shows once there is a process, so that until then the points have the room.
   const auto showProcesses = [this] { processTable_->setVisible(processModel_->rowCount() > 0); };
   connect(processModel_, &QAbstractItemModel::modelReset, processTable_, showProcesses);
+  // The 逐时统计 table shows while a weather layer does.
+  hoursModel_ = new ZoneHoursModel(this);
+  hoursTable_ = makeZoneHoursTable(hoursModel_, this);
+  hoursTable_->setVisible(false);
 
   auto* upper = new QWidget(this);
   auto* upperLayout = new QVBoxLayout(upper);
@@ -169,13 +174,15 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   split->addWidget(upper);
   split->addWidget(table_);
   split->addWidget(processTable_);
+  split->addWidget(hoursTable_);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 0);
   split->setStretchFactor(2, 0);
+  split->setStretchFactor(3, 0);
   split->setChildrenCollapsible(false);
   // The tables start with room for about six points and four processes; the chart takes the rest.
   const int rowHeight = table_->fontMetrics().height() + 8;
-  split->setSizes({640, 8 * rowHeight, 6 * rowHeight});
+  split->setSizes({640, 8 * rowHeight, 6 * rowHeight, 9 * rowHeight});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -188,6 +195,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(model_, &PointTableModel::pointsChanged, processModel_, &ProcessTableModel::refresh);
   connect(model_, &PointTableModel::pointsChanged, chart_, qOverload<>(&QWidget::update));
   connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::updateActions);
+  // Every change of the design, the pressure or the arithmetic passes here (a reset at the least).
+  connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::syncClimate);
   // A refused rename says why once the name's editor has closed: a notice over an open editor
   // would take its focus, and the editor would hand in the name again.
   connect(
@@ -217,6 +226,7 @@ ChartWindow::~ChartWindow() {
   // design left unsaved stays for the next start to offer.
   undo_->disconnect(this);
   chart_->setWorkspace(nullptr);
+  chart_->setWeather(nullptr);
   delete table_;
   delete processTable_;
 }
@@ -343,6 +353,7 @@ void ChartWindow::buildMenus() {
   // Window-wide keys, whichever part has the focus.
   addActions({newDesign, open, saveDesign, saveDesignAs, csv, print, close, undo, redo, copy,
               copyTable, add, addCurrent_, reset, zoomIn, zoomOut, process});
+  buildClimateMenus(file, view);
 }
 
 void ChartWindow::setPressure(double pa) {
@@ -607,11 +618,11 @@ void ChartWindow::copyImage() {
 
 void ChartWindow::copyTable() {
   QGuiApplication::clipboard()->setText(
-      QString::fromStdString(workspace::tabSeparated(workspace_)));
+      QString::fromStdString(workspace::tabSeparated(workspace_, shownHours())));
 }
 
 bool ChartWindow::exportCsv(const QString& path, QString* error) const {
-  const std::string text = workspace::commaSeparated(workspace_);
+  const std::string text = workspace::commaSeparated(workspace_, shownHours());
   return writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
 }
 
@@ -632,7 +643,7 @@ bool ChartWindow::printTo(QPagedPaintDevice& device, int* pages) const {
                                    std::string(calc::arithmeticCaption) + "：" +
                                    std::string(calc::arithmeticName(workspace_.arithmetic()))};
   return printSheets(device, chart_->font(), heading, chart_->scene(),
-                     {workspace::sheetRows(workspace_)}, pages);
+                     {workspace::sheetRows(workspace_, shownHours())}, pages);
 }
 
 bool ChartWindow::exportPdf(const QString& path, QString* error) const {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -23,6 +24,8 @@ namespace ui {
 
 class ChartWidget;
 class PointDialog;
+class ZoneDialog;
+class ZoneHoursModel;
 class PointTableModel;
 class ProcessDialog;
 class ProcessTableModel;
@@ -35,7 +38,9 @@ class ProcessTableModel;
 // change of the design is a step that 撤销 undoes and 重做 redoes. The chart is saved as PNG or
 // SVG, the tables copied or exported as CSV, and all printed on one page. An unsaved design is
 // kept in a recovery file against a crash; the files last opened or saved are listed under
-// 最近打开. A top-level window of its own that never keeps the program running. It owns the
+// 最近打开. Comfort zones are drawn as shaded regions (查看 → 舒适区) and a year of hourly weather
+// as a density layer under the lines (文件 → 导入气象数据…), with the 逐时统计 table of the hours
+// in each zone. A top-level window of its own that never keeps the program running. It owns the
 // workspace all of it shows; the tables and the chart read it, and every change goes through it.
 class ChartWindow : public QWidget {
   Q_OBJECT
@@ -76,6 +81,26 @@ class ChartWindow : public QWidget {
   void removeProcess(std::size_t i);
   // Removes line i of those drawn through 热湿比线… (ProcessList::drawnLines); false for none.
   bool removeEpsilonLine(std::size_t i);
+  // 查看 → 舒适区: turns built-in zone i (in the order of workspace::builtInZones) on or off; adds
+  // a zone of the user's, or says why not (a name taken or too long, too many zones); removes the
+  // user's zone i. Each change is a step.
+  void setBuiltInZone(std::size_t i, bool on);
+  QString addZone(const workspace::Zone& zone);
+  void removeZone(std::size_t i);
+  // 文件 → 导入气象数据…: reads the weather file at path, a .epw or, with log, a log's CSV. Where
+  // the station's elevation gives a pressure other than the one in force, offers it; records
+  // that cannot be used are reported in a notice. A file refused is answered with a notice naming
+  // it and why, the design untouched (false). Importing and removing are steps.
+  bool importWeather(const QString& path,
+                     const std::optional<workspace::LogColumns>& log = std::nullopt);
+  void removeWeather();
+  // 查看 → 月份: the months whose hours the layer and the 逐时统计 table show; a step.
+  void setMonths(const workspace::MonthSet& months);
+  // The states of the weather layer shown, at the pressure and arithmetic in force; null without
+  // one.
+  const workspace::WeatherStates* weatherStates() const;
+  QTableView& hoursTable() const { return *hoursTable_; }
+
   // The steps of the design, for 撤销 and 重做; clean where the design was last saved.
   QUndoStack& undoStack() const { return *undo_; }
   ChartWidget& chart() const { return *chart_; }
@@ -147,6 +172,17 @@ class ChartWindow : public QWidget {
   void restore(const std::shared_ptr<const workspace::Workspace>& design);
   QString processName(std::size_t i) const;  // "C→L", as its row in the 过程 table names it
   void listEpsilonLines();                   // fills the 删除热湿比线 menu
+  void buildClimateMenus(QMenu* file, QMenu* view);  // the zones', months' and weather's items
+  void listUserZones();                              // fills the 删除自定义舒适区 menu
+  void newZone();                                    // 自定义舒适区…
+  void importWeatherAsked();    // 导入气象数据…: the file, a log's columns
+  void toggleMonth(int month);  // 0 for 全年
+  // Brings the weather layer, the 逐时统计 table and the zones' and months' checks in line with
+  // the design: the file its settings name read (a notice where it cannot be), its states computed
+  // again at a new pressure or arithmetic.
+  void syncClimate();
+  // The 逐时统计 rows while a weather layer is shown; null otherwise.
+  const std::vector<workspace::ZoneHourRow>* shownHours() const;
 
   void saveAs();
   void newDesign();
@@ -185,6 +221,28 @@ class ChartWindow : public QWidget {
   QUndoStack* undo_ = nullptr;
   ChartWidget* chart_ = nullptr;
   QLabel* readout_ = nullptr;
+  ZoneHoursModel* hoursModel_ = nullptr;
+  QTableView* hoursTable_ = nullptr;
+  ZoneDialog* zoneDialog_ = nullptr;  // created on first use
+  std::array<QAction*, workspace::builtInZoneCount> zoneActions_{};
+  std::array<QAction*, 13> monthActions_{};  // 全年, then 1月…12月
+  QAction* removeWeather_ = nullptr;
+  QMenu* userZones_ = nullptr;
+  QMenu* months_ = nullptr;
+  // The weather file last read: what it was read as, its records, and their states at the pressure
+  // and arithmetic given. Kept while an undo hides it, so that redo needs no new reading.
+  struct LoadedWeather {
+    std::string file;
+    std::optional<workspace::LogColumns> log;
+    workspace::WeatherFile data;
+    workspace::WeatherStates states;
+    double pa = 0;
+    psychro::Arithmetic m = psychro::Arithmetic::classic;
+  };
+  std::optional<LoadedWeather> weather_;
+  bool weatherShown_ = false;
+  std::string unreadable_;  // a file the settings name that could not be read, said once
+  std::vector<workspace::ZoneHourRow> hours_;  // the 逐时统计 rows while the layer is shown
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   ProcessTableModel* processModel_ = nullptr;

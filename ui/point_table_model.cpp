@@ -24,6 +24,7 @@ PointTableModel::PointTableModel(workspace::Workspace& workspace, QObject* paren
     : QAbstractTableModel(parent),
       workspace_(workspace),
       header_(workspace::tableHeader()),
+      zones_(workspace.zones().active()),
       rows_(workspace.points().size()) {}
 
 void PointTableModel::rowChanged(std::size_t index) {
@@ -110,6 +111,7 @@ bool PointTableModel::moveBefore(int from, int before) {
 
 void PointTableModel::reset() {
   beginResetModel();
+  zones_ = workspace_.zones().active();
   rows_ = workspace_.points().size();
   endResetModel();
   emit pointsChanged();
@@ -136,7 +138,7 @@ int PointTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int PointTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(header_.size());
+  return parent.isValid() ? 0 : static_cast<int>(header_.size() + (zones_.empty() ? 0 : 1));
 }
 
 QVariant PointTableModel::data(const QModelIndex& index, int role) const {
@@ -146,10 +148,13 @@ QVariant PointTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
+      if (column == header_.size())
+        return fromUtf8(workspace::zoneCell(workspace_.points().points()[row], zones_));
       return fromUtf8(workspace::tableCell(workspace_.points().points()[row], column));
     case Qt::TextAlignmentRole:
-      return column < 2 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                        : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      // Names (of the point, of how it was given, of its zones) read from the left.
+      return column < 2 || column == header_.size() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
       // A point with no state at the pressure in force.
       if (!workspace_.points().points()[row].exists()) return QColor(Qt::darkGray);
@@ -163,6 +168,8 @@ QVariant PointTableModel::headerData(int section, Qt::Orientation orientation, i
   if (role != Qt::DisplayRole || section < 0) return {};
   if (orientation == Qt::Vertical) return section + 1;
   if (section >= columnCount()) return {};
+  if (static_cast<std::size_t>(section) == header_.size())
+    return fromUtf8(std::string(workspace::zoneCaption));
   return fromUtf8(header_[static_cast<std::size_t>(section)]);
 }
 

@@ -12,12 +12,13 @@ class QWidget;
 namespace ui {
 
 // The state points of a workspace as a table: name (editable: a rename), how each was given, and
-// the eleven results as the main window shows them. Rows are reordered by dragging them. It holds
-// nothing of its own: it reads the workspace, which its owner keeps for at least its life, and
-// passes every change of the points (and of the processes and ε lines between them) on to it, so
-// that the views and the chart hear of it. Adding, renaming, deleting and moving a point touch only
-// its own row (and the rows of outlets a deletion frees), so that each stays quick however many
-// points there are.
+// the eleven results as the main window shows them; while a comfort zone is on, a last column
+// 舒适区 names the zones holding each point (read at reset()). Rows are reordered by dragging them.
+// It holds nothing of its own: it reads the workspace, which its owner keeps for at least its life,
+// and passes every change of the points (and of the processes and ε lines between them) on to it,
+// so that the views and the chart hear of it. Adding, renaming, deleting and moving a point touch
+// only its own row (and the rows of outlets a deletion frees), so that each stays quick however
+// many points there are.
 class PointTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -77,6 +78,7 @@ class PointTableModel : public QAbstractTableModel {
 
   workspace::Workspace& workspace_;
   std::vector<std::string> header_;
+  std::vector<workspace::Zone> zones_;  // the zones in force at the last reset; none: no column
   std::size_t rows_;  // the rows the views have been told of: the points but while one is added
 };
 

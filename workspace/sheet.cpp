@@ -57,29 +57,66 @@ std::vector<std::vector<std::string>> tableRows(const PointList& points) {
   return rows;
 }
 
-std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace) {
+std::string zoneCell(const StatePoint& point, std::span<const Zone> zones) {
+  std::string names;
+  if (!point.exists()) return names;
+  for (const std::size_t i : zonesHolding(zones, point.result.air)) {
+    if (!names.empty()) names += "、";
+    names += zones[i].name;
+  }
+  return names;
+}
+
+std::vector<std::string> zoneHourHeader() {
+  return {"逐时统计", "小时数", "百分比 %"};
+}
+
+namespace {
+
+// sheetRows; for a spreadsheet (guarded) the 舒适区 cells are guarded as names are, since a user's
+// zone may be named like a formula.
+std::vector<std::vector<std::string>> rowsOf(const Workspace& workspace,
+                                             const std::vector<ZoneHourRow>* hours, bool guarded) {
   const PointList& points = workspace.points();
+  const std::vector<Zone> zones = workspace.zones().active();
   std::vector<std::vector<std::string>> lines{pressureRow(points.pressure())};
   // The arithmetic, where it is not the classic one (so a classic sheet reads as it always has).
   if (workspace.arithmetic() != psychro::Arithmetic::classic)
     lines.push_back({std::string(calc::arithmeticCaption),
                      std::string(calc::arithmeticName(workspace.arithmetic()))});
   lines.push_back(tableHeader());
+  if (!zones.empty()) lines.back().emplace_back(zoneCaption);
   lines.reserve(points.size() + 3);
-  for (const StatePoint& p : points.points()) lines.push_back(tableRow(p));
+  for (const StatePoint& p : points.points()) {
+    lines.push_back(tableRow(p));
+    if (!zones.empty())
+      lines.back().push_back(guarded ? guardedText(zoneCell(p, zones)) : zoneCell(p, zones));
+  }
   if (!workspace.processes().processes().empty()) {
     lines.emplace_back();
     lines.push_back(processHeader());
     for (auto& row : processRows(workspace.processes(), points)) lines.push_back(std::move(row));
   }
+  if (hours) {
+    lines.emplace_back();
+    lines.push_back(zoneHourHeader());
+    for (const ZoneHourRow& r : *hours) lines.push_back({r.zone, r.hours, r.percent});
+  }
   return lines;
 }
 
+}  // namespace
+
+std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace,
+                                                const std::vector<ZoneHourRow>* hours) {
+  return rowsOf(workspace, hours, false);
+}
+
 // In both forms a line's first cell is text (a name, or a caption); the rest are how a point was
-// given, captions and numbers.
-std::string tabSeparated(const Workspace& workspace) {
+// given, captions and numbers, but for the 舒适区 cells, guarded already.
+std::string tabSeparated(const Workspace& workspace, const std::vector<ZoneHourRow>* hours) {
   std::string out;
-  for (const auto& cells : sheetRows(workspace)) {
+  for (const auto& cells : rowsOf(workspace, hours, true)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += '\t';
       out += tsvCell(cells[i], i == 0);
@@ -89,9 +126,9 @@ std::string tabSeparated(const Workspace& workspace) {
   return out;
 }
 
-std::string commaSeparated(const Workspace& workspace) {
+std::string commaSeparated(const Workspace& workspace, const std::vector<ZoneHourRow>* hours) {
   std::string out = "\xEF\xBB\xBF";
-  for (const auto& cells : sheetRows(workspace)) {
+  for (const auto& cells : rowsOf(workspace, hours, true)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += ',';
       calc::appendCsvField(out, i == 0 ? guardedText(cells[i]) : cells[i]);

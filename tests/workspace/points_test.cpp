@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "workspace/points.h"
 #include "workspace/sheet.h"
@@ -153,6 +156,59 @@ TEST(PointTable, StatesThePressureAndGuardsNames) {
     EXPECT_TRUE(startsLine(csv, ",")) << r.name;
     EXPECT_TRUE(startsLine(csv, "→A,")) << r.name;
   }
+}
+
+// While a zone is on, each point's row ends with the zones that hold it (a user's zone named like a
+// formula guarded as names are); with none on, the sheet is as it was. The 逐时统计 rows come last.
+TEST(PointTable, ZonesColumnAndHourRows) {
+  workspace::Zone formula{"=1+1", {}};
+  formula.bounds.t = {30, 40};
+  struct Row {
+    const char* name;
+    std::array<bool, workspace::builtInZoneCount> on;
+    bool user;
+    const char* header;  // the header line's end
+    const char* a;       // the ends of the lines of A (23 ℃, 50 %) and B (35 ℃, 60 %)
+    const char* b;
+  };
+  const Row rows[] = {
+      {"None", {}, false, "普朗特数\n", "\t0.71\n", "\t0.72\n"},
+      {"Two built-in",
+       {true, false, false, false, true, false},
+       false,
+       "普朗特数\t舒适区\n",
+       "\t0.71\t供热工况 I级、数据中心 推荐\n",
+       "\t0.72\t\n"},
+      {"User zone like a formula", {}, true, "\t舒适区\n", "\t0.71\t\n", "\t0.72\t'=1+1\n"},
+  };
+  for (const Row& r : rows) {
+    workspace::Workspace w;
+    ASSERT_TRUE(w.add(tRh("23", "50")).empty());
+    ASSERT_TRUE(w.add(tRh("35", "60")).empty());
+    const std::string before = workspace::tabSeparated(w);
+    w.setZones({r.on, r.user ? std::vector{formula} : std::vector<workspace::Zone>{}});
+    const std::string tsv = workspace::tabSeparated(w);
+    const auto line = [&tsv](std::size_t n) {
+      std::size_t at = 0;
+      for (std::size_t i = 0; i < n; ++i) at = tsv.find('\n', at) + 1;
+      return tsv.substr(at, tsv.find('\n', at) + 1 - at);
+    };
+    EXPECT_TRUE(line(1).ends_with(r.header)) << r.name << ": " << line(1);
+    EXPECT_TRUE(line(2).ends_with(r.a)) << r.name << ": " << line(2);
+    EXPECT_TRUE(line(3).ends_with(r.b)) << r.name << ": " << line(3);
+    if (std::string_view(r.name) == "None") {
+      EXPECT_EQ(tsv, before);
+    }
+    // Printed, the name is as given.
+    if (r.user) {
+      EXPECT_EQ(workspace::sheetRows(w)[3].back(), "=1+1");
+    }
+  }
+  workspace::Workspace w;
+  const std::vector<workspace::ZoneHourRow> hours{{"供热工况 I级", "1", "50.0"},
+                                                  {"区外", "1", "50.0"}};
+  EXPECT_TRUE(workspace::commaSeparated(w, &hours).ends_with(
+      "普朗特数\r\n\r\n逐时统计,小时数,百分比 %\r\n供热工况 I级,1,50.0\r\n区外,1,50.0\r\n"));
 }
 
 }  // namespace

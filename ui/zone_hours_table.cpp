@@ -1,0 +1,69 @@
+#include "ui/zone_hours_table.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+#include "ui/captions.h"
+#include "workspace/sheet.h"
+
+namespace ui {
+namespace {
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+ZoneHoursModel::ZoneHoursModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ZoneHoursModel::setRows(std::vector<workspace::ZoneHourRow> rows) {
+  beginResetModel();
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int ZoneHoursModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int ZoneHoursModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 3;
+}
+
+QVariant ZoneHoursModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+  const workspace::ZoneHourRow& r = rows_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::DisplayRole)
+    return fromUtf8(index.column() == 0 ? r.zone : index.column() == 1 ? r.hours : r.percent);
+  if (role == Qt::TextAlignmentRole)
+    return index.column() == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  return {};
+}
+
+QVariant ZoneHoursModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || section < 0) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  const std::vector<std::string> header = workspace::zoneHourHeader();
+  if (section >= static_cast<int>(header.size())) return {};
+  return fromUtf8(header[static_cast<std::size_t>(section)]);
+}
+
+QTableView* makeZoneHoursTable(ZoneHoursModel* model, QWidget* parent) {
+  auto* table = new QTableView(parent);
+  table->setObjectName(QStringLiteral("zoneHours"));
+  table->setAccessibleName(QString::fromUtf8(captions::hoursTableName));
+  table->setModel(model);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setWordWrap(false);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  const auto fit = [table] { table->resizeColumnsToContents(); };
+  QObject::connect(model, &QAbstractItemModel::modelReset, table, fit);
+  fit();
+  return table;
+}
+
+}  // namespace ui
