@@ -115,7 +115,7 @@ TEST(Records, SkipReportCountsByReasonInOrder) {
   std::string text = testsupport::epwHeader();
   for (const char* t : {"99.9", "20", "99.9", "21"}) text += epwRecord(1, 1, 1, t, "25");
   text += "\r\n" + epwRecord(1, 1, 2, "20", "10");  // a blank line is no record
-  const auto& file = std::get<workspace::WeatherFile>(workspace::readEpw(text));
+  const auto file = std::get<workspace::WeatherFile>(workspace::readEpw(text));
   const workspace::WeatherStates states = workspace::weatherStates(file, 101325);
   EXPECT_EQ(states.hours.size(), 1u);
   EXPECT_EQ(workspace::skipReport(states.skipped),
@@ -192,7 +192,7 @@ TEST_P(YearHours, HoursPerZoneOfTheChosenMonths) {
   std::string text = testsupport::epwHeader();
   for (const Spell& s : spells)
     for (int h = 1; h <= s.hours; ++h) text += epwRecord(s.month, 1, h, s.t, s.tl);
-  const auto& file = std::get<workspace::WeatherFile>(workspace::readEpw(text));
+  const auto file = std::get<workspace::WeatherFile>(workspace::readEpw(text));
   const workspace::WeatherStates states = workspace::weatherStates(file, 101325);
   const auto& zones = workspace::builtInZones();
   const workspace::ZoneHours z = workspace::zoneHours(states, zones, GetParam().months);
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Weather, DensityCellsAreOneKelvinByOneGramPerKilogram) {
-  const auto& file = std::get<workspace::WeatherFile>(
+  const auto file = std::get<workspace::WeatherFile>(
       workspace::readEpw(testsupport::epwHeader() + epwRecord(1, 1, 1, "23.9", "10") +
                          epwRecord(1, 1, 2, "23", "10") + epwRecord(1, 1, 3, "-0.5", "-10")));
   const workspace::DensityGrid g = workspace::densityGrid(workspace::weatherStates(file, 101325));
