@@ -526,6 +526,7 @@ void ChartWindow::newProcess() {
   const int row = selectedRow();
   processDialog_->setPoints(points().points(),
                             row < 0 ? 0 : points().points()[static_cast<std::size_t>(row)].id);
+  processDialog_->clearFlow();
   processDialog_->open();
 }
 

@@ -188,6 +188,10 @@ void ProcessDialog::setRequest(const workspace::ProcessRequest& r) {
     flowUnit_->setCurrentIndex(r.flow->unit == workspace::FlowUnit::cubicMetresPerHour ? 0 : 1);
 }
 
+void ProcessDialog::clearFlow() {
+  flow_->clear();
+}
+
 void ProcessDialog::showKind() {
   // The values typed belong to the kind they were typed for: they are kept for it and the new
   // kind shows its own (none at first), never a value of another meaning.

@@ -39,6 +39,11 @@ class ProcessDialog : public QDialog {
   // the points must be offered (setPoints) first.
   void setRequest(const workspace::ProcessRequest& r);
 
+  // Empties 风量 for a new process (its unit stays): a process given no flow carries on the flow of
+  // the process that made its inlet, so a flow typed for the last process must not be offered
+  // again.
+  void clearFlow();
+
   void accept() override;
 
  protected:

@@ -94,8 +94,10 @@ class ChartProcessesTest : public QObject {
       }
     }
 
-    // Each kind shows the values last typed for it, never another kind's (等焓加湿 none at all).
+    // Each kind shows the values last typed for it, never another kind's (等焓加湿 none at all);
+    // 风量 opens empty, so that a new process carries on its inlet's flow unless given one.
     window.findChild<QAction*>("NewProcess")->trigger();
+    QVERIFY(field("Flow")->text().isEmpty());
     for (auto [kind, first, second] : {std::tuple{"等焓加湿", "", ""},
                                        {"混合", "0.8", "0.2"},
                                        {"加热", "30", ""},
