@@ -268,8 +268,8 @@ void ChartWindow::syncClimate() {
   if (!model_ || !months_) return;  // still being built
   const workspace::WeatherSettings& settings = workspace_.weather();
   // The file the design names, read where it is not the one held; a file that cannot be read is
-  // said once, and the design goes on without its layer (its settings kept, so that saving keeps
-  // them).
+  // said once for each opening of the design, and the design goes on without its layer (its
+  // settings kept, so that saving keeps them).
   if (!settings.file.empty() &&
       (!weather_ || weather_->file != settings.file || weather_->log != settings.log) &&
       unreadable_ != settings.file) {

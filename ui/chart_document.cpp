@@ -19,6 +19,7 @@
 
 #include "calc/messages.h"
 #include "ui/captions.h"
+#include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/notice.h"
 #include "ui/point_table_model.h"
@@ -78,6 +79,12 @@ void ChartWindow::replaceDesign(const workspace::Workspace& design) {
   setPressure(design.pressure());
   setArithmetic(design.arithmetic());
   workspace_.restore(design);
+  // The design's weather file is read afresh, as it is now: a layer kept from an earlier reading
+  // would show a file changed or gone since, and one that could not be read then is said again.
+  chart_->setWeather(nullptr);  // it draws the states held, which go here
+  weatherShown_ = false;
+  weather_.reset();
+  unreadable_.clear();
   recorded_ = std::make_shared<workspace::Workspace>(workspace_);
   undo_->clear();
   undo_->setClean();

@@ -241,7 +241,8 @@ class ChartWindow : public QWidget {
   };
   std::optional<LoadedWeather> weather_;
   bool weatherShown_ = false;
-  std::string unreadable_;  // a file the settings name that could not be read, said once
+  // A file the settings name that could not be read: said once each time a design is opened.
+  std::string unreadable_;
   std::vector<workspace::ZoneHourRow> hours_;  // the 逐时统计 rows while the layer is shown
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -20,6 +21,7 @@
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/climate_dialogs.h"
+#include "workspace/file.h"
 
 namespace {
 
@@ -222,6 +224,63 @@ class ChartClimateTest : public QObject {
       QCOMPARE(opened.hoursTable().isVisible(), !gone);
       QCOMPARE(opened.workspace().weather(), window.workspace().weather());
     }
+  }
+
+  // Every opening reads the design's weather file afresh: a file gone since is said each time and
+  // leaves no layer from an earlier reading, whichever design was open in between.
+  void weatherReadAgainAtEveryOpening() {
+    QStandardPaths::setTestModeEnabled(true);  // the recovered design keeps a recovery file
+    QTemporaryDir dir;
+    const auto designWith = [&dir](const char* design, const char* epw, const char* zone,
+                                   const std::string& record) {
+      QFile file(dir.filePath(epw));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write((testsupport::epwHeader() + record).c_str());
+      file.close();
+      ui::ChartWindow maker;
+      maker.findChild<QAction*>(zone)->trigger();
+      testsupport::answerNotices([&] { QVERIFY(maker.importWeather(dir.filePath(epw))); });
+      QVERIFY(maker.saveTo(dir.filePath(design)));
+    };
+    designWith("winter.torvale", "dew.epw", "Zone1", testsupport::epwRecord(1, 1, 1, "23", "12"));
+    designWith("summer.torvale", "sun.epw", "Zone3", testsupport::epwRecord(7, 1, 1, "25", "14"));
+    struct Row {
+      const char* design;
+      bool dewGone;       // dew.epw removed before opening
+      bool recovered;     // opened as a recovered design rather than from its file
+      const char* hours;  // empty: the file is gone, said in a notice
+    };
+    const Row table[] = {
+        {"winter.torvale", false, false, "供热工况 I级|1|100.0/区外|0|0.0"},
+        {"winter.torvale", true, false, ""},
+        {"summer.torvale", true, false, "供冷工况 I级|1|100.0/区外|0|0.0"},
+        {"winter.torvale", true, false, ""},
+        {"winter.torvale", true, true, ""},
+    };
+    ui::ChartWindow window;
+    window.show();
+    for (const Row& r : table) {
+      if (r.dewGone) QFile::remove(dir.filePath("dew.epw"));
+      const QString design = dir.filePath(r.design);
+      const auto said = testsupport::answerNotices([&] {
+        if (!r.recovered) {
+          QVERIFY(window.openFile(design));
+          return;
+        }
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        window.openRecovered(
+            {std::get<workspace::Workspace>(workspace::readWorkspace(file.readAll().toStdString())),
+             design.toStdString()});
+      });
+      const bool gone = !*r.hours;
+      QCOMPARE(said.size(), gone ? 1 : 0);
+      if (gone) QVERIFY(said[0].text.startsWith("找不到气象数据 "));
+      QCOMPARE(rows(window.hoursTable()), QString::fromUtf8(r.hours));
+      QCOMPARE(window.hoursTable().isVisible(), !gone);
+      QCOMPARE(!window.weatherStates(), gone);
+    }
+    QFile::remove(ui::ChartWindow::recoveryPath());
   }
 
   // A zone is drawn where its states lie at the pressure in force: the sheet point of a state (from
