@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <optional>
+#include <utility>
 
 #include "calc/messages.h"
 #include "ui/captions.h"
@@ -88,7 +89,14 @@ void ChartWindow::replaceDesign(const workspace::Workspace& design) {
   recorded_ = std::make_shared<workspace::Workspace>(workspace_);
   undo_->clear();
   undo_->setClean();
+  opening_ = true;
   model_->reset();
+}
+
+void ChartWindow::sayHeldNotice() {
+  opening_ = false;
+  if (heldNotice_.isEmpty()) return;
+  showNotice(this, fromUtf8(calc::messages::title), std::exchange(heldNotice_, {}));
 }
 
 bool ChartWindow::saveTo(const QString& path, QString* error) {
@@ -129,6 +137,7 @@ bool ChartWindow::openFile(const QString& path) {
   remember(path);
   emit pressureChosen(workspace_.pressure());
   emit arithmeticChosen(workspace_.arithmetic());
+  sayHeldNotice();
   return true;
 }
 
@@ -248,6 +257,7 @@ void ChartWindow::openRecovered(const workspace::Recovered& recovered) {
   writeRecovery();
   emit pressureChosen(workspace_.pressure());
   emit arithmeticChosen(workspace_.arithmetic());
+  sayHeldNotice();
 }
 
 QStringList ChartWindow::recentFiles() {
@@ -294,6 +304,7 @@ void ChartWindow::newDesign() {
   replaceDesign(fresh);
   filePath_.clear();
   updateTitle();
+  sayHeldNotice();
 }
 
 void ChartWindow::openDesign() {

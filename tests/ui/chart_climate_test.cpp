@@ -227,7 +227,8 @@ class ChartClimateTest : public QObject {
   }
 
   // Every opening reads the design's weather file afresh: a file gone since is said each time and
-  // leaves no layer from an earlier reading, whichever design was open in between.
+  // leaves no layer from an earlier reading, whichever design was open in between; the notice
+  // shows over the design opened in full, not over a mix of it and the one before.
   void weatherReadAgainAtEveryOpening() {
     QStandardPaths::setTestModeEnabled(true);  // the recovered design keeps a recovery file
     QTemporaryDir dir;
@@ -262,7 +263,9 @@ class ChartClimateTest : public QObject {
     for (const Row& r : table) {
       if (r.dewGone) QFile::remove(dir.filePath("dew.epw"));
       const QString design = dir.filePath(r.design);
-      const auto said = testsupport::answerNotices([&] {
+      QString behind;  // the window behind the notice: its title and 逐时统计 rows
+      const auto look = [&] { behind = window.windowTitle() + ' ' + rows(window.hoursTable()); };
+      const auto open = [&] {
         if (!r.recovered) {
           QVERIFY(window.openFile(design));
           return;
@@ -272,10 +275,12 @@ class ChartClimateTest : public QObject {
         window.openRecovered(
             {std::get<workspace::Workspace>(workspace::readWorkspace(file.readAll().toStdString())),
              design.toStdString()});
-      });
+      };
+      const auto said = testsupport::answerNotices(open, look);
       const bool gone = !*r.hours;
       QCOMPARE(said.size(), gone ? 1 : 0);
       if (gone) QVERIFY(said[0].text.startsWith("找不到气象数据 "));
+      if (gone) QCOMPARE(behind, QString::fromUtf8(r.design) + "[*] ");
       QCOMPARE(rows(window.hoursTable()), QString::fromUtf8(r.hours));
       QCOMPARE(window.hoursTable().isVisible(), !gone);
       QCOMPARE(!window.weatherStates(), gone);
