@@ -70,6 +70,15 @@ ZoneDialog::ZoneDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::mo
   name_->setFocus();
 }
 
+void ZoneDialog::open() {
+  // A new zone each time: nothing kept from the last one, taken or not.
+  name_->clear();
+  for (const auto& sides : bounds_)
+    for (QLineEdit* e : sides) e->clear();
+  name_->setFocus();
+  QDialog::open();
+}
+
 void ZoneDialog::accept() {
   workspace::Zone zone;
   zone.name = name_->text().trimmed().toStdString();

@@ -17,7 +17,7 @@ namespace ui {
 // value in the window's units (either may be left blank: that side is open). On 确定 it hands the
 // zone to `add`; a blank name, a value with no number in it (named by its field) or a least above
 // its greatest is answered with a notice, as is the refusal `add` returns, and the dialog stays
-// open.
+// open. Each opening starts empty, the cursor on the name.
 class ZoneDialog : public QDialog {
   Q_OBJECT
 
@@ -27,6 +27,7 @@ class ZoneDialog : public QDialog {
 
   ZoneDialog(Add add, QWidget* parent);
 
+  void open() override;
   void accept() override;
 
  private:

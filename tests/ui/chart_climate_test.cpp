@@ -91,7 +91,8 @@ class ChartClimateTest : public QObject {
     QCOMPARE(cell(window.table(), 0, columns), QString("数据中心 推荐"));
   }
 
-  // 自定义舒适区 refuses what it cannot take, naming the field; a zone taken is a step.
+  // 自定义舒适区 refuses what it cannot take, naming the field; a zone taken is a step; it opens
+  // afresh each time.
   void customZoneDialog() {
     ui::ChartWindow window;
     window.show();
@@ -131,6 +132,15 @@ class ChartClimateTest : public QObject {
     QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 删除自定义舒适区 机房"));
     window.undoStack().undo();
     QCOMPARE(window.workspace().zones().user.size(), std::size_t{1});
+    // Opened again, after 确定 or 取消, it starts empty with the cursor on the name.
+    for (int opening = 0; opening < 2; ++opening) {
+      window.findChild<QAction*>("CustomZone")->trigger();
+      for (const QLineEdit* e : dialog->findChildren<QLineEdit*>()) QVERIFY(e->text().isEmpty());
+      QCOMPARE(dialog->focusWidget(), field("ZoneName"));
+      field("HMax")->setFocus();
+      field("HMax")->setText("50");
+      dialog->reject();
+    }
   }
 
   // A small file: the station's pressure taken, the bad records reported, the hours of the zone
