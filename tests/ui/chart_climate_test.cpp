@@ -105,18 +105,23 @@ class ChartClimateTest : public QObject {
       const char* rhMin;
       const char* rhMax;
       const char* notice;  // empty: taken
+      bool noT = false;    // the dry bulb left open too (20…25 ℃ otherwise)
     };
     const Row table[] = {
         {"", "", "", "请输入舒适区名称"},
+        {"全开", "", "", "请至少给出一个界限", true},
+        {"机房", "1e400", "", "「相对湿度 φ % 下限」超界"},
+        {"机房", "-1", "", "「相对湿度 φ % 下限」必须为 0～100"},
+        {"机房", "", "100.1", "「相对湿度 φ % 上限」必须为 0～100"},
         {"区外", "", "", "已有名为 区外 的舒适区"},
         {"供冷工况 I级", "", "", "已有名为 供冷工况 I级 的舒适区"},
         {"机房", "abc", "", "「相对湿度 φ % 下限」不是数字"},
         {"机房", "70", "40", "「相对湿度 φ %」的下限大于上限"},
         {"机房", "40", "70", ""},
     };
-    field("TMin")->setText("20");
-    field("TMax")->setText("25");
     for (const Row& r : table) {
+      field("TMin")->setText(r.noT ? "" : "20");
+      field("TMax")->setText(r.noT ? "" : "25");
       field("ZoneName")->setText(QString::fromUtf8(r.name));
       field("RhMin")->setText(r.rhMin);
       field("RhMax")->setText(r.rhMax);
