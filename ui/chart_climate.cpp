@@ -268,8 +268,10 @@ void ChartWindow::syncClimate() {
   if (!model_ || !months_) return;  // still being built
   const workspace::WeatherSettings& settings = workspace_.weather();
   // The file the design names, read where it is not the one held; a file that cannot be read is
-  // said once, and the design goes on without its layer (its settings kept, so that saving keeps
-  // them).
+  // said once for each opening of the design, and the design goes on without its layer (its
+  // settings kept, so that saving keeps them). The notice comes once the window shows the design
+  // in full, after an opening has finished (sayHeldNotice).
+  QString missing;
   if (!settings.file.empty() &&
       (!weather_ || weather_->file != settings.file || weather_->log != settings.log) &&
       unreadable_ != settings.file) {
@@ -281,9 +283,8 @@ void ChartWindow::syncClimate() {
       weather_->pa = -1;  // states computed below
     } else {
       unreadable_ = settings.file;
-      showNotice(this, fromUtf8(calc::messages::title),
-                 QString::fromUtf8(captions::weatherMissing).arg(fromUtf8(settings.file)) + '\n' +
-                     fromUtf8(std::get<std::string>(read)));
+      missing = QString::fromUtf8(captions::weatherMissing).arg(fromUtf8(settings.file)) + '\n' +
+                fromUtf8(std::get<std::string>(read));
     }
   }
   weatherShown_ = !settings.file.empty() && weather_ && weather_->file == settings.file &&
@@ -318,6 +319,11 @@ void ChartWindow::syncClimate() {
   months_->setEnabled(weatherShown_);
   removeWeather_->setEnabled(!settings.file.empty());
   userZones_->setEnabled(!workspace_.zones().user.empty());
+  if (missing.isEmpty()) return;
+  if (opening_)
+    heldNotice_ = missing;
+  else
+    showNotice(this, fromUtf8(calc::messages::title), missing);
 }
 
 }  // namespace ui

@@ -16,9 +16,11 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <optional>
+#include <utility>
 
 #include "calc/messages.h"
 #include "ui/captions.h"
+#include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/notice.h"
 #include "ui/point_table_model.h"
@@ -78,10 +80,23 @@ void ChartWindow::replaceDesign(const workspace::Workspace& design) {
   setPressure(design.pressure());
   setArithmetic(design.arithmetic());
   workspace_.restore(design);
+  // The design's weather file is read afresh, as it is now: a layer kept from an earlier reading
+  // would show a file changed or gone since, and one that could not be read then is said again.
+  chart_->setWeather(nullptr);  // it draws the states held, which go here
+  weatherShown_ = false;
+  weather_.reset();
+  unreadable_.clear();
   recorded_ = std::make_shared<workspace::Workspace>(workspace_);
   undo_->clear();
   undo_->setClean();
+  opening_ = true;
   model_->reset();
+}
+
+void ChartWindow::sayHeldNotice() {
+  opening_ = false;
+  if (heldNotice_.isEmpty()) return;
+  showNotice(this, fromUtf8(calc::messages::title), std::exchange(heldNotice_, {}));
 }
 
 bool ChartWindow::saveTo(const QString& path, QString* error) {
@@ -122,6 +137,7 @@ bool ChartWindow::openFile(const QString& path) {
   remember(path);
   emit pressureChosen(workspace_.pressure());
   emit arithmeticChosen(workspace_.arithmetic());
+  sayHeldNotice();
   return true;
 }
 
@@ -241,6 +257,7 @@ void ChartWindow::openRecovered(const workspace::Recovered& recovered) {
   writeRecovery();
   emit pressureChosen(workspace_.pressure());
   emit arithmeticChosen(workspace_.arithmetic());
+  sayHeldNotice();
 }
 
 QStringList ChartWindow::recentFiles() {
@@ -287,6 +304,7 @@ void ChartWindow::newDesign() {
   replaceDesign(fresh);
   filePath_.clear();
   updateTitle();
+  sayHeldNotice();
 }
 
 void ChartWindow::openDesign() {

@@ -196,7 +196,10 @@ class ChartWindow : public QWidget {
   void openRecent(const QString& path);  // opens it; a file gone is dropped from the list
   void updateTitle();  // the file's name (or 焓湿图), with [*] for unsaved changes
   // Puts design in place of the present one, as a fresh document: its pressure, no steps to undo.
+  // Holds back the notice of a weather file that cannot be read until sayHeldNotice, which every
+  // caller calls once the design is wholly in place.
   void replaceDesign(const workspace::Workspace& design);
+  void sayHeldNotice();
   void copyImage();
   void copyTable();
   void exportCsvAs();
@@ -241,7 +244,12 @@ class ChartWindow : public QWidget {
   };
   std::optional<LoadedWeather> weather_;
   bool weatherShown_ = false;
-  std::string unreadable_;  // a file the settings name that could not be read, said once
+  // A file the settings name that could not be read: said once each time a design is opened.
+  std::string unreadable_;
+  // While a design is being put in place, the notice its weather file gave, held back so that it
+  // shows over the whole design (title, tables, the main window's pressure) rather than a mix.
+  bool opening_ = false;
+  QString heldNotice_;
   std::vector<workspace::ZoneHourRow> hours_;  // the 逐时统计 rows while the layer is shown
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;

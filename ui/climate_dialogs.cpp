@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "calc/messages.h"
@@ -70,6 +72,15 @@ ZoneDialog::ZoneDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::mo
   name_->setFocus();
 }
 
+void ZoneDialog::open() {
+  // A new zone each time: nothing kept from the last one, taken or not.
+  name_->clear();
+  for (const auto& sides : bounds_)
+    for (QLineEdit* e : sides) e->clear();
+  name_->setFocus();
+  QDialog::open();
+}
+
 void ZoneDialog::accept() {
   workspace::Zone zone;
   zone.name = name_->text().trimmed().toStdString();
@@ -83,9 +94,14 @@ void ZoneDialog::accept() {
       const std::string text = e->text().trimmed().toStdString();
       if (text.empty()) continue;  // that side open
       const double value = calc::numericValue(text);
-      // A value with no number in it, or one too large for any state, is refused, not guessed.
-      if (!calc::startsWithNumber(text) || !std::isfinite(value))
+      // A value with no number in it, or one too large for any state, is refused, not guessed; a
+      // relative humidity is a percentage.
+      if (!calc::startsWithNumber(text))
         refusal = QString::fromUtf8(captions::notANumberIn).arg(e->accessibleName());
+      else if (!std::isfinite(value))
+        refusal = QString::fromUtf8(captions::zoneValueOutOfRange).arg(e->accessibleName());
+      else if (targets[q] == &zone.bounds.rh && !(value >= 0 && value <= 100))
+        refusal = QString::fromUtf8(captions::zoneHumidityRange).arg(e->accessibleName());
       else
         (side == 0 ? targets[q]->min : targets[q]->max) = value;
     }
@@ -94,6 +110,10 @@ void ZoneDialog::accept() {
       refusal = QString::fromUtf8(captions::zoneBoundsReversed)
                     .arg(QString::fromUtf8(captions::zoneBoundCaptions[q]));
   }
+  // A zone bounded nowhere would hold every state: the whole chart, every hour.
+  if (refusal.isEmpty() && std::none_of(std::begin(targets), std::end(targets),
+                                        [](const psychro::Bound* b) { return b->min || b->max; }))
+    refusal = QString::fromUtf8(captions::zoneNoBounds);
   if (refusal.isEmpty()) refusal = add_(zone);
   if (!refusal.isEmpty()) {
     showNotice(this, fromUtf8(calc::messages::title), refusal);

@@ -15,9 +15,10 @@ namespace ui {
 
 // 自定义舒适区: a name and, for each of t, φ, dew point, d and h, an optional least and greatest
 // value in the window's units (either may be left blank: that side is open). On 确定 it hands the
-// zone to `add`; a blank name, a value with no number in it (named by its field) or a least above
-// its greatest is answered with a notice, as is the refusal `add` returns, and the dialog stays
-// open.
+// zone to `add`; a blank name, a value with no number in it or out of range (named by its field,
+// φ within 0…100 %), a least above its greatest or no bound at all is answered with a notice, as
+// is the refusal `add` returns, and the dialog stays open. Each opening starts empty, the cursor on
+// the name.
 class ZoneDialog : public QDialog {
   Q_OBJECT
 
@@ -27,6 +28,7 @@ class ZoneDialog : public QDialog {
 
   ZoneDialog(Add add, QWidget* parent);
 
+  void open() override;
   void accept() override;
 
  private:

@@ -19,6 +19,9 @@ constexpr double missingMarker = 99.9;
 
 // The fields of the dry bulb and the dew point, counted from 0; a record has at least this many.
 constexpr std::size_t dryBulbField = 6, dewPointField = 7, recordFields = 8;
+// The fields of a whole record as the format writes it: a last record with fewer and no line end
+// was cut short, and the field it ends in may be cut too (a dew point of 7 for 7.5).
+constexpr std::size_t wholeRecordFields = 35;
 
 std::string_view trimmed(std::string_view s) {
   const std::size_t first = s.find_first_not_of(" \t");
@@ -46,14 +49,18 @@ class Lines {
   bool next(std::string_view& line) {
     if (rest_.empty()) return false;
     const std::size_t lf = rest_.find('\n');
+    ended_ = lf != std::string_view::npos;
     line = rest_.substr(0, lf);
     rest_.remove_prefix(lf == std::string_view::npos ? rest_.size() : lf + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return true;
   }
+  // Whether the line next gave ended with a line end (the last may not).
+  bool ended() const { return ended_; }
 
  private:
   std::string_view rest_;
+  bool ended_ = false;
 };
 
 WeatherRecord readRecord(std::string_view line) {
@@ -155,6 +162,9 @@ std::variant<WeatherFile, std::string> readEpw(std::string_view text) {
     if (file.records.size() == maxWeatherRecords)
       return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
     file.records.push_back(readRecord(line));
+    if (!lines.ended() &&
+        static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1 < wholeRecordFields)
+      file.records.back().skip = SkipReason::missingField;
   }
   if (file.records.empty()) return std::string("文件中没有逐时记录");
   return file;

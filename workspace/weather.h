@@ -30,8 +30,9 @@ inline constexpr std::size_t maxWeatherRecords = 100000;
 // Why a record is not used. Each record has at most one reason, the first that applies in this
 // order.
 enum class SkipReason {
-  missingField,  // fewer than 8 fields, or year, month, day, hour, dry bulb or dew point unreadable
-                 // (a log: a column missing, empty or not a number)
+  missingField,  // fewer than 8 fields, or year, month, day, hour, dry bulb or dew point
+                 // unreadable, or a last record cut short (under 35 fields and no line end; its
+                 // last field may be cut too) (a log: a column missing, empty or not a number)
   missingValue,  // the file's marker of a missing value: a dry bulb or dew point of 99.9 or more
   outOfRange,  // month 1…12, day 1…31, hour 1…24, dry bulb −50…70 °C, dew point −70…70 °C
   dewAboveDry,  // a dew point above the dry bulb

@@ -82,6 +82,13 @@ INSTANTIATE_TEST_SUITE_P(
                0,
                header + hour(1, 23, 10, 101325),
                ""},
+        // A file cut inside the last record's dew point (7 of 7.5): that hour is not used.
+        CliRow{"CutShort",
+               {"--epw", "-"},
+               testsupport::epwHeader() + epwRecord(1, 1, 1, "23", "10") + "2026,1,1,2,60,f,15.4,7",
+               0,
+               header + hour(1, 23, 10, 101325) + "2026,1,1,2,,,,,,,,,,,,字段不全\n",
+               "跳过 1 条记录：字段不全 1 条\n"},
         CliRow{"Zones",
                {"--epw", "-", "--zones"},
                testsupport::epwHeader() + twoHours + epwRecord(7, 1, 1, "35", "28"),

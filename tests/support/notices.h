@@ -19,14 +19,16 @@ struct Notice {
 };
 
 // Runs action and answers every modal message box it raises by clicking its first button,
-// recording what each one said.
-inline QList<Notice> answerNotices(const std::function<void()>& action) {
+// recording what each one said; behind, when given, runs while each box is up.
+inline QList<Notice> answerNotices(const std::function<void()>& action,
+                                   const std::function<void()>& behind = {}) {
   QList<Notice> seen;
   QTimer poll;
   poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&seen] {
+  QObject::connect(&poll, &QTimer::timeout, [&seen, &behind] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
+    if (behind) behind();
     Notice notice{box->windowTitle(), box->text(), {}, box->width()};
     for (QAbstractButton* b : box->buttons()) notice.buttons << b->text();
     seen << notice;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -20,6 +21,7 @@
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/climate_dialogs.h"
+#include "workspace/file.h"
 
 namespace {
 
@@ -89,7 +91,8 @@ class ChartClimateTest : public QObject {
     QCOMPARE(cell(window.table(), 0, columns), QString("数据中心 推荐"));
   }
 
-  // 自定义舒适区 refuses what it cannot take, naming the field; a zone taken is a step.
+  // 自定义舒适区 refuses what it cannot take, naming the field; a zone taken is a step; it opens
+  // afresh each time.
   void customZoneDialog() {
     ui::ChartWindow window;
     window.show();
@@ -102,18 +105,23 @@ class ChartClimateTest : public QObject {
       const char* rhMin;
       const char* rhMax;
       const char* notice;  // empty: taken
+      bool noT = false;    // the dry bulb left open too (20…25 ℃ otherwise)
     };
     const Row table[] = {
         {"", "", "", "请输入舒适区名称"},
+        {"全开", "", "", "请至少给出一个界限", true},
+        {"机房", "1e400", "", "「相对湿度 φ % 下限」超界"},
+        {"机房", "-1", "", "「相对湿度 φ % 下限」必须为 0～100"},
+        {"机房", "", "100.1", "「相对湿度 φ % 上限」必须为 0～100"},
         {"区外", "", "", "已有名为 区外 的舒适区"},
         {"供冷工况 I级", "", "", "已有名为 供冷工况 I级 的舒适区"},
         {"机房", "abc", "", "「相对湿度 φ % 下限」不是数字"},
         {"机房", "70", "40", "「相对湿度 φ %」的下限大于上限"},
         {"机房", "40", "70", ""},
     };
-    field("TMin")->setText("20");
-    field("TMax")->setText("25");
     for (const Row& r : table) {
+      field("TMin")->setText(r.noT ? "" : "20");
+      field("TMax")->setText(r.noT ? "" : "25");
       field("ZoneName")->setText(QString::fromUtf8(r.name));
       field("RhMin")->setText(r.rhMin);
       field("RhMax")->setText(r.rhMax);
@@ -129,6 +137,15 @@ class ChartClimateTest : public QObject {
     QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 删除自定义舒适区 机房"));
     window.undoStack().undo();
     QCOMPARE(window.workspace().zones().user.size(), std::size_t{1});
+    // Opened again, after 确定 or 取消, it starts empty with the cursor on the name.
+    for (int opening = 0; opening < 2; ++opening) {
+      window.findChild<QAction*>("CustomZone")->trigger();
+      for (const QLineEdit* e : dialog->findChildren<QLineEdit*>()) QVERIFY(e->text().isEmpty());
+      QCOMPARE(dialog->focusWidget(), field("ZoneName"));
+      field("HMax")->setFocus();
+      field("HMax")->setText("50");
+      dialog->reject();
+    }
   }
 
   // A small file: the station's pressure taken, the bad records reported, the hours of the zone
@@ -222,6 +239,65 @@ class ChartClimateTest : public QObject {
       QCOMPARE(opened.hoursTable().isVisible(), !gone);
       QCOMPARE(opened.workspace().weather(), window.workspace().weather());
     }
+  }
+
+  // Every opening reads the design's weather file afresh: a file gone since is said each time and
+  // leaves no layer from an earlier reading, whichever design was open in between; the notice
+  // shows over the design opened in full, not over a mix of it and the one before.
+  void weatherReadAgainAtEveryOpening() {
+    QStandardPaths::setTestModeEnabled(true);  // the recovered design keeps a recovery file
+    QTemporaryDir dir;
+    const auto designWith = [&dir](const char* design, const char* epw, const char* zone,
+                                   const std::string& record) {
+      QFile file(dir.filePath(epw));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write((testsupport::epwHeader() + record).c_str());
+      file.close();
+      ui::ChartWindow maker;
+      maker.findChild<QAction*>(zone)->trigger();
+      testsupport::answerNotices([&] { QVERIFY(maker.importWeather(dir.filePath(epw))); });
+      QVERIFY(maker.saveTo(dir.filePath(design)));
+    };
+    designWith("winter.torvale", "dew.epw", "Zone1", testsupport::epwRecord(1, 1, 1, "23", "12"));
+    designWith("summer.torvale", "sun.epw", "Zone3", testsupport::epwRecord(7, 1, 1, "25", "14"));
+    struct Row {
+      const char* design;
+      bool recovered;     // opened as a recovered design rather than from its file
+      const char* hours;  // empty: the file is gone, said in a notice
+    };
+    const Row table[] = {
+        {"winter.torvale", false, "供热工况 I级|1|100.0/区外|0|0.0"},  // dew.epw then removed
+        {"winter.torvale", false, ""},
+        {"summer.torvale", false, "供冷工况 I级|1|100.0/区外|0|0.0"},
+        {"winter.torvale", false, ""},
+        {"winter.torvale", true, ""},
+    };
+    ui::ChartWindow window;
+    window.show();
+    for (const Row& r : table) {
+      const QString design = dir.filePath(r.design);
+      QString behind;  // the window behind the notice: its title and 逐时统计 rows
+      const auto look = [&] { behind = window.windowTitle() + ' ' + rows(window.hoursTable()); };
+      const auto open = [&] {
+        if (!r.recovered) {
+          QVERIFY(window.openFile(design));
+          return;
+        }
+        QFile file(design);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        window.openRecovered(
+            {std::get<workspace::Workspace>(workspace::readWorkspace(file.readAll().toStdString())),
+             design.toStdString()});
+      };
+      const auto said = testsupport::answerNotices(open, look);
+      const bool gone = !*r.hours;
+      QCOMPARE(said.size(), gone ? 1 : 0);
+      if (gone) QCOMPARE(behind, QString::fromUtf8(r.design) + "[*] ");
+      QCOMPARE(rows(window.hoursTable()), QString::fromUtf8(r.hours));
+      QCOMPARE(!window.weatherStates() && !window.hoursTable().isVisible(), gone);
+      QFile::remove(dir.filePath("dew.epw"));
+    }
+    QFile::remove(ui::ChartWindow::recoveryPath());
   }
 
   // A zone is drawn where its states lie at the pressure in force: the sheet point of a state (from

@@ -108,7 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
         RecordRow{"Month13", epwRecord(13, 1, 1, "20", "10"), SkipReason::outOfRange},
         RecordRow{"Hour0", epwRecord(1, 1, 0, "20", "10"), SkipReason::outOfRange},
         RecordRow{"TooCold", epwRecord(1, 1, 1, "-51", "-60"), SkipReason::outOfRange},
-        RecordRow{"DewAboveDry", epwRecord(1, 1, 1, "20", "20.1"), SkipReason::dewAboveDry}),
+        RecordRow{"DewAboveDry", epwRecord(1, 1, 1, "20", "20.1"), SkipReason::dewAboveDry},
+        // The last record with no line end: cut short unless it has all 35 fields.
+        RecordRow{"CutInDewPoint", "2026,1,1,1,60,f,15.4,7", SkipReason::missingField},
+        RecordRow{"CutAfterDewPoint", "2026,1,1,1,60,f,15.4,7.5,50", SkipReason::missingField},
+        RecordRow{"WholeWithoutLineEnd", "2026,1,1,1,60,f,15.4,7.5" + std::string(27, ','),
+                  std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Records, SkipReportCountsByReasonInOrder) {
