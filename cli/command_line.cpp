@@ -141,6 +141,20 @@ void report(std::FILE* err, std::string_view what, std::string_view name, int er
   put(err, line);
 }
 
+// Reads source into text as it comes, so that a small file takes little memory, stopping once past
+// limit bytes (enough to tell a file that is too large). False for a failed read, error its errno.
+bool readUpTo(std::FILE* source, std::size_t limit, std::string& text, int& error) {
+  char buffer[1 << 16];
+  errno = 0;
+  while (text.size() <= limit) {
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer, source);
+    text.append(buffer, n);
+    if (n < sizeof buffer) break;
+  }
+  error = errno;
+  return std::ferror(source) == 0;
+}
+
 int single(const Arguments& a, std::FILE* out, std::FILE* err) {
   const calc::Calculation c = calc::calculateTyped(a.pair, a.t, a.x, a.pressure,
                                                    a.model.value_or(psychro::Arithmetic::classic));
@@ -206,12 +220,9 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
     report(err, "无法打开工作区文件 ", a.workspace, errno);
     return exitUsage;
   }
-  // One byte past the limit is enough to tell a file that is too large.
-  std::string text(workspace::maxFileBytes + 1, '\0');
-  errno = 0;
-  text.resize(std::fread(text.data(), 1, text.size(), source));
-  const bool readFailed = std::ferror(source) != 0;
-  const int readError = errno;
+  std::string text;
+  int readError = 0;
+  const bool readFailed = !readUpTo(source, workspace::maxFileBytes, text, readError);
   std::fclose(source);
   if (readFailed) {
     report(err, "读取输入失败 ", a.workspace, readError);
@@ -243,18 +254,9 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     report(err, "无法打开气象文件 ", name, errno);
     return exitUsage;
   }
-  // Read as it comes, so that a small file takes little memory; reading stops once past the
-  // limit, which is enough to tell a file that is too large.
   std::string text;
-  char buffer[1 << 16];
-  errno = 0;
-  while (text.size() <= workspace::maxWeatherBytes) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, source);
-    text.append(buffer, n);
-    if (n < sizeof buffer) break;
-  }
-  const bool readFailed = std::ferror(source) != 0;
-  const int readError = errno;
+  int readError = 0;
+  const bool readFailed = !readUpTo(source, workspace::maxWeatherBytes, text, readError);
   if (!fromStdin) std::fclose(source);
   if (readFailed) {
     report(err, "读取输入失败 ", name, readError);

@@ -6,8 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTableView>
@@ -165,21 +163,11 @@ bool ChartWindow::importWeather(const QString& path,
   // The station's pressure, where its elevation gives one other than the pressure in force.
   if (const std::optional<double> site = workspace::sitePressure(records);
       !log && site && *site != pressure()) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::sitePressureTitle),
-                    QString::fromUtf8(captions::sitePressureQuestion)
-                        .arg(QString::number(*records.elevation, 'g', 6),
-                             QString::fromStdString(calc::pressureText(*site))),
-                    QMessageBox::NoButton, this);
-    QPushButton* use =
-        box.addButton(QString::fromUtf8(captions::useButton), QMessageBox::AcceptRole);
-    QPushButton* keep =
-        box.addButton(QString::fromUtf8(captions::keepButton), QMessageBox::RejectRole);
-    use->setObjectName(QStringLiteral("UseSitePressure"));
-    keep->setObjectName(QStringLiteral("KeepPressure"));
-    box.setDefaultButton(use);
-    box.setEscapeButton(keep);
-    box.exec();
-    if (box.clickedButton() == use) {
+    if (askYesNo(this, QString::fromUtf8(captions::sitePressureTitle),
+                 QString::fromUtf8(captions::sitePressureQuestion)
+                     .arg(QString::number(*records.elevation, 'g', 6),
+                          QString::fromStdString(calc::pressureText(*site))),
+                 captions::useButton, "UseSitePressure", captions::keepButton, "KeepPressure")) {
       // As an opened design's pressure: this window takes it, and the main window follows.
       setPressure(*site);
       emit pressureChosen(*site);

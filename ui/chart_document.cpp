@@ -230,20 +230,11 @@ std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent) 
   const QString name = recovered->source.empty()
                            ? QString::fromUtf8(captions::recoveryUntitled)
                            : QFileInfo(fromUtf8(recovered->source)).fileName();
-  QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::recoveryTitle),
-                  QString::fromUtf8(captions::recoveryQuestion)
-                      .arg(name, info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-                  QMessageBox::NoButton, parent);
-  QPushButton* recover =
-      box.addButton(QString::fromUtf8(captions::recoverButton), QMessageBox::AcceptRole);
-  QPushButton* decline =
-      box.addButton(QString::fromUtf8(captions::noRecoverButton), QMessageBox::RejectRole);
-  recover->setObjectName(QStringLiteral("Recover"));
-  decline->setObjectName(QStringLiteral("DiscardRecovery"));
-  box.setDefaultButton(recover);
-  box.setEscapeButton(decline);
-  box.exec();
-  if (box.clickedButton() == recover) return std::move(std::get<workspace::Recovered>(read));
+  if (askYesNo(parent, QString::fromUtf8(captions::recoveryTitle),
+               QString::fromUtf8(captions::recoveryQuestion)
+                   .arg(name, info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+               captions::recoverButton, "Recover", captions::noRecoverButton, "DiscardRecovery"))
+    return std::move(std::get<workspace::Recovered>(read));
   QFile::remove(path);
   return std::nullopt;
 }

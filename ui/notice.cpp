@@ -49,4 +49,17 @@ void showNotice(QWidget* owner, const QString& title, const QString& text) {
   box.exec();
 }
 
+bool askYesNo(QWidget* owner, const QString& title, const QString& text, const char* yes,
+              const char* yesName, const char* no, const char* noName) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner);
+  QPushButton* yesButton = box.addButton(QString::fromUtf8(yes), QMessageBox::AcceptRole);
+  QPushButton* noButton = box.addButton(QString::fromUtf8(no), QMessageBox::RejectRole);
+  yesButton->setObjectName(QString::fromUtf8(yesName));
+  noButton->setObjectName(QString::fromUtf8(noName));
+  box.setDefaultButton(yesButton);
+  box.setEscapeButton(noButton);
+  box.exec();
+  return box.clickedButton() == yesButton;
+}
+
 }  // namespace ui

@@ -10,4 +10,9 @@ namespace ui {
 // "notice".
 void showNotice(QWidget* owner, const QString& title, const QString& text);
 
+// Asks a question over owner with two buttons, yes (the default, taken by Enter) and no (taken by
+// Esc), named by their objectNames for tests; true when yes was pressed. Captions are UTF-8.
+bool askYesNo(QWidget* owner, const QString& title, const QString& text, const char* yes,
+              const char* yesName, const char* no, const char* noName);
+
 }  // namespace ui

@@ -1,9 +1,7 @@
 #include "ui/process_table.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include "ui/captions.h"
+#include "ui/read_only_table.h"
 #include "workspace/process_rows.h"
 #include "workspace/workspace.h"
 
@@ -54,19 +52,7 @@ QVariant ProcessTableModel::headerData(int section, Qt::Orientation orientation,
 }
 
 QTableView* makeProcessTable(ProcessTableModel* model, QWidget* parent) {
-  auto* table = new QTableView(parent);
-  table->setObjectName(QStringLiteral("processes"));
-  table->setAccessibleName(QString::fromUtf8(captions::processTableName));
-  table->setModel(model);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setWordWrap(false);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  const auto fit = [table] { table->resizeColumnsToContents(); };
-  QObject::connect(model, &QAbstractItemModel::modelReset, table, fit);
-  fit();
-  return table;
+  return makeReadOnlyTable(model, "processes", captions::processTableName, parent);
 }
 
 }  // namespace ui

@@ -1,9 +1,7 @@
 #include "ui/zone_hours_table.h"
 
-#include <QHeaderView>
-#include <QTableView>
-
 #include "ui/captions.h"
+#include "ui/read_only_table.h"
 #include "workspace/sheet.h"
 
 namespace ui {
@@ -51,19 +49,7 @@ QVariant ZoneHoursModel::headerData(int section, Qt::Orientation orientation, in
 }
 
 QTableView* makeZoneHoursTable(ZoneHoursModel* model, QWidget* parent) {
-  auto* table = new QTableView(parent);
-  table->setObjectName(QStringLiteral("zoneHours"));
-  table->setAccessibleName(QString::fromUtf8(captions::hoursTableName));
-  table->setModel(model);
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->setWordWrap(false);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  const auto fit = [table] { table->resizeColumnsToContents(); };
-  QObject::connect(model, &QAbstractItemModel::modelReset, table, fit);
-  fit();
-  return table;
+  return makeReadOnlyTable(model, "zoneHours", captions::hoursTableName, parent);
 }
 
 }  // namespace ui
