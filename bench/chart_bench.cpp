@@ -55,9 +55,7 @@ void ChartRedraw(benchmark::State& state, Scene which) {
   if (which == Scene::climate) {
     const auto file = workspace::readEpw(testsupport::epwYear());
     year = workspace::weatherStates(std::get<workspace::WeatherFile>(file), w.pressure());
-    workspace::ZoneSet zones;
-    zones.builtInOn.fill(true);
-    w.setZones(zones);
+    for (std::size_t i = 0; i < workspace::builtInZoneCount; ++i) w.setBuiltInZone(i, true);
   }
   ui::ChartScene scene;
   scene.workspace = &w;

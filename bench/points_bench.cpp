@@ -28,7 +28,7 @@ workspace::TypedPair pointNumber(int i) {
 std::unique_ptr<ui::ChartWindow> windowWith(int n) {
   auto window = std::make_unique<ui::ChartWindow>();
   window->show();
-  for (int i = 0; i < n; ++i) window->addPoint(pointNumber(i));
+  for (int i = 0; i < n; ++i) window->document().addPoint(pointNumber(i));
   QApplication::processEvents();
   return window;
 }
@@ -38,9 +38,10 @@ void AddPoint(benchmark::State& state) {
   QAction* remove = window->findChild<QAction*>("DeletePoint");
   int i = 0;
   for (auto _ : state) {
-    window->addPoint(pointNumber(++i));
+    window->document().addPoint(pointNumber(++i));
     state.PauseTiming();
-    remove->trigger();  // the new last row is selected
+    window->table().selectRow(window->table().model()->rowCount() - 1);
+    remove->trigger();
     state.ResumeTiming();
   }
 }
@@ -68,7 +69,7 @@ void DeletePoint(benchmark::State& state) {
     state.ResumeTiming();
     remove->trigger();
     state.PauseTiming();
-    window->addPoint(pointNumber(++i));
+    window->document().addPoint(pointNumber(++i));
     state.ResumeTiming();
   }
 }
@@ -81,9 +82,10 @@ void AddPointAndRepaint(benchmark::State& state) {
   QAction* remove = window->findChild<QAction*>("DeletePoint");
   int i = 0;
   for (auto _ : state) {
-    window->addPoint(pointNumber(++i));
+    window->document().addPoint(pointNumber(++i));
     QApplication::processEvents();
     state.PauseTiming();
+    window->table().selectRow(window->table().model()->rowCount() - 1);
     remove->trigger();
     QApplication::processEvents();
     state.ResumeTiming();

@@ -76,6 +76,12 @@ std::string_view quantityName(Quantity q) {
   return names[static_cast<int>(q)];
 }
 
+std::string_view quantityCaption(Quantity q) {
+  constexpr std::string_view captions[] = {"干球温度 t ℃",  "湿球温度 tw ℃", "相对湿度 φ %",
+                                           "露点温度 tl ℃", "含湿量 d g/kg", "焓 h kJ/kg"};
+  return captions[static_cast<int>(q)];
+}
+
 std::string givenText(Pair pair, std::string_view first, std::string_view second) {
   const auto part = [](Quantity q, std::string_view value) {
     constexpr std::string_view symbols[] = {"t", "tw", "φ", "tl", "d", "h"};

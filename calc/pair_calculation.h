@@ -35,6 +35,8 @@ std::optional<Pair> pairNamed(std::string_view text, std::string& error);
 // The short name of a quantity ("rh") and the caption of its value as the window shows it
 // ("φ", with "%" after the value).
 std::string_view quantityName(psychro::Quantity q);
+// The caption of a quantity with its unit, as the dialogs label its value: "干球温度 t ℃".
+std::string_view quantityCaption(psychro::Quantity q);
 
 // How a state was given, e.g. "t=25, φ=50%", from the pair and the two texts as typed.
 std::string givenText(Pair pair, std::string_view first, std::string_view second);

@@ -72,6 +72,8 @@ inline constexpr char saveWorkspaceFailed[] = "无法保存 %1：";
 inline constexpr char fileTooLarge[] = "文件超过 16 MB";
 inline constexpr char unsavedTitle[] = "未保存的更改";
 inline constexpr char unsavedQuestion[] = "%1 有未保存的更改。关闭前要保存吗？";
+inline constexpr char unsavedBeforeNew[] = "%1 有未保存的更改。新建工作区前要保存吗？";
+inline constexpr char unsavedBeforeOpen[] = "%1 有未保存的更改。打开其他文件前要保存吗？";
 inline constexpr char saveButton[] = "保存";
 inline constexpr char discardButton[] = "不保存";
 inline constexpr char recentMenu[] = "最近打开(&R)";
@@ -79,6 +81,8 @@ inline constexpr char recentNone[] = "（无）";
 inline constexpr char recoveryTitle[] = "恢复未保存的工作区";
 inline constexpr char recoveryQuestion[] = "上次未保存的工作区 %1（%2）可以恢复。要恢复吗？";
 inline constexpr char recoveryUntitled[] = "未命名";
+inline constexpr char recoveryListPrompt[] =
+    "上次有几个未保存的工作区可以恢复。请选择要恢复的一个：";
 inline constexpr char recoverButton[] = "恢复";
 inline constexpr char noRecoverButton[] = "不恢复";
 inline constexpr char copyItem[] = "复制图像(&C)";
@@ -89,6 +93,8 @@ inline constexpr char chartCloseItem[] = "关闭(&C)";
 inline constexpr char newPointItem[] = "新建状态点(&N)…";
 inline constexpr char addCurrentItem[] = "加入当前状态点(&A)";
 inline constexpr char renameItem[] = "重命名(&R)";
+inline constexpr char editPointItem[] = "编辑状态点(&E)…";
+inline constexpr char editPointTitle[] = "编辑状态点 %1";
 inline constexpr char deleteItem[] = "删除(&D)";
 inline constexpr char resetViewItem[] = "复位(&H)";
 inline constexpr char zoomInItem[] = "放大(&I)";
@@ -106,6 +112,9 @@ inline constexpr char editProcessStep[] = "编辑过程 %1";
 inline constexpr char deleteProcessStep[] = "删除过程 %1";
 inline constexpr char epsilonLineStep[] = "热湿比线 %1";
 inline constexpr char deleteEpsilonLineStep[] = "删除热湿比线 %1";
+inline constexpr char editPointStep[] = "编辑状态点 %1";
+inline constexpr char pressureStep[] = "大气压力 %1 Pa";
+inline constexpr char arithmeticStep[] = "计算方法 %1";
 // An ε line as 删除热湿比线 lists it and its steps name it: the point, then ε.
 inline constexpr char epsilonLineName[] = "%1 ε=%2";
 inline constexpr char pointTableName[] = "状态点";
@@ -113,6 +122,8 @@ inline constexpr char pointTableName[] = "状态点";
 inline constexpr const char* quantityCaptions[] = {"干球温度 t ℃",  "湿球温度 tw ℃", "相对湿度 φ %",
                                                    "露点温度 tl ℃", "含湿量 d g/kg", "焓 h kJ/kg"};
 inline constexpr char newPointTitle[] = "新建状态点";
+inline constexpr char pointNameCaption[] = "名称";
+inline constexpr char outletNameCaption[] = "出口名称";
 // The processes: their menu items, dialog and table.
 inline constexpr char newProcessItem[] = "新建过程(&P)…";
 inline constexpr char epsilonLineItem[] = "热湿比线(&E)…";

@@ -1,37 +1,33 @@
-// The chart window's design as a document: new, open and save of workspace files, the title that
-// names the file and marks unsaved changes, the question before unsaved work is set aside, the
-// recovery file that keeps unsaved work against a crash, and the list of files last used.
+// The chart window's files: new, open and save of workspace files, the question before unsaved
+// work is set aside, the offer of work a crash left unsaved, and the list of files last used. The
+// document reads, writes and keeps; this asks the user and says what happened.
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QUndoStack>
-#include <optional>
-#include <utility>
+#include <QVBoxLayout>
 
 #include "calc/messages.h"
 #include "ui/captions.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/notice.h"
-#include "ui/point_table_model.h"
-#include "workspace/file.h"
+#include "ui/step_names.h"
+#include "ui/utf8.h"
 
 namespace ui {
 namespace {
-
-QString fromUtf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The one setting the program keeps: the files last opened or saved.
 constexpr qsizetype recentCount = 8;
@@ -47,111 +43,60 @@ void keepRecent(const QStringList& list) {
   settings.setValue(QLatin1String(recentKey), list);
 }
 
-// The bytes of the file at path, if it can be read and is no larger than a workspace file may be;
-// else none, and why in why.
-std::optional<QByteArray> readWorkspaceBytes(const QString& path, QString& why) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    why = file.errorString();
-    return std::nullopt;
-  }
-  if (file.size() > static_cast<qint64>(workspace::maxFileBytes)) {
-    why = QString::fromUtf8(captions::fileTooLarge);
-    return std::nullopt;
-  }
-  return file.readAll();
+// A left-over recovery as the offer names it: its design's file (or 未命名), and when it was kept.
+QString leftOverName(const workspace::Recovered& design) {
+  return design.source.empty() ? QString::fromUtf8(captions::recoveryUntitled)
+                               : QFileInfo(fromUtf8(design.source)).fileName();
 }
 
-std::string_view viewOf(const QByteArray& bytes) {
-  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+QString leftOverTime(const document::LeftOver& file) {
+  return QDateTime::fromSecsSinceEpoch(file.modified).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
 }  // namespace
 
-void ChartWindow::updateTitle() {
-  const QString name = filePath_.isEmpty() ? QString::fromUtf8(captions::chartTitle)
-                                           : QFileInfo(filePath_).fileName();
-  setWindowTitle(name + QStringLiteral("[*]"));
-}
-
-void ChartWindow::replaceDesign(const workspace::Workspace& design) {
-  // The design's own pressure first, so that restoring computes nothing again; the main window's
-  // last state stays with this window.
-  setPressure(design.pressure());
-  setArithmetic(design.arithmetic());
-  workspace_.restore(design);
-  // The design's weather file is read afresh, as it is now: a layer kept from an earlier reading
-  // would show a file changed or gone since, and one that could not be read then is said again.
-  chart_->setWeather(nullptr);  // it draws the states held, which go here
-  weatherShown_ = false;
-  weather_.reset();
-  unreadable_.clear();
-  recorded_ = std::make_shared<workspace::Workspace>(workspace_);
-  undo_->clear();
-  undo_->setClean();
-  opening_ = true;
-  model_->reset();
-}
-
-void ChartWindow::sayHeldNotice() {
-  opening_ = false;
-  if (heldNotice_.isEmpty()) return;
-  showNotice(this, fromUtf8(calc::messages::title), std::exchange(heldNotice_, {}));
+QString ChartWindow::filePath() const {
+  return fromUtf8(document_->path());
 }
 
 bool ChartWindow::saveTo(const QString& path, QString* error) {
-  const std::string text = workspace::workspaceText(workspace_);
-  // Written beside the file and renamed over it only when whole: a failed save leaves the old file.
-  QSaveFile file(path);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     file.write(text.data(), static_cast<qint64>(text.size())) ==
-                         static_cast<qint64>(text.size()) &&
-                     file.commit();
-  if (!saved) {
-    if (error) *error = file.errorString();
+  if (const document::Refused why = document_->save(path.toStdString())) {
+    if (error) *error = refusalText(*why);
     return false;
   }
-  filePath_ = path;
-  undo_->setClean();
-  updateTitle();
   remember(path);
   return true;
 }
 
 bool ChartWindow::openFile(const QString& path) {
-  QString why;
-  std::variant<workspace::Workspace, std::string> read = std::string();
-  if (const std::optional<QByteArray> bytes = readWorkspaceBytes(path, why)) {
-    read = workspace::readWorkspace(viewOf(*bytes));
-    if (const auto* message = std::get_if<std::string>(&read)) why = fromUtf8(*message);
-  }
-  if (!std::holds_alternative<workspace::Workspace>(read)) {
+  auto read = document_->read(path.toStdString());
+  if (const auto* why = std::get_if<document::Refusal>(&read)) {
     showNotice(this, fromUtf8(calc::messages::title),
-               QString::fromUtf8(captions::openFailed).arg(path) + '\n' + why);
+               QString::fromUtf8(captions::openFailed).arg(path) + '\n' + refusalText(*why));
     return false;
   }
-  if (!maySetDesignAside()) return false;
-  replaceDesign(std::get<workspace::Workspace>(read));
-  filePath_ = path;
-  updateTitle();
+  if (!maySetDesignAside(SetAside::open)) return false;
+  document_->open(std::get<workspace::Workspace>(read), path.toStdString());
+  chart_->resetView();  // a new design is seen whole
   remember(path);
-  emit pressureChosen(workspace_.pressure());
-  emit arithmeticChosen(workspace_.arithmetic());
-  sayHeldNotice();
+  sayPending();
   return true;
 }
 
-bool ChartWindow::maySetDesignAside() {
-  if (undo_->isClean()) return true;
-  const bool aside = askToSetAside();
+bool ChartWindow::maySetDesignAside(SetAside why) {
+  if (!document_->modified()) return true;
+  const bool aside = askToSetAside(why);
   // Saved or not to be: the design no longer needs keeping against a crash.
-  if (aside) removeRecovery();
+  if (aside) document_->discardRecovery();
   return aside;
 }
 
-bool ChartWindow::askToSetAside() {
+bool ChartWindow::askToSetAside(SetAside why) {
+  const char* question = why == SetAside::newDesign ? captions::unsavedBeforeNew
+                         : why == SetAside::open    ? captions::unsavedBeforeOpen
+                                                    : captions::unsavedQuestion;
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::unsavedTitle),
-                  QString::fromUtf8(captions::unsavedQuestion).arg(windowTitle().remove("[*]")),
+                  QString::fromUtf8(question).arg(windowTitle().remove("[*]")),
                   QMessageBox::NoButton, this);
   QPushButton* save =
       box.addButton(QString::fromUtf8(captions::saveButton), QMessageBox::AcceptRole);
@@ -177,78 +122,87 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-QString ChartWindow::recoveryPath() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-         QStringLiteral("/recovery.torvale");
-}
-
 void ChartWindow::setRecoveryDelay(int ms) {
   recoveryTimer_->setInterval(ms);
 }
 
-void ChartWindow::removeRecovery() {
-  recoveryTimer_->stop();
-  QFile::remove(recoveryPath());
-}
-
 void ChartWindow::writeRecovery() {
   recoveryTimer_->stop();
-  if (undo_->isClean()) {
-    removeRecovery();
-    return;
-  }
-  // Where the folder cannot be made or the file written, the design goes on unkept: the recovery
-  // is a safeguard, and a notice every few seconds would stop the work it guards.
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  if (folder.isEmpty() || !QDir().mkpath(folder)) return;
-  const std::string text = workspace::recoveryText(workspace_, filePath_.toStdString());
-  QSaveFile file(recoveryPath());
-  if (file.open(QIODevice::WriteOnly) &&
-      file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()))
-    file.commit();
+  // Where the file cannot be written, the design goes on unkept: the recovery is a safeguard, and
+  // a notice every few seconds would stop the work it guards.
+  document_->keepRecovery();
 }
 
-std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent) {
-  const QString path = recoveryPath();
-  const QFileInfo info(path);
-  if (!info.exists()) return std::nullopt;
-  QString why;
-  std::variant<workspace::Recovered, std::string> read = std::string();
-  if (const std::optional<QByteArray> bytes = readWorkspaceBytes(path, why))
-    read = workspace::readRecovery(viewOf(*bytes));
-  else
-    read = why.toStdString();
-  const auto* recovered = std::get_if<workspace::Recovered>(&read);
-  if (!recovered) {
-    // Said once, and removed, so that it is not offered at every start.
+std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent,
+                                                               document::Recovery& recovery) {
+  const std::vector<document::LeftOver> files = recovery.leftOvers();
+  if (files.empty()) return std::nullopt;
+  // What each file holds; one that cannot be read is said once and removed, so that it is not
+  // offered at every start.
+  std::vector<std::pair<document::LeftOver, workspace::Recovered>> offered;
+  for (const document::LeftOver& file : files) {
+    auto read = recovery.read(file);
+    if (auto* design = std::get_if<workspace::Recovered>(&read)) {
+      offered.emplace_back(file, std::move(*design));
+      continue;
+    }
     showNotice(parent, fromUtf8(calc::messages::title),
-               QString::fromUtf8(captions::openFailed).arg(path) + '\n' +
-                   fromUtf8(std::get<std::string>(read)));
-    QFile::remove(path);
+               QString::fromUtf8(captions::openFailed).arg(fromUtf8(file.path)) + '\n' +
+                   refusalText(std::get<document::Refusal>(read)));
+    recovery.remove(file);
+  }
+  if (offered.empty()) return std::nullopt;
+  // One file: 恢复 / 不恢复. Several: the list, newest first, the one chosen opened or declined;
+  // the others stay for a later start.
+  std::size_t chosen = 0;
+  bool recover = false;
+  if (offered.size() == 1) {
+    recover =
+        askYesNo(parent, QString::fromUtf8(captions::recoveryTitle),
+                 QString::fromUtf8(captions::recoveryQuestion)
+                     .arg(leftOverName(offered[0].second), leftOverTime(offered[0].first)),
+                 captions::recoverButton, "Recover", captions::noRecoverButton, "DiscardRecovery");
+  } else {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("RecoveryList"));
+    dialog.setWindowTitle(QString::fromUtf8(captions::recoveryTitle));
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QString::fromUtf8(captions::recoveryListPrompt), &dialog));
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("RecoveryFiles"));
+    for (const auto& [file, design] : offered)
+      list->addItem(leftOverName(design) + QStringLiteral("（%1）").arg(leftOverTime(file)));
+    list->setCurrentRow(0);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* yes = buttons->addButton(QString::fromUtf8(captions::recoverButton),
+                                          QDialogButtonBox::AcceptRole);
+    yes->setObjectName(QStringLiteral("Recover"));
+    buttons->addButton(QString::fromUtf8(captions::noRecoverButton), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("DiscardRecovery"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    recover = dialog.exec() == QDialog::Accepted;
+    chosen = static_cast<std::size_t>(std::max(0, list->currentRow()));
+  }
+  auto [file, design] = std::move(offered[chosen]);
+  if (!recover) {
+    recovery.remove(file);
+    recovery.letGo();
     return std::nullopt;
   }
-  const QString name = recovered->source.empty()
-                           ? QString::fromUtf8(captions::recoveryUntitled)
-                           : QFileInfo(fromUtf8(recovered->source)).fileName();
-  if (askYesNo(parent, QString::fromUtf8(captions::recoveryTitle),
-               QString::fromUtf8(captions::recoveryQuestion)
-                   .arg(name, info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-               captions::recoverButton, "Recover", captions::noRecoverButton, "DiscardRecovery"))
-    return std::move(std::get<workspace::Recovered>(read));
-  QFile::remove(path);
-  return std::nullopt;
+  // Taken: this copy keeps it from now on (openRecovered writes its own recovery at once).
+  recovery.remove(file);
+  recovery.letGo();
+  return std::move(design);
 }
 
 void ChartWindow::openRecovered(const workspace::Recovered& recovered) {
-  replaceDesign(recovered.design);
-  filePath_ = fromUtf8(recovered.source);
-  updateTitle();
-  // Unsaved work, as it was when kept; no step undoes back to a saved state.
-  undo_->resetClean();
+  document_->openRecovered(recovered);
+  chart_->resetView();
   writeRecovery();
-  emit pressureChosen(workspace_.pressure());
-  emit arithmeticChosen(workspace_.arithmetic());
-  sayHeldNotice();
+  sayPending();
 }
 
 QStringList ChartWindow::recentFiles() {
@@ -288,20 +242,16 @@ void ChartWindow::openRecent(const QString& path) {
 }
 
 void ChartWindow::newDesign() {
-  if (!maySetDesignAside()) return;
-  workspace::Workspace fresh;
-  fresh.setPressure(pressure());
-  fresh.setArithmetic(arithmetic());
-  replaceDesign(fresh);
-  filePath_.clear();
-  updateTitle();
-  sayHeldNotice();
+  if (!maySetDesignAside(SetAside::newDesign)) return;
+  document_->newDesign();
+  chart_->resetView();
+  sayPending();
 }
 
 void ChartWindow::openDesign() {
-  const QString start = filePath_.isEmpty()
+  const QString start = document_->path().empty()
                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                            : QFileInfo(filePath_).absolutePath();
+                            : QFileInfo(filePath()).absolutePath();
   const QString path =
       QFileDialog::getOpenFileName(this, QString::fromUtf8(captions::openDialogTitle), start,
                                    QString::fromUtf8(captions::workspaceFilter));
@@ -309,19 +259,19 @@ void ChartWindow::openDesign() {
 }
 
 bool ChartWindow::saveDesign() {
-  if (filePath_.isEmpty()) return saveDesignAs();
+  if (document_->path().empty()) return saveDesignAs();
   QString why;
-  if (saveTo(filePath_, &why)) return true;
+  if (saveTo(filePath(), &why)) return true;
   showNotice(this, fromUtf8(calc::messages::title),
-             QString::fromUtf8(captions::saveWorkspaceFailed).arg(filePath_) + '\n' + why);
+             QString::fromUtf8(captions::saveWorkspaceFailed).arg(filePath()) + '\n' + why);
   return false;
 }
 
 bool ChartWindow::saveDesignAs() {
-  const QString start = filePath_.isEmpty()
+  const QString start = document_->path().empty()
                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                                   '/' + QString::fromUtf8(captions::workspaceDefaultName)
-                            : filePath_;
+                            : filePath();
   QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(captions::saveAsDialogTitle),
                                               start, QString::fromUtf8(captions::workspaceFilter));
   if (path.isEmpty()) return false;

@@ -6,11 +6,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
+#include "document/files.h"
 #include "ui/captions.h"
+#include "ui/step_names.h"
 
 namespace ui {
 namespace {
@@ -72,8 +73,8 @@ QString withChartSuffix(const QString& path, const QString& selectedFilter) {
   return path + '.' + filterSuffix(selectedFilter);
 }
 
-bool writeChart(const QString& path, QSizeF size, double pixelRatio, double dpi,
-                const std::function<void(QPainter&, QSizeF)>& draw, QString* error) {
+bool writeChart(document::FileSystem& files, const QString& path, QSizeF size, double pixelRatio,
+                double dpi, const std::function<void(QPainter&, QSizeF)>& draw, QString* error) {
   const std::optional<ChartFormat> format = chartFormatOf(path);
   if (!format) return fail(error, QString::fromUtf8(captions::unknownImageSuffix));
   if (!(size.width() >= 1 && size.height() >= 1))
@@ -83,18 +84,15 @@ bool writeChart(const QString& path, QSizeF size, double pixelRatio, double dpi,
   const bool painted = *format == ChartFormat::Png ? paintPng(bytes, size, pixelRatio, draw, error)
                                                    : paintSvg(bytes, size, dpi, draw, error);
   if (!painted) return false;
-  return writeFile(path, bytes, error);
+  return writeFile(files, path, bytes, error);
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return fail(error, why);
-  }
-  return file.commit() || fail(error, file.errorString());
+bool writeFile(document::FileSystem& files, const QString& path, const QByteArray& bytes,
+               QString* error) {
+  const document::Refused why = document::writeFile(
+      files, path.toStdString(),
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  return !why || fail(error, refusalText(*why));
 }
 
 }  // namespace ui

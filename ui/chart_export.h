@@ -8,6 +8,10 @@
 
 class QPainter;
 
+namespace document {
+class FileSystem;
+}
+
 // Writing the h-d chart to a file, as PNG or SVG, and any bytes safely.
 namespace ui {
 
@@ -24,14 +28,17 @@ QString filterSuffix(const QString& filter);
 QString withChartSuffix(const QString& path, const QString& selectedFilter);
 
 // Paints with draw onto a canvas of logical size `size` and writes it to path in the format its
-// suffix names: PNG at pixelRatio device pixels per logical pixel, SVG at `dpi`. The file is
-// replaced only once it is complete. On failure returns false, leaves any earlier file as it was
-// and, if error is given, says why.
-bool writeChart(const QString& path, QSizeF size, double pixelRatio, double dpi,
-                const std::function<void(QPainter&, QSizeF)>& draw, QString* error = nullptr);
+// suffix names: PNG at pixelRatio device pixels per logical pixel, SVG at `dpi`, through files
+// (writeFile). On failure returns false, leaves any earlier file as it was and, if error is
+// given, says why.
+bool writeChart(document::FileSystem& files, const QString& path, QSizeF size, double pixelRatio,
+                double dpi, const std::function<void(QPainter&, QSizeF)>& draw,
+                QString* error = nullptr);
 
-// Writes bytes to path, replacing the file only once they are all written; on failure leaves any
-// earlier file as it was and, if error is given, says why.
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// Writes bytes to path whole or not at all (document::writeFile: written beside it, flushed and
+// checked, then renamed over it); on failure leaves any earlier file as it was and, if error is
+// given, says why.
+bool writeFile(document::FileSystem& files, const QString& path, const QByteArray& bytes,
+               QString* error = nullptr);
 
 }  // namespace ui

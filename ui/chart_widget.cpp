@@ -82,9 +82,9 @@ QImage ChartWidget::image(double pixelRatio) const {
   return out;
 }
 
-bool ChartWidget::saveTo(const QString& path, QString* error) const {
+bool ChartWidget::saveTo(document::FileSystem& files, const QString& path, QString* error) const {
   return writeChart(
-      path, canvasSize(), filePixelRatio, logicalDpiX(),
+      files, path, canvasSize(), filePixelRatio, logicalDpiX(),
       [this](QPainter& painter, QSizeF size) { renderChart(painter, size); }, error);
 }
 

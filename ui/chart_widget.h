@@ -12,6 +12,10 @@
 class QImage;
 class QPainter;
 
+namespace document {
+class FileSystem;
+}
+
 namespace ui {
 
 // The h-d chart, painted from its numbers at whatever size and pixel density it is shown: the
@@ -60,9 +64,9 @@ class ChartWidget : public QWidget {
   // The chart at the widget's size, pixelRatio device pixels per logical pixel.
   QImage image(double pixelRatio) const;
 
-  // Writes the chart at the widget's size to path, PNG (at twice the pixel density) or SVG by its
-  // suffix; false, with the reason in error if given, when it cannot.
-  bool saveTo(const QString& path, QString* error = nullptr) const;
+  // Writes the chart at the widget's size to path through files, PNG (at twice the pixel density)
+  // or SVG by its suffix; false, with the reason in error if given, when it cannot.
+  bool saveTo(document::FileSystem& files, const QString& path, QString* error = nullptr) const;
 
   QSize sizeHint() const override { return {760, 560}; }
 

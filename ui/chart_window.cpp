@@ -2,9 +2,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDate>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,29 +12,22 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
-#include <QUndoCommand>
-#include <QUndoStack>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <functional>
-#include <utility>
 
-#include "calc/arithmetic_names.h"
+#include "calc/field.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
-#include "calc/pressure_setting.h"
+#include "document/disk.h"
 #include "ui/captions.h"
 #include "ui/chart_export.h"
-#include "ui/chart_print.h"
 #include "ui/chart_widget.h"
+#include "ui/design_output.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
 #include "ui/point_dialog.h"
@@ -45,16 +35,14 @@
 #include "ui/process_dialog.h"
 #include "ui/process_table.h"
 #include "ui/program_icon.h"
+#include "ui/step_names.h"
+#include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
 #include "workspace/process_rows.h"
 #include "workspace/sheet.h"
 
 namespace ui {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
   QMessageBox box(QMessageBox::Question, title,
@@ -71,81 +59,38 @@ bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
   return box.clickedButton() == replace;
 }
 
-// Where the user chose to save, with the suffix of the chosen type added by the dialog to a bare
-// name, and that type's filter; an empty path when cancelled.
-struct SaveChoice {
-  QString path, filter;
-};
-
-// Asks where to save, starting at lastPath (or defaultName in startFolder).
-SaveChoice askSavePath(QWidget* owner, const char* title, QString& lastPath,
-                       QStandardPaths::StandardLocation startFolder, const char* defaultName,
-                       const char* filter) {
-  if (lastPath.isEmpty())
-    lastPath = QStandardPaths::writableLocation(startFolder) + '/' + QString::fromUtf8(defaultName);
-  QFileDialog dialog(owner, QString::fromUtf8(title), lastPath, QString::fromUtf8(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // The dialog adds the suffix of the chosen type to a bare name before it asks about replacing.
-  dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                   [&dialog](const QString& f) { dialog.setDefaultSuffix(filterSuffix(f)); });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+// An ε line as 删除热湿比线 lists it: "A ε=8000".
+QString lineName(const workspace::PointList& points, const workspace::EpsilonLine& line) {
+  const workspace::StatePoint* p = points.find(line.point);
+  return QString::fromUtf8(captions::epsilonLineName)
+      .arg(p ? fromUtf8(p->name) : QString(), fromUtf8(workspace::epsilonText(line.ε)));
 }
-
-// A step of the design. It keeps the whole design before and after it (the workspace is a value:
-// a copy, the one after shared with the next step as its one before), and undo and redo hand one
-// of them to `bring`, which puts it in place and shows it
-// afresh. Simple and sound whatever the step was, and quick enough up to 10,000 points. The step
-// is made after the change was done in place, so its first redo (QUndoStack::push) does nothing.
-class DesignStep : public QUndoCommand {
- public:
-  using Design = std::shared_ptr<const workspace::Workspace>;
-  using Bring = std::function<void(const Design&)>;
-  DesignStep(const QString& text, Design before, Design after, Bring bring)
-      : QUndoCommand(text),
-        before_(std::move(before)),
-        after_(std::move(after)),
-        bring_(std::move(bring)) {}
-
-  void undo() override { bring_(before_); }
-  void redo() override {
-    if (!done_) bring_(after_);
-    done_ = false;
-  }
-
- private:
-  Design before_, after_;
-  Bring bring_;
-  bool done_ = true;  // the change is in place already when the step is pushed
-};
 
 }  // namespace
 
-ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> files,
+                         std::unique_ptr<document::Recovery> recovery)
+    : QWidget(parent, Qt::Window),
+      files_(files ? std::move(files) : std::make_shared<document::Disk>()),
+      document_(std::make_unique<document::Document>(*files_)) {
   setObjectName(QStringLiteral("ChartWindow"));
-  // "[*]" shows the mark of unsaved changes, and nothing while there are none.
-  setWindowTitle(QString::fromUtf8(captions::chartTitle) + QStringLiteral("[*]"));
   setWindowIcon(programIcon());
   setAttribute(Qt::WA_QuitOnClose, false);
+  if (!recovery)
+    recovery = std::make_unique<document::Recovery>(
+        *files_, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(),
+        document::instanceName());
+  document_->setRecovery(std::move(recovery));
 
-  undo_ = new QUndoStack(this);
-  connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) {
-    setWindowModified(!clean);
-    if (clean) removeRecovery();  // saved, or undone back to where it was
-  });
-  // Every step (done, undone, redone) is kept in the recovery file within a few seconds; a burst
-  // of steps is written once.
+  // Every change is kept in the recovery file within a few seconds; a burst of them once.
   recoveryTimer_ = new QTimer(this);
   recoveryTimer_->setSingleShot(true);
   recoveryTimer_->setInterval(3000);
   connect(recoveryTimer_, &QTimer::timeout, this, &ChartWindow::writeRecovery);
-  connect(undo_, &QUndoStack::indexChanged, this, [this] {
-    if (!recoveryTimer_->isActive()) recoveryTimer_->start();
-  });
-  model_ = new PointTableModel(workspace_, this);
+
+  model_ = new PointTableModel(*document_, this);
   chart_ = new ChartWidget(this);
-  chart_->setWorkspace(&workspace_);
+  chart_->setWorkspace(&document_->design());
   readout_ = new QLabel(this);
   readout_->setObjectName(QStringLiteral("readout"));
   readout_->setTextFormat(Qt::PlainText);
@@ -154,15 +99,10 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   readout_->setMinimumHeight(readout_->fontMetrics().height() + 6);
   readout_->setContentsMargins(8, 2, 8, 4);
   table_ = makePointTable(model_, this);
-  processModel_ = new ProcessTableModel(workspace_, this);
+  processModel_ = new ProcessTableModel(*document_, this);
   processTable_ = makeProcessTable(processModel_, this);
-  // The 过程 table shows once there is a process, so that until then the points have the room.
-  const auto showProcesses = [this] { processTable_->setVisible(processModel_->rowCount() > 0); };
-  connect(processModel_, &QAbstractItemModel::modelReset, processTable_, showProcesses);
-  // The 逐时统计 table shows while a weather layer does.
   hoursModel_ = new ZoneHoursModel(this);
   hoursTable_ = makeZoneHoursTable(hoursModel_, this);
-  hoursTable_->setVisible(false);
 
   auto* upper = new QWidget(this);
   auto* upperLayout = new QVBoxLayout(upper);
@@ -170,65 +110,54 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   upperLayout->setSpacing(0);
   upperLayout->addWidget(chart_, 1);
   upperLayout->addWidget(readout_);
-  auto* split = new QSplitter(Qt::Vertical, this);
-  split->addWidget(upper);
-  split->addWidget(table_);
-  split->addWidget(processTable_);
-  split->addWidget(hoursTable_);
-  split->setStretchFactor(0, 1);
-  split->setStretchFactor(1, 0);
-  split->setStretchFactor(2, 0);
-  split->setStretchFactor(3, 0);
-  split->setChildrenCollapsible(false);
+  split_ = new QSplitter(Qt::Vertical, this);
+  split_->setObjectName(QStringLiteral("chartSplitter"));
+  for (QWidget* part : {upper, static_cast<QWidget*>(table_), static_cast<QWidget*>(processTable_),
+                        static_cast<QWidget*>(hoursTable_)})
+    split_->addWidget(part);
+  split_->setStretchFactor(0, 1);
+  split_->setChildrenCollapsible(false);
   // The tables start with room for about six points and four processes; the chart takes the rest.
   const int rowHeight = table_->fontMetrics().height() + 8;
-  split->setSizes({640, 8 * rowHeight, 6 * rowHeight, 9 * rowHeight});
+  split_->setSizes({640, 8 * rowHeight, 6 * rowHeight, 9 * rowHeight});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(split);
+  layout->addWidget(split_);
   buildMenus();
-  showProcesses();
 
   connect(chart_, &ChartWidget::readoutChanged, readout_, &QLabel::setText);
   connect(chart_, &ChartWidget::stateRequested, this, &ChartWindow::addAt);
-  connect(model_, &PointTableModel::pointsChanged, processModel_, &ProcessTableModel::refresh);
-  connect(model_, &PointTableModel::pointsChanged, chart_, qOverload<>(&QWidget::update));
-  connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::updateActions);
-  // Every change of the design, the pressure or the arithmetic passes here (a reset at the least).
-  connect(model_, &PointTableModel::pointsChanged, this, &ChartWindow::syncClimate);
   // A refused rename says why once the name's editor has closed: a notice over an open editor
   // would take its focus, and the editor would hand in the name again.
   connect(
       model_, &PointTableModel::renameRefused, this,
       [this](const QString& why) { showNotice(this, fromUtf8(calc::messages::title), why); },
       Qt::QueuedConnection);
-  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          &ChartWindow::updateActions);
-  connect(processTable_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          &ChartWindow::updateActions);
+  for (QTableView* t : {table_, processTable_})
+    connect(t->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChartWindow::updateActions);
   connect(processTable_, &QAbstractItemView::doubleClicked, this,
           &ChartWindow::editSelectedProcess);
-  connect(model_, &PointTableModel::renamed, this, [this](const QString& from, const QString& to) {
-    record(QString::fromUtf8(captions::renamePointStep).arg(from, to));
+  // A double-click on a point's name renames it (the table's own editing); on any other cell it
+  // edits the point.
+  connect(table_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& at) {
+    if (at.column() != 0) editSelectedPoint();
   });
-  connect(model_, &PointTableModel::moved, this, [this](const QString& name) {
-    record(QString::fromUtf8(captions::movePointStep).arg(name));
-  });
-  updateActions();
+  listening_ = document_->listen([this](const document::Change& c) { follow(c); });
+  follow({});
   resize(900, 640 + 14 * rowHeight);
 }
 
-// The tables and the chart read the workspace, a member: they go before it does, not with the
-// window's other children after it.
+// The views read the document: they go before it does.
 ChartWindow::~ChartWindow() {
-  // The stack clears itself as it goes, which is no change of the design: the recovery file a
-  // design left unsaved stays for the next start to offer.
-  undo_->disconnect(this);
+  document_->stopListening(listening_);
   chart_->setWorkspace(nullptr);
   chart_->setWeather(nullptr);
   delete table_;
   delete processTable_;
+  delete model_;
+  delete processModel_;
 }
 
 void ChartWindow::showEvent(QShowEvent* event) {
@@ -250,23 +179,23 @@ void ChartWindow::buildMenus() {
   bar->setObjectName(QStringLiteral("ChartMenus"));
   layout()->setMenuBar(bar);
 
-  QAction* save = action("SaveChart", captions::saveItem, {}, &ChartWindow::saveAs);
+  QAction* image = action("SaveChart", captions::saveItem, {}, &ChartWindow::exportImage);
   QAction* newDesign =
       action("NewDesign", captions::newDesignItem, QKeySequence::New, &ChartWindow::newDesign);
   QAction* open =
       action("OpenDesign", captions::openItem, QKeySequence::Open, &ChartWindow::openDesign);
-  QAction* saveDesign = new QAction(QString::fromUtf8(captions::saveDesignItem), this);
-  saveDesign->setObjectName(QStringLiteral("SaveDesign"));
-  saveDesign->setShortcut(QKeySequence::Save);
-  connect(saveDesign, &QAction::triggered, this, [this] { this->saveDesign(); });
-  QAction* saveDesignAs = new QAction(QString::fromUtf8(captions::saveDesignAsItem), this);
-  saveDesignAs->setObjectName(QStringLiteral("SaveDesignAs"));
-  saveDesignAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  connect(saveDesignAs, &QAction::triggered, this, [this] { this->saveDesignAs(); });
-  QAction* csv = action("ExportCsv", captions::exportCsvItem, {}, &ChartWindow::exportCsvAs);
+  auto* save = new QAction(QString::fromUtf8(captions::saveDesignItem), this);
+  save->setObjectName(QStringLiteral("SaveDesign"));
+  save->setShortcut(QKeySequence::Save);
+  connect(save, &QAction::triggered, this, [this] { saveDesign(); });
+  auto* saveAs = new QAction(QString::fromUtf8(captions::saveDesignAsItem), this);
+  saveAs->setObjectName(QStringLiteral("SaveDesignAs"));
+  saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(saveAs, &QAction::triggered, this, [this] { saveDesignAs(); });
+  QAction* csv = action("ExportCsv", captions::exportCsvItem, {}, &ChartWindow::exportCsv);
   QAction* print =
       action("PrintChart", captions::printItem, QKeySequence::Print, &ChartWindow::print);
-  QAction* pdf = action("ExportPdf", captions::exportPdfItem, {}, &ChartWindow::exportPdfAs);
+  QAction* pdf = action("ExportPdf", captions::exportPdfItem, {}, &ChartWindow::exportPdf);
   auto* close = new QAction(QString::fromUtf8(captions::chartCloseItem), this);
   close->setObjectName(QStringLiteral("CloseChart"));
   close->setShortcut(QKeySequence::Close);
@@ -276,9 +205,9 @@ void ChartWindow::buildMenus() {
   recent_ = file->addMenu(QString::fromUtf8(captions::recentMenu));
   recent_->setObjectName(QStringLiteral("RecentFiles"));
   connect(recent_, &QMenu::aboutToShow, this, &ChartWindow::fillRecent);
-  file->addActions({saveDesign, saveDesignAs});
+  file->addActions({save, saveAs});
   file->addSeparator();
-  file->addActions({save, csv, pdf, print});
+  file->addActions({image, csv, pdf, print});
   file->addSeparator();
   file->addAction(close);
 
@@ -287,15 +216,23 @@ void ChartWindow::buildMenus() {
   QAction* copyTable =
       action("CopyTable", captions::copyTableItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
              &ChartWindow::copyTable);
-  QAction* undo = undo_->createUndoAction(this, QString::fromUtf8(captions::undoItem));
-  undo->setObjectName(QStringLiteral("Undo"));
-  undo->setShortcuts(QKeySequence::Undo);
-  QAction* redo = undo_->createRedoAction(this, QString::fromUtf8(captions::redoItem));
-  redo->setObjectName(QStringLiteral("Redo"));
-  redo->setShortcuts(
+  undo_ = new QAction(this);
+  undo_->setObjectName(QStringLiteral("Undo"));
+  undo_->setShortcuts(QKeySequence::Undo);
+  connect(undo_, &QAction::triggered, this, [this] {
+    document_->undo();
+    sayPending();
+  });
+  redo_ = new QAction(this);
+  redo_->setObjectName(QStringLiteral("Redo"));
+  redo_->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(redo_, &QAction::triggered, this, [this] {
+    document_->redo();
+    sayPending();
+  });
   QMenu* edit = bar->addMenu(QString::fromUtf8(captions::chartEditMenu));
-  edit->addActions({undo, redo});
+  edit->addActions({undo_, redo_});
   edit->addSeparator();
   edit->addActions({copy, copyTable});
 
@@ -303,14 +240,26 @@ void ChartWindow::buildMenus() {
                         &ChartWindow::newPoint);
   addCurrent_ = action("AddCurrentPoint", captions::addCurrentItem,
                        QKeySequence(Qt::CTRL | Qt::Key_D), &ChartWindow::addCurrentPoint);
-  rename_ = action("RenamePoint", captions::renameItem, QKeySequence(Qt::Key_F2),
-                   &ChartWindow::renameSelected);
-  delete_ = action("DeletePoint", captions::deleteItem, QKeySequence::Delete,
-                   &ChartWindow::deleteSelected);
-  // Rename and delete act on the table's row, and their keys only there: Delete in a text box
-  // deletes text.
-  for (QAction* a : {rename_, delete_}) a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  table_->addActions({rename_, delete_, copyTable});
+  rename_ = new QAction(QString::fromUtf8(captions::renameItem), this);
+  rename_->setObjectName(QStringLiteral("RenamePoint"));
+  rename_->setShortcut(QKeySequence(Qt::Key_F2));
+  connect(rename_, &QAction::triggered, this, [this] {
+    if (const int row = selectedRow(); row >= 0) table_->edit(model_->index(row, 0));
+  });
+  editPoint_ = action("EditPoint", captions::editPointItem, QKeySequence(Qt::Key_F4),
+                      &ChartWindow::editSelectedPoint);
+  delete_ = new QAction(QString::fromUtf8(captions::deleteItem), this);
+  delete_->setObjectName(QStringLiteral("DeletePoint"));
+  delete_->setShortcut(QKeySequence::Delete);
+  connect(delete_, &QAction::triggered, this, [this] {
+    if (const int row = selectedRow(); row >= 0)
+      say(document_->deletePoint(static_cast<std::size_t>(row)));
+  });
+  // Rename, edit and delete act on the table's row, and their keys only there: Delete in a text
+  // box deletes text.
+  for (QAction* a : {rename_, editPoint_, delete_})
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  table_->addActions({rename_, editPoint_, delete_, copyTable});
   table_->setContextMenuPolicy(Qt::ActionsContextMenu);
   QAction* process =
       action("NewProcess", captions::newProcessItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
@@ -319,13 +268,18 @@ void ChartWindow::buildMenus() {
       action("EpsilonLine", captions::epsilonLineItem, {}, &ChartWindow::drawEpsilonLine);
   editProcess_ =
       action("EditProcess", captions::editProcessItem, {}, &ChartWindow::editSelectedProcess);
-  deleteProcess_ = action("DeleteProcess", captions::deleteProcessItem, QKeySequence::Delete,
-                          &ChartWindow::deleteSelectedProcess);
+  deleteProcess_ = new QAction(QString::fromUtf8(captions::deleteProcessItem), this);
+  deleteProcess_->setObjectName(QStringLiteral("DeleteProcess"));
+  deleteProcess_->setShortcut(QKeySequence::Delete);
   deleteProcess_->setShortcutContext(Qt::WidgetWithChildrenShortcut);  // as for the points
+  connect(deleteProcess_, &QAction::triggered, this, [this] {
+    if (const int row = selectedProcess(); row >= 0)
+      say(document_->deleteProcess(static_cast<std::size_t>(row)));
+  });
   processTable_->addActions({editProcess_, deleteProcess_});
   processTable_->setContextMenuPolicy(Qt::ActionsContextMenu);
   QMenu* points = bar->addMenu(QString::fromUtf8(captions::pointMenu));
-  points->addActions({add, addCurrent_, rename_, delete_});
+  points->addActions({add, addCurrent_, editPoint_, rename_, delete_});
   points->addSeparator();
   points->addActions({process, editProcess_, deleteProcess_});
   points->addSeparator();
@@ -336,176 +290,108 @@ void ChartWindow::buildMenus() {
   points->setToolTipsVisible(true);  // why 加入当前状态点 is disabled
   table_->addAction(epsilonLine_);
 
-  QAction* reset = action("ResetView", captions::resetViewItem, QKeySequence(Qt::Key_Home),
-                          &ChartWindow::resetView);
-  QAction* zoomIn =
-      action("ZoomIn", captions::zoomInItem, QKeySequence::ZoomIn, &ChartWindow::zoomIn);
+  auto* reset = new QAction(QString::fromUtf8(captions::resetViewItem), this);
+  reset->setObjectName(QStringLiteral("ResetView"));
+  reset->setShortcut(QKeySequence(Qt::Key_Home));
+  connect(reset, &QAction::triggered, chart_, &ChartWidget::resetView);
+  auto* zoomIn = new QAction(QString::fromUtf8(captions::zoomInItem), this);
+  zoomIn->setObjectName(QStringLiteral("ZoomIn"));
   // Ctrl+= too: "+" is a shifted key on many keyboards.
   zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  QAction* zoomOut =
-      action("ZoomOut", captions::zoomOutItem, QKeySequence::ZoomOut, &ChartWindow::zoomOut);
+  connect(zoomIn, &QAction::triggered, this, [this] { chart_->zoomBy(0.8); });
+  auto* zoomOut = new QAction(QString::fromUtf8(captions::zoomOutItem), this);
+  zoomOut->setObjectName(QStringLiteral("ZoomOut"));
+  zoomOut->setShortcuts(QKeySequence::ZoomOut);
+  connect(zoomOut, &QAction::triggered, this, [this] { chart_->zoomBy(1 / 0.8); });
   QMenu* view = bar->addMenu(QString::fromUtf8(captions::chartViewMenu));
   view->addActions({zoomIn, zoomOut, reset});
 
   // The chart's context menu offers the same.
-  chart_->addActions({save, copy, reset, add, process});
+  chart_->addActions({image, copy, reset, add, process});
   chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
   // Window-wide keys, whichever part has the focus.
-  addActions({newDesign, open, saveDesign, saveDesignAs, csv, print, close, undo, redo, copy,
-              copyTable, add, addCurrent_, reset, zoomIn, zoomOut, process});
+  addActions({newDesign, open, save, saveAs, csv, print, close, undo_, redo_, copy, copyTable, add,
+              addCurrent_, reset, zoomIn, zoomOut, process});
   buildClimateMenus(file, view);
 }
 
-void ChartWindow::setPressure(double pa) {
-  if (pa == pressure()) return;
-  model_->setPressure(pa);
-  chart_->setPressure(pa);
-}
-
-double ChartWindow::pressure() const {
-  return workspace_.pressure();
-}
-
-void ChartWindow::setArithmetic(psychro::Arithmetic m) {
-  if (m == arithmetic()) return;
-  model_->setArithmetic(m);
-  chart_->setArithmetic(m);
-}
-
-psychro::Arithmetic ChartWindow::arithmetic() const {
-  return workspace_.arithmetic();
-}
-
-void ChartWindow::setState(const psychro::AirState& air, const workspace::TypedPair& given) {
-  workspace_.setCurrent(air, given);
+void ChartWindow::follow(const document::Change& change) {
+  const workspace::Workspace& design = document_->design();
+  if (chart_->pressure() != design.pressure()) chart_->setPressure(design.pressure());
+  chart_->setArithmetic(design.arithmetic());
+  chart_->setWeather(document_->weatherStates());
   chart_->update();
+  const std::vector<workspace::ZoneHourRow>* hours = document_->zoneHours();
+  if (!hours || hours->empty())
+    hoursModel_->setRows({});
+  else if (*hours != hoursModel_->rows())
+    hoursModel_->setRows(*hours);
+  hoursTable_->setVisible(hours != nullptr);
+  // The 过程 table shows once there is a process, so that until then the points have the room.
+  processTable_->setVisible(!design.processes().processes().empty());
   updateActions();
+  updateTitle();
+  showClimate();
+  if (change.settings) {
+    emit pressureChosen(design.pressure());
+    emit arithmeticChosen(design.arithmetic());
+  }
+  if (change.notice)
+    pending_ = QString::fromUtf8(captions::weatherMissing).arg(fromUtf8(design.weather().file)) +
+               '\n' + refusalText(*change.notice);
+  // Unsaved work is kept a moment after the change; saved (or undone back to saved) it needs
+  // no keeping at once.
+  if (!document_->modified())
+    document_->discardRecovery();
+  else if (!recoveryTimer_->isActive())
+    recoveryTimer_->start();
 }
 
-std::string_view ChartWindow::addPoint(const workspace::TypedPair& given) {
-  const std::string_view message = model_->add(given);
-  if (!message.empty()) return message;
-  record(QString::fromUtf8(captions::addPointStep)
-             .arg(QString::fromStdString(points().points().back().name)));
-  table_->selectRow(model_->rowCount() - 1);
-  return message;
+void ChartWindow::say(const document::Refused& why) {
+  if (why) showNotice(this, fromUtf8(calc::messages::title), refusalText(*why));
+  sayPending();
 }
 
-void ChartWindow::addCurrentPoint() {
-  if (workspace_.currentAddable()) notice(addPoint(workspace_.current()->given));
+void ChartWindow::sayPending() {
+  if (pending_.isEmpty()) return;
+  showNotice(this, fromUtf8(calc::messages::title), std::exchange(pending_, {}));
 }
 
-void ChartWindow::setStateCurrent(bool current) {
-  workspace_.setCurrentFresh(current);
-  updateActions();
+void ChartWindow::updateTitle() {
+  const QString name = document_->path().empty() ? QString::fromUtf8(captions::chartTitle)
+                                                 : QFileInfo(filePath()).fileName();
+  setWindowTitle(name + QStringLiteral("[*]"));
+  setWindowModified(document_->modified());
 }
 
-void ChartWindow::addAt(double t, double φ) {
-  // At the resolution the main window shows t and φ in its result boxes.
-  notice(addPoint({{psychro::Quantity::t, psychro::Quantity::rh},
-                   calc::formatFixed(t, calc::info(calc::Output::dryBulb).decimals),
-                   calc::formatFixed(100 * φ, calc::info(calc::Output::humidity).decimals)}));
-}
-
-void ChartWindow::notice(std::string_view message) {
-  if (!message.empty()) showNotice(this, fromUtf8(calc::messages::title), fromUtf8(message));
-}
-
-std::string_view ChartWindow::addProcess(const workspace::ProcessRequest& request) {
-  const std::string_view message = model_->addProcess(request);
-  if (!message.empty()) return message;
-  record(QString::fromUtf8(captions::newProcessStep)
-             .arg(processName(processes().processes().size() - 1)));
-  table_->selectRow(model_->rowCount() - 1);
-  return message;
-}
-
-namespace {
-
-// An ε line as 删除热湿比线 lists it and its steps name it: "A ε=8000".
-QString lineName(const workspace::PointList& points, const workspace::EpsilonLine& line) {
-  const workspace::StatePoint* p = points.find(line.point);
-  return QString::fromUtf8(captions::epsilonLineName)
-      .arg(p ? QString::fromStdString(p->name) : QString(),
-           QString::fromStdString(workspace::epsilonText(line.ε)));
-}
-
-}  // namespace
-
-bool ChartWindow::addEpsilonLine(unsigned id, double ε) {
-  const std::size_t drawn = processes().drawnLines().size();
-  if (!model_->addEpsilonLine(id, ε)) return false;
-  // The same line again draws nothing new, and is no step.
-  if (processes().drawnLines().size() > drawn)
-    record(QString::fromUtf8(captions::epsilonLineStep)
-               .arg(lineName(points(), processes().drawnLines().back())));
-  return true;
-}
-
-std::string_view ChartWindow::editProcess(std::size_t i, const workspace::ProcessRequest& r) {
-  const std::string_view message = model_->editProcess(i, r);
-  if (message.empty()) record(QString::fromUtf8(captions::editProcessStep).arg(processName(i)));
-  return message;
-}
-
-void ChartWindow::removeProcess(std::size_t i) {
-  if (i >= processes().processes().size()) return;
-  const QString name = processName(i);
-  model_->removeProcess(i);
-  record(QString::fromUtf8(captions::deleteProcessStep).arg(name));
-}
-
-bool ChartWindow::removeEpsilonLine(std::size_t i) {
-  const std::vector<workspace::EpsilonLine> lines = processes().drawnLines();
-  if (i >= lines.size()) return false;
-  const QString name = lineName(points(), lines[i]);
-  model_->removeEpsilonLine(i);
-  record(QString::fromUtf8(captions::deleteEpsilonLineStep).arg(name));
-  return true;
-}
-
-void ChartWindow::record(const QString& text) {
-  auto after = std::make_shared<const workspace::Workspace>(workspace_);
-  undo_->push(new DesignStep(text, std::exchange(recorded_, after), after,
-                             [this](const DesignStep::Design& d) { restore(d); }));
-}
-
-void ChartWindow::restore(const std::shared_ptr<const workspace::Workspace>& design) {
-  // The design comes back at the pressure in force now, with the main window's present state.
-  workspace_.restore(*design);
-  recorded_ = design;
-  model_->reset();
-}
-
-QString ChartWindow::processName(std::size_t i) const {
-  return processModel_->index(static_cast<int>(i), 0).data().toString();
-}
-
-void ChartWindow::listEpsilonLines() {
-  epsilonLines_->clear();
-  const std::vector<workspace::EpsilonLine> lines = processes().drawnLines();
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    connect(epsilonLines_->addAction(lineName(points(), lines[i])), &QAction::triggered, this,
-            [this, i] { removeEpsilonLine(i); });
+void ChartWindow::updateActions() {
+  const document::Step* undo = document_->undoStep();
+  const document::Step* redo = document_->redoStep();
+  undo_->setEnabled(undo != nullptr);
+  redo_->setEnabled(redo != nullptr);
+  undo_->setText(QString::fromUtf8(captions::undoItem) +
+                 (undo ? ' ' + stepName(*undo) : QString()));
+  redo_->setText(QString::fromUtf8(captions::redoItem) +
+                 (redo ? ' ' + stepName(*redo) : QString()));
+  const workspace::Workspace& design = document_->design();
+  const bool stale = design.current() && !design.currentAddable();
+  addCurrent_->setEnabled(design.currentAddable());
+  addCurrent_->setToolTip(stale ? QString::fromUtf8(captions::staleAddCurrent) : QString());
+  const int row = selectedRow();
+  for (QAction* a : {rename_, delete_, epsilonLine_}) a->setEnabled(row >= 0);
+  editPoint_->setEnabled(row >= 0 &&
+                         !design.points().points()[static_cast<std::size_t>(row)].derived);
+  const bool process = selectedProcess() >= 0;
+  editProcess_->setEnabled(process);
+  deleteProcess_->setEnabled(process);
+  epsilonLines_->setEnabled(!design.processes().drawnLines().empty());
 }
 
 int ChartWindow::selectedRow() const {
   const QModelIndexList rows = table_->selectionModel()->selectedRows();
-  return rows.isEmpty() ? -1 : rows.front().row();
-}
-
-void ChartWindow::updateActions() {
-  const bool stale = workspace_.current() && !workspace_.currentAddable();
-  addCurrent_->setEnabled(workspace_.currentAddable());
-  addCurrent_->setToolTip(stale ? QString::fromUtf8(captions::staleAddCurrent) : QString());
-  const bool selected = selectedRow() >= 0;
-  rename_->setEnabled(selected);
-  delete_->setEnabled(selected);
-  epsilonLine_->setEnabled(selected);
-  const bool process = selectedProcess() >= 0;
-  editProcess_->setEnabled(process);
-  deleteProcess_->setEnabled(process);
-  epsilonLines_->setEnabled(!processes().drawnLines().empty());
+  return rows.isEmpty() || rows.front().row() >= static_cast<int>(workspace().points().size())
+             ? -1
+             : rows.front().row();
 }
 
 int ChartWindow::selectedProcess() const {
@@ -513,63 +399,92 @@ int ChartWindow::selectedProcess() const {
   return rows.isEmpty() ? -1 : rows.front().row();
 }
 
+void ChartWindow::setPressure(double pa) {
+  document_->setPressure(pa);
+}
+
+void ChartWindow::setArithmetic(psychro::Arithmetic m) {
+  document_->setArithmetic(m);
+}
+
+void ChartWindow::setState(const psychro::AirState& air, const workspace::TypedPair& given) {
+  document_->setCurrent(air, given);
+}
+
+void ChartWindow::setStateCurrent(bool current) {
+  document_->setCurrentFresh(current);
+}
+
+void ChartWindow::addCurrentPoint() {
+  if (!workspace().currentAddable()) return;
+  say(document_->addPoint(workspace().current()->given));
+  table_->selectRow(static_cast<int>(workspace().points().size()) - 1);
+}
+
+void ChartWindow::addAt(double t, double φ) {
+  // At the resolution the main window shows t and φ in its result boxes.
+  say(document_->addPoint(
+      {{psychro::Quantity::t, psychro::Quantity::rh},
+       calc::formatFixed(t, calc::info(calc::Output::dryBulb).decimals),
+       calc::formatFixed(100 * φ, calc::info(calc::Output::humidity).decimals)}));
+}
+
 void ChartWindow::newPoint() {
-  if (!dialog_)
-    dialog_ = new PointDialog([this](const workspace::TypedPair& g) { return addPoint(g); }, this);
-  dialog_->open();
+  if (!pointDialog_)
+    pointDialog_ = new PointDialog(
+        [this](const workspace::TypedPair& given, const QString& name) {
+          const document::Refused why = document_->addPoint(given, name.toStdString());
+          if (!why) table_->selectRow(static_cast<int>(workspace().points().size()) - 1);
+          return why ? refusalText(*why) : QString();
+        },
+        this);
+  pointDialog_->setName(fromUtf8(workspace().points().nextName()));
+  pointDialog_->open();
+}
+
+void ChartWindow::editSelectedPoint() {
+  const int row = selectedRow();
+  if (row < 0) return;
+  const workspace::StatePoint& p = workspace().points().points()[static_cast<std::size_t>(row)];
+  if (p.derived) {
+    say(document::byDesign({workspace::Rule::outletOfProcess, {}, p.name}));
+    return;
+  }
+  if (!editPointDialog_) {
+    editPointDialog_ = new PointDialog(
+        [this](const workspace::TypedPair& given, const QString&) {
+          const document::Refused why = document_->editPoint(editing_, given);
+          return why ? refusalText(*why) : QString();
+        },
+        this);
+    editPointDialog_->setObjectName(QStringLiteral("EditPointDialog"));
+    editPointDialog_->setWindowTitle(
+        QString::fromUtf8(captions::editPointTitle).arg(fromUtf8(p.name)));
+  }
+  editing_ = static_cast<std::size_t>(row);
+  editPointDialog_->setWindowTitle(
+      QString::fromUtf8(captions::editPointTitle).arg(fromUtf8(p.name)));
+  editPointDialog_->setName({});
+  editPointDialog_->setGiven(p);
+  editPointDialog_->open();
 }
 
 void ChartWindow::newProcess() {
   if (!processDialog_)
     processDialog_ = new ProcessDialog(
-        [this](const workspace::ProcessRequest& r) { return addProcess(r); }, this);
+        [this](const workspace::ProcessRequest& r, const QString& outlet) {
+          const document::Refused why = document_->addProcess(r, outlet.toStdString());
+          if (!why) table_->selectRow(static_cast<int>(workspace().points().size()) - 1);
+          return why ? refusalText(*why) : QString();
+        },
+        this);
   const int row = selectedRow();
-  processDialog_->setPoints(points().points(),
-                            row < 0 ? 0 : points().points()[static_cast<std::size_t>(row)].id);
+  processDialog_->setPoints(
+      workspace().points().points(),
+      row < 0 ? 0 : workspace().points().points()[static_cast<std::size_t>(row)].id);
+  processDialog_->setOutletName(fromUtf8(workspace().points().nextName()));
   processDialog_->clearFlow();
   processDialog_->open();
-}
-
-void ChartWindow::drawEpsilonLine() {
-  const int row = selectedRow();
-  if (row < 0) return;
-  const workspace::StatePoint& p = points().points()[static_cast<std::size_t>(row)];
-  bool ok = false;
-  const QString text = QInputDialog::getText(
-      this, QString::fromUtf8(captions::epsilonLineTitle),
-      QString::fromUtf8(captions::epsilonLinePrompt).arg(QString::fromStdString(p.name)),
-      QLineEdit::Normal, QString(), &ok);
-  if (!ok) return;
-  const std::optional<double> ε = workspace::readEpsilon(text.toStdString());
-  if (!ε && !text.trimmed().isEmpty() && !calc::startsWithNumber(text.toStdString())) {
-    showNotice(
-        this, fromUtf8(calc::messages::title),
-        QString::fromUtf8(captions::notANumberIn).arg(QString::fromUtf8(captions::epsilonCaption)));
-    return;
-  }
-  if (!ε) {
-    notice(text.trimmed().isEmpty() ? calc::words(psychro::Outcome::missingInput)
-                                    : workspace::notANumber);
-    return;
-  }
-  addEpsilonLine(p.id, *ε);
-}
-
-void ChartWindow::renameSelected() {
-  const int row = selectedRow();
-  if (row < 0) return;
-  const QModelIndex name = model_->index(row, 0);
-  table_->setCurrentIndex(name);
-  table_->edit(name);
-}
-
-void ChartWindow::deleteSelected() {
-  const int row = selectedRow();
-  if (row < 0) return;
-  const QString name =
-      QString::fromStdString(points().points()[static_cast<std::size_t>(row)].name);
-  model_->remove(row);
-  record(QString::fromUtf8(captions::deletePointStep).arg(name));
 }
 
 void ChartWindow::editSelectedProcess() {
@@ -577,40 +492,58 @@ void ChartWindow::editSelectedProcess() {
   if (row < 0) return;
   if (!editDialog_) {
     editDialog_ = new ProcessDialog(
-        [this](const workspace::ProcessRequest& r) { return editProcess(editing_, r); }, this);
+        [this](const workspace::ProcessRequest& r, const QString&) {
+          const document::Refused why = document_->editProcess(editing_, r);
+          return why ? refusalText(*why) : QString();
+        },
+        this);
     editDialog_->setObjectName(QStringLiteral("EditProcessDialog"));
     editDialog_->setWindowTitle(QString::fromUtf8(captions::editProcessTitle));
   }
   editing_ = static_cast<std::size_t>(row);
-  // A process runs after those made before it: it may start at any point but its own outlet and
-  // those of the processes after it.
-  const std::vector<workspace::Process>& all = processes().processes();
+  // The points it may start at: any but those it runs before (workspace::Workspace::mayUse).
   std::vector<workspace::StatePoint> offered;
-  for (const workspace::StatePoint& p : points().points())
-    if (std::none_of(all.begin() + row, all.end(),
-                     [&p](const workspace::Process& q) { return q.outlet == p.id; }))
-      offered.push_back(p);
-  const workspace::ProcessRequest& r = all[editing_].request;
+  for (const workspace::StatePoint& p : workspace().points().points())
+    if (workspace().mayUse(editing_, p.id)) offered.push_back(p);
+  const workspace::ProcessRequest& r = workspace().processes().processes()[editing_].request;
   editDialog_->setPoints(offered, r.from);
   editDialog_->setRequest(r);
+  editDialog_->setOutletName({});
   editDialog_->open();
 }
 
-void ChartWindow::deleteSelectedProcess() {
-  const int row = selectedProcess();
-  if (row >= 0) removeProcess(static_cast<std::size_t>(row));
+void ChartWindow::drawEpsilonLine() {
+  const int row = selectedRow();
+  if (row < 0) return;
+  const workspace::StatePoint& p = workspace().points().points()[static_cast<std::size_t>(row)];
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(this, QString::fromUtf8(captions::epsilonLineTitle),
+                            QString::fromUtf8(captions::epsilonLinePrompt).arg(fromUtf8(p.name)),
+                            QLineEdit::Normal, QString(), &ok);
+  if (!ok) return;
+  double ε = 0;
+  if (const std::optional<double> infinite = workspace::readEpsilon(text.toStdString());
+      infinite && std::isinf(*infinite)) {
+    ε = *infinite;
+  } else {
+    const auto read = calc::readField(text.toStdString());
+    if (const auto* problem = std::get_if<calc::FieldProblem>(&read)) {
+      showNotice(this, fromUtf8(calc::messages::title),
+                 fromUtf8(calc::fieldWords(*problem, captions::epsilonCaption)));
+      return;
+    }
+    ε = std::get<double>(read);
+  }
+  say(document_->addEpsilonLine(p.id, ε));
 }
 
-void ChartWindow::resetView() {
-  chart_->resetView();
-}
-
-void ChartWindow::zoomIn() {
-  chart_->zoomBy(0.8);
-}
-
-void ChartWindow::zoomOut() {
-  chart_->zoomBy(1 / 0.8);
+void ChartWindow::listEpsilonLines() {
+  epsilonLines_->clear();
+  const std::vector<workspace::EpsilonLine> lines = workspace().processes().drawnLines();
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    connect(epsilonLines_->addAction(lineName(workspace().points(), lines[i])), &QAction::triggered,
+            this, [this, i] { say(document_->deleteEpsilonLine(i)); });
 }
 
 void ChartWindow::copyImage() {
@@ -619,56 +552,37 @@ void ChartWindow::copyImage() {
 
 void ChartWindow::copyTable() {
   QGuiApplication::clipboard()->setText(
-      QString::fromStdString(workspace::tabSeparated(workspace_, shownHours())));
+      fromUtf8(workspace::tabSeparated(workspace(), document_->zoneHours())));
 }
 
-bool ChartWindow::exportCsv(const QString& path, QString* error) const {
-  const std::string text = workspace::commaSeparated(workspace_, shownHours());
-  return writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
+void ChartWindow::exportImage() {
+  exportAs(this, captions::saveDialogTitle, lastImagePath_, QStandardPaths::PicturesLocation,
+           captions::saveDefaultName, captions::saveFilter, captions::saveFailed,
+           [this](const QString& chosen, const QString& filter, QString* why) {
+             const QString path = withChartSuffix(chosen, filter);
+             // A suffix added here ("图.v2" → "图.v2.png") was not seen by the dialog's question.
+             if (path != chosen && QFileInfo::exists(path) &&
+                 !confirmReplace(this, QString::fromUtf8(captions::saveDialogTitle), path))
+               return false;
+             lastImagePath_ = path;
+             return chart_->saveTo(*files_, path, why);
+           });
 }
 
-bool ChartWindow::printTo(QPagedPaintDevice& device, int* pages) const {
-  // A saved design is titled by its file's name and names the file; the block also states the
-  // date, the pressure and the arithmetic the figures were computed with.
-  const QFileInfo file(filePath_);
-  const std::string title = filePath_.isEmpty() ? std::string(captions::printTitle)
-                                                : file.completeBaseName().toStdString();
-  const std::string source =
-      filePath_.isEmpty()
-          ? std::string(captions::printUnsaved)
-          : captions::printFile + QDir::toNativeSeparators(file.absoluteFilePath()).toStdString();
-  const PrintedHeading heading{title,
-                               source + "　" + captions::printDate +
-                                   QDate::currentDate().toString(Qt::ISODate).toStdString() + "　" +
-                                   calc::pressureCaption(workspace_.pressure()) + "　" +
-                                   std::string(calc::arithmeticCaption) + "：" +
-                                   std::string(calc::arithmeticName(workspace_.arithmetic()))};
-  return printSheets(device, chart_->font(), heading, chart_->scene(),
-                     {workspace::sheetRows(workspace_, shownHours())}, pages);
+void ChartWindow::exportCsv() {
+  exportAs(this, captions::csvDialogTitle, lastCsvPath_, QStandardPaths::DocumentsLocation,
+           captions::csvDefaultName, captions::csvFilter, captions::csvFailed,
+           [this](const QString& path, const QString&, QString* why) {
+             return ui::exportCsv(path, *document_, why);
+           });
 }
 
-bool ChartWindow::exportPdf(const QString& path, QString* error) const {
-  QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageOrientation(QPageLayout::Landscape);
-  writer.setResolution(300);
-  writer.setTitle(QString::fromUtf8(captions::chartTitle));
-  writer.setCreator(QStringLiteral("Torvale"));
-  if (printTo(writer)) return true;
-  if (error) *error = QFileInfo(path).absoluteDir().exists() ? QString() : path;
-  return false;
-}
-
-void ChartWindow::exportPdfAs() {
-  const QString path =
-      askSavePath(this, captions::pdfDialogTitle, lastPdfPath_, QStandardPaths::DocumentsLocation,
-                  captions::pdfDefaultName, captions::pdfFilter)
-          .path;
-  if (path.isEmpty()) return;
-  lastPdfPath_ = path;
-  if (!exportPdf(path))
-    showNotice(this, fromUtf8(calc::messages::title),
-               QString::fromUtf8(captions::pdfFailed) + path);
+void ChartWindow::exportPdf() {
+  exportAs(this, captions::pdfDialogTitle, lastPdfPath_, QStandardPaths::DocumentsLocation,
+           captions::pdfDefaultName, captions::pdfFilter, captions::pdfFailed,
+           [this](const QString& path, const QString&, QString* why) {
+             return ui::exportPdf(path, *document_, *chart_, why);
+           });
 }
 
 void ChartWindow::print() {
@@ -676,42 +590,12 @@ void ChartWindow::print() {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setPageSize(QPageSize(QPageSize::A4));
     printer_->setPageOrientation(QPageLayout::Landscape);
-    printer_->setDocName(QString::fromUtf8(captions::chartTitle));
   }
+  printer_->setDocName(designTitle(*document_));
   QPrintDialog dialog(printer_.get(), this);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!printTo(*printer_))
+  if (!printDesign(*printer_, *document_, *chart_))
     showNotice(this, fromUtf8(calc::messages::title), QString::fromUtf8(captions::printFailed));
-}
-
-void ChartWindow::saveAs() {
-  const SaveChoice chosen =
-      askSavePath(this, captions::saveDialogTitle, lastPath_, QStandardPaths::PicturesLocation,
-                  captions::saveDefaultName, captions::saveFilter);
-  if (chosen.path.isEmpty()) return;
-  const QString path = withChartSuffix(chosen.path, chosen.filter);
-  // A suffix added here ("图.v2" → "图.v2.png") was not seen by the dialog's replace question.
-  if (path != chosen.path && QFileInfo::exists(path) &&
-      !confirmReplace(this, QString::fromUtf8(captions::saveDialogTitle), path))
-    return;
-  lastPath_ = path;
-  QString why;
-  if (!chart_->saveTo(path, &why))
-    showNotice(this, fromUtf8(calc::messages::title),
-               QString::fromUtf8(captions::saveFailed) + path + '\n' + why);
-}
-
-void ChartWindow::exportCsvAs() {
-  const QString path =
-      askSavePath(this, captions::csvDialogTitle, lastCsvPath_, QStandardPaths::DocumentsLocation,
-                  captions::csvDefaultName, captions::csvFilter)
-          .path;
-  if (path.isEmpty()) return;
-  lastCsvPath_ = path;
-  QString why;
-  if (!exportCsv(path, &why))
-    showNotice(this, fromUtf8(calc::messages::title),
-               QString::fromUtf8(captions::csvFailed) + path + '\n' + why);
 }
 
 }  // namespace ui

@@ -10,19 +10,17 @@
 #include <iterator>
 #include <string>
 
+#include "calc/field.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/pair_calculation.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
+#include "ui/utf8.h"
 
 namespace ui {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QDialogButtonBox* okCancel(QDialog* dialog) {
   auto* buttons = new QDialogButtonBox(dialog);
@@ -41,8 +39,12 @@ QLineEdit* edit(const QString& name, const QString& announced, QWidget* parent) 
   return e;
 }
 
-// The object names of the bound fields: "TMin", "TMax", "RhMin", … in the order of StateBounds.
+// The object names of the bound fields: "TMin", "TMax", "RhMin", … in the order of StateBounds,
+// and their quantities.
 constexpr const char* boundNames[] = {"T", "Rh", "Tl", "D", "H"};
+constexpr psychro::Quantity boundQuantities[] = {psychro::Quantity::t, psychro::Quantity::rh,
+                                                 psychro::Quantity::tl, psychro::Quantity::d,
+                                                 psychro::Quantity::h};
 
 }  // namespace
 
@@ -57,7 +59,7 @@ ZoneDialog::ZoneDialog(Add add, QWidget* parent) : QDialog(parent), add_(std::mo
   grid->addWidget(new QLabel(QString::fromUtf8(captions::zoneMinCaption), this), 1, 1);
   grid->addWidget(new QLabel(QString::fromUtf8(captions::zoneMaxCaption), this), 1, 2);
   for (int q = 0; q < 5; ++q) {
-    const QString caption = QString::fromUtf8(captions::zoneBoundCaptions[q]);
+    const QString caption = fromUtf8(calc::quantityCaption(boundQuantities[q]));
     grid->addWidget(new QLabel(caption, this), q + 2, 0);
     for (int side = 0; side < 2; ++side) {
       const QString which =
@@ -83,37 +85,21 @@ void ZoneDialog::open() {
 
 void ZoneDialog::accept() {
   workspace::Zone zone;
-  zone.name = name_->text().trimmed().toStdString();
-  psychro::Bound* const targets[] = {&zone.bounds.t, &zone.bounds.rh, &zone.bounds.tl,
-                                     &zone.bounds.d, &zone.bounds.h};
+  zone.name = name_->text().toStdString();
+  // Each bound typed must be one number; which bounds make a zone is the design's own check.
   QString refusal;
-  if (zone.name.empty()) refusal = QString::fromUtf8(captions::zoneNameMissing);
   for (std::size_t q = 0; q < 5 && refusal.isEmpty(); ++q) {
+    psychro::Bound& bound = zone.bounds.*workspace::boundKeys[q].bound;
     for (std::size_t side = 0; side < 2 && refusal.isEmpty(); ++side) {
       const QLineEdit* e = bounds_[q][side];
-      const std::string text = e->text().trimmed().toStdString();
-      if (text.empty()) continue;  // that side open
-      const double value = calc::numericValue(text);
-      // A value with no number in it, or one too large for any state, is refused, not guessed; a
-      // relative humidity is a percentage.
-      if (!calc::startsWithNumber(text))
-        refusal = QString::fromUtf8(captions::notANumberIn).arg(e->accessibleName());
-      else if (!std::isfinite(value))
-        refusal = QString::fromUtf8(captions::zoneValueOutOfRange).arg(e->accessibleName());
-      else if (targets[q] == &zone.bounds.rh && !(value >= 0 && value <= 100))
-        refusal = QString::fromUtf8(captions::zoneHumidityRange).arg(e->accessibleName());
+      if (e->text().trimmed().isEmpty()) continue;  // that side open
+      const auto read = calc::readField(e->text().toStdString());
+      if (const auto* problem = std::get_if<calc::FieldProblem>(&read))
+        refusal = fromUtf8(calc::fieldWords(*problem, e->accessibleName().toStdString()));
       else
-        (side == 0 ? targets[q]->min : targets[q]->max) = value;
+        (side == 0 ? bound.min : bound.max) = std::get<double>(read);
     }
-    if (refusal.isEmpty() && targets[q]->min && targets[q]->max &&
-        *targets[q]->min > *targets[q]->max)
-      refusal = QString::fromUtf8(captions::zoneBoundsReversed)
-                    .arg(QString::fromUtf8(captions::zoneBoundCaptions[q]));
   }
-  // A zone bounded nowhere would hold every state: the whole chart, every hour.
-  if (refusal.isEmpty() && std::none_of(std::begin(targets), std::end(targets),
-                                        [](const psychro::Bound* b) { return b->min || b->max; }))
-    refusal = QString::fromUtf8(captions::zoneNoBounds);
   if (refusal.isEmpty()) refusal = add_(zone);
   if (!refusal.isEmpty()) {
     showNotice(this, fromUtf8(calc::messages::title), refusal);

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVariant>
 #include <algorithm>
 #include <utility>
@@ -57,6 +58,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(captions::mainTitle));
   setWindowIcon(programIcon());
+  recovery_ = std::make_unique<document::Recovery>(
+      *files_, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(),
+      document::instanceName());
   buildMenus();
   buildControls();
   Form_Load();
@@ -373,7 +377,8 @@ AboutWindow& MainWindow::about() {
 
 ChartWindow& MainWindow::chartWindow() {
   if (!chart_) {
-    chart_ = std::make_unique<ChartWindow>();
+    // The recovery this copy offered its left-over files through goes on as the design's own.
+    chart_ = std::make_unique<ChartWindow>(nullptr, files_, std::move(recovery_));
     chart_->setPressure(pressure_);
     chart_->setArithmetic(arithmetic_);
     connect(this, &MainWindow::pressureChanged, chart_.get(), &ChartWindow::setPressure);
@@ -434,7 +439,8 @@ void MainWindow::openWorkspace(const QString& path) {
 }
 
 void MainWindow::offerRecovery() {
-  if (auto recovered = ChartWindow::offerRecovery(this)) {
+  if (!recovery_) return;  // the chart window has it, and has kept work already
+  if (auto recovered = ChartWindow::offerRecovery(this, *recovery_)) {
     showChart();
     chartWindow().openRecovered(*recovered);
   }

@@ -10,6 +10,8 @@
 #include "calc/calculate.h"
 #include "calc/outputs.h"
 #include "calc/window.h"
+#include "document/disk.h"
+#include "document/recovery.h"
 #include "psychro/air_state.h"
 #include "workspace/points.h"
 
@@ -118,8 +120,12 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   QAction* copyAll_ = nullptr;
   PressureDialog* pressureDialog_ = nullptr;  // created on first use, a child of the window
   std::array<QLineEdit*, calc::outputs.size()> results_{};  // by calc::Output
-  std::unique_ptr<AboutWindow> about_;          // created on first use, a window of its own
-  std::unique_ptr<ChartWindow> chart_;          // likewise
+  std::unique_ptr<AboutWindow> about_;  // created on first use, a window of its own
+  std::unique_ptr<ChartWindow> chart_;  // likewise
+  // Where the chart window's files are read and written, and this running copy's recovery, kept
+  // here until the chart window is made (the offer at start needs it first).
+  std::shared_ptr<document::FileSystem> files_ = std::make_shared<document::Disk>();
+  std::unique_ptr<document::Recovery> recovery_;
   QAction* addPoint_ = nullptr;                 // 加入当前状态点, while results are current
   std::optional<psychro::AirState> lastState_;  // kept before the chart window exists
   std::optional<workspace::TypedPair> lastGiven_;  // and how it was given

@@ -1,28 +1,36 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <functional>
-#include <string_view>
 
 #include "workspace/points.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace ui {
 
-// 新建状态点: any two of the six quantities, each picked in a selector and its value typed in the
-// window's unit. On 确定 it hands the pair and the two texts to `add`; a missing value, or a pair
-// with no state, is answered by the main window's notice (提示信息), a value with no number in it
-// by a notice naming its quantity, and the dialog stays open.
+// 新建状态点 (and 编辑状态点): any two of the six quantities, each picked in a selector and its
+// value typed in the window's unit, and the point's name. On 确定 it hands the pair, the two texts
+// and the name to `add`; a value that is not one number is answered by a notice naming its
+// quantity, a refusal by its words, and the dialog stays open.
 class PointDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Adds the state of a pair; returns the message when there is none.
-  using Add = std::function<std::string_view(const workspace::TypedPair&)>;
+  // Adds (or changes) the point; returns why not, empty when done. name is empty where the field
+  // is hidden.
+  using Add = std::function<QString(const workspace::TypedPair&, const QString& name)>;
 
   PointDialog(Add add, QWidget* parent);
+
+  // Offers name in 名称 (checked as a rename is); an empty name hides the field (编辑状态点: the
+  // point keeps its name).
+  void setName(const QString& name);
+  // Shows how a point was given, its pair and values, to be changed.
+  void setGiven(const workspace::StatePoint& point);
 
   void accept() override;
 
@@ -37,6 +45,8 @@ class PointDialog : public QDialog {
   QComboBox* second_ = nullptr;
   QLineEdit* firstValue_ = nullptr;
   QLineEdit* secondValue_ = nullptr;
+  QLabel* nameLabel_ = nullptr;
+  QLineEdit* name_ = nullptr;
 };
 
 }  // namespace ui

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "ui/captions.h"
+#include "ui/step_names.h"
+#include "ui/utf8.h"
 #include "workspace/sheet.h"
 
 namespace ui {
@@ -14,123 +16,74 @@ namespace {
 
 const QString rowMime = QStringLiteral("application/x-torvale-point-row");
 
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
-PointTableModel::PointTableModel(workspace::Workspace& workspace, QObject* parent)
+PointTableModel::PointTableModel(document::Document& document, QObject* parent)
     : QAbstractTableModel(parent),
-      workspace_(workspace),
+      document_(document),
       header_(workspace::tableHeader()),
-      zones_(workspace.zones().active()),
-      rows_(workspace.points().size()) {}
+      zones_(document.design().zones().active()),
+      rows_(document.design().points().size()) {
+  listening_ = document_.listen([this](const document::Change& c) { follow(c); });
+}
+
+PointTableModel::~PointTableModel() {
+  document_.stopListening(listening_);
+}
+
+const workspace::PointList& PointTableModel::points() const {
+  return document_.design().points();
+}
 
 void PointTableModel::rowChanged(std::size_t index) {
-  if (index >= workspace_.points().size()) return;
+  if (index >= points().size()) return;
   const int row = static_cast<int>(index);
   emit dataChanged(this->index(row, 0), this->index(row, columnCount() - 1));
 }
 
-void PointTableModel::lastRowAdded() {
-  // The workspace holds the new point already; the views learn of it as a row inserted, and until
-  // then the table has the rows they know of.
-  const int row = rowCount();
-  beginInsertRows({}, row, row);
-  rows_ = workspace_.points().size();
-  endInsertRows();
-  emit pointsChanged();
-}
-
-std::string_view PointTableModel::add(const workspace::TypedPair& given) {
-  // The workspace adds nothing when it refuses.
-  const std::string_view message = workspace_.add(given);
-  if (message.empty()) lastRowAdded();
-  return message;
-}
-
-std::string_view PointTableModel::addProcess(const workspace::ProcessRequest& request) {
-  // Likewise: nothing changes when the process cannot happen.
-  const std::string_view message = workspace_.addProcess(request);
-  if (message.empty()) lastRowAdded();
-  return message;
-}
-
-bool PointTableModel::addEpsilonLine(unsigned id, double ε) {
-  if (!workspace_.addEpsilonLine(id, ε)) return false;
-  emit pointsChanged();
-  return true;
-}
-
-std::string_view PointTableModel::editProcess(std::size_t i, const workspace::ProcessRequest& r) {
-  const std::string_view message = workspace_.editProcess(i, r);
-  if (!message.empty()) return message;
-  // The outlet and whatever was made from it may stand in any row.
-  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-  emit pointsChanged();
-  return message;
-}
-
-void PointTableModel::removeProcess(std::size_t i) {
-  const unsigned outlet = workspace_.removeProcess(i);
-  if (outlet == 0) return;
-  rowChanged(workspace_.points().indexOf(outlet));
-  emit pointsChanged();
-}
-
-bool PointTableModel::removeEpsilonLine(std::size_t i) {
-  if (!workspace_.removeEpsilonLine(i)) return false;
-  emit pointsChanged();
-  return true;
-}
-
-void PointTableModel::remove(int row) {
-  if (row < 0 || row >= rowCount()) return;
-  beginRemoveRows({}, row, row);
-  const std::vector<unsigned> released = workspace_.remove(static_cast<std::size_t>(row));
-  rows_ = workspace_.points().size();
-  endRemoveRows();
-  // The outlets of the dropped processes now read as given by their t and d.
-  for (unsigned outlet : released) rowChanged(workspace_.points().indexOf(outlet));
-  emit pointsChanged();
+// The document has changed already; the views learn of it here, reading no row past those they
+// know of until told (data() reads the document within both counts).
+void PointTableModel::follow(const document::Change& change) {
+  using Rows = document::Change::Rows;
+  const auto to = [](std::size_t i) { return static_cast<int>(i); };
+  switch (change.rows) {
+    case Rows::none:
+      return;
+    case Rows::added:
+      beginInsertRows({}, to(change.row), to(change.row));
+      rows_ = points().size();
+      endInsertRows();
+      return;
+    case Rows::removed:
+      beginRemoveRows({}, to(change.row), to(change.row));
+      rows_ = points().size();
+      endRemoveRows();
+      // The outlets of the processes dropped with it now read as given by their t and d.
+      for (std::size_t row : change.released) rowChanged(row);
+      return;
+    case Rows::moved:
+      beginMoveRows({}, to(change.row), to(change.row), {},
+                    to(change.to > change.row ? change.to + 1 : change.to));
+      endMoveRows();
+      return;
+    case Rows::edited:
+      rowChanged(change.row);
+      return;
+    case Rows::all:
+      beginResetModel();
+      zones_ = document_.design().zones().active();
+      rows_ = points().size();
+      endResetModel();
+      return;
+  }
 }
 
 bool PointTableModel::moveBefore(int from, int before) {
   const int n = rowCount();
   before = std::clamp(before, 0, n);
   if (from < 0 || from >= n || before == from || before == from + 1) return false;
-  beginMoveRows({}, from, from, {}, before);
   const int to = before > from ? before - 1 : before;
-  workspace_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
-  endMoveRows();
-  emit pointsChanged();
-  emit moved(fromUtf8(workspace_.points().points()[static_cast<std::size_t>(to)].name));
-  return true;
-}
-
-void PointTableModel::reset() {
-  beginResetModel();
-  zones_ = workspace_.zones().active();
-  rows_ = workspace_.points().size();
-  endResetModel();
-  emit pointsChanged();
-}
-
-void PointTableModel::setPressure(double pa) {
-  beginResetModel();
-  workspace_.setPressure(pa);
-  rows_ = workspace_.points().size();
-  endResetModel();
-  emit pointsChanged();
-}
-
-void PointTableModel::setArithmetic(psychro::Arithmetic m) {
-  beginResetModel();
-  workspace_.setArithmetic(m);
-  rows_ = workspace_.points().size();
-  endResetModel();
-  emit pointsChanged();
+  return !document_.movePoint(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
 }
 
 int PointTableModel::rowCount(const QModelIndex& parent) const {
@@ -145,19 +98,21 @@ QVariant PointTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   const auto row = static_cast<std::size_t>(index.row());
   const auto column = static_cast<std::size_t>(index.column());
+  // While the views are being told of a removal they may ask for a row the document no longer has.
+  if (row >= points().size()) return {};
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
       if (column == header_.size())
-        return fromUtf8(workspace::zoneCell(workspace_.points().points()[row], zones_));
-      return fromUtf8(workspace::tableCell(workspace_.points().points()[row], column));
+        return fromUtf8(workspace::zoneCell(points().points()[row], zones_));
+      return fromUtf8(workspace::tableCell(points().points()[row], column));
     case Qt::TextAlignmentRole:
       // Names (of the point, of how it was given, of its zones) read from the left.
       return column < 2 || column == header_.size() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
       // A point with no state at the pressure in force.
-      if (!workspace_.points().points()[row].exists()) return QColor(Qt::darkGray);
+      if (!points().points()[row].exists()) return QColor(Qt::darkGray);
       return {};
     default:
       return {};
@@ -185,16 +140,10 @@ bool PointTableModel::setData(const QModelIndex& index, const QVariant& value, i
   if (role != Qt::EditRole || !index.isValid() || index.column() != 0) return false;
   if (index.row() >= rowCount()) return false;
   const auto row = static_cast<std::size_t>(index.row());
-  const std::string before = workspace_.points().points()[row].name;
-  const std::string_view why = workspace_.rename(row, value.toString().toStdString());
-  if (!why.empty()) {
-    emit renameRefused(QString::fromUtf8(why.data(), static_cast<qsizetype>(why.size())));
+  if (const document::Refused why = document_.renamePoint(row, value.toString().toStdString())) {
+    emit renameRefused(refusalText(*why));
     return false;
   }
-  if (workspace_.points().points()[row].name == before) return true;  // the name it had
-  emit dataChanged(index, index);
-  emit pointsChanged();
-  emit renamed(fromUtf8(before), fromUtf8(workspace_.points().points()[row].name));
   return true;
 }
 

@@ -9,12 +9,16 @@
 #include <cmath>
 #include <tuple>
 
+#include "calc/field.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
+#include "calc/pair_calculation.h"
 #include "process/figures.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
+#include "ui/step_names.h"
+#include "ui/utf8.h"
 #include "workspace/process_rows.h"
 
 namespace ui {
@@ -22,10 +26,6 @@ namespace {
 
 using psychro::Quantity;
 using workspace::ProcessKind;
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QComboBox* comboNamed(const char* name, QWidget* parent) {
   auto* box = new QComboBox(parent);
@@ -42,9 +42,7 @@ QLineEdit* valueBox(const char* name, QWidget* parent) {
 // Fills box with the quantities qs, each under its caption, keeping `selected` where offered.
 void offerQuantities(QComboBox* box, const std::vector<Quantity>& qs, Quantity selected) {
   box->clear();
-  for (Quantity q : qs)
-    box->addItem(QString::fromUtf8(captions::quantityCaptions[static_cast<int>(q)]),
-                 static_cast<int>(q));
+  for (Quantity q : qs) box->addItem(fromUtf8(calc::quantityCaption(q)), static_cast<int>(q));
   const int at = box->findData(static_cast<int>(selected));
   box->setCurrentIndex(at >= 0 ? at : 0);
 }
@@ -53,16 +51,19 @@ Quantity quantityOf(const QComboBox* box) {
   return static_cast<Quantity>(box->currentData().toInt());
 }
 
-// The value of a box: a number with nothing else, or the message why not. A text with no number
-// in it is told apart from a number with more after it, and named by what the box asks for.
+// The value of a box: one number with nothing else (ε also "∞"), or the message why not, naming
+// the box by what it asks for.
 QString readValue(const QLineEdit* box, double& value, bool epsilon = false) {
   const std::string text = box->text().toStdString();
-  if (box->text().trimmed().isEmpty()) return fromUtf8(calc::words(psychro::Outcome::missingInput));
-  const std::optional<double> v = epsilon ? workspace::readEpsilon(text) : calc::wholeNumber(text);
-  if (!v && !calc::startsWithNumber(text))
-    return QString::fromUtf8(captions::notANumberIn).arg(box->accessibleName());
-  if (!v || (!epsilon && !std::isfinite(*v))) return fromUtf8(workspace::notANumber);
-  value = *v;
+  if (epsilon)
+    if (const std::optional<double> ε = workspace::readEpsilon(text); ε && std::isinf(*ε)) {
+      value = *ε;
+      return {};
+    }
+  const auto read = calc::readField(text);
+  if (const auto* problem = std::get_if<calc::FieldProblem>(&read))
+    return fromUtf8(calc::fieldWords(*problem, box->accessibleName().toStdString()));
+  value = std::get<double>(read);
   return {};
 }
 
@@ -94,6 +95,9 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   moistureLabel_ = new QLabel(QString::fromUtf8(captions::roomMoistureCaption), this);
   heat_->setAccessibleName(heatLabel_->text());
   moisture_->setAccessibleName(moistureLabel_->text());
+  outletLabel_ = new QLabel(QString::fromUtf8(captions::outletNameCaption), this);
+  outletName_ = valueBox("OutletName", this);
+  outletName_->setAccessibleName(outletLabel_->text());
 
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok =
@@ -126,12 +130,14 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
   grid->addWidget(label(captions::flowCaption), 7, 0);
   grid->addWidget(flow_, 7, 1);
   grid->addWidget(flowUnit_, 7, 2);
-  grid->addWidget(buttons, 8, 0, 1, 3);
+  grid->addWidget(outletLabel_, 8, 0);
+  grid->addWidget(outletName_, 8, 1, 1, 2);
+  grid->addWidget(buttons, 9, 0, 1, 3);
 
   // Tab goes down the form row by row, each quantity before its value, then to the buttons.
   QWidget* order[] = {kind_,           from_,        other_, firstQuantity_, firstValue_,
                       secondQuantity_, secondValue_, heat_,  moisture_,      flow_,
-                      flowUnit_,       ok,           cancel};
+                      flowUnit_,       outletName_,  ok,     cancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
   connect(kind_, &QComboBox::currentIndexChanged, this, &ProcessDialog::showKind);
   connect(heat_, &QLineEdit::textChanged, this, &ProcessDialog::showLoads);
@@ -190,6 +196,13 @@ void ProcessDialog::setRequest(const workspace::ProcessRequest& r) {
 
 void ProcessDialog::clearFlow() {
   flow_->clear();
+}
+
+void ProcessDialog::setOutletName(const QString& name) {
+  outletName_->setText(name);
+  const bool shown = !name.isEmpty();
+  outletLabel_->setVisible(shown);
+  outletName_->setVisible(shown);
 }
 
 void ProcessDialog::showKind() {
@@ -296,6 +309,9 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   r.kind = kind();
   r.from = from_->currentData().toUInt();
   if (r.from == 0) return fromUtf8(calc::words(psychro::Outcome::noSuchPoint));
+  // An outlet's name, once given, is never empty: the same words as a rename's.
+  if (outletName_->isVisibleTo(this) && outletName_->text().trimmed().isEmpty())
+    return refusalText(document::byDesign({workspace::Rule::nameEmpty, {}, {}}));
   r.other = r.kind == ProcessKind::mix ? other_->currentData().toUInt() : 0;
   if (firstQuantity_->isVisibleTo(this)) r.pair.first = quantityOf(firstQuantity_);
   if (secondQuantity_->isVisibleTo(this)) r.pair.second = quantityOf(secondQuantity_);
@@ -314,12 +330,12 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
     if (QString m = readValue(secondValue_, r.second); !m.isEmpty()) return m;
   r.flow.reset();
   if (flow_->isEnabled() && !flow_->text().trimmed().isEmpty()) {
-    const std::optional<double> v = calc::wholeNumber(flow_->text().toStdString());
-    if (!v || !(*v > 0) || !std::isfinite(*v))
-      return fromUtf8(calc::words(psychro::Outcome::flowNotPositiveOrFinite));
-    r.flow = workspace::Flow{*v, flowUnit_->currentIndex() == 0
-                                     ? workspace::FlowUnit::cubicMetresPerHour
-                                     : workspace::FlowUnit::kilogramsPerSecond};
+    double v = 0;
+    if (QString m = readValue(flow_, v); !m.isEmpty()) return m;
+    if (!(v > 0)) return fromUtf8(calc::words(psychro::Outcome::flowNotPositiveOrFinite));
+    r.flow = workspace::Flow{v, flowUnit_->currentIndex() == 0
+                                    ? workspace::FlowUnit::cubicMetresPerHour
+                                    : workspace::FlowUnit::kilogramsPerSecond};
   }
   return {};
 }
@@ -327,7 +343,8 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
 void ProcessDialog::accept() {
   workspace::ProcessRequest r;
   QString message = request(r);
-  if (message.isEmpty()) message = fromUtf8(add_(r));
+  if (message.isEmpty())
+    message = add_(r, outletName_->isVisibleTo(this) ? outletName_->text() : QString());
   if (!message.isEmpty()) {
     showNotice(this, fromUtf8(calc::messages::title), message);
     return;

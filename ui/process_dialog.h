@@ -27,8 +27,9 @@ class ProcessDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Runs a request; returns the message when it cannot happen.
-  using Add = std::function<std::string_view(const workspace::ProcessRequest&)>;
+  // Runs a request, its outlet named outletName (empty where the field is hidden); returns why
+  // it cannot happen, empty when done.
+  using Add = std::function<QString(const workspace::ProcessRequest&, const QString& outletName)>;
 
   ProcessDialog(Add add, QWidget* parent);
 
@@ -43,6 +44,10 @@ class ProcessDialog : public QDialog {
   // the process that made its inlet, so a flow typed for the last process must not be offered
   // again.
   void clearFlow();
+
+  // Offers name for the outlet in 出口名称 (checked as a rename is); an empty name hides the field
+  // (编辑过程: the outlet keeps its name).
+  void setOutletName(const QString& name);
 
   void accept() override;
 
@@ -83,8 +88,10 @@ class ProcessDialog : public QDialog {
   QComboBox* flowUnit_ = nullptr;
   QLabel* heatLabel_ = nullptr;
   QLabel* moistureLabel_ = nullptr;
-  QLineEdit* heat_ = nullptr;                                  // 余热 Q, kW
-  QLineEdit* moisture_ = nullptr;                              // 余湿 W, kg/h
+  QLineEdit* heat_ = nullptr;      // 余热 Q, kW
+  QLineEdit* moisture_ = nullptr;  // 余湿 W, kg/h
+  QLabel* outletLabel_ = nullptr;
+  QLineEdit* outletName_ = nullptr;                            // 出口名称
   std::array<Entry, workspace::processKinds.size()> entries_;  // by workspace::ProcessKind
   std::optional<workspace::ProcessKind> shown_;                // the kind the fields are for
 };

@@ -1,27 +1,29 @@
 #include "ui/process_table.h"
 
+#include "document/document.h"
 #include "ui/captions.h"
 #include "ui/read_only_table.h"
+#include "ui/utf8.h"
 #include "workspace/process_rows.h"
-#include "workspace/workspace.h"
 
 namespace ui {
-namespace {
 
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+ProcessTableModel::ProcessTableModel(document::Document& document, QObject* parent)
+    : QAbstractTableModel(parent), document_(document), header_(workspace::processHeader()) {
+  refresh();
+  listening_ = document_.listen([this](const document::Change& change) {
+    if (change.rows != document::Change::Rows::none) refresh();
+  });
 }
 
-}  // namespace
-
-ProcessTableModel::ProcessTableModel(const workspace::Workspace& workspace, QObject* parent)
-    : QAbstractTableModel(parent), workspace_(workspace), header_(workspace::processHeader()) {
-  refresh();
+ProcessTableModel::~ProcessTableModel() {
+  document_.stopListening(listening_);
 }
 
 void ProcessTableModel::refresh() {
   beginResetModel();
-  rows_ = workspace::processRows(workspace_.processes(), workspace_.points());
+  const workspace::Workspace& design = document_.design();
+  rows_ = workspace::processRows(design.processes(), design.points());
   endResetModel();
 }
 

@@ -7,22 +7,20 @@
 class QTableView;
 class QWidget;
 
-namespace workspace {
-class Workspace;
+namespace document {
+class Document;
 }
 
 namespace ui {
 
-// The 过程 table of a workspace, which its owner keeps for at least the model's life: one row per
-// process, its texts read again at refresh(), which the owner calls whenever the points change (a
-// new process, a rename, a deleted point, a new pressure).
+// The 过程 table of a document, which outlives the model: one row per process, its texts read
+// again whenever the points change (a new process, a rename, a deleted point, a new pressure).
 class ProcessTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit ProcessTableModel(const workspace::Workspace& workspace, QObject* parent = nullptr);
-
-  void refresh();
+  explicit ProcessTableModel(document::Document& document, QObject* parent = nullptr);
+  ~ProcessTableModel() override;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,7 +28,10 @@ class ProcessTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  const workspace::Workspace& workspace_;
+  void refresh();
+
+  document::Document& document_;
+  std::size_t listening_;
   std::vector<std::string> header_;
   std::vector<std::vector<std::string>> rows_;
 };

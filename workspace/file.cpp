@@ -13,6 +13,7 @@
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "psychro/pressure.h"
+#include "workspace/names.h"
 
 namespace workspace {
 namespace {
@@ -97,12 +98,12 @@ std::size_t nesting(std::string_view text) {
 }
 
 // A refusal on the way through the file: what is wrong, and where.
-struct Refusal {
+struct Unreadable {
   std::string why;
 };
 
 [[noreturn]] void refuse(std::string why) {
-  throw Refusal{std::move(why)};
+  throw Unreadable{std::move(why)};
 }
 
 std::string inQuotes(std::string_view text) {
@@ -164,23 +165,53 @@ const Json& valuesOf(const Json& entry, std::size_t count) {
 
 // A point's name as the file gives it: refused with a control character, which the point list
 // would turn into a blank; its other rules are the point list's own.
+// The words of a refusal of the design's rules met while reading.
+std::string ruleWords(const Refusal& r) {
+  switch (r.rule) {
+    case Rule::arithmetic:
+      return std::string(calc::words(r.outcome));
+    case Rule::nameEmpty:
+      return "名称不能为空";
+    case Rule::nameTooLong:
+      return "名称不能超过 24 个字符";
+    case Rule::nameTaken:
+      return "已有同名的状态点";
+    case Rule::nameTurnsDirection:
+      return "名称不能含有文字方向控制符";
+    case Rule::zoneNameEmpty:
+      return "请输入舒适区名称";
+    case Rule::zoneNameControl:
+      return "名称不能含有控制字符";
+    case Rule::zoneNameTooLong:
+      return "舒适区名称不能超过 " + r.detail + " 字节";
+    case Rule::zoneNameTaken:
+      return "已有名为 " + r.detail + " 的舒适区";
+    case Rule::tooManyZones:
+      return "自定义舒适区超过 " + r.detail + " 个";
+    case Rule::zoneNoBounds:
+      return "请至少给出一个界限";
+    case Rule::zoneBoundsReversed:
+      return "「" + r.detail + "」的下限大于上限";
+    case Rule::zoneHumidityRange:
+      return "「" + r.detail + "」必须为 0～100";
+    case Rule::zoneValueRange:
+      return "「" + r.detail + "」超界";
+    default:
+      return "文件内容不符合工作区格式";
+  }
+}
+
 const std::string& nameOf(const Json& value) {
   const std::string& name = textOf(value, "名称");
-  if (name.size() > PointList::maxNameLength * 4) refuse(std::string(longName));
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const auto b = static_cast<unsigned char>(name[i]);
-    const bool c1 = b == 0xC2 && i + 1 < name.size() &&
-                    static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(name[i + 1]) <= 0x9F;
-    if (b < 0x20 || b == 0x7F || c1) refuse("名称不能含有控制字符");
-  }
+  if (name.size() > PointList::maxNameLength * 4) refuse("名称不能超过 24 个字符");
+  if (hasControl(name)) refuse("名称不能含有控制字符");
   return name;
 }
 
 // Gives the last point of w the name; refused as the point list refuses it.
 void nameLast(Workspace& w, const std::string& name) {
-  const std::string_view why = w.rename(w.points().size() - 1, name);
-  if (!why.empty()) refuse(inQuotes(name) + "：" + std::string(why));
+  if (const Refused why = w.rename(w.points().size() - 1, name))
+    refuse(inQuotes(name) + "：" + ruleWords(*why));
 }
 
 unsigned idNamed(const Workspace& w, const Json& value) {
@@ -205,7 +236,7 @@ void eachEntry(const Json& list, std::string_view what, Read read) {
     try {
       if (!entry.is_object()) refuse("须为对象 {…}");
       read(entry);
-    } catch (const Refusal& r) {
+    } catch (const Unreadable& r) {
       refuse("第 " + std::to_string(n) + " " + std::string(what) + "：" + r.why);
     }
   }
@@ -257,15 +288,6 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   return r;
 }
 
-// The quantities a zone may bound, by the names the file gives them.
-constexpr std::array<std::pair<psychro::Bound psychro::StateBounds::*, const char*>, 5> boundNames{{
-    {&psychro::StateBounds::t, "t"},
-    {&psychro::StateBounds::rh, "rh"},
-    {&psychro::StateBounds::tl, "tl"},
-    {&psychro::StateBounds::d, "d"},
-    {&psychro::StateBounds::h, "h"},
-}};
-
 // A bound as written: [min, max], each a value or null for none.
 psychro::Bound boundOf(const Json& value) {
   if (!value.is_array() || value.size() != 2) refuse("界限须为 [下限, 上限]，无界限处为 null");
@@ -286,7 +308,6 @@ Json boundJson(const psychro::Bound& b) {
 void readZones(Workspace& w, const Json& zones) {
   if (zones.is_null()) return;
   if (!zones.is_object()) refuse("\"zones\" 须为对象 {…}");
-  ZoneSet set;
   const Json& on = listOf(zones, "on");
   if (on.size() > builtInZoneCount) refuse("\"zones\" 的 \"on\" 列出的舒适区过多");
   for (const Json& name : on) {
@@ -295,21 +316,21 @@ void readZones(Workspace& w, const Json& zones) {
     const auto it = std::find_if(builtIns.begin(), builtIns.end(),
                                  [&](const Zone& z) { return z.name == text; });
     if (it == builtIns.end()) refuse("无法识别的舒适区 " + inQuotes(text.substr(0, 64)));
-    set.builtInOn[static_cast<std::size_t>(it - builtIns.begin())] = true;
+    w.setBuiltInZone(static_cast<std::size_t>(it - builtIns.begin()), true);
   }
   const Json& user = listOf(zones, "user");
   if (user.size() > maxUserZones)
     refuse("自定义舒适区超过 " + std::to_string(maxUserZones) + " 个");
   eachEntry(user, "个自定义舒适区", [&](const Json& entry) {
     Zone z;
-    z.name = nameOf(member(entry, "name"));
-    if (z.name.size() > maxZoneNameBytes)
+    z.name = textOf(member(entry, "name"), "名称");
+    if (z.name.size() > 4 * maxZoneNameBytes)
       refuse("舒适区名称不能超过 " + std::to_string(maxZoneNameBytes) + " 字节");
-    for (const auto& [bound, key] : boundNames)
-      if (const Json& b = member(entry, key); !b.is_null()) z.bounds.*bound = boundOf(b);
-    set.user.push_back(std::move(z));
+    for (const BoundKey& k : boundKeys)
+      if (const Json& b = member(entry, k.key.data()); !b.is_null()) z.bounds.*k.bound = boundOf(b);
+    // The zone's checks are the window's own (checkZone).
+    if (const Refused why = w.addZone(std::move(z))) refuse(ruleWords(*why));
   });
-  w.setZones(std::move(set));
 }
 
 // "weather": {"file": path, "log": {"pair", "columns": [A, B]} for a log's CSV, "months": [1…12
@@ -372,9 +393,9 @@ Workspace build(const Json& top) {
   const Json& points = listOf(top, "points");
   const Json& processes = listOf(top, "processes");
   const Json& lines = listOf(top, "lines");
-  if (points.size() + processes.size() > maxFilePoints)
-    refuse("状态点超过 " + std::to_string(maxFilePoints) + " 个");
-  if (lines.size() > maxFileLines) refuse("热湿比线超过 " + std::to_string(maxFileLines) + " 条");
+  if (points.size() + processes.size() > maxPoints)
+    refuse("状态点超过 " + std::to_string(maxPoints) + " 个");
+  if (lines.size() > maxLines) refuse("热湿比线超过 " + std::to_string(maxLines) + " 条");
 
   Workspace w(pressure.get<double>());
   w.setArithmetic(arithmetic);
@@ -398,7 +419,8 @@ Workspace build(const Json& top) {
   });
   eachEntry(lines, "条热湿比线", [&](const Json& entry) {
     const unsigned point = idNamed(w, member(entry, "point"));
-    w.addEpsilonLine(point, epsilonOf(member(entry, "epsilon")));
+    if (const Refused why = w.addEpsilonLine(point, epsilonOf(member(entry, "epsilon"))))
+      refuse(ruleWords(*why));
   });
   readZones(w, member(top, "zones"));
   readWeather(w, member(top, "weather"));
@@ -472,8 +494,8 @@ Json workspaceJson(const Workspace& workspace) {
     for (const Zone& z : zones.user) {
       Json entry = Json::object();
       entry["name"] = z.name;
-      for (const auto& [bound, key] : boundNames)
-        if (!(z.bounds.*bound).empty()) entry[key] = boundJson(z.bounds.*bound);
+      for (const BoundKey& k : boundKeys)
+        if (!(z.bounds.*k.bound).empty()) entry[std::string(k.key)] = boundJson(z.bounds.*k.bound);
       user.push_back(std::move(entry));
     }
     top["zones"] = {{"on", std::move(on)}, {"user", std::move(user)}};
@@ -520,7 +542,7 @@ std::variant<Workspace, std::string> readWorkspace(std::string_view text) {
   if (top.is_discarded()) return std::string("文件不是完整的 JSON 文本（可能已被截断或损坏）");
   try {
     return build(top);
-  } catch (const Refusal& r) {
+  } catch (const Unreadable& r) {
     return r.why;
   } catch (const Json::exception&) {
     return std::string("文件内容不符合工作区格式");

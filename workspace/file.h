@@ -5,17 +5,12 @@
 #include <string_view>
 #include <variant>
 
+#include "workspace/limits.h"
 #include "workspace/workspace.h"
 
 // The workspace file: a design as UTF-8 JSON, the points as typed and the processes and ε lines as
 // asked for, so that reopening it computes every text again. Results are never stored.
 namespace workspace {
-
-// What a file may hold at most, so that a hostile file cannot exhaust the program.
-inline constexpr std::size_t maxFileBytes = 16 * 1024 * 1024;
-inline constexpr std::size_t maxFilePoints = 10000;  // points given and process outlets together
-inline constexpr std::size_t maxFileLines = 10000;   // ε lines drawn through 热湿比线…
-inline constexpr std::size_t maxValueLength = 64;    // bytes of a value's text
 
 // The workspace as the text of a file: "format", "version", "pressure" (Pa), "model" (the
 // arithmetic's key, calc::arithmeticKey, written only when it is not the classic one), "points"

@@ -4,18 +4,12 @@
 #include <charconv>
 #include <optional>
 
-#include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/state_results.h"
+#include "workspace/names.h"
 
 namespace workspace {
 namespace {
-
-std::size_t characters(std::string_view utf8) {
-  std::size_t n = 0;
-  for (char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return n;
-}
 
 // Column name n of a spreadsheet: A … Z, AA, AB, …
 std::string letters(std::size_t n) {
@@ -36,23 +30,6 @@ std::optional<std::size_t> lettersIndex(std::string_view name) {
   return n - 1;
 }
 
-// The marks that set or override the direction of text: embeddings and overrides (U+202A–U+202E),
-// isolates (U+2066–U+2069), the left-to-right and right-to-left marks (U+200E, U+200F) and the
-// Arabic letter mark (U+061C), as UTF-8.
-bool turnsDirection(std::string_view utf8) {
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto b = [&](std::size_t k) {
-      return i + k < utf8.size() ? static_cast<unsigned char>(utf8[i + k]) : 0u;
-    };
-    if (b(0) == 0xD8 && b(1) == 0x9C) return true;
-    if (b(0) != 0xE2) continue;
-    if (b(1) == 0x80 && ((b(2) >= 0xAA && b(2) <= 0xAE) || b(2) == 0x8E || b(2) == 0x8F))
-      return true;
-    if (b(1) == 0x81 && b(2) >= 0xA6 && b(2) <= 0xA9) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string valueText(double value) {
@@ -62,18 +39,48 @@ std::string valueText(double value) {
   return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 
-std::string_view PointList::add(const TypedPair& given) {
+namespace {
+
+// The point given by the pair as typed, computed at pa with m; or the arithmetic's refusal.
+std::variant<StatePoint, Refusal> given(const TypedPair& typed, double pa, psychro::Arithmetic m) {
   StatePoint p;
-  p.pair = given.pair;
-  p.result = calc::calculateTyped(given.pair, given.first, given.second, pa_, m_);
-  if (!p.exists()) return calc::words(p.result.outcome);
-  p.first = calc::numericValue(given.first);
-  p.second = calc::numericValue(given.second);
-  p.given = calc::givenText(given.pair, valueText(p.first), valueText(p.second));
-  p.name = takeNextName();
+  p.pair = typed.pair;
+  p.result = calc::calculateTyped(typed.pair, typed.first, typed.second, pa, m);
+  if (!p.exists()) return refusedBy(p.result.outcome);
+  p.first = calc::numericValue(typed.first);
+  p.second = calc::numericValue(typed.second);
+  p.given = calc::givenText(typed.pair, valueText(p.first), valueText(p.second));
+  return p;
+}
+
+}  // namespace
+
+Refused PointList::add(const TypedPair& typed, std::string_view name) {
+  std::string clean;
+  if (!name.empty()) {
+    auto checked = checkName(name);
+    if (auto* why = std::get_if<Refusal>(&checked)) return std::move(*why);
+    clean = std::move(std::get<std::string>(checked));
+  }
+  if (full()) return Refusal{Rule::tooManyPoints, {}, std::to_string(maxPoints)};
+  auto made = given(typed, pa_, m_);
+  if (auto* why = std::get_if<Refusal>(&made)) return std::move(*why);
+  StatePoint& p = std::get<StatePoint>(made);
+  p.name = takeName(clean);
   p.id = ++lastId_;
   points_.push_back(std::move(p));
-  return {};
+  return std::nullopt;
+}
+
+Refused PointList::edit(std::size_t i, const TypedPair& typed) {
+  if (i >= points_.size()) return refusedBy(psychro::Outcome::noSuchPoint);
+  auto made = given(typed, pa_, m_);
+  if (auto* why = std::get_if<Refusal>(&made)) return std::move(*why);
+  StatePoint& p = std::get<StatePoint>(made);
+  p.name = std::move(points_[i].name);
+  p.id = points_[i].id;
+  points_[i] = std::move(p);
+  return std::nullopt;
 }
 
 void PointList::addSaved(calc::Pair pair, double first, double second) {
@@ -83,7 +90,7 @@ void PointList::addSaved(calc::Pair pair, double first, double second) {
   p.second = second;
   p.given = calc::givenText(pair, valueText(first), valueText(second));
   p.result = calc::calculate(pair, first, second, pa_, m_);
-  p.name = takeNextName();
+  p.name = takeName({});
   p.id = ++lastId_;
   points_.push_back(std::move(p));
 }
@@ -92,7 +99,7 @@ unsigned PointList::addDerivedSaved(std::string given, const psychro::StateOutco
   StatePoint p;
   p.pair = {psychro::Quantity::t, psychro::Quantity::d};
   p.given = std::move(given);
-  p.name = takeNextName();
+  p.name = takeName({});
   p.id = ++lastId_;
   p.derived = true;
   points_.push_back(std::move(p));
@@ -100,7 +107,8 @@ unsigned PointList::addDerivedSaved(std::string given, const psychro::StateOutco
   return lastId_;
 }
 
-unsigned PointList::addDerived(std::string given, const psychro::AirState& air) {
+unsigned PointList::addDerived(std::string given, const psychro::AirState& air,
+                               std::string_view name) {
   StatePoint p;
   p.pair = {psychro::Quantity::t, psychro::Quantity::d};
   p.first = air.t;
@@ -108,7 +116,7 @@ unsigned PointList::addDerived(std::string given, const psychro::AirState& air) 
   p.given = std::move(given);
   p.result.air = air;
   if (!calc::formatResults(air, p.result.texts, m_)) return 0;
-  p.name = takeNextName();
+  p.name = takeName(name);
   p.id = ++lastId_;
   p.derived = true;
   points_.push_back(std::move(p));
@@ -160,7 +168,12 @@ std::string PointList::nextName() const {
     if (!names_.contains(letters(n))) return letters(n);
 }
 
-std::string PointList::takeNextName() {
+std::string PointList::takeName(std::string_view given) {
+  if (!given.empty()) {
+    std::string name(given);
+    names_.insert(name);
+    return name;
+  }
   std::string name = nextName();
   firstFree_ = *lettersIndex(name) + 1;
   names_.insert(name);
@@ -173,22 +186,31 @@ void PointList::freeName(const std::string& name) {
     firstFree_ = std::min(firstFree_, *n);
 }
 
-std::string_view PointList::rename(std::size_t i, std::string_view name) {
-  if (i >= points_.size()) return calc::words(psychro::Outcome::noSuchPoint);
+std::variant<std::string, Refusal> PointList::checkName(std::string_view name,
+                                                        std::size_t own) const {
   std::string clean(name);
   for (char& c : clean)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
   const std::size_t first = clean.find_first_not_of(' ');
-  if (first == std::string::npos) return emptyName;
+  if (first == std::string::npos) return Refusal{Rule::nameEmpty, {}, std::string(name)};
   clean = clean.substr(first, clean.find_last_not_of(' ') - first + 1);
-  if (turnsDirection(clean)) return directionInName;
-  if (characters(clean) > maxNameLength) return longName;
-  if (clean == points_[i].name) return {};
-  if (names_.contains(clean)) return takenName;
+  if (turnsDirection(clean)) return Refusal{Rule::nameTurnsDirection, {}, clean};
+  if (characters(clean) > maxNameLength) return Refusal{Rule::nameTooLong, {}, clean};
+  if (own < points_.size() && clean == points_[own].name) return clean;
+  if (names_.contains(clean)) return Refusal{Rule::nameTaken, {}, clean};
+  return clean;
+}
+
+Refused PointList::rename(std::size_t i, std::string_view name) {
+  if (i >= points_.size()) return refusedBy(psychro::Outcome::noSuchPoint);
+  auto checked = checkName(name, i);
+  if (auto* why = std::get_if<Refusal>(&checked)) return std::move(*why);
+  std::string& clean = std::get<std::string>(checked);
+  if (clean == points_[i].name) return std::nullopt;
   freeName(points_[i].name);
   names_.insert(clean);
   points_[i].name = std::move(clean);
-  return {};
+  return std::nullopt;
 }
 
 void PointList::remove(std::size_t i) {

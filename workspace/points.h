@@ -1,13 +1,18 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <variant>
 #include <vector>
 
 #include "calc/pair_calculation.h"
 #include "psychro/constants.h"
+#include "workspace/limits.h"
+#include "workspace/refusal.h"
 
 // The named state points of the chart window, each computed at the pressure in force.
 namespace workspace {
@@ -35,11 +40,8 @@ struct StatePoint {
   bool exists() const { return result.ok(); }
 };
 
-// Why a name is refused (besides Outcome::noSuchPoint for a point that is not there).
-inline constexpr std::string_view emptyName = "名称不能为空";
-inline constexpr std::string_view longName = "名称不能超过 24 个字符";
-inline constexpr std::string_view takenName = "已有同名的状态点";
-inline constexpr std::string_view directionInName = "名称不能含有文字方向控制符";
+// None when a change is done; otherwise why it was refused, nothing changed.
+using Refused = std::optional<Refusal>;
 
 // Points in the user's order. Names are unique: new points take the first free of A, B, …, Z,
 // AA, AB, …; a rename may take any other free name.
@@ -47,18 +49,24 @@ class PointList {
  public:
   explicit PointList(double pa = psychro::standardPressure) : pa_(pa) {}
 
-  // Adds the state of the pair at the pressure in force, at the end; or, where it has none (a
-  // value missing, or no such air), adds nothing and returns the main window's message for it.
-  std::string_view add(const TypedPair& given);
+  // Adds the state of the pair at the pressure in force, at the end, named name (the next free
+  // name when empty). Refused, nothing added: a name refused as rename refuses it, a list holding
+  // maxPoints already (tooManyPoints), or a pair with no state (a value missing, or no such air:
+  // the arithmetic's outcome).
+  Refused add(const TypedPair& given, std::string_view name = {});
+  // Gives point i (a point given by a pair, not a process's outlet) a new pair and values,
+  // computed as add computes them; refused as add refuses, the point as it was.
+  Refused edit(std::size_t i, const TypedPair& given);
   // Adds a point of a saved design, given by pair at the values read: as add, but one with no
   // state at the pressure in force keeps its row, its texts empty and its message kept (as
   // setPressure keeps one), so that a design saved at any pressure opens whole.
   void addSaved(calc::Pair pair, double first, double second);
 
-  // Adds the outlet of a process, the state air, at the end under the next free name, shown as
-  // given; marked derived. Its pair is t+d at the state's values, which it keeps if released.
-  // Returns its id; 0 (nothing added) when the state cannot be shown.
-  unsigned addDerived(std::string given, const psychro::AirState& air);
+  // Adds the outlet of a process, the state air, at the end, named name (checked by the caller
+  // with checkName; the next free name when empty), shown as given; marked derived. Its pair is
+  // t+d at the state's values, which it keeps if released. Returns its id; 0 (nothing added) when
+  // the state cannot be shown.
+  unsigned addDerived(std::string given, const psychro::AirState& air, std::string_view name = {});
   // Adds the outlet of a process of a saved design as addDerived does, with the state it has now
   // or, where it has none, the message why (as setDerived keeps it). Returns its id.
   unsigned addDerivedSaved(std::string given, const psychro::StateOutcome& outcome);
@@ -75,10 +83,16 @@ class PointList {
 
   // Names point i; or, for a name that is empty once blanks are trimmed, longer than
   // maxNameLength characters, another point's, or holding a character that turns the direction
-  // of text (which would turn a label's figures around), returns why and changes nothing.
-  // Control characters become blanks.
-  std::string_view rename(std::size_t i, std::string_view name);
+  // of text (which would turn a label's figures around), refuses and changes nothing (no point
+  // i: the arithmetic's noSuchPoint). Control characters become blanks.
+  Refused rename(std::size_t i, std::string_view name);
   static constexpr std::size_t maxNameLength = 24;
+  // The name as a point would take it (control characters blanks, blanks trimmed), or why it is
+  // refused; a name point `own` has already is its to keep.
+  std::variant<std::string, Refusal> checkName(std::string_view name,
+                                               std::size_t own = SIZE_MAX) const;
+  // Whether the list holds maxPoints already: no point or outlet may be added.
+  bool full() const { return points_.size() >= maxPoints; }
 
   void remove(std::size_t i);
   // Moves point `from` so that it becomes point `to`; false when either is out of range.
@@ -98,8 +112,8 @@ class PointList {
   std::string nextName() const;
 
  private:
-  // Takes the next free name for a new point.
-  std::string takeNextName();
+  // Takes name for a new point, or the next free name when it is empty.
+  std::string takeName(std::string_view name);
   // The name is free again (its point removed or renamed).
   void freeName(const std::string& name);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/messages.h"
 #include "calc/number_text.h"
 #include "process/figures.h"
 #include "process/processes.h"
@@ -67,12 +66,12 @@ ProcessRequest kept(ProcessRequest r) {
 }
 
 // Why the room's loads cannot size the supply point `supply` of r: their air flow is not positive.
-std::string_view flowRefusal(const PointList& points, const ProcessRequest& r,
-                             const psychro::AirState& supply) {
-  if (!r.loads) return {};
+Refused flowRefusal(const PointList& points, const ProcessRequest& r,
+                    const psychro::AirState& supply) {
+  if (!r.loads) return std::nullopt;
   const double G = supplyFlow(r, points.find(r.from)->result.air, supply);
-  if (G > 0 && std::isfinite(G)) return {};
-  return calc::words(psychro::Outcome::supplyFlowNotPositive);
+  if (G > 0 && std::isfinite(G)) return std::nullopt;
+  return refusedBy(psychro::Outcome::supplyFlowNotPositive);
 }
 
 }  // namespace
@@ -148,31 +147,42 @@ psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& 
   return refused(psychro::Outcome::noSuchState);
 }
 
-std::string_view ProcessList::add(PointList& points, const ProcessRequest& request) {
+Refused ProcessList::add(PointList& points, const ProcessRequest& request,
+                         std::string_view outletName) {
   const ProcessRequest r = kept(request);
+  std::string name;
+  if (!outletName.empty()) {
+    auto checked = points.checkName(outletName);
+    if (auto* why = std::get_if<Refusal>(&checked)) return std::move(*why);
+    name = std::move(std::get<std::string>(checked));
+  }
+  if (points.full()) return Refusal{Rule::tooManyPoints, {}, std::to_string(maxPoints)};
   const psychro::StateOutcome out = runProcess(points, r);
-  if (!out.ok()) return calc::words(out.outcome);
-  if (std::string_view why = flowRefusal(points, r, out.air); !why.empty()) return why;
+  if (!out.ok()) return refusedBy(out.outcome);
+  if (Refused why = flowRefusal(points, r, out.air)) return why;
   Process p{r, 0, givenText(r)};
-  p.outlet = points.addDerived(p.given, out.air);
-  if (p.outlet == 0) return calc::words(psychro::Outcome::noSuchState);
+  p.outlet = points.addDerived(p.given, out.air, name);
+  if (p.outlet == 0) return refusedBy(psychro::Outcome::noSuchState);
   // The supply point lies on the room's ε line: draw it while the process stands.
   if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
   processes_.push_back(std::move(p));
-  return {};
+  return std::nullopt;
 }
 
-std::string_view ProcessList::edit(PointList& points, std::size_t i,
-                                   const ProcessRequest& request) {
+bool ProcessList::mayUse(std::size_t i, unsigned id) const {
+  for (std::size_t k = i; k < processes_.size(); ++k)
+    if (processes_[k].outlet == id) return false;
+  return true;
+}
+
+Refused ProcessList::edit(PointList& points, std::size_t i, const ProcessRequest& request) {
   const ProcessRequest r = kept(request);
-  if (i >= processes_.size()) return calc::words(psychro::Outcome::noSuchPoint);
-  for (std::size_t k = i; k < processes_.size(); ++k) {
-    const unsigned outlet = processes_[k].outlet;
-    if (r.from == outlet || (r.kind == ProcessKind::mix && r.other == outlet)) return laterOutlet;
-  }
+  if (i >= processes_.size()) return Refusal{Rule::noSuchProcess, {}, {}};
+  if (!mayUse(i, r.from) || (r.kind == ProcessKind::mix && !mayUse(i, r.other)))
+    return Refusal{Rule::laterOutlet, {}, {}};
   const psychro::StateOutcome out = runProcess(points, r);
-  if (!out.ok()) return calc::words(out.outcome);
-  if (std::string_view why = flowRefusal(points, r, out.air); !why.empty()) return why;
+  if (!out.ok()) return refusedBy(out.outcome);
+  if (Refused why = flowRefusal(points, r, out.air)) return why;
   Process& p = processes_[i];
   p.request = r;
   p.given = givenText(r);
@@ -188,7 +198,7 @@ std::string_view ProcessList::edit(PointList& points, std::size_t i,
     lines_.push_back({{r.from, r.first}, outlet});
   // The outlet and whatever was made from it, in the order made.
   rerun(points);
-  return {};
+  return std::nullopt;
 }
 
 unsigned ProcessList::remove(PointList& points, std::size_t i) {
@@ -233,12 +243,18 @@ std::vector<unsigned> ProcessList::forget(PointList& points, unsigned id) {
   return released;
 }
 
-bool ProcessList::addLine(const PointList& points, unsigned point, double ε) {
-  if (points.find(point) == nullptr || std::isnan(ε)) return false;
-  for (const DrawnLine& l : lines_)
-    if (l.by == 0 && l.line.point == point && l.line.ε == ε) return true;
+Refused ProcessList::addLine(const PointList& points, unsigned point, double ε) {
+  if (points.find(point) == nullptr) return refusedBy(psychro::Outcome::noSuchPoint);
+  if (std::isnan(ε)) return Refusal{Rule::epsilonNotANumber, {}, {}};
+  std::size_t drawn = 0;
+  for (const DrawnLine& l : lines_) {
+    if (l.by != 0) continue;
+    if (l.line.point == point && l.line.ε == ε) return std::nullopt;
+    ++drawn;
+  }
+  if (drawn >= maxLines) return Refusal{Rule::tooManyLines, {}, std::to_string(maxLines)};
   lines_.push_back({{point, ε}, 0});
-  return true;
+  return std::nullopt;
 }
 
 std::vector<EpsilonLine> ProcessList::drawnLines() const {

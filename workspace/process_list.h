@@ -89,28 +89,27 @@ struct EpsilonLine {
   double ε = 0;
 };
 
-// The process list refuses with outcomes (noSuchPoint, samePoint, pointWithoutState, and those of
-// process/ and the state functions); this text answers an ε that is not a number.
-inline constexpr std::string_view notANumber = "请输入一个数值";
-// A process runs after those made before it: it cannot start at (or mix in) its own outlet or the
-// outlet of a process made after it.
-inline constexpr std::string_view laterOutlet = "过程不能从它自己或其后过程的出口开始";
-
 class ProcessList {
  public:
-  // Runs r on points at their pressure: adds the outlet as a new derived point and the process,
-  // or returns why it cannot happen (nothing changed).
-  std::string_view add(PointList& points, const ProcessRequest& r);
+  // Runs r on points at their pressure: adds the outlet as a new derived point named outletName
+  // (the next free name when empty) and the process; or refuses, nothing changed: the name as
+  // PointList::checkName refuses it, points holding maxPoints already, or a process that cannot
+  // happen (the arithmetic's outcome).
+  Refused add(PointList& points, const ProcessRequest& r, std::string_view outletName = {});
   // Adds a process of a saved design, whose points exist (and, for a mixing, differ): as add, but
   // an outlet with no state at the points' pressure keeps its row with the message why, as
   // rerun keeps one.
   void addSaved(PointList& points, const ProcessRequest& r);
 
   // Asks process i for r instead: its outlet keeps its id and name, reads as r made it, and is
-  // computed again with every process after it. Returns why not (nothing changed): no process i
-  // (noSuchPoint), r starts at the outlet of process i or of a later one (laterOutlet), or r
-  // cannot happen. A supply point's ε line follows its request.
-  std::string_view edit(PointList& points, std::size_t i, const ProcessRequest& r);
+  // computed again with every process after it. Refused, nothing changed: no process i
+  // (noSuchProcess), r starts at a point it may not (laterOutlet), or r cannot happen. A supply
+  // point's ε line follows its request.
+  Refused edit(PointList& points, std::size_t i, const ProcessRequest& r);
+  // Whether process i (a new one: i = processes().size()) may start at, or mix in, the point id:
+  // any point but its own outlet and the outlets of the processes made after it, which it runs
+  // before.
+  bool mayUse(std::size_t i, unsigned id) const;
   // Removes process i and a supply point's ε line with it; its outlet stays as a point given by
   // its t and d. Returns the outlet's id; 0 when there is no process i.
   unsigned remove(PointList& points, std::size_t i);
@@ -124,8 +123,9 @@ class ProcessList {
   // processes become plain points. Returns the ids of the points so released.
   std::vector<unsigned> forget(PointList& points, unsigned id);
 
-  // Draws the line of ε through point; false for an unknown point or a NaN ε.
-  bool addLine(const PointList& points, unsigned point, double ε);
+  // Draws the line of ε through point (the same line twice draws it once); refused for an unknown
+  // point (noSuchPoint), a NaN ε (epsilonNotANumber) and past maxLines lines (tooManyLines).
+  Refused addLine(const PointList& points, unsigned point, double ε);
   // The lines drawn through 热湿比线…, in the order drawn: those the user may remove (a supply
   // point's line goes only with its process).
   std::vector<EpsilonLine> drawnLines() const;

@@ -16,6 +16,17 @@ std::string flowText(const std::optional<Flow>& flow) {
 
 }  // namespace
 
+std::string processName(const Process& p, const PointList& points) {
+  const Ends e = ends(p);
+  const StatePoint* from = points.find(e.from);
+  const StatePoint* to = points.find(e.to);
+  if (from == nullptr || to == nullptr) return {};
+  std::string name = from->name;
+  if (p.request.kind == ProcessKind::mix)
+    if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
+  return name + "→" + to->name;
+}
+
 std::string epsilonText(double ε) {
   if (std::isinf(ε)) return "∞";
   return calc::formatFixed(ε, 0);  // empty for NaN
@@ -61,9 +72,6 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
     const StatePoint* from = points.find(e.from);
     const StatePoint* to = points.find(e.to);
     if (from == nullptr || to == nullptr) continue;
-    std::string name = from->name;
-    if (p.request.kind == ProcessKind::mix)
-      if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
     // The flow of this row: given here (a volume at the row's first state), else carried on
     // from the process that made its inlet; a mixing's outlet carries the sum of its two streams
     // (one of them found from the other by the mixing's ratio).
@@ -100,7 +108,7 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
       flow = calc::formatFixed(*G, 4) + " kg/s（沿用）";
     }
     if (G && std::isfinite(*G) && *G > 0) carried[p.outlet] = *G;
-    std::vector<std::string> row{name + "→" + to->name, std::string(kindCaption(p.request.kind)),
+    std::vector<std::string> row{processName(p, points), std::string(kindCaption(p.request.kind)),
                                  flow};
     std::array<std::string, columns.size()> texts;
     if (from->exists() && to->exists()) {

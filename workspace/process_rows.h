@@ -44,6 +44,9 @@ std::string epsilonText(double ε);
 std::array<std::string, columns.size()> rowTexts(const process::Figures& f,
                                                  const process::Loads* l);
 
+// A process as its row and its steps name it: from its first point to its last, "C→L", "N+W→C".
+std::string processName(const Process& p, const PointList& points);
+
 // The 过程 table: 过程 ("C→L"), 类型, 风量, then the columns above. A process with no air flow, a
 // mixing, or one with a point that has no state has empty cells where there is no figure.
 std::vector<std::string> processHeader();

@@ -34,13 +34,20 @@ class Workspace {
   // The total pressure, Pa, the points are computed at.
   double pressure() const { return points_.pressure(); }
 
-  // Adds the state of the pair as the last point; the main window's message when it has none
-  // (nothing added).
-  std::string_view add(const TypedPair& given) { return points_.add(given); }
+  // Adds the state of the pair as the last point, named name (the next free name when empty);
+  // refused as PointList::add refuses, nothing added.
+  Refused add(const TypedPair& given, std::string_view name = {}) {
+    return points_.add(given, name);
+  }
+  // Gives point i a new pair and values (PointList::edit) and runs every process again, so that
+  // those starting from it follow. A process's outlet is refused (outletOfProcess): it is changed
+  // through its process.
+  Refused editPoint(std::size_t i, const TypedPair& given);
   // Runs a process, adding its outlet as the last point (a derived one, which the process computes
-  // again at every pressure); the message why it cannot happen (nothing changed).
-  std::string_view addProcess(const ProcessRequest& request) {
-    return processes_.add(points_, request);
+  // again at every pressure) named outletName (the next free name when empty); refused as
+  // ProcessList::add refuses, nothing changed.
+  Refused addProcess(const ProcessRequest& request, std::string_view outletName = {}) {
+    return processes_.add(points_, request, outletName);
   }
   // A point and a process of a saved design, kept with the message why where they have no state
   // at the pressure in force (PointList::addSaved, ProcessList::addSaved).
@@ -48,21 +55,24 @@ class Workspace {
     points_.addSaved(pair, first, second);
   }
   void addSavedProcess(const ProcessRequest& request) { processes_.addSaved(points_, request); }
-  // Draws the line of ε through the point with this id; false for no such point or a NaN ε.
-  bool addEpsilonLine(unsigned id, double ε) { return processes_.addLine(points_, id, ε); }
+  // Draws the line of ε through the point with this id (ProcessList::addLine).
+  Refused addEpsilonLine(unsigned id, double ε) { return processes_.addLine(points_, id, ε); }
 
-  // Asks process i for r instead (ProcessList::edit); the message why not, nothing changed.
-  std::string_view editProcess(std::size_t i, const ProcessRequest& r) {
+  // Asks process i for r instead (ProcessList::edit); refused, nothing changed.
+  Refused editProcess(std::size_t i, const ProcessRequest& r) {
     return processes_.edit(points_, i, r);
   }
+  // Whether process i (a new one: i = processes().processes().size()) may start at, or mix in,
+  // the point with this id (ProcessList::mayUse).
+  bool mayUse(std::size_t i, unsigned id) const { return processes_.mayUse(i, id); }
   // Removes process i; its outlet stays as a point given by its t and d. Returns the outlet's id;
   // 0 when there is no process i.
   unsigned removeProcess(std::size_t i) { return processes_.remove(points_, i); }
   // Removes line i of those drawn through 热湿比线… (ProcessList::drawnLines); false for none.
   bool removeEpsilonLine(std::size_t i) { return processes_.removeLine(i); }
 
-  // Names point i; why not when the name is refused (PointList::rename), the name kept.
-  std::string_view rename(std::size_t i, std::string_view name) { return points_.rename(i, name); }
+  // Names point i; refused as PointList::rename refuses, the name kept.
+  Refused rename(std::size_t i, std::string_view name) { return points_.rename(i, name); }
   // Removes point i and the processes and ε lines that touch it; the outlets of those processes
   // become points given by their t and d. Returns the ids of the points so changed; none when
   // there is no point i.
@@ -77,7 +87,12 @@ class Workspace {
   // The comfort zones drawn (the built-ins turned on and the user's own) and the weather layer's
   // settings: part of the design, saved in its file and brought back by undo (restore).
   const ZoneSet& zones() const { return zones_; }
-  void setZones(ZoneSet zones) { zones_ = std::move(zones); }
+  // Turns built-in zone i (in the order of builtInZones) on or off; false for no zone i.
+  bool setBuiltInZone(std::size_t i, bool on);
+  // Adds a zone of the user's, its name's blanks trimmed; refused as checkZone refuses.
+  Refused addZone(Zone zone);
+  // Removes the user's zone i; false for none.
+  bool removeZone(std::size_t i);
   const WeatherSettings& weather() const { return weather_; }
   void setWeather(WeatherSettings weather) { weather_ = std::move(weather); }
 
@@ -110,5 +125,9 @@ class Workspace {
   std::optional<CurrentState> current_;
   bool currentFresh_ = true;
 };
+
+// The memory a design takes, bytes, estimated from what it holds (its points with their texts,
+// processes, lines and zones): what the history counts against its limit.
+std::size_t approximateBytes(const Workspace& design);
 
 }  // namespace workspace

@@ -1,6 +1,11 @@
 #include "workspace/zones.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "workspace/names.h"
 
 namespace workspace {
 namespace {
@@ -62,6 +67,37 @@ std::vector<Zone> ZoneSet::active() const {
     if (builtInOn[i]) zones.push_back(builtInZones()[i]);
   zones.insert(zones.end(), user.begin(), user.end());
   return zones;
+}
+
+std::optional<Refusal> checkZone(const Zone& zone, const ZoneSet& set) {
+  const std::string& name = zone.name;
+  if (name.find_first_not_of(" \t") == std::string::npos)
+    return Refusal{Rule::zoneNameEmpty, {}, {}};
+  if (hasControl(name) || turnsDirection(name)) return Refusal{Rule::zoneNameControl, {}, name};
+  for (const BoundKey& k : boundKeys) {
+    const psychro::Bound& b = zone.bounds.*k.bound;
+    for (const auto& [side, value] : {std::pair{"min", b.min}, std::pair{"max", b.max}}) {
+      if (!value) continue;
+      const std::string where = std::string(k.key) + "." + side;
+      if (!std::isfinite(*value)) return Refusal{Rule::zoneValueRange, {}, where};
+      if (k.key == "rh" && !(*value >= 0 && *value <= 100))
+        return Refusal{Rule::zoneHumidityRange, {}, where};
+    }
+    if (b.min && b.max && *b.min > *b.max)
+      return Refusal{Rule::zoneBoundsReversed, {}, std::string(k.key)};
+  }
+  if (std::all_of(boundKeys.begin(), boundKeys.end(),
+                  [&](const BoundKey& k) { return (zone.bounds.*k.bound).empty(); }))
+    return Refusal{Rule::zoneNoBounds, {}, {}};
+  if (name.size() > maxZoneNameBytes)
+    return Refusal{Rule::zoneNameTooLong, {}, std::to_string(maxZoneNameBytes)};
+  const auto named = [&](const Zone& z) { return z.name == name; };
+  if (std::any_of(builtInZones().begin(), builtInZones().end(), named) ||
+      std::any_of(set.user.begin(), set.user.end(), named) || name == outsideName)
+    return Refusal{Rule::zoneNameTaken, {}, name};
+  if (set.user.size() >= maxUserZones)
+    return Refusal{Rule::tooManyZones, {}, std::to_string(maxUserZones)};
+  return std::nullopt;
 }
 
 }  // namespace workspace

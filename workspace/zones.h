@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,8 @@
 
 #include "psychro/air_state.h"
 #include "psychro/state_bounds.h"
+#include "workspace/limits.h"
+#include "workspace/refusal.h"
 
 // Comfort zones and design envelopes on the 焓湿图: a name and inclusive bounds on t, φ, dew point,
 // d and h (psychro::StateBounds, in the window's units). The chart draws a zone's outline
@@ -45,6 +48,20 @@ inline bool holds(const Zone& zone, const psychro::AirState& air) {
 // The indices in zones of those holding air, in order.
 std::vector<std::size_t> zonesHolding(std::span<const Zone> zones, const psychro::AirState& air);
 
+// The quantities a zone may bound, in the order of psychro::StateBounds, by the keys the file
+// gives them (and a refusal's detail names them by).
+struct BoundKey {
+  psychro::Bound psychro::StateBounds::*bound;
+  std::string_view key;
+};
+inline constexpr std::array<BoundKey, 5> boundKeys{{
+    {&psychro::StateBounds::t, "t"},
+    {&psychro::StateBounds::rh, "rh"},
+    {&psychro::StateBounds::tl, "tl"},
+    {&psychro::StateBounds::d, "d"},
+    {&psychro::StateBounds::h, "h"},
+}};
+
 // The zones of a design: the built-ins the user has turned on and the user's own zones.
 struct ZoneSet {
   std::array<bool, builtInZoneCount> builtInOn{};  // all off unless turned on
@@ -56,8 +73,15 @@ struct ZoneSet {
   std::vector<Zone> active() const;
 };
 
-// Limits of a design's user zones, so that a hostile file cannot exhaust the program.
-inline constexpr std::size_t maxUserZones = 100;
-inline constexpr std::size_t maxZoneNameBytes = 64;
+// Why zone may not join the user's zones of set, checked in this order: a name that is empty once
+// blanks are trimmed (zoneNameEmpty), holds a control character or turns the direction of text
+// (zoneNameControl); a bound that is not finite (zoneValueRange, detail "t.min" …), a φ bound
+// outside 0…100 % (zoneHumidityRange, likewise), a lower bound above its upper (zoneBoundsReversed,
+// detail the key "t" …), no bound at all (zoneNoBounds); a name over maxZoneNameBytes
+// (zoneNameTooLong), a built-in zone's, another user zone's or 区外 (zoneNameTaken, detail the
+// name); and set holding maxUserZones already (tooManyZones). None when it may; the name is taken
+// with its blanks trimmed. The one check of a zone: the window's dialog and the file reader both
+// add zones through Workspace::addZone, which makes it.
+std::optional<Refusal> checkZone(const Zone& zone, const ZoneSet& set);
 
 }  // namespace workspace

@@ -2,13 +2,13 @@
 // column, a generated weather file imported with its station's pressure, its skipped records and
 // its 逐时统计 table, and the month filter.
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QUndoStack>
 #include <QtTest>
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -56,8 +56,8 @@ class ChartClimateTest : public QObject {
   void zonesNameThePointsHoldingThem() {
     ui::ChartWindow window;
     window.show();
-    window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, "23", "50"});
-    window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, "35", "60"});
+    window.document().addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, "23", "50"});
+    window.document().addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, "35", "60"});
     const QString plain = copied(window);
     const int columns = window.table().model()->columnCount();
     struct Step {
@@ -81,11 +81,11 @@ class ChartClimateTest : public QObject {
       QCOMPARE(cell(window.table(), 1, columns), QString());
       QVERIFY(copied(window).contains("\t舒适区\n"));
     }
-    for (int i = 0; i < 4; ++i) window.undoStack().undo();
+    for (int i = 0; i < 4; ++i) window.document().undo();
     QCOMPARE(window.table().model()->columnCount(), columns);
     QVERIFY(!window.findChild<QAction*>("Zone1")->isChecked());
     QCOMPARE(copied(window), plain);
-    for (int i = 0; i < 4; ++i) window.undoStack().redo();
+    for (int i = 0; i < 4; ++i) window.document().redo();
     QVERIFY(window.findChild<QAction*>("Zone5")->isChecked());
     QVERIFY(!window.findChild<QAction*>("Zone1")->isChecked());
     QCOMPARE(cell(window.table(), 0, columns), QString("数据中心 推荐"));
@@ -133,9 +133,9 @@ class ChartClimateTest : public QObject {
     QCOMPARE(*z.bounds.t.min + *z.bounds.t.max + *z.bounds.rh.min + *z.bounds.rh.max, 155.0);
     QVERIFY(!z.bounds.tl.min && !z.bounds.h.max);
     QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 自定义舒适区 机房"));
-    window.removeZone(0);
+    window.document().deleteZone(0);
     QCOMPARE(window.findChild<QAction*>("Undo")->text(), QString("撤销 删除自定义舒适区 机房"));
-    window.undoStack().undo();
+    window.document().undo();
     QCOMPARE(window.workspace().zones().user.size(), std::size_t{1});
     // Opened again, after 确定 or 取消, it starts empty with the cursor on the name.
     for (int opening = 0; opening < 2; ++opening) {
@@ -191,12 +191,12 @@ class ChartClimateTest : public QObject {
     QVERIFY(copied(window).endsWith(
         "\n逐时统计\t小时数\t百分比 %\n供热工况 I级\t2\t66.7\n区外\t1\t33.3\n"));
     window.findChild<QAction*>("RemoveWeather")->trigger();
-    QVERIFY(!window.weatherStates() && !window.hoursTable().isVisible());
+    QVERIFY(!window.document().weatherStates() && !window.hoursTable().isVisible());
     QVERIFY(!copied(window).contains("逐时统计"));
-    window.undoStack().undo();
-    QCOMPARE(window.weatherStates()->hours.size(), std::size_t{3});
-    while (window.undoStack().canUndo()) window.undoStack().undo();
-    QVERIFY(!window.weatherStates());
+    window.document().undo();
+    QCOMPARE(window.document().weatherStates()->hours.size(), std::size_t{3});
+    while (window.document().undoStep()) window.document().undo();
+    QVERIFY(!window.document().weatherStates());
   }
 
   // A log's CSV asks no pressure; the layer is saved with the design and read again on opening,
@@ -294,10 +294,10 @@ class ChartClimateTest : public QObject {
       QCOMPARE(said.size(), gone ? 1 : 0);
       if (gone) QCOMPARE(behind, QString::fromUtf8(r.design) + "[*] ");
       QCOMPARE(rows(window.hoursTable()), QString::fromUtf8(r.hours));
-      QCOMPARE(!window.weatherStates() && !window.hoursTable().isVisible(), gone);
+      QCOMPARE(!window.document().weatherStates() && !window.hoursTable().isVisible(), gone);
       QFile::remove(dir.filePath("dew.epw"));
     }
-    QFile::remove(ui::ChartWindow::recoveryPath());
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
   }
 
   // A zone is drawn where its states lie at the pressure in force: the sheet point of a state (from

@@ -3,6 +3,7 @@
 // a failed save leaving the design unsaved, unsaved work asked about before it is set aside and
 // kept in a recovery file until then, and the files last used listed newest first.
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,14 +12,18 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUndoStack>
 #include <QtTest>
 
+#include "document/disk.h"
 #include "support/notices.h"
 #include "ui/chart_window.h"
 #include "workspace/file.h"
 
 namespace {
+
+QString recoveryFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 
 QStringList cells(const QTableView& table) {
   QStringList all;
@@ -53,7 +58,7 @@ class ChartDocumentTest : public QObject {
     // Recovery files and the recent list go to Qt's test folders, never the user's own.
     QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Torvale"), QStringLiteral("torvale")).clear();
-    QFile::remove(ui::ChartWindow::recoveryPath());
+    QDir(recoveryFolder()).removeRecursively();
   }
 
   void savedDesignOpensWithEveryText() {
@@ -61,14 +66,16 @@ class ChartDocumentTest : public QObject {
     const QString path = dir.filePath("夏季工况.torvale");
     ui::ChartWindow window;
     window.setPressure(89875);
-    QVERIFY(window.addPoint(tRh("35", "60")).empty());
-    QVERIFY(window.addPoint(tRh("26", "55")).empty());
+    QVERIFY(!window.document().addPoint(tRh("35", "60")));
+    QVERIFY(!window.document().addPoint(tRh("26", "55")));
     const workspace::Flow flow{10000, workspace::FlowUnit::cubicMetresPerHour};
-    QVERIFY(
-        window
-            .addProcess(
-                {workspace::ProcessKind::heat, window.points().points()[1].id, 0, {}, 30, 0, flow})
-            .empty());
+    QVERIFY(!window.document().addProcess({workspace::ProcessKind::heat,
+                                           window.workspace().points().points()[1].id,
+                                           0,
+                                           {},
+                                           30,
+                                           0,
+                                           flow}));
     QVERIFY(window.isWindowModified());
     QVERIFY(window.saveTo(path));
     QVERIFY(!window.isWindowModified());
@@ -88,7 +95,7 @@ class ChartDocumentTest : public QObject {
   void badFileOrFailedSaveChangesNothing() {
     QTemporaryDir dir;
     ui::ChartWindow window;
-    QVERIFY(window.addPoint(tRh("25", "50")).empty());
+    QVERIFY(!window.document().addPoint(tRh("25", "50")));
     QVERIFY(window.saveTo(dir.filePath("good.torvale")));
     QFile good(dir.filePath("good.torvale"));
     QVERIFY(good.open(QIODevice::ReadOnly));
@@ -98,7 +105,7 @@ class ChartDocumentTest : public QObject {
     bad.write(text.left(text.size() / 2));  // cut off mid-file
     bad.close();
 
-    QVERIFY(window.addPoint(tRh("30", "40")).empty());
+    QVERIFY(!window.document().addPoint(tRh("30", "40")));
     const QStringList before = cells(window.table());
     const QList<testsupport::Notice> notices =
         testsupport::answerNotices([&] { QVERIFY(!window.openFile(bad.fileName())); });
@@ -116,7 +123,7 @@ class ChartDocumentTest : public QObject {
   void unsavedWorkIsAskedAbout() {
     ui::ChartWindow window;
     window.show();
-    QVERIFY(window.addPoint(tRh("25", "50")).empty());
+    QVERIFY(!window.document().addPoint(tRh("25", "50")));
     answerBox("CancelClose");
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
@@ -127,11 +134,11 @@ class ChartDocumentTest : public QObject {
   // Kept a moment after a change, to the same points; gone once saved, or undone back to saved.
   void recoveryKeptUntilClean() {
     QTemporaryDir dir;
-    const QString recovery = ui::ChartWindow::recoveryPath();
     ui::ChartWindow window;
+    const QString recovery = QString::fromStdString(window.document().recovery()->path());
     window.setRecoveryDelay(10);
-    QVERIFY(window.addPoint(tRh("35", "60")).empty());
-    QVERIFY(window.addPoint(tRh("26", "55")).empty());
+    QVERIFY(!window.document().addPoint(tRh("35", "60")));
+    QVERIFY(!window.document().addPoint(tRh("26", "55")));
     QTRY_VERIFY(QFile::exists(recovery));
     QFile file(recovery);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -141,9 +148,9 @@ class ChartDocumentTest : public QObject {
              workspace::workspaceText(window.workspace()));
     QVERIFY(window.saveTo(dir.filePath("a.torvale")));
     QVERIFY(!QFile::exists(recovery));
-    QVERIFY(window.addPoint(tRh("20", "50")).empty());
+    QVERIFY(!window.document().addPoint(tRh("20", "50")));
     QTRY_VERIFY(QFile::exists(recovery));
-    window.undoStack().undo();
+    window.document().undo();
     QVERIFY(!QFile::exists(recovery));
   }
 
@@ -157,13 +164,15 @@ class ChartDocumentTest : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath("夏季工况.torvale");
     QStringList before;
+    QString left;
     {
       ui::ChartWindow crashed;
-      QVERIFY(crashed.addPoint(tRh("35", "60")).empty());
+      QVERIFY(!crashed.document().addPoint(tRh("35", "60")));
       QVERIFY(crashed.saveTo(path));
-      QVERIFY(crashed.addPoint(tRh("26", "55")).empty());
+      QVERIFY(!crashed.document().addPoint(tRh("26", "55")));
       crashed.writeRecovery();
       before = cells(crashed.table());
+      left = QString::fromStdString(crashed.document().recovery()->path());
     }  // gone without closing, as in a crash
     QString title, text;
     QTimer::singleShot(50, [&] {
@@ -173,19 +182,24 @@ class ChartDocumentTest : public QObject {
       text = box->text();
       box->findChild<QAbstractButton*>(button)->click();
     });
-    const auto recovered = ui::ChartWindow::offerRecovery(nullptr);
+    document::Disk disk;
+    auto starting = std::make_unique<document::Recovery>(disk, recoveryFolder().toStdString(),
+                                                         document::instanceName());
+    const auto recovered = ui::ChartWindow::offerRecovery(nullptr, *starting);
     QCOMPARE(title, QString("恢复未保存的工作区"));
     QVERIFY2(text.contains("夏季工况.torvale"), qPrintable(text));
     QCOMPARE(recovered.has_value(), button == "Recover");
-    QCOMPARE(QFile::exists(ui::ChartWindow::recoveryPath()), button == "Recover");
+    QVERIFY(!QFile::exists(left));  // taken into this copy's own recovery, or declined
     if (!recovered) return;
-    ui::ChartWindow window;
+    ui::ChartWindow window(nullptr, nullptr, std::move(starting));
     window.openRecovered(*recovered);
     QCOMPARE(cells(window.table()), before);
     QVERIFY(window.isWindowModified());
     QCOMPARE(window.filePath(), path);
+    const QString own = QString::fromStdString(window.document().recovery()->path());
+    QVERIFY(QFile::exists(own));
     QVERIFY(window.saveTo(window.filePath()));
-    QVERIFY(!QFile::exists(ui::ChartWindow::recoveryPath()));
+    QVERIFY(!QFile::exists(own));
   }
 
   // Newest first; a file gone is told of and leaves the list.
@@ -193,7 +207,7 @@ class ChartDocumentTest : public QObject {
     QSettings(QStringLiteral("Torvale"), QStringLiteral("torvale")).clear();
     QTemporaryDir dir;
     ui::ChartWindow window;
-    QVERIFY(window.addPoint(tRh("25", "50")).empty());
+    QVERIFY(!window.document().addPoint(tRh("25", "50")));
     for (const char* name : {"a.torvale", "b.torvale", "c.torvale"})
       QVERIFY(window.saveTo(dir.filePath(name)));
     QVERIFY(window.openFile(dir.filePath("a.torvale")));

@@ -23,6 +23,7 @@
 #include "ui/chart_text.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
+#include "ui/design_output.h"
 #include "ui/main_window.h"
 #include "ui/point_dialog.h"
 
@@ -170,10 +171,12 @@ class ChartPointsTest : public QObject {
   void dialogsTabInLayoutOrder() {
     ui::ChartWindow window;
     window.show();
-    window.addPoint(tRh("25", "50"));
+    window.document().addPoint(tRh("25", "50"));
     const std::pair<const char*, QStringList> dialogs[] = {
-        {"NewPoint", {"FirstQuantity", "FirstValue", "SecondQuantity", "SecondValue", "确定"}},
-        {"NewProcess", {"ProcessKind", "FromPoint", "FirstValue", "Flow", "FlowUnit", "确定"}}};
+        {"NewPoint",
+         {"FirstQuantity", "FirstValue", "SecondQuantity", "SecondValue", "PointName", "确定"}},
+        {"NewProcess",
+         {"ProcessKind", "FromPoint", "FirstValue", "Flow", "FlowUnit", "OutletName", "确定"}}};
     for (const auto& [action, order] : dialogs) {
       window.findChild<QAction*>(action)->trigger();
       QStringList visited;
@@ -245,7 +248,7 @@ class ChartPointsTest : public QObject {
 
   void tableRenamesDeletesAndReorders() {
     ui::ChartWindow window;
-    for (const char* t : {"20", "25", "30"}) QVERIFY(window.addPoint(tRh(t, "50")).empty());
+    for (const char* t : {"20", "25", "30"}) QVERIFY(!window.document().addPoint(tRh(t, "50")));
     QTableView& table = window.table();
     QAbstractItemModel& model = *table.model();
     QVERIFY(model.setData(model.index(0, 0), "室外 W"));
@@ -257,7 +260,8 @@ class ChartPointsTest : public QObject {
     table.selectRow(1);
     window.findChild<QAction*>("DeletePoint")->trigger();
     QCOMPARE(names(table), (QStringList{"C", "B"}));
-    QCOMPARE(window.points().points().front().name, std::string("C"));  // the chart's order too
+    QCOMPARE(window.workspace().points().points().front().name,
+             std::string("C"));  // the chart's order too
   }
 
   // A refused rename keeps the name and says why, once the name's editor has closed.
@@ -280,7 +284,7 @@ class ChartPointsTest : public QObject {
     QFETCH(QString, notice);
     ui::ChartWindow window;
     window.show();
-    for (const char* t : {"20", "25"}) QVERIFY(window.addPoint(tRh(t, "50")).empty());
+    for (const char* t : {"20", "25"}) QVERIFY(!window.document().addPoint(tRh(t, "50")));
     QAbstractItemModel& model = *window.table().model();
     const auto seen = answerNotices([&] {
       QCOMPARE(model.setData(model.index(0, 0), name), notice.isEmpty());
@@ -307,8 +311,8 @@ class ChartPointsTest : public QObject {
   void labelKeepsTheFiguresInOrder() {
     QFETCH(QString, name);
     workspace::PointList list;
-    QVERIFY(list.add(tRh("25", "50")).empty());
-    QCOMPARE(list.rename(0, name.toStdString()), std::string_view());
+    QVERIFY(!list.add(tRh("25", "50")));
+    QVERIFY(!list.rename(0, name.toStdString()));
     const QString text = ui::pointLabel(list.points()[0]).front();
     QTextLayout layout(text, QApplication::font());
     layout.beginLayout();
@@ -325,9 +329,10 @@ class ChartPointsTest : public QObject {
   void copiesExportsAndPrintsEvenAnExtremeState() {
     ui::ChartWindow window;
     window.resize(900, 800);
-    QVERIFY(window.addPoint({{psychro::Quantity::t, psychro::Quantity::tw}, "25", "20"}).empty());
+    QVERIFY(
+        !window.document().addPoint({{psychro::Quantity::t, psychro::Quantity::tw}, "25", "20"}));
     // About 1.7e11 kg/kg of vapour: marked at the edge, drawn as fast as any other.
-    QVERIFY(window.addPoint(tRh("100", "99.907594149")).empty());
+    QVERIFY(!window.document().addPoint(tRh("100", "99.907594149")));
     QVERIFY(!window.chart().image(1).isNull());
 
     window.findChild<QAction*>("CopyTable")->trigger();
@@ -338,7 +343,7 @@ class ChartPointsTest : public QObject {
     QVERIFY(lines[2].startsWith("A\tt=25, tw=20\t25.00\t63.5\t20.00\t57.2616\t17.63"));
 
     QTemporaryDir dir;
-    QVERIFY(window.exportCsv(dir.filePath("状态点.csv")));
+    QVERIFY(ui::exportCsv(dir.filePath("状态点.csv"), window.document()));
     QFile csv(dir.filePath("状态点.csv"));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
@@ -350,7 +355,7 @@ class ChartPointsTest : public QObject {
     printer.setOutputFileName(dir.filePath("sheet.pdf"));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
-    QVERIFY(window.printTo(printer));
+    QVERIFY(ui::printDesign(printer, window.document(), window.chart()));
     QFile pdf(dir.filePath("sheet.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     const QByteArray document = pdf.readAll();
@@ -358,20 +363,21 @@ class ChartPointsTest : public QObject {
     QCOMPARE(QString::fromLatin1(document).count(QRegularExpression("/Type\\s*/Page[^s]")), 1);
 
     // Sixty points do not shrink onto one page: the chart, then the table over further pages.
-    for (int i = 0; i < 56; ++i) window.addPoint(tRh(std::to_string(10 + i % 30).c_str(), "50"));
+    for (int i = 0; i < 56; ++i)
+      window.document().addPoint(tRh(std::to_string(10 + i % 30).c_str(), "50"));
     QPrinter many(QPrinter::HighResolution);
     many.setOutputFormat(QPrinter::PdfFormat);
     many.setOutputFileName(dir.filePath("many.pdf"));
     many.setPageSize(QPageSize(QPageSize::A4));
     many.setPageOrientation(QPageLayout::Landscape);
     int pages = 0;
-    QVERIFY(window.printTo(many, &pages));
+    QVERIFY(ui::printDesign(many, window.document(), window.chart(), &pages));
     QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
-    QVERIFY(window.exportPdf(dir.filePath("many-export.pdf")));
+    QVERIFY(ui::exportPdf(dir.filePath("many-export.pdf"), window.document(), window.chart()));
     QVERIFY(QFileInfo(dir.filePath("many-export.pdf")).size() > 0);
     // tools/screenshot.sh keeps these sheets for the README's picture of them.
     if (const QString keep = qEnvironmentVariable("TORVALE_KEEP_SHEETS"); !keep.isEmpty())
-      QVERIFY(window.exportPdf(keep));
+      QVERIFY(ui::exportPdf(keep, window.document(), window.chart()));
   }
 
   // A table continued over a page starts the next with its header, whether the sheet opens with

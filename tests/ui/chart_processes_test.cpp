@@ -39,7 +39,7 @@ class ChartProcessesTest : public QObject {
     ui::ChartWindow window;
     window.show();
     for (auto [t, φ] : {std::pair{"35", "60"}, {"26", "55"}})
-      QVERIFY(window.addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, t, φ}).empty());
+      QVERIFY(!window.document().addPoint({{psychro::Quantity::t, psychro::Quantity::rh}, t, φ}));
     QVERIFY(!window.processTable().isVisible());  // shown once there is a process
     window.table().selectRow(1);
     window.findChild<QAction*>("NewProcess")->trigger();
@@ -61,7 +61,9 @@ class ChartProcessesTest : public QObject {
         {"加热", "B", "20", "", "", "加热后的干球温度必须高于进口温度"},
         {"混合", "B", "0.8", "0", "", "混合的两股空气流量都必须大于零"},
         {"等温加湿", "B", "120", "", "", "加湿越过饱和线，该状态点不存在"},
-        {"加热", "B", "30 ℃", "", "", "请输入一个数值"},
+        // A value is one number: a unit sign left over names the field, a comma gets a hint.
+        {"加热", "B", "30 ℃", "", "", "「终点干球温度 t ℃」不是数字"},
+        {"加热", "B", "30,5", "", "", "「终点干球温度 t ℃」不是数字（小数点请用“.”）"},
         {"加热", "B", "abc", "", "", "「终点干球温度 t ℃」不是数字"},
         {"送风状态点", "B", "8000", "-", "", "「送风温差 Δt ℃」不是数字"},
         {"加热", "B", "30", "", "-5", "风量必须为大于零的有限数"},
@@ -116,12 +118,12 @@ class ChartProcessesTest : public QObject {
         input->setTextValue("abc"), input->accept();
     });
     typeIn.start();
-    const std::size_t lines = window.processes().lines().size();
+    const std::size_t lines = window.workspace().processes().lines().size();
     const auto seen =
         answerNotices([&window] { window.findChild<QAction*>("EpsilonLine")->trigger(); });
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.front().text, QString("「热湿比 ε kJ/kg」不是数字"));
-    QCOMPARE(window.processes().lines().size(), lines);
+    QCOMPARE(window.workspace().processes().lines().size(), lines);
 
     const QTableView& processes = window.processTable();
     QCOMPARE(processes.accessibleName(), QString("过程"));

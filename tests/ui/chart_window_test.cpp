@@ -17,6 +17,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "document/disk.h"
 #include "ui/chart_export.h"
 #include "ui/chart_widget.h"
 #include "ui/main_window.h"
@@ -115,7 +116,8 @@ class ChartWindowTest : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     QString error;
-    QCOMPARE(chart->saveTo(path, &error), written);
+    document::Disk disk;
+    QCOMPARE(chart->saveTo(disk, path, &error), written);
     QCOMPARE(error.isEmpty(), written);
     QCOMPARE(QFile::exists(path), written);
     if (!written) return;

@@ -38,7 +38,7 @@ Workspace everything() {
   for (const auto& p : pairs) {
     std::string error;
     const calc::Pair pair = *calc::pairNamed(std::string(p[0]) + "+" + p[1], error);
-    EXPECT_EQ(w.add({pair, p[2], p[3]}), "") << p[0] << "+" << p[1];
+    EXPECT_FALSE(w.add({pair, p[2], p[3]})) << p[0] << "+" << p[1];
   }
   const unsigned n = idOf(w, 1), o = idOf(w, 13);
   const workspace::ProcessRequest requests[] = {
@@ -62,18 +62,17 @@ Workspace everything() {
       {ProcessKind::supply, n, 0, {}, INFINITY, 6, {}},
       {ProcessKind::supply, n, 0, {}, 0, 8, {}, workspace::RoomLoads{40, 18}},
   };
-  for (const auto& r : requests) EXPECT_EQ(w.addProcess(r), "") << kindCaption(r.kind);
+  for (const auto& r : requests) EXPECT_FALSE(w.addProcess(r)) << kindCaption(r.kind);
   // The heated outlet's inlet of a further process: an outlet used as a point.
-  EXPECT_EQ(w.addProcess({ProcessKind::heat, idOf(w, 15), 0, {}, 40, 0, {}}), "");
-  EXPECT_TRUE(w.addEpsilonLine(n, -5000));
-  EXPECT_TRUE(w.addEpsilonLine(o, -INFINITY));
-  EXPECT_EQ(w.rename(16, "送风 O"), "");
+  EXPECT_FALSE(w.addProcess({ProcessKind::heat, idOf(w, 15), 0, {}, 40, 0, {}}));
+  EXPECT_FALSE(w.addEpsilonLine(n, -5000));
+  EXPECT_FALSE(w.addEpsilonLine(o, -INFINITY));
+  EXPECT_FALSE(w.rename(16, "送风 O"));
   EXPECT_TRUE(w.move(16, 2));
   // Two built-in zones on, a zone of the user's bounded on every quantity, a month filter.
-  workspace::ZoneSet zones;
-  zones.builtInOn[1] = zones.builtInOn[5] = true;
-  zones.user.push_back({"机房 B", {{20, 25.5}, {{}, 55}, {-5, {}}, {{}, 12}, {30, 60}}});
-  w.setZones(zones);
+  w.setBuiltInZone(1, true);
+  w.setBuiltInZone(5, true);
+  EXPECT_FALSE(w.addZone({"机房 B", {{20, 25.5}, {{}, 55}, {-5, {}}, {{}, 12}, {30, 60}}}));
   w.setWeather({"/数据/机房日志.csv",
                 workspace::LogColumns{{psychro::Quantity::t, psychro::Quantity::rh}, {"3", "湿度"}},
                 workspace::MonthSet{0b111000000}});

@@ -24,9 +24,9 @@ workspace::TypedPair tRh(const char* t, const char* φ) {
 // A 26 ℃/55 %, B 35 ℃/60 %, and C: A heated to 30 ℃.
 Workspace design() {
   Workspace w;
-  EXPECT_EQ(w.add(tRh("26", "55")), "");
-  EXPECT_EQ(w.add(tRh("35", "60")), "");
-  EXPECT_EQ(w.addProcess({ProcessKind::heat, w.points().points()[0].id, 0, {}, 30, 0, {}}), "");
+  EXPECT_FALSE(w.add(tRh("26", "55")));
+  EXPECT_FALSE(w.add(tRh("35", "60")));
+  EXPECT_FALSE(w.addProcess({ProcessKind::heat, w.points().points()[0].id, 0, {}, 30, 0, {}}));
   return w;
 }
 
@@ -44,14 +44,21 @@ TEST(Workspace, OperationsAndRefusals) {
     std::size_t processes;
   };
   const auto done = [](bool ok) { return ok ? std::string() : std::string("refused"); };
-  const auto says = [](std::string_view why) { return std::string(why); };
+  // A refusal as the rows name it: its rule and outcome; "" when done.
+  const auto says = [](const workspace::Refused& why) {
+    return why ? std::to_string(static_cast<int>(why->rule)) + "/" +
+                     std::to_string(static_cast<int>(why->outcome))
+               : std::string();
+  };
+  const auto rule = [&says](workspace::Rule r) { return says(workspace::Refusal{r, {}, {}}); };
+  const auto outcome = [&says](psychro::Outcome o) { return says(workspace::refusedBy(o)); };
   const Row rows[] = {
       {"Add", [&](Workspace& w) { return says(w.add(tRh("20", "50"))); }, "", "ABCD", 1},
       {"AddWithoutValue", [&](Workspace& w) { return says(w.add(tRh("20", ""))); },
-       "请输入具体参数", "ABC", 1},
+       outcome(psychro::Outcome::missingInput), "ABC", 1},
       {"Rename", [&](Workspace& w) { return says(w.rename(1, "W")); }, "", "AWC", 1},
       {"RenameTaken", [&](Workspace& w) { return says(w.rename(1, "A")); },
-       says(workspace::takenName), "ABC", 1},
+       rule(workspace::Rule::nameTaken), "ABC", 1},
       {"Move", [&](Workspace& w) { return done(w.move(2, 0)); }, "", "CAB", 1},
       {"MoveOutOfRange", [&](Workspace& w) { return done(w.move(0, 3)); }, "refused", "ABC", 1},
       // Deleting the inlet takes the process; its outlet C stays, released.
@@ -70,32 +77,32 @@ TEST(Workspace, OperationsAndRefusals) {
        [&](Workspace& w) {
          return says(w.addProcess({ProcessKind::heat, id(w, 1), 0, {}, 20, 0, {}}));
        },
-       says(calc::words(psychro::Outcome::heatingNotWarmer)), "ABC", 1},
-      {"EpsilonLine", [&](Workspace& w) { return done(w.addEpsilonLine(id(w, 0), 8000)); }, "",
+       outcome(psychro::Outcome::heatingNotWarmer), "ABC", 1},
+      {"EpsilonLine", [&](Workspace& w) { return says(w.addEpsilonLine(id(w, 0), 8000)); }, "",
        "ABC", 1},
       // C keeps its name as its process is asked for 32 ℃; one that cannot happen changes nothing.
       {"EditProcess",
        [&](Workspace& w) {
-         return says(w.editProcess(0, {ProcessKind::heat, id(w, 0), 0, {}, 32, 0, {}}) == ""
-                         ? w.points().points()[2].result.texts[0]
-                         : "refused");
+         return !w.editProcess(0, {ProcessKind::heat, id(w, 0), 0, {}, 32, 0, {}})
+                    ? w.points().points()[2].result.texts[0]
+                    : "refused";
        },
        "32.00", "ABC", 1},
       {"EditProcessThatCools",
        [&](Workspace& w) {
          return says(w.editProcess(0, {ProcessKind::heat, id(w, 1), 0, {}, 20, 0, {}}));
        },
-       says(calc::words(psychro::Outcome::heatingNotWarmer)), "ABC", 1},
+       outcome(psychro::Outcome::heatingNotWarmer), "ABC", 1},
       {"EditProcessFromItsOutlet",
        [&](Workspace& w) {
          return says(w.editProcess(0, {ProcessKind::heat, id(w, 2), 0, {}, 40, 0, {}}));
        },
-       says(workspace::laterOutlet), "ABC", 1},
+       rule(workspace::Rule::laterOutlet), "ABC", 1},
       {"EditNoProcess",
        [&](Workspace& w) {
          return says(w.editProcess(1, {ProcessKind::heat, id(w, 0), 0, {}, 32, 0, {}}));
        },
-       says(calc::words(psychro::Outcome::noSuchPoint)), "ABC", 1},
+       rule(workspace::Rule::noSuchProcess), "ABC", 1},
       // Its outlet C stays, read as given by t and d.
       {"RemoveProcess",
        [&](Workspace& w) {
@@ -112,8 +119,8 @@ TEST(Workspace, OperationsAndRefusals) {
        "", "ABC", 1},
       {"RemoveNoEpsilonLine", [&](Workspace& w) { return done(w.removeEpsilonLine(0)); }, "refused",
        "ABC", 1},
-      {"EpsilonLineThroughNoPoint", [&](Workspace& w) { return done(w.addEpsilonLine(99, 8000)); },
-       "refused", "ABC", 1},
+      {"EpsilonLineThroughNoPoint", [&](Workspace& w) { return says(w.addEpsilonLine(99, 8000)); },
+       outcome(psychro::Outcome::noSuchPoint), "ABC", 1},
   };
   for (const Row& r : rows) {
     Workspace w = design();
@@ -141,16 +148,14 @@ TEST(Workspace, NewPressureRunsTheProcessesAgain) {
 // its request and goes with it, never on its own.
 TEST(Workspace, EditedProcessRunsThoseAfterIt) {
   Workspace w = design();
-  ASSERT_EQ(w.addProcess({ProcessKind::heat, id(w, 2), 0, {}, 40, 0, {}}), "");      // D
-  ASSERT_EQ(w.addProcess({ProcessKind::supply, id(w, 0), 0, {}, 8000, 8, {}}), "");  // E
-  ASSERT_EQ(
-      w.editProcess(
-          0, {ProcessKind::humidifyIsothermal, id(w, 0), 0, {Quantity::d, Quantity::d}, 15, 0, {}}),
-      "");
+  ASSERT_FALSE(w.addProcess({ProcessKind::heat, id(w, 2), 0, {}, 40, 0, {}}));      // D
+  ASSERT_FALSE(w.addProcess({ProcessKind::supply, id(w, 0), 0, {}, 8000, 8, {}}));  // E
+  ASSERT_FALSE(w.editProcess(
+      0, {ProcessKind::humidifyIsothermal, id(w, 0), 0, {Quantity::d, Quantity::d}, 15, 0, {}}));
   const auto& p = w.points().points();
   EXPECT_EQ(p[2].result.texts[6], "15.00");
   EXPECT_EQ(p[3].result.texts[6], "15.00");  // D: C heated to 40 ℃ keeps C's new d
-  ASSERT_EQ(w.editProcess(2, {ProcessKind::supply, id(w, 0), 0, {}, 5000, 6, {}}), "");
+  ASSERT_FALSE(w.editProcess(2, {ProcessKind::supply, id(w, 0), 0, {}, 5000, 6, {}}));
   ASSERT_EQ(w.processes().lines().size(), 1u);
   EXPECT_EQ(w.processes().lines()[0].ε, 5000);
   EXPECT_FALSE(w.removeEpsilonLine(0));

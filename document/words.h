@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "document/refusal.h"
+#include "workspace/refusal.h"
+
+// The words of the design's and the document's refusals, as the window and the command line both
+// show them (UTF-8). The one table of them: no code decides anything by these texts.
+namespace document {
+
+// Why a change of the design is refused: "已有同名的状态点", "状态点不能超过 10000 个", or the
+// arithmetic's own words (calc::words).
+std::string words(const workspace::Refusal& why);
+
+// Why a command of the document is refused. For a file, the reason alone ("不存在", "没有权限",
+// "空间不足"): the face says which file and what it was doing.
+std::string words(const Refusal& why);
+
+}  // namespace document

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+
+#include "psychro/outcome.h"
+
+// Why a change of the design is refused, as a code: the design's own rules (names, limits, zones,
+// the order of processes); a refusal of the arithmetic (a state that cannot exist, a process that
+// cannot happen) comes as its outcome. The faces word them (document/words.h); nothing here is
+// shown as it stands.
+namespace workspace {
+
+enum class Rule {
+  arithmetic,  // the arithmetic refused: see Refusal::outcome
+
+  // A point's name (PointList::rename): detail is the name as asked.
+  nameEmpty,           // empty once blanks are trimmed
+  nameTooLong,         // longer than PointList::maxNameLength characters
+  nameTaken,           // another point's
+  nameTurnsDirection,  // holds a mark that turns the direction of text
+  nameControl,         // holds a control character (from a file; the window makes them blanks)
+
+  // The order of processes: a process cannot start at (or mix in) its own outlet or the outlet of
+  // a process made after it.
+  laterOutlet,
+
+  // The limits of a design (workspace/limits.h): detail is the limit.
+  tooManyPoints,
+  tooManyLines,
+  tooManyZones,
+
+  // A comfort zone of the user's (checkZone): detail names the zone or the bound.
+  zoneNameEmpty,
+  zoneNameTooLong,     // over maxZoneNameBytes
+  zoneNameTaken,       // a built-in zone's, another of the user's, or 区外
+  zoneNameControl,     // a control character or a mark that turns the direction of text
+  zoneNoBounds,        // bounded nowhere: it would hold every state
+  zoneBoundsReversed,  // a lower bound above its upper; detail is the quantity's key (t, rh, …)
+  zoneHumidityRange,   // a φ bound outside 0…100 %
+  zoneValueRange,      // a bound that is not finite
+
+  outletOfProcess,    // a process's outlet edited as a point: it changes through its process
+  noSuchProcess,      // no process at that place
+  noSuchLine,         // no ε line at that place
+  noSuchZone,         // no zone of the user's at that place
+  epsilonNotANumber,  // an ε that is not a number (NaN)
+};
+
+struct Refusal {
+  Rule rule = Rule::arithmetic;
+  psychro::Outcome outcome = psychro::Outcome::ok;  // for Rule::arithmetic
+  std::string detail;
+
+  bool operator==(const Refusal&) const = default;
+};
+
+// A refusal of the arithmetic.
+inline Refusal refusedBy(psychro::Outcome outcome) {
+  return {Rule::arithmetic, outcome, {}};
+}
+
+}  // namespace workspace
