@@ -35,7 +35,7 @@ double moistureOfEnthalpy(double h, double t, Arithmetic m) {
 }
 
 double vapourHeat(Arithmetic m) {
-  return m == Arithmetic::ashrae2017 ? 1.86 : cpVapour;
+  return m == Arithmetic::ashrae2017 ? ashrae::cpVapour : cpVapour;
 }
 
 double shownDewPoint(double pv, double t, Arithmetic m) {

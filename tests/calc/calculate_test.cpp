@@ -8,7 +8,7 @@
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
-#include "calc/properties.h"
+#include "psychro/air_properties.h"
 #include "psychro/air_state.h"
 #include "support/named_rows.h"
 #include "support/recording_window.h"
@@ -179,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Property step alone: t = 20 °C, d = 0.01 kg/kg.
 TEST(Properties, WorkedExample) {
-  const double cp = calc::specificHeat(0.01), μ = calc::viscosity(20), λ = calc::conductivity(20);
+  const double cp = psychro::specificHeat(0.01), μ = psychro::viscosity(20),
+               λ = psychro::conductivity(20);
   EXPECT_EQ(calc::formatFixed(cp * 1000, 3), "1013.267");
   EXPECT_EQ(calc::formatFixed(μ * 1000000, 4), "18.1436");
   EXPECT_EQ(calc::formatFixed(λ, 4), "0.0256");
