@@ -69,8 +69,8 @@ void FormatFixed(benchmark::State& state) {
 }
 BENCHMARK(FormatFixed);
 
-void Calculate(benchmark::State& state, const char* t, const char* x, int index) {
-  RecordingWindow window(t, x, index);
+void Calculate(benchmark::State& state, const char* t, const char* x, calc::Route route) {
+  RecordingWindow window(t, x, route);
   for (auto _ : state) {
     window.forget();
     calc::calculateCommand(window);
@@ -78,9 +78,9 @@ void Calculate(benchmark::State& state, const char* t, const char* x, int index)
   }
   if (!window.messages.empty()) state.SkipWithError("the command showed a notice");
 }
-BENCHMARK_CAPTURE(Calculate, WetBulb, "25", "20", 0);
-BENCHMARK_CAPTURE(Calculate, RhBelow28, "25", "50", 1);
-BENCHMARK_CAPTURE(Calculate, RhAbove28, "35", "60", 1);
+BENCHMARK_CAPTURE(Calculate, WetBulb, "25", "20", calc::Route::wetBulb);
+BENCHMARK_CAPTURE(Calculate, RhBelow28, "25", "50", calc::Route::humidity);
+BENCHMARK_CAPTURE(Calculate, RhAbove28, "35", "60", calc::Route::humidity);
 
 }  // namespace
 

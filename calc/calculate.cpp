@@ -14,13 +14,13 @@ namespace calc {
 void calculateCommand(Window& window, StateObserver* observer, double pa, psychro::Arithmetic m) {
   const std::string first = window.text(Input::dryBulb);
   const std::string second = window.text(Input::second);
-  const std::optional<Pair> pair = selectedPair(window.selectedIndex());
-  if (first.empty() || second.empty() || !pair) {
+  const std::optional<Route> route = window.route();
+  if (first.empty() || second.empty() || !route) {
     window.showMessage(messages::title, words(psychro::Outcome::missingInput));
     return;
   }
 
-  const Calculation c = calculateTyped(*pair, first, second, pa, m);
+  const Calculation c = calculateTyped(routePair(*route), first, second, pa, m);
   if (!c.ok()) {
     window.showMessage(messages::title, words(c.outcome));
     return;

@@ -12,8 +12,8 @@ class StateObserver {
   virtual void stateShown(const psychro::AirState& air) = 0;
 };
 
-// The Calculate command: reads Text11, Text12 and Combo2 from the window, checks them, computes
-// the air state on the route Combo2 selects, and writes the eleven results, then tells observer
+// The Calculate command: reads the two input fields and the route from the window, checks them,
+// computes the air state on that route, and writes the eleven results, then tells observer
 // (if any) the state. On any failed check or impossible state it shows one notice, changes no
 // result box and tells the observer nothing. Every state is computed at the total pressure pa, Pa,
 // which the caller keeps in range (psychro/pressure.h), with the arithmetic m.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/outputs.h"
+#include "calc/route.h"
 #include "psychro/pair_state.h"
 
 // The whole calculation from any two known quantities, in the units the window shows: t, tw, tl
@@ -18,14 +19,19 @@ struct Pair {
   bool operator==(const Pair&) const = default;
 };
 
-// The pair a Combo2 index selects: 0 the wet-bulb route (t+tw), 1 the relative-humidity route
-// (t+rh); empty for any other index (-1 when nothing is selected). Every face that offers the two
-// routes by index (the window's selector, torvale-calc's --tw and --rh, a CSV mode of 0 or 1)
-// reads them through this.
+// The pair a route computes from: t+tw for the wet-bulb route, t+rh for the relative-humidity
+// route. Every face that offers the two routes (the window's selector, torvale-calc's --tw and
+// --rh, a CSV mode of tw, rh, 0 or 1) reads them through this.
+constexpr Pair routePair(Route route) {
+  return {psychro::Quantity::t,
+          route == Route::wetBulb ? psychro::Quantity::tw : psychro::Quantity::rh};
+}
+
+// The pair at an index of the window's second selector (routeAt): empty for no route.
 constexpr std::optional<Pair> selectedPair(int index) {
-  if (index == 0) return Pair{psychro::Quantity::t, psychro::Quantity::tw};
-  if (index == 1) return Pair{psychro::Quantity::t, psychro::Quantity::rh};
-  return std::nullopt;
+  const std::optional<Route> route = routeAt(index);
+  if (!route) return std::nullopt;
+  return routePair(*route);
 }
 
 // The pair named "A+B" (names t, tw, rh, tl, d, h in any case, blanks around each allowed), if it

@@ -4,14 +4,14 @@
 #include <cmath>
 
 #include "calc/number_text.h"
-#include "calc/properties.h"
+#include "psychro/air_properties.h"
 
 namespace calc {
 
 ShownValues shownValues(const psychro::AirState& a, psychro::Arithmetic m) {
-  const double cp = specificHeat(a.d, m);
-  const double μ = viscosity(a.t);
-  const double λ = conductivity(a.t);
+  const double cp = psychro::specificHeat(a.d, m);
+  const double μ = psychro::viscosity(a.t);
+  const double λ = psychro::conductivity(a.t);
   const double Pr = (1000 * cp * μ) / λ;
   const double values[] = {a.t, a.φ, a.tw, a.h, a.tl, a.ρ, a.d, cp, μ, λ, Pr};
   ShownValues shown{};

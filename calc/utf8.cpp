@@ -14,7 +14,7 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
     ++i;
     return lead < 0x80 ? lead : U'\uFFFD';
   }
-  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  char32_t cp = length == 1 ? lead : static_cast<char32_t>(lead & (0x7F >> length));
   for (std::size_t k = 1; k < length; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) {
       ++i;

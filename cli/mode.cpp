@@ -22,16 +22,16 @@ std::string_view folded(std::string_view mode, char (&buffer)[8]) {
 
 }  // namespace
 
-int modeIndex(std::string_view mode) {
+std::optional<calc::Route> modeRoute(std::string_view mode) {
   char buffer[8];
   mode = folded(mode, buffer);
-  if (mode == "tw" || mode == "0") return 0;
-  if (mode == "rh" || mode == "1") return 1;
-  return -1;
+  if (mode == "tw" || mode == "0") return calc::Route::wetBulb;
+  if (mode == "rh" || mode == "1") return calc::Route::humidity;
+  return std::nullopt;
 }
 
 std::optional<calc::Pair> modePair(std::string_view mode, std::string& error) {
-  if (const std::optional<calc::Pair> route = calc::selectedPair(modeIndex(mode))) return route;
+  if (const std::optional<calc::Route> route = modeRoute(mode)) return calc::routePair(*route);
   if (mode.find('+') != std::string_view::npos) {
     std::optional<calc::Pair> pair = calc::pairNamed(mode, error);
     if (!pair) error = visibleText(error);  // the notice quotes the field as it was given

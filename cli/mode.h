@@ -8,10 +8,10 @@
 
 namespace cli {
 
-// Combo2 index a CSV mode field selects: "tw" or "0" the wet-bulb route (0), "rh" or "1" the
-// relative-humidity route (1), in any case and with blanks around; anything else no selection
-// (-1), which the command refuses.
-int modeIndex(std::string_view mode);
+// The route a CSV mode field selects: "tw" or "0" the wet-bulb route, "rh" or "1" the
+// relative-humidity route, in any case and with blanks around; anything else none, which the
+// command refuses as the window refuses an empty selector.
+std::optional<calc::Route> modeRoute(std::string_view mode);
 
 // The pair a CSV mode field names: the two routes by index or name (t+tw, t+rh), or any pair
 // "A+B" of calc::pairNamed. Empty for a field that names none: then error holds the record's

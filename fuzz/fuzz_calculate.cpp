@@ -1,7 +1,8 @@
-// The Calculate command on arbitrary input. The first byte picks the Combo2 index (0, 1, 2 or -1
-// by its value mod 4) and, by its high bit, the arithmetic (set: ASHRAE 2017); the rest is split at
-// its first NUL or newline into the dry-bulb text and the second text. Every run must end in one of
-// two ways, else the harness aborts:
+// The Calculate command on arbitrary input. The first byte picks the index of the window's second
+// selector (0, 1, 2 or -1 by its value mod 4: the wet-bulb route, the humidity route, none, none)
+// and, by its high bit, the arithmetic (set: ASHRAE 2017); the rest is split at its first NUL or
+// newline into the dry-bulb text and the second text. Every run must end in one of two ways, else
+// the harness aborts:
 //   - eleven results written in box order, each a finite fixed-point number with its box's
 //     decimals and without a minus sign on zero, no notice, the observer told once; the shown
 //     state is physical (dew point <= wet bulb <= dry bulb, 0 <= rh <= 100);
@@ -21,6 +22,7 @@
 #include "calc/calculate.h"
 #include "calc/messages.h"
 #include "calc/outputs.h"
+#include "calc/route.h"
 #include "psychro/air_state.h"
 #include "shown_results.h"
 #include "support/recording_window.h"
@@ -35,7 +37,10 @@ struct Observer final : calc::StateObserver {
 };
 
 [[noreturn]] void violated(const char* what, const Window& w) {
-  std::fprintf(stderr, "property violated: %s\n  index %d, t \"%s\", x \"%s\"\n", what, w.index,
+  const char* route = !w.selectedRoute                           ? "none"
+                      : *w.selectedRoute == calc::Route::wetBulb ? "wet bulb"
+                                                                 : "relative humidity";
+  std::fprintf(stderr, "property violated: %s\n  route %s, t \"%s\", x \"%s\"\n", what, route,
                fuzzing::printable(w.t).c_str(), fuzzing::printable(w.x).c_str());
   for (const auto& [title, text] : w.messages)
     std::fprintf(stderr, "  notice %s: %s\n", title.c_str(), text.c_str());
@@ -59,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   static constexpr int indices[] = {0, 1, 2, -1};
   Window w;
-  w.index = indices[data[0] % 4];
+  w.selectedRoute = calc::routeAt(indices[data[0] % 4]);
   const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::size_t split = rest.find_first_of(std::string_view("\0\n", 2));
   w.t = rest.substr(0, split);

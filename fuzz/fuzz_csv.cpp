@@ -161,10 +161,12 @@ std::string expectedRecord(const Record& r) {
       from == std::string::npos ? "" : raw.substr(from, raw.find_last_not_of(" \t") - from + 1);
   for (char& c : mode)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  w.index = mode == "tw" || mode == "0" ? 0 : mode == "rh" || mode == "1" ? 1 : -1;
+  w.selectedRoute = mode == "tw" || mode == "0"   ? std::optional(calc::Route::wetBulb)
+                    : mode == "rh" || mode == "1" ? std::optional(calc::Route::humidity)
+                                                  : std::nullopt;
   w.t = r.fields[1];
   w.x = r.fields[2];
-  if (w.index < 0 && r.fields[0].find('+') != std::string::npos) {
+  if (!w.selectedRoute && r.fields[0].find('+') != std::string::npos) {
     std::string error;
     const std::optional<calc::Pair> pair = calc::pairNamed(r.fields[0], error);
     if (!pair) return noticeRecord(cli::visibleText(error));

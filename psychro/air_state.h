@@ -46,6 +46,18 @@ StateOutcome stateFromWetBulb(double t, double tw, double pa = standardPressure,
 StateOutcome stateFromHumidity(double t, double φ, double pa = standardPressure,
                                Arithmetic m = Arithmetic::classic);
 
+// The wet-bulb route's psychrometric balance, with ds the saturation moisture content at the wet
+// bulb tw, °C, under the total pressure pa, Pa (moistureContent of saturationPressure(tw)):
+//   d·(2501 + 1.805·t − 4.186·tw) = (tw − t) + ds·(2501 − 2.381·tw)
+// (latentHeat0, cpVapour, cpWater, cpWaterLessVapour). wetBulbMoisture solves it for the moisture
+// content d, kg/kg, of air at the dry bulb t, °C: stateFromWetBulb's d. dryBulbOnWetBulbLine
+// solves it for the dry bulb t, °C, of air holding d, kg/kg (it is linear in t), and
+// dryEndOfWetBulbLine gives the dry bulb where that line reaches d = 0. As ashrae's functions of
+// the same names, with the classic arithmetic.
+double wetBulbMoisture(double t, double tw, double pa);
+double dryBulbOnWetBulbLine(double tw, double d, double pa);
+double dryEndOfWetBulbLine(double tw, double pa);
+
 // Moisture content, kg/kg, of air whose vapour has the partial pressure pv, Pa, at the total
 // pressure pa, Pa: d = 0.622 · pv / (pa − pv).
 inline double moistureContent(double pv, double pa) {

@@ -34,8 +34,18 @@ double moistureOfEnthalpy(double h, double t, Arithmetic m) {
   return m == Arithmetic::ashrae2017 ? ashrae::moistureOfEnthalpy(h, t) : moistureOfEnthalpy(h, t);
 }
 
+double dryBulbOnWetBulbLine(double tw, double d, double pa, Arithmetic m) {
+  return m == Arithmetic::ashrae2017 ? ashrae::dryBulbOnWetBulbLine(tw, d, pa)
+                                     : dryBulbOnWetBulbLine(tw, d, pa);
+}
+
+double dryEndOfWetBulbLine(double tw, double pa, Arithmetic m) {
+  return m == Arithmetic::ashrae2017 ? ashrae::dryEndOfWetBulbLine(tw, pa)
+                                     : dryEndOfWetBulbLine(tw, pa);
+}
+
 double vapourHeat(Arithmetic m) {
-  return m == Arithmetic::ashrae2017 ? 1.86 : cpVapour;
+  return m == Arithmetic::ashrae2017 ? ashrae::cpVapour : cpVapour;
 }
 
 double shownDewPoint(double pv, double t, Arithmetic m) {

@@ -26,6 +26,12 @@ double enthalpy(double t, double d, Arithmetic m);
 double dryBulbOfEnthalpy(double h, double d, Arithmetic m);
 double moistureOfEnthalpy(double h, double t, Arithmetic m);
 
+// The wet-bulb balance of the arithmetic solved for the dry bulb, °C, of air holding d, kg/kg, at
+// the wet bulb tw, °C, under pa, Pa, and the dry bulb where that line reaches d = 0
+// (psychro/air_state.h, or psychro/ashrae.h).
+double dryBulbOnWetBulbLine(double tw, double d, double pa, Arithmetic m);
+double dryEndOfWetBulbLine(double tw, double pa, Arithmetic m);
+
 // The specific heat of water vapour, kJ/(kg·K), of the arithmetic's enthalpy.
 double vapourHeat(Arithmetic m);
 

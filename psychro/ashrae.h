@@ -34,6 +34,9 @@ double dewPoint(double pv);
 double moistureContent(double pv, double pa);
 double vapourPressure(double d, double pa);
 
+// The specific heats of the enthalpy below, kJ/(kg·K): dry air's and water vapour's.
+inline constexpr double cpAir = 1.006, cpVapour = 1.86;
+
 // h = 1.006·t + W·(2501 + 1.86·t), kJ per kg of dry air (t in °C, d = W in kg/kg), and the formula
 // solved for t, °C, and for d, kg/kg.
 double enthalpy(double t, double d);

@@ -11,9 +11,9 @@ namespace {
 
 // Ratio of the molar masses of water and dry air.
 constexpr double massRatio = 0.621945;
-// Enthalpy: dry air's specific heat, water vapour's, kJ/(kg·K), and the heat of vaporisation at
-// 0 °C, kJ/kg.
-constexpr double cpa = 1.006, cpv = 1.86, r0 = 2501;
+// Enthalpy: dry air's specific heat, water vapour's, kJ/(kg·K) (psychro/ashrae.h), and the heat
+// of vaporisation at 0 °C, kJ/kg.
+constexpr double cpa = cpAir, cpv = cpVapour, r0 = 2501;
 // Dry air's gas constant, kJ/(kg·K), and the ratio of the gas constants of vapour and dry air.
 constexpr double Ra = 0.287042, gasRatio = 1.607858;
 

@@ -8,7 +8,6 @@
 
 #include "psychro/air_state.h"
 #include "psychro/arithmetic.h"
-#include "psychro/ashrae.h"
 #include "psychro/bisection.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
@@ -105,37 +104,23 @@ StateOutcome fromEnthalpyAndHumidity(double h, double φ, double pa, Arithmetic 
   return stateFromHumidity(t.x, φ, pa, m);
 }
 
-// The wet-bulb route's moisture content, kg/kg, solved for the dry bulb t, °C, at wet bulb tw and
-// moisture d: d·(2501 + 1.805·t − 4.186·tw) = (tw − t) + ds·(2501 − 2.381·tw) is linear in t (and
-// so is ASHRAE's balance, ashrae::dryBulbOnWetBulbLine).
+// The state at wet bulb tw, °C, holding d, kg/kg: the wet-bulb balance is linear in the dry bulb,
+// solved for it by dryBulbOnWetBulbLine.
 StateOutcome fromWetBulbAndMoisture(double tw, double d, double pa, Arithmetic m) {
   if (const Outcome fault = moistureFault(d); fault != Outcome::ok) return {{}, fault};
   if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
-  double t = 0;
-  if (m == Arithmetic::ashrae2017) {
-    t = ashrae::dryBulbOnWetBulbLine(tw, d, pa);
-  } else {
-    const double ds = moistureContent(saturationPressure(tw), pa);
-    t = (tw + ds * (latentHeat0 - cpWaterLessVapour * tw) - d * (latentHeat0 - cpWater * tw)) /
-        (1 + cpVapour * d);
-  }
+  const double t = dryBulbOnWetBulbLine(tw, d, pa, m);
   if (!(t >= lowestT && t <= highestT)) return {{}, Outcome::pairOutOfRange};
   if (tw > t) return {{}, Outcome::noSuchState};  // more moisture than saturation at tw allows
   return stateFromWetBulb(t, tw, pa, m);
 }
 
 // The state at wet bulb tw, °C, and relative humidity φ: along the wet-bulb line φ falls from
-// saturation at t = tw to 0 where d reaches 0, at t0 = tw + ds·(2501 − 2.381·tw); bisection on
-// [max(tw, -50), min(t0, 100)] °C (t0 from ashrae::dryEndOfWetBulbLine under ASHRAE).
+// saturation at t = tw to 0 where d reaches 0, at t0 = dryEndOfWetBulbLine (classic:
+// tw + ds·(2501 − 2.381·tw)); bisection on [max(tw, -50), min(t0, 100)] °C.
 StateOutcome fromWetBulbAndHumidity(double tw, double φ, double pa, Arithmetic m) {
   if (!std::isfinite(tw)) return {{}, Outcome::noSuchState};
-  double t0 = 0;
-  if (m == Arithmetic::ashrae2017) {
-    t0 = ashrae::dryEndOfWetBulbLine(tw, pa);
-  } else {
-    const double ds = moistureContent(saturationPressure(tw), pa);
-    t0 = tw + ds * (latentHeat0 - cpWaterLessVapour * tw);
-  }
+  const double t0 = dryEndOfWetBulbLine(tw, pa, m);
   const double lo = std::max(tw, lowestT);
   const double hi = std::min(t0, highestT);
   if (!(lo <= hi)) return {{}, Outcome::pairOutOfRange};

@@ -5,7 +5,8 @@
 
 #include "psychro/air_state.h"
 
-// The state of humid air from any two of six quantities, with the calculator's own formulas.
+// The state of humid air from any two of six quantities, with either arithmetic of the calculator
+// (psychro/arithmetic.h): every pair is solved through the two state routes of that arithmetic.
 namespace psychro {
 
 // The quantities a state can be given by. Values are in the state's own units: t, tw, tl in °C,

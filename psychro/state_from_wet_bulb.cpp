@@ -7,6 +7,30 @@
 #include "psychro/state_checks.h"
 
 namespace psychro {
+namespace {
+
+// The saturation moisture content, kg/kg, at the wet bulb tw, °C, under pa, Pa.
+double saturationMoisture(double tw, double pa) {
+  return moistureContent(saturationPressure(tw), pa);
+}
+
+}  // namespace
+
+double wetBulbMoisture(double t, double tw, double pa) {
+  const double ds = saturationMoisture(tw, pa);
+  return ((tw - t) + ds * (latentHeat0 - cpWaterLessVapour * tw)) /
+         (latentHeat0 + cpVapour * t - cpWater * tw);
+}
+
+double dryBulbOnWetBulbLine(double tw, double d, double pa) {
+  const double ds = saturationMoisture(tw, pa);
+  return (tw + ds * (latentHeat0 - cpWaterLessVapour * tw) - d * (latentHeat0 - cpWater * tw)) /
+         (1 + cpVapour * d);
+}
+
+double dryEndOfWetBulbLine(double tw, double pa) {
+  return dryBulbOnWetBulbLine(tw, 0, pa);
+}
 
 StateOutcome stateFromWetBulb(double t, double tw, double pa, Arithmetic m) {
   if (m == Arithmetic::ashrae2017) return ashrae::stateFromWetBulb(t, tw, pa);
@@ -16,10 +40,7 @@ StateOutcome stateFromWetBulb(double t, double tw, double pa, Arithmetic m) {
   air.tw = tw;
 
   const double pws_t = saturationPressure(t);
-  const double pws_tw = saturationPressure(tw);
-  const double ds = moistureContent(pws_tw, pa);  // saturation moisture content at tw
-  air.d = ((tw - t) + ds * (latentHeat0 - cpWaterLessVapour * tw)) /
-          (latentHeat0 + cpVapour * t - cpWater * tw);
+  air.d = wetBulbMoisture(t, tw, pa);
   // Negative moisture: air too dry for this wet bulb. NaN arises from overflowing inputs.
   if (!(air.d >= 0)) {
     out.outcome = Outcome::noSuchState;

@@ -27,5 +27,6 @@ if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
 fi
 
 build_dir=${TORVALE_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release
+# Warnings as errors: a change that brings a warning does not build here.
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTORVALE_WERROR=ON
 cmake --build "$build_dir" --parallel "$(nproc)"

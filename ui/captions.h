@@ -18,7 +18,7 @@ inline constexpr char aboutItem[] = "关于(&A)…";
 
 inline constexpr char calculate[] = "计算";
 
-// Entries of the two selectors; Combo2's order is the index calc::calculateCommand reads.
+// Entries of the two selectors; the second one lists the routes in calc::Route's order.
 inline constexpr char dryBulb[] = "干球温度 ℃";
 inline constexpr char wetBulb[] = "湿球温度 ℃";
 inline constexpr char relativeHumidity[] = "相对湿度 %";

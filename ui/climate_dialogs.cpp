@@ -131,8 +131,8 @@ LogColumnsDialog::LogColumnsDialog(QWidget* parent) : QDialog(parent) {
 void LogColumnsDialog::accept() {
   const std::string mode = mode_->text().trimmed().toStdString();
   std::string error;
-  std::optional<calc::Pair> pair = mode == "rh"   ? calc::selectedPair(1)
-                                   : mode == "tw" ? calc::selectedPair(0)
+  std::optional<calc::Pair> pair = mode == "rh"   ? calc::routePair(calc::Route::humidity)
+                                   : mode == "tw" ? calc::routePair(calc::Route::wetBulb)
                                                   : calc::pairNamed(mode, error);
   QString refusal;
   if (!pair)

@@ -63,7 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       document::instanceName());
   buildMenus();
   buildControls();
-  Form_Load();
+  fillSelectors();
   placeControls();
   placeArithmeticLabel();
   orderTabs();
@@ -127,13 +127,14 @@ void MainWindow::buildMenus() {
 void MainWindow::buildControls() {
   client_ = named<QWidget>("client", this);
   setCentralWidget(client_);
-  frame1_ = named<QGroupBox>("Frame1", client_);
-  combo1_ = named<QComboBox>("Combo1", frame1_);
-  text11_ = named<QLineEdit>("Text11", frame1_);
-  combo2_ = named<QComboBox>("Combo2", frame1_);
-  text12_ = named<QLineEdit>("Text12", frame1_);
-  command1_ = named<QPushButton>("Command1", QString::fromUtf8(captions::calculate), client_);
-  command1_->setDefault(true);
+  inputRow_ = named<QGroupBox>("Frame1", client_);
+  firstSelector_ = named<QComboBox>("Combo1", inputRow_);
+  dryBulbField_ = named<QLineEdit>("Text11", inputRow_);
+  secondSelector_ = named<QComboBox>("Combo2", inputRow_);
+  secondField_ = named<QLineEdit>("Text12", inputRow_);
+  calculateButton_ =
+      named<QPushButton>("Command1", QString::fromUtf8(captions::calculate), client_);
+  calculateButton_->setDefault(true);
   // Sized for the widest pressure it can show; hidden while the pressure is standard.
   pressureLabel_ = named<QLabel>(
       "PressureLabel", fromUtf8(calc::pressureCaption(psychro::highestPressure)), client_);
@@ -148,12 +149,14 @@ void MainWindow::buildControls() {
   arithmeticLabel_->hide();
 
   // An input box is announced by the entry its selector shows.
-  connect(combo1_, &QComboBox::currentTextChanged, text11_, &QLineEdit::setAccessibleName);
-  connect(combo2_, &QComboBox::currentTextChanged, text12_, &QLineEdit::setAccessibleName);
-  connect(command1_, &QPushButton::clicked, this, &MainWindow::calculateCommand);
-  connect(text11_, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
-  connect(text12_, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
-  connect(combo2_, &QComboBox::currentIndexChanged, this, &MainWindow::inputsChanged);
+  connect(firstSelector_, &QComboBox::currentTextChanged, dryBulbField_,
+          &QLineEdit::setAccessibleName);
+  connect(secondSelector_, &QComboBox::currentTextChanged, secondField_,
+          &QLineEdit::setAccessibleName);
+  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculateCommand);
+  connect(dryBulbField_, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
+  connect(secondField_, &QLineEdit::textChanged, this, &MainWindow::inputsChanged);
+  connect(secondSelector_, &QComboBox::currentIndexChanged, this, &MainWindow::inputsChanged);
 
   for (const main_window::ResultLabel& row : main_window::resultLabels) {
     const calc::OutputInfo& info = calc::info(row.field);
@@ -173,17 +176,17 @@ void MainWindow::buildControls() {
     results_[static_cast<std::size_t>(row.field)] = box;
   }
 
-  // The client area and Frame1 react to presses on their own free area only.
+  // The client area and the input row react to presses on their own free area only.
   client_->installEventFilter(this);
-  frame1_->installEventFilter(this);
+  inputRow_->installEventFilter(this);
 }
 
-void MainWindow::Form_Load() {
-  combo1_->addItem(QString::fromUtf8(captions::dryBulb));
-  combo2_->addItem(QString::fromUtf8(captions::wetBulb));
-  combo2_->addItem(QString::fromUtf8(captions::relativeHumidity));
-  combo1_->setCurrentIndex(0);
-  combo2_->setCurrentIndex(0);
+void MainWindow::fillSelectors() {
+  firstSelector_->addItem(QString::fromUtf8(captions::dryBulb));
+  secondSelector_->addItem(QString::fromUtf8(captions::wetBulb));
+  secondSelector_->addItem(QString::fromUtf8(captions::relativeHumidity));
+  firstSelector_->setCurrentIndex(0);
+  secondSelector_->setCurrentIndex(0);
 }
 
 QWidget* MainWindow::control(std::string_view name, int index) const {
@@ -204,7 +207,7 @@ void MainWindow::placeControls() {
     QWidget* w = control(p.name, p.index);
     if (!w) continue;
     w->setGeometry(toPixels(p.twips, scale_));
-    // A press on a control is the control's: it must not reach Frame1 or the client area.
+    // A press on a control is the control's: it must not reach the input row or the client area.
     w->setAttribute(Qt::WA_NoMousePropagation);
   }
   for (const main_window::ResultLabel& row : main_window::resultLabels) {
@@ -232,15 +235,15 @@ void MainWindow::orderTabs() {
   for (std::size_t i = 1; i < order.size(); ++i)
     QWidget::setTabOrder(order[i - 1].second, order[i].second);
   // The user's first step is typing the dry-bulb temperature: start there, not in a result box.
-  text11_->setFocus();
+  dryBulbField_->setFocus();
 }
 
 std::string MainWindow::text(calc::Input field) const {
-  return (field == calc::Input::dryBulb ? text11_ : text12_)->text().toStdString();
+  return (field == calc::Input::dryBulb ? dryBulbField_ : secondField_)->text().toStdString();
 }
 
-int MainWindow::selectedIndex() const {
-  return combo2_->currentIndex();
+std::optional<calc::Route> MainWindow::route() const {
+  return calc::routeAt(secondSelector_->currentIndex());
 }
 
 void MainWindow::showMessage(std::string_view title, std::string_view text) {
@@ -339,7 +342,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     event->accept();
-    command1_->click();
+    calculateButton_->click();
     return;
   }
   QMainWindow::keyPressEvent(event);
@@ -365,8 +368,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool press =
       event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-  if (press && watched == client_) Form_MouseDown();
-  if (press && watched == frame1_) Frame1_MouseDown();
+  if (press && (watched == client_ || watched == inputRow_)) freeAreaPressed();
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -393,12 +395,12 @@ ChartWindow& MainWindow::chartWindow() {
 }
 
 void MainWindow::stateShown(const psychro::AirState& air) {
-  calculated_ = Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
-                           combo2_->currentText().toStdString(), pressure_, arithmetic_};
-  // The command has just read Combo2, so it selects one of the two routes.
+  calculated_ = Calculated{dryBulbField_->text().toStdString(), secondField_->text().toStdString(),
+                           secondSelector_->currentText().toStdString(), pressure_, arithmetic_};
+  // The command has just read the route, so there is one.
   lastState_ = air;
-  lastGiven_ = workspace::TypedPair{calc::selectedPair(selectedIndex()).value(), calculated_->t,
-                                    calculated_->x};
+  lastGiven_ =
+      workspace::TypedPair{calc::routePair(route().value()), calculated_->t, calculated_->x};
   showResultsCurrent(true);
   if (chart_) chart_->setState(air, *lastGiven_);
 }
@@ -425,10 +427,10 @@ void MainWindow::copyAllResults() {
   for (std::size_t i = 0; i < texts.size(); ++i)
     texts[i] = results_[static_cast<std::size_t>(calc::outputs[i].field)]->text().toStdString();
   const Calculated from = calculated_.value_or(
-      Calculated{text11_->text().toStdString(), text12_->text().toStdString(),
-                 combo2_->currentText().toStdString(), pressure_, arithmetic_});
+      Calculated{dryBulbField_->text().toStdString(), secondField_->text().toStdString(),
+                 secondSelector_->currentText().toStdString(), pressure_, arithmetic_});
   const std::string sheet =
-      calc::resultSheet({combo1_->currentText().toStdString(), from.t},
+      calc::resultSheet({firstSelector_->currentText().toStdString(), from.t},
                         {from.secondCaption, from.x}, from.pa, texts, from.arithmetic);
   QGuiApplication::clipboard()->setText(fromUtf8(sheet));
 }
@@ -473,11 +475,8 @@ void MainWindow::addCurrentPoint() {
   window.show();
 }
 
-void MainWindow::Form_MouseDown() {
-  about().hide();
-}
-
-void MainWindow::Frame1_MouseDown() {
+// A press on the free area of the window or of its input row hides the About window.
+void MainWindow::freeAreaPressed() {
   about().hide();
 }
 

@@ -28,11 +28,11 @@ class ChartWindow;
 class AboutWindow;
 class PressureDialog;
 
-// The main window: the input row in Frame1, the Calculate button, the eleven result boxes, and
-// the File, View, Settings and Help menus. It only shows and collects text; calc::calculateCommand
-// does the work at the pressure in force and tells it each state shown, which the h-d chart
-// follows. Results of an earlier calculation are greyed once an input, the selector or the
-// pressure changes, until the next successful one.
+// The main window: the input row (the dry bulb, and the second quantity chosen on its selector),
+// the Calculate button, the eleven result boxes, and the File, View, Settings and Help menus. It
+// only shows and collects text; calc::calculateCommand does the work at the pressure in force and
+// tells it each state shown, which the h-d chart follows. Results of an earlier calculation are
+// greyed once an input, the selector or the pressure changes, until the next successful one.
 class MainWindow : public QMainWindow, public calc::Window, private calc::StateObserver {
   Q_OBJECT
 
@@ -42,7 +42,7 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
 
   // calc::Window
   std::string text(calc::Input field) const override;
-  int selectedIndex() const override;
+  std::optional<calc::Route> route() const override;
   void showMessage(std::string_view title, std::string_view text) override;
   void setText(calc::Output field, std::string_view text) override;
 
@@ -80,7 +80,7 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
  private:
   void buildMenus();
   void buildControls();
-  void Form_Load();
+  void fillSelectors();
   void placeControls();
   void orderTabs();
   QWidget* control(std::string_view name, int index) const;
@@ -104,16 +104,18 @@ class MainWindow : public QMainWindow, public calc::Window, private calc::StateO
   void showAbout();
   void showChart();
   void addCurrentPoint();
-  void Form_MouseDown();
-  void Frame1_MouseDown();
+  void freeAreaPressed();
 
   QWidget* client_ = nullptr;
-  QGroupBox* frame1_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  QComboBox* combo2_ = nullptr;
-  QLineEdit* text11_ = nullptr;
-  QLineEdit* text12_ = nullptr;
-  QPushButton* command1_ = nullptr;
+  // The input row and its controls, and the Calculate button. Their object names (Frame1, Combo1,
+  // Text11, Combo2, Text12, Command1) stay as they are: other programs and the tests find the
+  // controls by them.
+  QGroupBox* inputRow_ = nullptr;
+  QComboBox* firstSelector_ = nullptr;   // names the first quantity: the dry bulb, its only entry
+  QComboBox* secondSelector_ = nullptr;  // the second quantity, by calc::Route
+  QLineEdit* dryBulbField_ = nullptr;
+  QLineEdit* secondField_ = nullptr;
+  QPushButton* calculateButton_ = nullptr;
   QLabel* pressureLabel_ = nullptr;            // the pressure in force, shown while not standard
   QLabel* arithmeticLabel_ = nullptr;          // "ASHRAE 2017" while that arithmetic is in force
   std::array<QAction*, 2> arithmeticItems_{};  // 经典, ASHRAE 2017

@@ -9,7 +9,7 @@
 #include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/pair_calculation.h"
-#include "calc/properties.h"
+#include "psychro/air_properties.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ TEST(AshraePairs, SpecificHeatFollowsTheArithmetic) {
               {"classic 10 g/kg", psychro::Arithmetic::classic, 0.01, (1.005 + 0.0184) / 1.01},
               {"ASHRAE dry", ashrae, 0, 1.006},
               {"ASHRAE 10 g/kg", ashrae, 0.01, (1.006 + 0.0186) / 1.01}};
-  for (const auto& r : rows) EXPECT_DOUBLE_EQ(calc::specificHeat(r.d, r.m), r.cp) << r.name;
+  for (const auto& r : rows) EXPECT_DOUBLE_EQ(psychro::specificHeat(r.d, r.m), r.cp) << r.name;
 }
 
 }  // namespace

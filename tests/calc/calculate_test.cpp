@@ -2,13 +2,15 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "calc/calculate.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
-#include "calc/properties.h"
+#include "psychro/air_properties.h"
 #include "psychro/air_state.h"
 #include "support/named_rows.h"
 #include "support/recording_window.h"
@@ -21,11 +23,22 @@ using calc::Output;
 using psychro::Outcome;
 namespace messages = calc::messages;
 
+constexpr std::optional<calc::Route> wetBulb = calc::Route::wetBulb;
+constexpr std::optional<calc::Route> humidity = calc::Route::humidity;
+constexpr std::optional<calc::Route> none = std::nullopt;  // nothing selected
+
+// The second selector's entries are the routes in order; no other index is a route.
+TEST(Route, IndexOfTheSecondSelector) {
+  const std::pair<int, std::optional<calc::Route>> rows[] = {
+      {0, wetBulb}, {1, humidity}, {-1, none}, {2, none}};
+  for (const auto& [index, route] : rows) EXPECT_EQ(calc::routeAt(index), route) << index;
+}
+
 struct MessageRow {
   const char* name;
   const char* t;
   const char* x;
-  int index;
+  std::optional<calc::Route> route;
   psychro::Outcome outcome;
 };
 
@@ -34,7 +47,7 @@ class CommandMessages : public testing::TestWithParam<MessageRow> {};
 // Each failing input shows exactly one notice, titled, and leaves every result box as it was.
 TEST_P(CommandMessages, ShowsOneNoticeAndWritesNothing) {
   const MessageRow& row = GetParam();
-  RecordingWindow w(row.t, row.x, row.index);
+  RecordingWindow w(row.t, row.x, row.route);
   calc::calculateCommand(w);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0].first, messages::title);
@@ -45,39 +58,39 @@ TEST_P(CommandMessages, ShowsOneNoticeAndWritesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CommandMessages,
     testing::Values(
-        MessageRow{"EmptyDryBulb", "", "20", 0, Outcome::missingInput},
-        MessageRow{"EmptySecond", "25", "", 1, Outcome::missingInput},
-        MessageRow{"NothingSelected", "25", "20", -1, Outcome::missingInput},
-        MessageRow{"UnknownSelection", "25", "20", 2, Outcome::missingInput},
-        MessageRow{"EmptyBeatsRange", "", "500", 1, Outcome::missingInput},
-        MessageRow{"DryBulbBelowRange", "-50.01", "-60", 0, Outcome::dryBulbRange},
-        MessageRow{"DryBulbAboveRange", "100.01", "20", 0, Outcome::dryBulbRange},
-        MessageRow{"DryBulbOverflowing", "1e999", "20", 0, Outcome::dryBulbRange},
-        MessageRow{"DryBulbRangeBeforeWetBulb", "150", "200", 0, Outcome::dryBulbRange},
-        MessageRow{"WetBulbAboveDryBulb", "25", "25.01", 0, Outcome::wetAboveDry},
-        MessageRow{"BlankReadsZeroAndIsPresent", " ", "20", 0, Outcome::wetAboveDry},
-        MessageRow{"TooDryState", "10", "-5", 0, Outcome::noSuchState},
-        MessageRow{"OverflowingWetBulb", "25", "-1e308", 0, Outcome::noSuchState},
-        MessageRow{"InfiniteWetBulb", "25", "-1e999", 0, Outcome::noSuchState},
-        MessageRow{"BoilingSaturated", "100", "100", 0, Outcome::noSuchState},
-        MessageRow{"HumidityZero", "25", "0", 1, Outcome::humidityRange},
-        MessageRow{"HumidityNegative", "25", "-10", 1, Outcome::humidityRange},
-        MessageRow{"HumidityAbove100", "25", "100.01", 1, Outcome::humidityRange},
-        MessageRow{"HumidityText", "25", "abc", 1, Outcome::humidityRange},
-        MessageRow{"HumidityBeforeDryBulb", "150", "0", 1, Outcome::humidityRange},
-        MessageRow{"DryBulbAfterHumidity", "150", "50", 1, Outcome::dryBulbRange},
-        MessageRow{"VapourAboveTotalPressure", "99.99", "100", 1, Outcome::noSuchState},
+        MessageRow{"EmptyDryBulb", "", "20", wetBulb, Outcome::missingInput},
+        MessageRow{"EmptySecond", "25", "", humidity, Outcome::missingInput},
+        MessageRow{"NothingSelected", "25", "20", none, Outcome::missingInput},
+        MessageRow{"EmptyBeatsRange", "", "500", humidity, Outcome::missingInput},
+        MessageRow{"DryBulbBelowRange", "-50.01", "-60", wetBulb, Outcome::dryBulbRange},
+        MessageRow{"DryBulbAboveRange", "100.01", "20", wetBulb, Outcome::dryBulbRange},
+        MessageRow{"DryBulbOverflowing", "1e999", "20", wetBulb, Outcome::dryBulbRange},
+        MessageRow{"DryBulbRangeBeforeWetBulb", "150", "200", wetBulb, Outcome::dryBulbRange},
+        MessageRow{"WetBulbAboveDryBulb", "25", "25.01", wetBulb, Outcome::wetAboveDry},
+        MessageRow{"BlankReadsZeroAndIsPresent", " ", "20", wetBulb, Outcome::wetAboveDry},
+        MessageRow{"TooDryState", "10", "-5", wetBulb, Outcome::noSuchState},
+        MessageRow{"OverflowingWetBulb", "25", "-1e308", wetBulb, Outcome::noSuchState},
+        MessageRow{"InfiniteWetBulb", "25", "-1e999", wetBulb, Outcome::noSuchState},
+        MessageRow{"BoilingSaturated", "100", "100", wetBulb, Outcome::noSuchState},
+        MessageRow{"HumidityZero", "25", "0", humidity, Outcome::humidityRange},
+        MessageRow{"HumidityNegative", "25", "-10", humidity, Outcome::humidityRange},
+        MessageRow{"HumidityAbove100", "25", "100.01", humidity, Outcome::humidityRange},
+        MessageRow{"HumidityText", "25", "abc", humidity, Outcome::humidityRange},
+        MessageRow{"HumidityBeforeDryBulb", "150", "0", humidity, Outcome::humidityRange},
+        MessageRow{"DryBulbAfterHumidity", "150", "50", humidity, Outcome::dryBulbRange},
+        MessageRow{"VapourAboveTotalPressure", "99.99", "100", humidity, Outcome::noSuchState},
         // Drier than the dew-point fit reaches (about 0.003 Pa): the air exists, its dew point
         // cannot be placed (it used to show 16.97 ℃ here).
-        MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", 1, Outcome::outOfBounds},
-        MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", 0, Outcome::outOfBounds}),
+        MessageRow{"DewPointBeyondItsFitOnRh", "-50", "0.0000001", humidity, Outcome::outOfBounds},
+        MessageRow{"DewPointBeyondItsFitOnWetBulb", "-50", "-50.06286", wetBulb,
+                   Outcome::outOfBounds}),
     [](const auto& row) { return row.param.name; });
 
 struct ResultRow {
   const char* name;
   const char* t;
   const char* x;
-  int index;
+  std::optional<calc::Route> route;
   std::map<Output, std::string> expected;  // the boxes this row checks
   double pa = psychro::standardPressure;   // total pressure, Pa
 };
@@ -86,7 +99,7 @@ class CommandResults : public testing::TestWithParam<ResultRow> {};
 
 TEST_P(CommandResults, WritesAllElevenBoxes) {
   const ResultRow& row = GetParam();
-  RecordingWindow w(row.t, row.x, row.index);
+  RecordingWindow w(row.t, row.x, row.route);
   calc::calculateCommand(w, nullptr, row.pa);
   EXPECT_TRUE(w.messages.empty());
   EXPECT_EQ(w.results.size(), 11u);
@@ -100,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResultRow{"WetBulbWorkedExample",
                   "25",
                   "20",
-                  0,
+                  wetBulb,
                   {{Output::dryBulb, "25.00"},
                    {Output::humidity, "63.5"},
                    {Output::wetBulb, "20.00"},
@@ -115,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResultRow{"HumidityWorkedExample",
                   "25",
                   "50",
-                  1,
+                  humidity,
                   {{Output::dryBulb, "25.00"},
                    {Output::humidity, "50.0"},
                    {Output::wetBulb, "17.87"},
@@ -126,41 +139,43 @@ INSTANTIATE_TEST_SUITE_P(
         ResultRow{"HumidityAbove28",
                   "30",
                   "50",
-                  1,
+                  humidity,
                   {{Output::wetBulb, "22.12"}, {Output::moisture, "13.31"}}},
-        ResultRow{"SaturatedWetBulbEqualsDryBulb", "20", "20", 0, {{Output::humidity, "100.0"}}},
-        ResultRow{"LowestDryBulb", "-50", "-50", 0, {{Output::dryBulb, "-50.00"}}},
-        ResultRow{"HighestDryBulb", "100", "50", 0, {{Output::dryBulb, "100.00"}}},
-        ResultRow{"HumidityAtLowestDryBulb", "-50", "50", 1, {{Output::dryBulb, "-50.00"}}},
-        ResultRow{"HumidityAtHighestDryBulb", "100", "50", 1, {{Output::humidity, "50.0"}}},
-        ResultRow{"FullHumidity", "25", "100", 1, {{Output::humidity, "100.0"}}},
-        ResultRow{"TwoCycleSummerDay", "27", "90", 1, {{Output::wetBulb, "25.67"}}},
+        ResultRow{
+            "SaturatedWetBulbEqualsDryBulb", "20", "20", wetBulb, {{Output::humidity, "100.0"}}},
+        ResultRow{"LowestDryBulb", "-50", "-50", wetBulb, {{Output::dryBulb, "-50.00"}}},
+        ResultRow{"HighestDryBulb", "100", "50", wetBulb, {{Output::dryBulb, "100.00"}}},
+        ResultRow{"HumidityAtLowestDryBulb", "-50", "50", humidity, {{Output::dryBulb, "-50.00"}}},
+        ResultRow{"HumidityAtHighestDryBulb", "100", "50", humidity, {{Output::humidity, "50.0"}}},
+        ResultRow{"FullHumidity", "25", "100", humidity, {{Output::humidity, "100.0"}}},
+        ResultRow{"TwoCycleSummerDay", "27", "90", humidity, {{Output::wetBulb, "25.67"}}},
         ResultRow{"RoundingAsTyped",
                   "2.675",
                   "1.005",
-                  0,
+                  wetBulb,
                   {{Output::dryBulb, "2.68"}, {Output::wetBulb, "1.01"}}},
         ResultRow{"FullWidthInput",
                   "２５",
                   "２０",
-                  0,
+                  wetBulb,
                   {{Output::dryBulb, "25.00"}, {Output::moisture, "12.61"}}},
-        ResultRow{"TrailingText", "25℃", "50%", 1, {{Output::moisture, "9.88"}}},
+        ResultRow{"TrailingText", "25℃", "50%", humidity, {{Output::moisture, "9.88"}}},
         // The input method's full stop is a decimal point.
         ResultRow{"IdeographicFullStop",
                   "25。5",
                   "２０。５",
-                  0,
+                  wetBulb,
                   {{Output::dryBulb, "25.50"}, {Output::wetBulb, "20.50"}}},
-        ResultRow{"FullStopFirst", "。5", "0", 0, {{Output::dryBulb, "0.50"}}},
+        ResultRow{"FullStopFirst", "。5", "0", wetBulb, {{Output::dryBulb, "0.50"}}},
         // The dew-point fit overshoots near saturation; the dew point never shows above t.
-        ResultRow{"SaturatedDewPointAtDryBulb", "10", "100", 1, {{Output::dewPoint, "10.00"}}},
-        ResultRow{"SaturatedIceDewPoint", "-20", "-20", 0, {{Output::dewPoint, "-20.00"}}},
+        ResultRow{
+            "SaturatedDewPointAtDryBulb", "10", "100", humidity, {{Output::dewPoint, "10.00"}}},
+        ResultRow{"SaturatedIceDewPoint", "-20", "-20", wetBulb, {{Output::dewPoint, "-20.00"}}},
         // 25 ℃, 50 % at site pressures: d = 0.622·pv/(pa − pv), worked by hand.
         ResultRow{"Kunming81kPa",
                   "25",
                   "50",
-                  1,
+                  humidity,
                   {{Output::moisture, "12.41"},
                    {Output::enthalpy, "56.7500"},
                    {Output::density, "0.9384"}},
@@ -168,18 +183,19 @@ INSTANTIATE_TEST_SUITE_P(
         ResultRow{"Lhasa65kPa",
                   "25",
                   "50",
-                  1,
+                  humidity,
                   {{Output::moisture, "15.54"},
                    {Output::enthalpy, "64.7229"},
                    {Output::density, "0.7517"}},
                   65000},
-        ResultRow{"LowestPressure", "25", "50", 1, {{Output::moisture, "34.69"}}, 30000},
-        ResultRow{"HighestPressure", "25", "50", 1, {{Output::moisture, "9.09"}}, 110000}),
+        ResultRow{"LowestPressure", "25", "50", humidity, {{Output::moisture, "34.69"}}, 30000},
+        ResultRow{"HighestPressure", "25", "50", humidity, {{Output::moisture, "9.09"}}, 110000}),
     [](const auto& row) { return row.param.name; });
 
 // Property step alone: t = 20 °C, d = 0.01 kg/kg.
 TEST(Properties, WorkedExample) {
-  const double cp = calc::specificHeat(0.01), μ = calc::viscosity(20), λ = calc::conductivity(20);
+  const double cp = psychro::specificHeat(0.01), μ = psychro::viscosity(20),
+               λ = psychro::conductivity(20);
   EXPECT_EQ(calc::formatFixed(cp * 1000, 3), "1013.267");
   EXPECT_EQ(calc::formatFixed(μ * 1000000, 4), "18.1436");
   EXPECT_EQ(calc::formatFixed(λ, 4), "0.0256");
@@ -188,7 +204,7 @@ TEST(Properties, WorkedExample) {
 }
 
 TEST(Command, FailureKeepsThePreviousResults) {
-  RecordingWindow w("25", "20", 0);
+  RecordingWindow w("25", "20", wetBulb);
   calc::calculateCommand(w);
   const auto before = w.results;
   const int writes = w.writes;
@@ -206,17 +222,18 @@ TEST(Command, NeverShowsANonNumber) {
                        "28",  "28.01",  "45",  "80",     "99.9", "99.97", "99.99", "100"};
   const char* second[] = {"-1e308", "-200", "-100", "-60", "-10", "0",    "0.001",  "1",
                           "10",     "25",   "50",   "75",  "90",  "99.5", "99.999", "100"};
-  for (int index : {0, 1})
+  for (const std::optional<calc::Route> route : {wetBulb, humidity})
     for (const char* t : dry)
       for (const char* x : second) {
-        RecordingWindow w(t, x, index);
+        RecordingWindow w(t, x, route);
         calc::calculateCommand(w);
         if (!w.messages.empty()) {
           EXPECT_EQ(w.messages.size(), 1u);
           EXPECT_EQ(w.writes, 0);
           continue;
         }
-        ASSERT_EQ(w.results.size(), 11u) << t << ' ' << x << ' ' << index;
+        ASSERT_EQ(w.results.size(), 11u)
+            << t << ' ' << x << ' ' << (route == humidity ? "rh" : "tw");
         for (const auto& [field, text] : w.results) {
           const double v = calc::numericValue(text);
           EXPECT_TRUE(!text.empty() && std::isfinite(v)) << t << ' ' << x << ' ' << text;
@@ -241,7 +258,7 @@ struct CountingObserver : calc::StateObserver {
 // The chart follows the observer: it must hear of each shown state, and of no failed press.
 TEST(Command, ObserverHearsOnlyShownStates) {
   CountingObserver seen;
-  RecordingWindow w("25", "50", 1);
+  RecordingWindow w("25", "50", humidity);
   calc::calculateCommand(w, &seen);
   ASSERT_EQ(seen.calls, 1);
   EXPECT_EQ(calc::formatFixed(seen.last.d * 1000, 2), w.results[Output::moisture]);
@@ -252,7 +269,7 @@ TEST(Command, ObserverHearsOnlyShownStates) {
   }
   w.t = "10";
   w.x = "-5";
-  w.index = 0;
+  w.selectedRoute = wetBulb;
   calc::calculateCommand(w, &seen);
   EXPECT_EQ(seen.calls, 1);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,16 +13,21 @@
 
 namespace {
 
+constexpr std::optional<calc::Route> wetBulb = calc::Route::wetBulb;
+constexpr std::optional<calc::Route> humidity = calc::Route::humidity;
+constexpr std::optional<calc::Route> none = std::nullopt;
+
 struct ModeCase {
   const char* mode;
-  int index;
+  std::optional<calc::Route> route;
 };
 
-TEST(ModeIndex, MapsWordsAndDigitsInAnyCaseWithBlanksAround) {
-  const ModeCase cases[] = {{"tw", 0}, {"0", 0},   {"rh", 1},    {"1", 1},       {"", -1},
-                            {"TW", 0}, {" tw", 0}, {"Rh\t ", 1}, {" 1 ", 1},     {"t w", -1},
-                            {"2", -1}, {"00", -1}, {"mode", -1}, {"tw-long", -1}};
-  for (const ModeCase& c : cases) EXPECT_EQ(cli::modeIndex(c.mode), c.index) << c.mode;
+TEST(ModeRoute, MapsWordsAndDigitsInAnyCaseWithBlanksAround) {
+  const ModeCase cases[] = {
+      {"tw", wetBulb}, {"0", wetBulb},   {"rh", humidity},    {"1", humidity},   {"", none},
+      {"TW", wetBulb}, {" tw", wetBulb}, {"Rh\t ", humidity}, {" 1 ", humidity}, {"t w", none},
+      {"2", none},     {"00", none},     {"mode", none},      {"tw-long", none}};
+  for (const ModeCase& c : cases) EXPECT_EQ(cli::modeRoute(c.mode), c.route) << c.mode;
 }
 
 // An input line and the result record the batch must write for it.
@@ -33,23 +39,23 @@ struct Row {
 std::string notice(const std::string& text) {
   return ",,,,,,,,,,," + text + "\n";
 }
-Row calculated(std::string line, std::string t, std::string x, int index) {
-  return {std::move(line), commandRecord(commandOutcome(std::move(t), std::move(x), index))};
+Row calculated(std::string line, std::string t, std::string x, std::optional<calc::Route> route) {
+  return {std::move(line), commandRecord(commandOutcome(std::move(t), std::move(x), route))};
 }
 
 const std::vector<Row>& mixedRows() {
   static const std::vector<Row> rows = {
-      calculated("tw,25,20", "25", "20", 0),
-      calculated("rh,25,50", "25", "50", 1),
-      calculated("1,35,60", "35", "60", 1),
-      calculated("0,-10,-12", "-10", "-12", 0),
-      calculated("xx,25,20", "25", "20", -1),
-      calculated("tw,20,25", "20", "25", 0),
-      calculated("rh,25,150", "25", "150", 1),
-      calculated("tw, ,20", " ", "20", 0),
-      calculated("rh,２５,５０", "２５", "５０", 1),
-      calculated("\"tw\",\"25.5\",\"20\"", "25.5", "20", 0),
-      calculated("mode,t,x", "t", "x", -1),  // a header anywhere but first is a record
+      calculated("tw,25,20", "25", "20", wetBulb),
+      calculated("rh,25,50", "25", "50", humidity),
+      calculated("1,35,60", "35", "60", humidity),
+      calculated("0,-10,-12", "-10", "-12", wetBulb),
+      calculated("xx,25,20", "25", "20", none),
+      calculated("tw,20,25", "20", "25", wetBulb),
+      calculated("rh,25,150", "25", "150", humidity),
+      calculated("tw, ,20", " ", "20", wetBulb),
+      calculated("rh,２５,５０", "２５", "５０", humidity),
+      calculated("\"tw\",\"25.5\",\"20\"", "25.5", "20", wetBulb),
+      calculated("mode,t,x", "t", "x", none),  // a header anywhere but first is a record
       {"tw,25", notice("\"记录须有3个字段（mode,t,x），此行有2个\"")},
       {"", notice("\"记录须有3个字段（mode,t,x），此行有1个\"")},
       {"tw,25,20,1", notice("\"记录须有3个字段（mode,t,x），此行有4个\"")},

@@ -231,7 +231,7 @@ std::vector<std::string> printedTexts(const std::string& table) {
 
 struct Sample {
   const char* mode;
-  int index;
+  calc::Route route;
   const char* t;
   const char* x;
   std::vector<std::pair<calc::Output, const char*>> known;  // texts read off a real run
@@ -242,7 +242,7 @@ TEST(Agreement, SingleFormBatchAndCommandGiveTheSameTexts) {
   using O = calc::Output;
   const std::vector<Sample> samples = {
       {"tw",
-       0,
+       calc::Route::wetBulb,
        "25",
        "20",
        {{O::dryBulb, "25.00"},
@@ -250,14 +250,14 @@ TEST(Agreement, SingleFormBatchAndCommandGiveTheSameTexts) {
         {O::wetBulb, "20.00"},
         {O::dewPoint, "17.63"},
         {O::moisture, "12.61"}}},
-      {"rh", 1, "25", "50", {{O::wetBulb, "17.87"}, {O::moisture, "9.88"}}},
-      {"rh", 1, "35", "60", {}},
-      {"tw", 0, "-10", "-12", {}},
+      {"rh", calc::Route::humidity, "25", "50", {{O::wetBulb, "17.87"}, {O::moisture, "9.88"}}},
+      {"rh", calc::Route::humidity, "35", "60", {}},
+      {"tw", calc::Route::wetBulb, "-10", "-12", {}},
   };
   std::string csv, expectedCsv;
   for (const Sample& s : samples) {
     SCOPED_TRACE(std::string(s.mode) + " " + s.t + " " + s.x);
-    const CommandOutcome ref = commandOutcome(s.t, s.x, s.index);
+    const CommandOutcome ref = commandOutcome(s.t, s.x, s.route);
     ASSERT_EQ(ref.message, "");
     for (const auto& [field, text] : s.known)
       EXPECT_EQ(ref.texts[static_cast<std::size_t>(field)], text);

@@ -30,8 +30,8 @@ TEST(ResultLabel, RaisesTheSuffix) {
 
 // Each line is a label, padding and the box's text, and every text starts in the same column.
 TEST(ResultTable, TextsLineUp) {
-  const calc::Calculation c =
-      calc::calculateTyped(*calc::selectedPair(0), "25", "20", psychro::standardPressure);
+  const calc::Calculation c = calc::calculateTyped(calc::routePair(calc::Route::wetBulb), "25",
+                                                   "20", psychro::standardPressure);
   ASSERT_TRUE(c.ok());
 
   std::istringstream table(cli::resultTable(c.texts));

@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "psychro/air_state.h"
+#include "psychro/arithmetic.h"
+#include "psychro/ashrae.h"
 #include "psychro/saturation.h"
 #include "support/named_rows.h"
 
@@ -41,6 +43,26 @@ TEST(Airt2tw, SaturatedAirHasFullHumidityAndDewPointAtDryBulb) {
 // The correlation's two branches meet at 611 Pa, about the saturation pressure at 0 ℃: across
 // the boundary the dew point moves by less than the fit's error and stays at 0 ℃, and 611 Pa
 // itself is on the low branch, the one vapourAtDewPoint takes back to 611 Pa.
+// Each arithmetic's balance solved for t undoes it solved for d, along the whole wet-bulb line,
+// and its dry end is where d reaches 0.
+TEST(WetBulbLine, DryBulbUndoesMoistureInBothArithmetics) {
+  using psychro::Arithmetic;
+  const struct {
+    double t, tw, pa;
+  } rows[] = {{25, 20, 101325}, {35, 15, 101325}, {5, -3, 101325}, {60, 40, 80000}};
+  for (const Arithmetic m : {Arithmetic::classic, Arithmetic::ashrae2017})
+    for (const auto& r : rows) {
+      const bool classic = m == Arithmetic::classic;
+      const double d = classic ? psychro::wetBulbMoisture(r.t, r.tw, r.pa)
+                               : psychro::ashrae::wetBulbMoisture(r.t, r.tw, r.pa);
+      EXPECT_NEAR(psychro::dryBulbOnWetBulbLine(r.tw, d, r.pa, m), r.t, 1e-9) << r.t << classic;
+      const double end = psychro::dryEndOfWetBulbLine(r.tw, r.pa, m);
+      const double atEnd = classic ? psychro::wetBulbMoisture(end, r.tw, r.pa)
+                                   : psychro::ashrae::wetBulbMoisture(end, r.tw, r.pa);
+      EXPECT_NEAR(atEnd, 0, 1e-12) << r.tw << classic;
+    }
+}
+
 TEST(DewPoint, BranchesMeetAt611PascalNearZero) {
   const double low = psychro::dewPoint(611);
   const double high = psychro::dewPoint(std::nextafter(611.0, 1000.0));

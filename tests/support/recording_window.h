@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,18 +16,18 @@
 // record of every notice and every result the Calculate command writes.
 struct RecordingWindow : calc::Window {
   std::string t, x;
-  int index = 0;
+  std::optional<calc::Route> selectedRoute = calc::Route::wetBulb;  // none: nothing selected
   std::vector<std::pair<std::string, std::string>> messages;  // title, text, in the order shown
   std::map<calc::Output, std::string> results;                // each box's latest text
   std::vector<calc::Output> order;                            // the boxes written, in order
   int writes = 0;
 
   RecordingWindow() = default;
-  RecordingWindow(std::string t_, std::string x_, int index_)
-      : t(std::move(t_)), x(std::move(x_)), index(index_) {}
+  RecordingWindow(std::string t_, std::string x_, std::optional<calc::Route> route_)
+      : t(std::move(t_)), x(std::move(x_)), selectedRoute(route_) {}
 
   std::string text(calc::Input f) const override { return f == calc::Input::dryBulb ? t : x; }
-  int selectedIndex() const override { return index; }
+  std::optional<calc::Route> route() const override { return selectedRoute; }
   void showMessage(std::string_view title, std::string_view text) override {
     messages.emplace_back(title, text);
   }
@@ -52,8 +53,9 @@ struct CommandOutcome {
   std::string message;  // empty on success
 };
 
-inline CommandOutcome commandOutcome(std::string t, std::string x, int index) {
-  RecordingWindow w(std::move(t), std::move(x), index);
+inline CommandOutcome commandOutcome(std::string t, std::string x,
+                                     std::optional<calc::Route> route) {
+  RecordingWindow w(std::move(t), std::move(x), route);
   calc::calculateCommand(w);
   CommandOutcome o;
   for (const auto& [field, text] : w.results) o.texts.at(static_cast<std::size_t>(field)) = text;

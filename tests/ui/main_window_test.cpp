@@ -293,7 +293,7 @@ class MainWindowTest : public QObject {
     form_->setPressure(89875);
     enter("25", "20", 0);
     find<QPushButton>("Command1")->click();
-    RecordingWindow reference("25", "20", 0);
+    RecordingWindow reference("25", "20", calc::Route::wetBulb);
     calc::calculateCommand(reference, nullptr, 89875);
     const QString d = QString::fromStdString(reference.results[calc::Output::moisture]);
     QCOMPARE(find<QLineEdit>("Text7")->text(), d);
@@ -319,9 +319,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text().split('\n'), lines);
   }
 
-  // 设置 → 计算方法 → ASHRAE 2017: named beside the pressure (apart from it, whole), used by 计算 and
-  // stated in the copied sheet; back to 经典 the name goes. A design opened with its own arithmetic
-  // brings the window to it, as it does its pressure.
+  // 设置 → 计算方法 → ASHRAE 2017: named beside the pressure (apart from it, whole), used by 计算
+  // and stated in the copied sheet; back to 经典 the name goes. A design opened with its own
+  // arithmetic brings the window to it, as it does its pressure.
   void calculatesWithTheArithmeticInForce() {
     form_->setPressure(110000);
     enter("40", "20", 0);
@@ -332,7 +332,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!label->geometry().intersects(pressure));
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
     find<QPushButton>("Command1")->click();
-    RecordingWindow reference("40", "20", 0);
+    RecordingWindow reference("40", "20", calc::Route::wetBulb);
     calc::calculateCommand(reference, nullptr, 110000, psychro::Arithmetic::ashrae2017);
     QCOMPARE(find<QLineEdit>("Text7")->text(),
              QString::fromStdString(reference.results[calc::Output::moisture]));
