@@ -94,7 +94,9 @@ std::optional<CoilRating> apparatusDewPoint(const AirState& in, const AirState& 
       if (!r.settled) return std::nullopt;
       s = r.x;
     }
-    return CoilRating{line.t(s), (s - 1) / s};
+    // At the end of the search the line's dry bulb is the bound's only to the last few places.
+    const double t = std::clamp(line.t(s), psychro::lowestDryBulb, psychro::highestDryBulb);
+    return CoilRating{t, (s - 1) / s};
   }
   return std::nullopt;
 }
