@@ -89,6 +89,26 @@ std::string wordsOf(Outcome outcome) {
       return "余热和余湿不能同时为零";
     case Outcome::supplyFlowNotPositive:
       return "送风量不为正：余热与送风温差的方向不符";
+    case Outcome::efficiencyRange:
+      return "效率须大于 0 且不大于 1";
+    case Outcome::recoveryNoDifference:
+      return "新风与排风状态相同（显热回收：温度相同），无热可回收";
+    case Outcome::recoveryPastSaturation:
+      return "热回收后的新风越过饱和线，会结露或结霜";
+    case Outcome::evaporationNotCooler:
+      return "蒸发冷却的极限温度（等焓线与饱和线交点的干球温度）不低于进口干球温度，无法冷却";
+    case Outcome::indirectBelowDewPoint:
+      return "间接蒸发冷却的出口温度低于进口空气的露点温度";
+    case Outcome::dryingNotDrier:
+      return "等焓减湿后的含湿量必须低于进口含湿量";
+    case Outcome::dryingOutOfRange:
+      return "等焓减湿的出口超出可计算的范围";
+    case Outcome::fanPressureNotPositive:
+      return "风机全压必须为大于零的有限数";
+    case Outcome::bypassFactorRange:
+      return "旁通系数须不小于 0 且小于 1（接触系数大于 0 且不大于 1）";
+    case Outcome::coilLineFogs:
+      return "进口状态点与机器露点的连线在到达机器露点之前越过饱和线";
     case Outcome::flowNotPositiveOrFinite:
       return "风量必须为大于零的有限数";
     case Outcome::noSuchPoint:

@@ -10,16 +10,33 @@
 //     table is empty, "∞", or a finite fixed-point number with its column's decimals.
 // Then the pressure changes to 101325 Pa and back, and the arithmetic to the other and back, and
 // the same must hold of the processes run again.
+// Before that, the same inputs drive the air-handling processes of process/ that the window does
+// not offer yet (heat recovery, evaporative cooling, desiccant drying, fan heat, the coil by its
+// bypass factor and the rating of a coil row): the inlet and a second state (the exhaust or the
+// secondary air; the inlet where none) from the first four texts, the two values of each process
+// from the next two (the drying target's quantity from byte 1) and a flow in kg/s from the last.
+// A refusal carries no state; an outlet is a shown physical state; a coil rating and a fan's power
+// are finite numbers in their ranges.
+#include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calc/number_text.h"
+#include "calc/state_results.h"
+#include "process/coil.h"
+#include "process/desiccant.h"
+#include "process/evaporative.h"
+#include "process/fan.h"
 #include "process/figures.h"
+#include "process/heat_recovery.h"
+#include "psychro/pair_state.h"
 #include "shown_results.h"
 #include "workspace/process_list.h"
 #include "workspace/process_rows.h"
@@ -48,6 +65,59 @@ void checkTable(const workspace::ProcessList& processes, const workspace::PointL
   }
 }
 
+// An air-handling process's answer: a refusal with no state, or a shown physical state.
+void checkOutlet(const psychro::StateOutcome& out, psychro::Arithmetic m, const char* process) {
+  if (!out.ok()) {
+    const psychro::AirState& a = out.air;
+    if (a.t != 0 || a.φ != 0 || a.tw != 0 || a.h != 0 || a.tl != 0 || a.ρ != 0 || a.d != 0)
+      violated("a refusal carries a state", process);
+    return;
+  }
+  std::array<std::string, calc::outputs.size()> texts;
+  if (!calc::formatResults(out.air, texts, m)) violated("outlet cannot be shown", process);
+  if (const char* fault = fuzzing::resultFault(texts)) violated(fault, process);
+}
+
+// A coil rating, where there is one: a dry bulb in -50…100 °C and a bypass factor in [0, 1).
+void checkRating(const std::optional<process::CoilRating>& r) {
+  if (r && !(r->tAdp >= -50 && r->tAdp <= 100 && r->bf >= 0 && r->bf < 1)) {
+    char detail[64];
+    std::snprintf(detail, sizeof detail, "%.17g %.17g", r->tAdp, r->bf);
+    violated("coil rating out of range", detail);
+  }
+}
+
+void checkAirHandling(const std::vector<std::string_view>& texts, psychro::Quantity target,
+                      double pa, psychro::Arithmetic m) {
+  using Q = psychro::Quantity;
+  const auto state = [&](std::string_view t, std::string_view φ) {
+    return psychro::stateFromPair({Q::t, calc::numericValue(t)},
+                                  {Q::rh, calc::numericValue(φ) / 100}, pa, {}, m);
+  };
+  const psychro::StateOutcome first = state(texts[0], texts[1]);
+  if (!first.ok()) return;
+  const psychro::AirState& in = first.air;
+  const psychro::StateOutcome second = state(texts[2], texts[3]);
+  const psychro::AirState& other = second.ok() ? second.air : in;
+  const double a = calc::numericValue(texts[4]), b = calc::numericValue(texts[5]);
+  const std::optional<double> ηd = texts[5].empty() ? std::nullopt : std::optional(b);
+
+  checkOutlet(process::recoverSensible(in, other, a, pa, m), m, "recoverSensible");
+  checkOutlet(process::recoverTotal(in, other, a, ηd, pa, m), m, "recoverTotal");
+  checkOutlet(process::evaporativeCool(in, a, pa, m), m, "evaporativeCool");
+  checkOutlet(process::evaporativeCoolIndirect(in, other, a, pa, m), m, "evaporativeCoolIndirect");
+  checkOutlet(process::dryAdiabatic(in, {target, a}, pa, m), m, "dryAdiabatic");
+  const psychro::StateOutcome fan = process::fanHeat(in, a, b, pa, m);
+  checkOutlet(fan, m, "fanHeat");
+  const double g = calc::numericValue(texts[6]);
+  if (fan.ok() && std::abs(g) < 1e9 && !std::isfinite(process::fanPower(in, a, b, g)))
+    violated("fan power not finite", texts[6]);
+  const psychro::StateOutcome coil = process::coolAndDryByBypass(in, a, b, pa, m);
+  checkOutlet(coil, m, "coolAndDryByBypass");
+  if (coil.ok()) checkRating(process::apparatusDewPoint(in, coil.air, pa, m));
+  checkRating(process::apparatusDewPoint(in, other, pa, m));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -66,9 +136,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   texts.resize(7, "");
 
-  workspace::PointList points(pa);
   const auto arithmetic =
       data[0] & 0x80 ? psychro::Arithmetic::ashrae2017 : psychro::Arithmetic::classic;
+  checkAirHandling(texts, first, pa, arithmetic);
+
+  workspace::PointList points(pa);
   points.setArithmetic(arithmetic);
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
   if (!points.add({tRh, std::string(texts[0]), std::string(texts[1])}).empty()) return 0;

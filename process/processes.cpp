@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "process/figures.h"
+#include "process/outlet.h"
 #include "psychro/bisection.h"
 #include "psychro/constants.h"
 #include "psychro/saturation.h"
@@ -11,25 +12,6 @@ namespace process {
 namespace {
 
 using Q = psychro::Quantity;
-
-StateOutcome refused(Outcome why) {
-  return {{}, why};
-}
-
-// True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
-// at t or reaches pa (the test the state functions make), or is not a number.
-bool beyondSaturation(double t, double d, double pa, psychro::Arithmetic m) {
-  const double pv = psychro::vapourPressure(d, pa, m);
-  return !(pv < pa && pv <= psychro::saturationPressure(t, m));
-}
-
-// The state of a point found on a process line, at the dry bulb t, °C, holding d, kg/kg; where it
-// does not exist because it lies beyond saturation, the process's own refusal for that.
-StateOutcome pointOnLine(double t, double d, double pa, Outcome beyond, psychro::Arithmetic m) {
-  StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa, {}, m);
-  if (s.outcome == Outcome::noSuchState && beyondSaturation(t, d, pa, m)) return refused(beyond);
-  return s;
-}
 
 }  // namespace
 

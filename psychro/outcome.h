@@ -42,6 +42,19 @@ enum class Outcome {
   roomLoadsZero,          // a room with neither surplus heat nor surplus moisture
   supplyFlowNotPositive,  // room loads whose supply air flow is not positive (Q against Δt)
 
+  // Heat recovery, evaporative cooling, desiccant drying, fan heat and the coil by its bypass
+  // factor (process/heat_recovery.h, evaporative.h, desiccant.h, fan.h, coil.h).
+  efficiencyRange,         // an effectiveness or efficiency outside (0, 1]
+  recoveryNoDifference,    // fresh and exhaust air alike: nothing to recover
+  recoveryPastSaturation,  // the recovered fresh air lies beyond saturation
+  evaporationNotCooler,    // evaporating air whose saturation dry bulb is not below the inlet's
+  indirectBelowDewPoint,   // indirect evaporative cooling below the inlet's dew point
+  dryingNotDrier,          // a desiccant target that does not dry
+  dryingOutOfRange,        // a desiccant outlet beyond the reach of the arithmetic
+  fanPressureNotPositive,  // a fan pressure rise not positive and finite
+  bypassFactorRange,       // a bypass factor outside [0, 1)
+  coilLineFogs,            // the line to the apparatus dew point crosses saturation before it
+
   // The loads of a process (process/figures.h).
   flowNotPositiveOrFinite,  // a volume flow not positive and finite
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "psychro/air_state.h"
+#include "psychro/pair_state.h"
+
+// What the processes of this library share in finding an outlet: the refusal that leaves no state,
+// the state functions' test of saturation, and the outlet of a point on a process line.
+namespace process {
+
+// A refusal for the reason why: the outcome with an empty state.
+psychro::StateOutcome refused(psychro::Outcome why);
+
+// The outcome s with its state emptied where it is a refusal (a state function leaves what it had
+// computed before the fault): a process's refusal never carries a state.
+psychro::StateOutcome emptied(psychro::StateOutcome s);
+
+// True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
+// at t or reaches pa (the test the state functions make), or is not a number.
+bool beyondSaturation(double t, double d, double pa, psychro::Arithmetic m);
+
+// True for an effectiveness or efficiency, fraction, in (0, 1] (false for NaN).
+inline bool efficiencyInRange(double η) {
+  return η > 0 && η <= 1;
+}
+
+// How far a given pair may land beyond saturation by the rounding of a process's own arithmetic
+// and still be the saturated state (psychro::stateFromPair): an outlet reached exactly at
+// saturation (η = 1, a bypass factor of 0) or from a saturated state (an exhaust at φ = 100 %).
+// Far below every shown digit.
+inline constexpr psychro::Resolution saturationRounding{.t = 1e-9, .d = 1e-12, .h = 1e-9};
+
+// The outlet at the dry bulb t, °C, holding d, kg/kg, found on a process line; where it does not
+// exist because it lies beyond saturation (by more than the resolution r), the process's own
+// refusal `beyond`. Any refusal comes with an empty state.
+psychro::StateOutcome pointOnLine(double t, double d, double pa, psychro::Outcome beyond,
+                                  psychro::Arithmetic m, const psychro::Resolution& r = {});
+
+}  // namespace process
