@@ -44,10 +44,11 @@ struct Arguments {
 // FILE (each also as --option=VALUE), --workspace FILE, --csv, --zones, --bom, --help, -h,
 // --version and -- are options, so
 // "-5" is a value; any other word starting with "--" is a usage error, and after
-// "--" every word is a value. A refused pair, or a pressure or altitude that cannot be read or is
-// out of range, is a usage error whose text names the accepted range; so is a --model other than
-// ashrae or classic, or --model given twice. --model may go with --workspace (the file's own
-// arithmetic is used without it). Help goes before the version, both before any error.
+// "--" every word is a value. A refused pair, or a pressure or altitude that is out of range, is a
+// usage error whose text names the accepted range; one that is no number, or missing, says so; so
+// is a --model other than ashrae or classic. --model, --workspace and --epw may each be given
+// once. --workspace goes with --model alone (the file's own arithmetic is used without it). Help
+// goes before the version, both before any error.
 Arguments parseArguments(std::span<const char* const> args);
 
 }  // namespace cli

@@ -131,12 +131,31 @@ bool put(std::FILE* out, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
-// "what name：reason" on err; name comes from the command line and is shown escaped.
+// Why a file cannot be opened, read or written, from its errno: in words for the common reasons,
+// as the system words it for the rest.
+std::string reason(int error) {
+  switch (error) {
+    case ENOENT:
+      return "不存在";
+    case EACCES:
+    case EPERM:
+      return "没有权限";
+    case EISDIR:
+      return "是目录";
+    case ENOSPC:
+      return "空间不足";
+    default:
+      return std::strerror(error != 0 ? error : EIO);
+  }
+}
+
+// "torvale-calc：what name：reason" on err; name comes from the command line and is shown escaped.
 void report(std::FILE* err, std::string_view what, std::string_view name, int error) {
-  std::string line(what);
+  std::string line = "torvale-calc：";
+  line += what;
   line += visibleText(name);
   line += "：";
-  line += std::strerror(error != 0 ? error : EIO);
+  line += reason(error);
   line += '\n';
   put(err, line);
 }

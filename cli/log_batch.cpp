@@ -117,163 +117,197 @@ class Column {
   bool twice_ = false;
 };
 
-}  // namespace
+// One log through the calculation, a step at a time: the header read and its columns found, the
+// header written with the result names after it, then every record with its results.
+class LogRun {
+ public:
+  LogRun(std::FILE* in, OutputSink& sink, const LogOptions& o)
+      : o_(o),
+        sink_(sink),
+        scanner_(in, o.bufferBytes, o.maxFieldBytes,
+                 o.encoding == Encoding::utf8 ? csv::Bom::keep : csv::Bom::none),
+        toUtf8_(o.encoding, Encoding::utf8),
+        toOutput_(Encoding::utf8, o.encoding),
+        check_(o.encoding) {}
 
-LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
-  LogOutcome outcome;
-  csv::Scanner scanner(in, o.bufferBytes, o.maxFieldBytes,
-                       o.encoding == Encoding::utf8 ? csv::Bom::keep : csv::Bom::none);
-  Conversion toUtf8(o.encoding, Encoding::utf8), toOutput(Encoding::utf8, o.encoding);
-
-  // The header: its bytes as they stand, each field compared with the named columns as it ends.
-  std::array<Column, 2> wanted{Column(o.columns[0], toOutput), Column(o.columns[1], toOutput)};
-  std::string header, name;
-  std::size_t width = 0;
-  bool headerTooLong = false;
-  const bool any = scanner.next(
-      [&](const char* first, std::size_t n) {
-        if (name.size() + n <= maxHeaderBytes) name.append(first, n);  // else refused below
-      },
-      [&] {
-        for (Column& c : wanted) c.field(width, name);
-        name.clear();
-        ++width;
-      },
-      [&](std::string_view b) {
-        if (header.size() + b.size() > maxHeaderBytes)
-          headerTooLong = true;
-        else
-          header += b;
-      });
-  if (!any && scanner.error() != 0) {
-    outcome.readFailed = true;
-    outcome.readError = scanner.error();
-    return outcome;
-  }
-  const std::string_view headerText =
-      std::string_view(header).substr(scanner.hadBom() ? bom.size() : 0);
-  EncodingCheck check(o.encoding);
-  check.feed(headerText);
-  if (!any) {
-    outcome.usage = "输入为空：没有可按 --columns 找列的表头";
-    return outcome;
-  }
-  if (headerTooLong) {
-    outcome.usage = "表头过长（超过 " + numberText(maxHeaderBytes) + " 字节）";
-    return outcome;
-  }
-  if (scanner.openQuote() != csv::OpenQuote::none) {
-    outcome.usage = "表头中的引号未闭合";
-    return outcome;
-  }
-  if (!check.valid()) {
-    outcome.usage = "表头含有不符合 " + std::string(encodingName(o.encoding)) +
-                    " 编码的字节，请用 --encoding 指定文件的编码";
-    return outcome;
-  }
-  std::array<std::size_t, 2> column{};
-  for (std::size_t k = 0; k < 2; ++k) {
-    const std::optional<std::size_t> c = wanted[k].column(width, outcome.usage);
-    if (!c) return outcome;
-    column[k] = *c;
-  }
-  if (column[0] == column[1]) {
-    outcome.usage = "--columns：两个参数不能取自同一列";
-    return outcome;
+  LogOutcome run() {
+    if (!readHeader() || !findColumns()) return outcome_;
+    writeHeader();
+    writeRecords();
+    out_.flushTo(sink_);
+    outcome_.readFailed = scanner_.error() != 0;
+    outcome_.readError = scanner_.error();
+    outcome_.writeFailed = !sink_.flush();
+    return outcome_;
   }
 
-  CsvText out;
-  if (o.bom && !scanner.hadBom()) out.raw(bom);
-  out.raw(header);
-  for (const calc::OutputInfo& info : calc::outputs) out.field(info.key);
-  out.field("message");
-  out.endRecord();
+ private:
+  // Reads the header: its bytes as they stand, each field compared with the named columns as it
+  // ends. False, with the outcome saying why, for a failed read or a header that cannot be used.
+  bool readHeader() {
+    std::string name;
+    bool tooLong = false;
+    const bool any = scanner_.next(
+        [&](const char* first, std::size_t n) {
+          if (name.size() + n <= maxHeaderBytes) name.append(first, n);  // else refused below
+        },
+        [&] {
+          for (Column& c : wanted_) c.field(width_, name);
+          name.clear();
+          ++width_;
+        },
+        [&](std::string_view b) {
+          if (header_.size() + b.size() > maxHeaderBytes)
+            tooLong = true;
+          else
+            header_ += b;
+        });
+    if (!any && scanner_.error() != 0) {
+      outcome_.readFailed = true;
+      outcome_.readError = scanner_.error();
+      return false;
+    }
+    check_.feed(std::string_view(header_).substr(scanner_.hadBom() ? bom.size() : 0));
+    if (!any)
+      outcome_.usage = "输入为空：没有可按 --columns 找列的表头";
+    else if (tooLong)
+      outcome_.usage = "表头过长（超过 " + numberText(maxHeaderBytes) + " 字节）";
+    else if (scanner_.openQuote() != csv::OpenQuote::none)
+      outcome_.usage = "表头中的引号未闭合";
+    else if (!check_.valid())
+      outcome_.usage = "表头含有不符合 " + std::string(encodingName(o_.encoding)) +
+                       " 编码的字节，请用 --encoding 指定文件的编码";
+    return outcome_.usage.empty();
+  }
 
-  LogRecord r;
-  r.wanted = column;
-  r.maxField = o.maxFieldBytes;
-  const std::size_t needed = std::max(column[0], column[1]) + 1;
-  const std::string wide = toOutput("该记录的字段多于表头的 " + numberText(width) + " 列").value();
-  std::string notice;
-  // A record's bytes from the comma that ends its last header column on: they follow its message,
-  // so that the results stand under the header's names.
-  std::string extra;
-  bool written = false;  // the record's results are written and its extra bytes follow them
+  // The two columns in the header read; false, with the usage error, where either is not found.
+  bool findColumns() {
+    for (std::size_t k = 0; k < 2; ++k) {
+      const std::optional<std::size_t> c = wanted_[k].column(width_, outcome_.usage);
+      if (!c) return false;
+      r_.wanted[k] = *c;
+    }
+    if (r_.wanted[0] == r_.wanted[1]) {
+      outcome_.usage = "--columns：两个参数不能取自同一列";
+      return false;
+    }
+    r_.maxField = o_.maxFieldBytes;
+    needed_ = std::max(r_.wanted[0], r_.wanted[1]) + 1;
+    wide_ = toOutput_("该记录的字段多于表头的 " + numberText(width_) + " 列").value();
+    return true;
+  }
+
+  void writeHeader() {
+    if (o_.bom && !scanner_.hadBom()) out_.raw(bom);
+    out_.raw(header_);
+    for (const calc::OutputInfo& info : calc::outputs) out_.field(info.key);
+    out_.field("message");
+    out_.endRecord();
+  }
+
+  void writeRecords() {
+    for (;;) {
+      check_.reset();
+      extra_.clear();
+      written_ = false;
+      out_.raw({});
+      if (!r_.next(scanner_, [this](std::string_view b) { take(b); })) break;
+      if (!written_) {
+        for (std::size_t i = r_.fieldCount; i < width_; ++i) out_.field({});
+        writeResults(true);
+      }
+      out_.endRecord();
+      ++outcome_.records;
+      if (out_.view().size() >= flushBytes) out_.flushTo(sink_);
+      if (sink_.failed()) break;
+    }
+  }
+
+  // A record's bytes as they stand: copied out, and from the comma that ends its last header
+  // column on held back as its extra bytes, which follow its results; once those run past
+  // maxFieldBytes, the results are written from what was read so far.
+  void take(std::string_view b) {
+    if (r_.fieldCount >= width_ && !written_) {  // up to one byte past the cap held back
+      const std::string_view held = b.substr(0, o_.maxFieldBytes + 1 - extra_.size());
+      check_.feed(held);
+      extra_ += held;
+      b.remove_prefix(held.size());
+      if (extra_.size() > o_.maxFieldBytes) writeResults(false);
+    }
+    check_.feed(b);
+    out_.raw(b);
+    if (out_.view().size() >= flushBytes) out_.flushTo(sink_);
+  }
 
   // Writes the results of the record read so far, or the message why there are none. complete:
   // the record has ended; otherwise its extra fields have run past maxFieldBytes, and what comes
   // after is not looked at.
-  const auto writeResults = [&](bool complete) {
+  void writeResults(bool complete) {
     std::string_view message;
     std::optional<std::string> a, b;
-    const csv::OpenQuote open = complete ? scanner.openQuote() : csv::OpenQuote::none;
+    const csv::OpenQuote open = complete ? scanner_.openQuote() : csv::OpenQuote::none;
     if (open == csv::OpenQuote::atEnd) {
       message = notices::unclosedQuote;
     } else if (open == csv::OpenQuote::pastCap) {
-      notice = std::string(notices::openPastCapBefore) + numberText(o.maxFieldBytes) +
-               std::string(notices::openPastCapAfter);
-      message = notice;
-    } else if (complete ? !check.valid() : check.failed()) {
-      notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
-      message = notice;
-    } else if (r.fieldCount < needed) {
-      notice =
-          "记录只有 " + numberText(r.fieldCount) + " 个字段，缺少第 " + numberText(needed) + " 列";
-      message = notice;
-    } else if (r.fieldTooLong) {
-      notice = std::string(notices::fieldTooLongBefore) + numberText(o.maxFieldBytes) +
-               std::string(notices::fieldTooLongAfter);
-      message = notice;
-    } else if (!(a = toUtf8(r.values[0])) || !(b = toUtf8(r.values[1]))) {
-      notice = "该记录含有不符合 " + std::string(encodingName(o.encoding)) + " 编码的字节";
-      message = notice;
+      notice_ = std::string(notices::openPastCapBefore) + numberText(o_.maxFieldBytes) +
+                std::string(notices::openPastCapAfter);
+      message = notice_;
+    } else if (complete ? !check_.valid() : check_.failed()) {
+      notice_ = "该记录含有不符合 " + std::string(encodingName(o_.encoding)) + " 编码的字节";
+      message = notice_;
+    } else if (r_.fieldCount < needed_) {
+      notice_ = "记录只有 " + numberText(r_.fieldCount) + " 个字段，缺少第 " + numberText(needed_) +
+                " 列";
+      message = notice_;
+    } else if (r_.fieldTooLong) {
+      notice_ = std::string(notices::fieldTooLongBefore) + numberText(o_.maxFieldBytes) +
+                std::string(notices::fieldTooLongAfter);
+      message = notice_;
+    } else if (!(a = toUtf8_(r_.values[0])) || !(b = toUtf8_(r_.values[1]))) {
+      notice_ = "该记录含有不符合 " + std::string(encodingName(o_.encoding)) + " 编码的字节";
+      message = notice_;
     } else {
-      message = appendResults(o.pair, *a, *b, o.pressure, out, o.arithmetic);
+      message = appendResults(o_.pair, *a, *b, o_.pressure, out_, o_.arithmetic);
       if (message.empty())
-        out.field(!complete || r.fieldCount > width ? std::string_view(wide) : std::string_view());
+        out_.field(!complete || r_.fieldCount > width_ ? std::string_view(wide_)
+                                                       : std::string_view());
     }
     if (!message.empty()) {
-      const std::optional<std::string> shown = toOutput(message);
-      for (std::size_t i = 0; i < calc::outputs.size(); ++i) out.field({});
-      out.field(shown ? std::string_view(*shown) : message);
+      const std::optional<std::string> shown = toOutput_(message);
+      for (std::size_t i = 0; i < calc::outputs.size(); ++i) out_.field({});
+      out_.field(shown ? std::string_view(*shown) : message);
     }
-    out.raw(extra);
-    extra.clear();
-    written = true;
-  };
-
-  for (;;) {
-    check.reset();
-    extra.clear();
-    written = false;
-    out.raw({});
-    if (!r.next(scanner, [&](std::string_view b) {
-          if (r.fieldCount >= width && !written) {  // up to one byte past the cap held back
-            const std::string_view held = b.substr(0, o.maxFieldBytes + 1 - extra.size());
-            check.feed(held);
-            extra += held;
-            b.remove_prefix(held.size());
-            if (extra.size() > o.maxFieldBytes) writeResults(false);
-          }
-          check.feed(b);
-          out.raw(b);
-          if (out.view().size() >= flushBytes) out.flushTo(sink);
-        }))
-      break;
-    if (!written) {
-      for (std::size_t i = r.fieldCount; i < width; ++i) out.field({});
-      writeResults(true);
-    }
-    out.endRecord();
-    ++outcome.records;
-    if (out.view().size() >= flushBytes) out.flushTo(sink);
-    if (sink.failed()) break;
+    out_.raw(extra_);
+    extra_.clear();
+    written_ = true;
   }
-  out.flushTo(sink);
-  outcome.readFailed = scanner.error() != 0;
-  outcome.readError = scanner.error();
-  outcome.writeFailed = !sink.flush();
-  return outcome;
+
+  const LogOptions& o_;
+  OutputSink& sink_;
+  LogOutcome outcome_;
+  csv::Scanner scanner_;
+  Conversion toUtf8_, toOutput_;
+  EncodingCheck check_;
+  // The header: the named columns looked for in it, its bytes as they stand, its width in fields.
+  std::array<Column, 2> wanted_{Column(o_.columns[0], toOutput_), Column(o_.columns[1], toOutput_)};
+  std::string header_;
+  std::size_t width_ = 0;
+  // The record being read, the fields it needs and the message of one wider than the header.
+  LogRecord r_;
+  std::size_t needed_ = 0;
+  std::string wide_;
+  CsvText out_;
+  std::string notice_;
+  // A record's bytes from the comma that ends its last header column on: they follow its message,
+  // so that the results stand under the header's names.
+  std::string extra_;
+  bool written_ = false;  // the record's results are written and its extra bytes follow them
+};
+
+}  // namespace
+
+LogOutcome runLog(std::FILE* in, OutputSink& sink, const LogOptions& o) {
+  return LogRun(in, sink, o).run();
 }
 
 }  // namespace cli

@@ -1,8 +1,11 @@
 #include "workspace/file.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -110,10 +113,92 @@ std::string inQuotes(std::string_view text) {
   return "“" + std::string(text) + "”";
 }
 
+// Every key the reader looks up, sorted. Parsing keeps only these: any other key and its value
+// (from a later version, or a hostile file of a million keys) is passed over without being stored.
+constexpr std::array<std::string_view, 38> fileKeys{
+    "at",       "columns",   "d",      "epsilon", "file",    "flow",   "format", "from",
+    "h",        "heat",      "kind",   "lines",   "loads",   "log",    "model",  "moisture",
+    "months",   "name",      "on",     "other",   "outlet",  "pair",   "point",  "points",
+    "pressure", "processes", "rh",     "source",  "t",       "target", "tl",     "unit",
+    "user",     "value",     "values", "version", "weather", "zones"};
+static_assert(std::ranges::is_sorted(fileKeys));
+
+// The refusal of a list longer than the file may hold, by the key it stands at: the points and the
+// outlets of processes together, the ε lines, or any other list.
+std::string tooMany(std::string_view key) {
+  if (key == "points" || key == "processes")
+    return "状态点超过 " + std::to_string(maxPoints) + " 个";
+  if (key == "lines") return "热湿比线超过 " + std::to_string(maxLines) + " 条";
+  std::string why = "\"";  // appended, which keeps g++ 12's -Wrestrict quiet
+  why += key;
+  return why + "\" 的项过多";
+}
+
+// The JSON value of a file's text as the reader needs it, parsed in time and memory linear in its
+// size whatever it holds: a key not in fileKeys and its value are passed over unstored, and a list
+// the reader keeps is refused (tooMany) once it has more elements than any list of the file may
+// (a text that is a list is kept as null, which is no workspace). Discarded when the text is not
+// one whole JSON value (a NUL byte, which would end the parse early, included).
+Json parsed(std::string_view text) {
+  if (text.find('\0') != std::string_view::npos) return Json(Json::value_t::discarded);
+  constexpr std::size_t mostElements = std::max(maxPoints, maxLines);
+  // Each container open in the parse, by the depth at which its elements arrive.
+  struct Container {
+    bool array = false;
+    bool kept = true;      // stored: the document, or in a stored container under a key read
+    bool keyKept = false;  // an object's last key is one read
+    std::string_view key;  // an object's last key read; an array's own key
+    std::size_t elements = 0;
+  };
+  std::vector<Container> open(1);
+  // Whether the element arriving at depth d is kept; a kept list grown too long is refused.
+  const auto element = [&open](std::size_t d) {
+    Container& c = open[d];
+    if (!c.kept || !c.array) return c.kept && (d == 0 || c.keyKept);
+    if (++c.elements > mostElements) refuse(tooMany(c.key));
+    return true;
+  };
+  using Event = Json::parse_event_t;
+  return Json::parse(
+      text.begin(), text.end(),
+      [&](int depth, Event event, Json& value) {
+        const auto d = static_cast<std::size_t>(depth);
+        switch (event) {
+          case Event::key: {
+            const std::string& key = value.get_ref<const std::string&>();
+            const auto known = std::ranges::lower_bound(fileKeys, key);
+            open[d].keyKept = open[d].kept && known != fileKeys.end() && *known == key;
+            if (open[d].keyKept) open[d].key = *known;
+            return open[d].keyKept;
+          }
+          case Event::value:
+            return element(d);
+          case Event::object_start:
+          case Event::array_start: {
+            const bool kept = element(d) && !(d == 0 && event == Event::array_start);
+            if (open.size() < d + 2) open.resize(d + 2);
+            open[d + 1] = {event == Event::array_start, kept, false, open[d].key, 0};
+            return kept;
+          }
+          default:
+            return true;
+        }
+      },
+      false);
+}
+
 const Json& member(const Json& object, const char* key) {
+  assert(std::ranges::binary_search(fileKeys, std::string_view(key)));  // else never kept
   static const Json none;
   const auto it = object.find(key);
   return it == object.end() ? none : *it;
+}
+
+// The member that the object (what names it) must have; a missing one is refused by its key.
+const Json& required(const Json& object, const char* key, std::string_view what) {
+  const Json& value = member(object, key);
+  if (value.is_null()) refuse(std::string(what) + " 缺少 \"" + key + "\"");
+  return value;
 }
 
 const std::string& textOf(const Json& value, std::string_view what) {
@@ -270,7 +355,7 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   if (const Json& flow = member(entry, "flow"); !flow.is_null()) {
     if (!flow.is_object()) refuse("风量 \"flow\" 须为对象 {\"value\", \"unit\"}");
     Flow f;
-    f.value = numberOf(member(flow, "value"));
+    f.value = numberOf(required(flow, "value", "风量 \"flow\""));
     const std::string& unit = textOf(member(flow, "unit"), "风量单位 \"unit\"");
     if (unit == "m3/h")
       f.unit = FlowUnit::cubicMetresPerHour;
@@ -283,7 +368,9 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   if (const Json& loads = member(entry, "loads"); !loads.is_null()) {
     if (r.kind != ProcessKind::supply) refuse("只有送风状态点可以给出余热余湿 \"loads\"");
     if (!loads.is_object()) refuse("余热余湿 \"loads\" 须为对象 {\"heat\", \"moisture\"}");
-    r.loads = RoomLoads{numberOf(member(loads, "heat")), numberOf(member(loads, "moisture"))};
+    const char* what = "余热余湿 \"loads\"";
+    r.loads = RoomLoads{numberOf(required(loads, "heat", what)),
+                        numberOf(required(loads, "moisture", what))};
   }
   return r;
 }
@@ -371,14 +458,16 @@ Workspace build(const Json& top) {
   const Json& format = member(top, "format");
   if (!top.is_object() || !format.is_string() || format.get_ref<const std::string&>() != formatName)
     refuse("不是工作区文件（缺少 \"format\": \"torvale-workspace\"）");
+  // A version is a whole number from 1; one past formatVersion, however large, is a later one.
   const Json& version = member(top, "version");
-  if (!version.is_number_integer() || version.get<long long>() < 1)
+  if (!version.is_number_unsigned() || version.get<std::uint64_t>() < 1)
     refuse("缺少有效的版本号 \"version\"");
-  if (version.get<long long>() > formatVersion)
-    refuse("文件版本为 " + std::to_string(version.get<long long>()) + "，本程序只能打开版本 " +
+  if (version.get<std::uint64_t>() > formatVersion)
+    refuse("文件版本为 " + std::to_string(version.get<std::uint64_t>()) + "，本程序只能打开版本 " +
            std::to_string(formatVersion) + " 的工作区文件");
   const Json& pressure = member(top, "pressure");
-  if (!pressure.is_number() || !psychro::pressureInRange(pressure.get<double>()))
+  if (!pressure.is_number()) refuse("大气压力 \"pressure\" 须为数字");
+  if (!psychro::pressureInRange(pressure.get<double>()))
     refuse("\"pressure\"：" + std::string(calc::words(psychro::Outcome::pressureRange)));
   // The arithmetic: absent for the classic one (so every file written before it reads as ever).
   psychro::Arithmetic arithmetic = psychro::Arithmetic::classic;
@@ -393,9 +482,8 @@ Workspace build(const Json& top) {
   const Json& points = listOf(top, "points");
   const Json& processes = listOf(top, "processes");
   const Json& lines = listOf(top, "lines");
-  if (points.size() + processes.size() > maxPoints)
-    refuse("状态点超过 " + std::to_string(maxPoints) + " 个");
-  if (lines.size() > maxLines) refuse("热湿比线超过 " + std::to_string(maxLines) + " 条");
+  if (points.size() + processes.size() > maxPoints) refuse(tooMany("points"));
+  if (lines.size() > maxLines) refuse(tooMany("lines"));
 
   Workspace w(pressure.get<double>());
   w.setArithmetic(arithmetic);
@@ -538,9 +626,9 @@ std::string recoveryText(const Workspace& workspace, std::string_view source) {
 std::variant<Workspace, std::string> readWorkspace(std::string_view text) {
   if (text.size() > maxFileBytes) return std::string("文件超过 16 MB，不是本程序写出的工作区文件");
   if (nesting(text) > 8) return std::string("不是工作区文件（层次过深）");
-  const Json top = Json::parse(text.begin(), text.end(), nullptr, false);
-  if (top.is_discarded()) return std::string("文件不是完整的 JSON 文本（可能已被截断或损坏）");
   try {
+    const Json top = parsed(text);
+    if (top.is_discarded()) return std::string("文件不是完整的 JSON 文本（可能已被截断或损坏）");
     return build(top);
   } catch (const Unreadable& r) {
     return r.why;
@@ -553,7 +641,7 @@ std::variant<Recovered, std::string> readRecovery(std::string_view text) {
   auto read = readWorkspace(text);
   if (auto* why = std::get_if<std::string>(&read)) return std::move(*why);
   // The text parsed as a whole workspace above; "source" is optional and only ever text.
-  const Json top = Json::parse(text.begin(), text.end(), nullptr, false);
+  const Json top = parsed(text);
   const Json& source = member(top, "source");
   return Recovered{std::move(std::get<Workspace>(read)),
                    source.is_string() ? source.get<std::string>() : std::string()};

@@ -20,7 +20,8 @@ std::string workspaceText(const Workspace& workspace);
 
 // The workspace a file's text holds, computed at its pressure; or, for a text that is not a whole
 // workspace of this program's version within the limits above, the message why (without the file
-// name, which the caller adds).
+// name, which the caller adds). Keys it does not read (a later version's) are passed over; a text
+// of any size within maxFileBytes is read or refused in time and memory linear in its size.
 std::variant<Workspace, std::string> readWorkspace(std::string_view text);
 
 // A design kept against a crash: the workspace file's text with "source", the path (UTF-8) of the

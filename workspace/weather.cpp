@@ -42,17 +42,18 @@ std::vector<std::string_view> fields(std::string_view line, std::size_t limit) {
   return out;
 }
 
-// The lines of text, each without its LF or CRLF.
+// The lines of text, each without its line end: LF, CRLF or CR alike.
 class Lines {
  public:
   explicit Lines(std::string_view text) : rest_(text) {}
   bool next(std::string_view& line) {
     if (rest_.empty()) return false;
-    const std::size_t lf = rest_.find('\n');
-    ended_ = lf != std::string_view::npos;
-    line = rest_.substr(0, lf);
-    rest_.remove_prefix(lf == std::string_view::npos ? rest_.size() : lf + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::size_t end = rest_.find_first_of("\r\n");
+    ended_ = end != std::string_view::npos;
+    line = rest_.substr(0, end);
+    rest_.remove_prefix(!ended_                          ? rest_.size()
+                        : rest_.substr(end, 2) == "\r\n" ? end + 2
+                                                         : end + 1);
     return true;
   }
   // Whether the line next gave ended with a line end (the last may not).
@@ -62,6 +63,14 @@ class Lines {
   std::string_view rest_;
   bool ended_ = false;
 };
+
+// Whether a record of month (1…12) is on the calendar: its day within the month (29 February
+// always, since a typical year mixes years) and its hour 1…24, both whole numbers.
+bool onCalendar(int month, double day, double hour) {
+  constexpr std::array<int, 12> days{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return day >= 1 && day <= days[static_cast<std::size_t>(month - 1)] && day == std::floor(day) &&
+         hour >= 1 && hour <= 24 && hour == std::floor(hour);
+}
 
 WeatherRecord readRecord(std::string_view line) {
   WeatherRecord r;
@@ -92,7 +101,7 @@ WeatherRecord readRecord(std::string_view line) {
   if (within(date[1], 1, 12) && date[1] == std::floor(date[1])) r.month = static_cast<int>(date[1]);
   if (r.first >= missingMarker || r.second >= missingMarker)
     r.skip = SkipReason::missingValue;
-  else if (r.month == 0 || !within(date[2], 1, 31) || !within(date[3], 1, 24) ||
+  else if (r.month == 0 || !onCalendar(r.month, date[2], date[3]) ||
            !within(r.first, lowestRecordT, highestRecordT) ||
            !within(r.second, lowestRecordTl, highestRecordTl))
     r.skip = SkipReason::outOfRange;
@@ -172,64 +181,84 @@ std::variant<WeatherFile, std::string> readEpw(std::string_view text) {
 
 namespace {
 
-// The records of a CSV text, each as its fields (quotes removed, doubled quotes made single).
+// The records of a CSV text, read a field at a time (quotes removed, doubled quotes made single),
+// so that a record of any width costs the text of one field, not a string per field.
 class CsvRecords {
  public:
   explicit CsvRecords(std::string_view text) : rest_(text) {}
 
-  // The next record; false at the end of the text. A quote left open runs to the end.
-  bool next(std::vector<std::string>& fields) {
-    if (rest_.empty()) return false;
-    fields.assign(1, {});
+  // Hands each field of the next record to field(index, text) as it ends; the record's number of
+  // fields, or none at the end of the text. A quote left open runs to the end.
+  template <class Field>
+  std::optional<std::size_t> next(Field field) {
+    if (rest_.empty()) return std::nullopt;
+    std::size_t count = 0;
+    text_.clear();
     bool quoted = false;
     std::size_t i = 0;
     for (; i < rest_.size(); ++i) {
       const char c = rest_[i];
       if (quoted) {
         if (c != '"')
-          fields.back() += c;
+          text_ += c;
         else if (i + 1 < rest_.size() && rest_[i + 1] == '"')
-          fields.back() += rest_[++i];
+          text_ += rest_[++i];
         else
           quoted = false;
       } else if (c == '"') {
         quoted = true;
       } else if (c == ',') {
-        fields.emplace_back();
+        field(count++, std::string_view(text_));
+        text_.clear();
       } else if (c == '\n') {
         break;
       } else if (c != '\r' || i + 1 >= rest_.size() || rest_[i + 1] != '\n') {
-        fields.back() += c;
+        text_ += c;
       }
     }
+    field(count++, std::string_view(text_));
     rest_.remove_prefix(std::min(i + 1, rest_.size()));
-    return true;
+    return count;
   }
 
  private:
   std::string_view rest_;
+  std::string text_;  // the field being read
 };
 
-// The 0-based column of a --columns entry in header, or why none.
-std::variant<std::size_t, std::string> columnOf(std::string_view given,
-                                                const std::vector<std::string>& header) {
-  given = trimmed(given);
-  if (!given.empty() && given.find_first_not_of("0123456789") == std::string_view::npos) {
-    const std::optional<double> n = calc::wholeNumber(given);
-    if (n && *n >= 1 && *n <= static_cast<double>(header.size()))
-      return static_cast<std::size_t>(*n) - 1;
-    return "第 " + std::string(given) + " 列不在表头的 " + std::to_string(header.size()) +
-           " 列之中";
+// One --columns entry, looked for in the header a field at a time: a 1-based number, or a name
+// compared whole, blanks trimmed, with every field.
+class HeaderColumn {
+ public:
+  explicit HeaderColumn(std::string_view given) : given_(trimmed(given)) {
+    number_ = !given_.empty() && given_.find_first_not_of("0123456789") == std::string_view::npos;
   }
-  std::optional<std::size_t> found;
-  for (std::size_t i = 0; i < header.size(); ++i) {
-    if (trimmed(header[i]) != given) continue;
-    if (found) return "表头中有不止一列名为 " + std::string(given) + "，请改用列号";
-    found = i;
+
+  // The header's field i.
+  void field(std::size_t i, std::string_view text) {
+    if (number_ || trimmed(text) != given_) return;
+    twice_ = found_.has_value();
+    if (!found_) found_ = i;
   }
-  if (!found) return "表头中没有名为 " + std::string(given) + " 的列";
-  return *found;
-}
+
+  // The 0-based column in a header of width fields, or why none.
+  std::variant<std::size_t, std::string> column(std::size_t width) const {
+    if (number_) {
+      const std::optional<double> n = calc::wholeNumber(given_);
+      if (n && *n >= 1 && *n <= static_cast<double>(width)) return static_cast<std::size_t>(*n) - 1;
+      return "第 " + std::string(given_) + " 列不在表头的 " + std::to_string(width) + " 列之中";
+    }
+    if (twice_) return "表头中有不止一列名为 " + std::string(given_) + "，请改用列号";
+    if (!found_) return "表头中没有名为 " + std::string(given_) + " 的列";
+    return *found_;
+  }
+
+ private:
+  std::string_view given_;
+  bool number_ = false;
+  std::optional<std::size_t> found_;
+  bool twice_ = false;
+};
 
 }  // namespace
 
@@ -239,27 +268,37 @@ std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, cal
     return "文件大于 " + std::to_string(maxWeatherBytes / (1024 * 1024)) + " MiB";
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   CsvRecords records(text);
-  std::vector<std::string> fields;
-  if (!records.next(fields)) return std::string("文件为空，没有表头");
+  std::array<HeaderColumn, 2> wanted{HeaderColumn(columns[0]), HeaderColumn(columns[1])};
+  const std::optional<std::size_t> width = records.next([&](std::size_t i, std::string_view f) {
+    for (HeaderColumn& c : wanted) c.field(i, f);
+  });
+  if (!width) return std::string("文件为空，没有表头");
   std::array<std::size_t, 2> at{};
   for (std::size_t k = 0; k < 2; ++k) {
-    auto column = columnOf(columns[k], fields);
+    auto column = wanted[k].column(*width);
     if (const std::string* why = std::get_if<std::string>(&column)) return *why;
     at[k] = std::get<std::size_t>(column);
   }
   if (at[0] == at[1]) return std::string("两个值不能取自同一列");
   WeatherFile file;
   file.pair = pair;
-  while (records.next(fields)) {
-    if (fields.size() == 1 && trimmed(fields[0]).empty()) continue;
+  std::array<std::string, 2> values;  // the texts of a record's two columns
+  bool blank = false;                 // its first field is blank
+  for (std::optional<std::size_t> count;
+       (count = records.next([&](std::size_t i, std::string_view f) {
+         if (i == 0) blank = trimmed(f).empty();
+         for (std::size_t k = 0; k < 2; ++k)
+           if (i == at[k]) values[k] = f;
+       }));) {
+    if (*count == 1 && blank) continue;
     if (file.records.size() == maxWeatherRecords)
       return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
     WeatherRecord r;
-    const auto value = [&](std::size_t column) -> std::optional<double> {
-      if (column >= fields.size() || !calc::startsWithNumber(fields[column])) return std::nullopt;
-      return calc::numericValue(fields[column]);
+    const auto value = [&](std::size_t k) -> std::optional<double> {
+      if (at[k] >= *count || !calc::startsWithNumber(values[k])) return std::nullopt;
+      return calc::numericValue(values[k]);
     };
-    const std::optional<double> first = value(at[0]), second = value(at[1]);
+    const std::optional<double> first = value(0), second = value(1);
     if (first && second) {
       r.first = *first;
       r.second = *second;

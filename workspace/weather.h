@@ -34,7 +34,8 @@ enum class SkipReason {
                  // unreadable, or a last record cut short (under 35 fields and no line end; its
                  // last field may be cut too) (a log: a column missing, empty or not a number)
   missingValue,  // the file's marker of a missing value: a dry bulb or dew point of 99.9 or more
-  outOfRange,  // month 1…12, day 1…31, hour 1…24, dry bulb −50…70 °C, dew point −70…70 °C
+  outOfRange,    // a date off the calendar (month 1…12, the day within its month, 29 February
+               // always, hour 1…24, each a whole number), dry bulb −50…70 °C, dew point −70…70 °C
   dewAboveDry,  // a dew point above the dry bulb
   noState,      // no state of that dry bulb and dew point at the pressure in force
 };
@@ -77,7 +78,7 @@ struct WeatherFile {
 
 // Reads an EnergyPlus weather file's text: 8 header lines, the first the LOCATION line, then one
 // hourly record a line (year, month, day, hour, minute, data source flags, dry bulb, dew point, …;
-// blank lines are passed over; CRLF or LF). Records that cannot be used are kept with their
+// blank lines are passed over; LF, CRLF or CR). Records that cannot be used are kept with their
 // reason. For a text over maxWeatherBytes, with over maxWeatherRecords records, whose first line
 // is not the LOCATION line, shorter than the header or without records, the reason it is refused.
 std::variant<WeatherFile, std::string> readEpw(std::string_view text);
@@ -90,7 +91,8 @@ std::variant<WeatherFile, std::string> readEpw(std::string_view text);
 // column the record lacks makes the record missingField; blank lines are passed over. A log has
 // no dates: its records carry month 0 and count only under 全年. Refused, with the reason: a
 // column the header lacks or holds twice, a number beyond the header, the same column twice, no
-// header, and the limits of readEpw.
+// header, and the limits of readEpw. Memory stays within a few times the text's size however many
+// fields a record has.
 std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, calc::Pair pair,
                                                       const std::array<std::string, 2>& columns);
 

@@ -15,6 +15,7 @@ struct ArgumentsCase {
   int index = 0;  // the Combo2 route T and X are read on; -1: the pair h+rh
   std::string t = "", x = "", input = "-";
   double pressure = 101325;
+  std::string error = "";  // a part of the usage error's words, where they matter
 };
 void PrintTo(const ArgumentsCase& c, std::ostream* os) {
   *os << c.name;
@@ -27,6 +28,7 @@ TEST_P(ArgumentsTest, Parses) {
   const cli::Arguments a = cli::parseArguments(c.args);
   ASSERT_EQ(a.action, c.action) << a.error;
   EXPECT_EQ(a.error.empty(), c.action != cli::Action::usageError);
+  EXPECT_NE(a.error.find(c.error), std::string::npos) << a.error;
   if (c.action == cli::Action::single) {
     using Q = psychro::Quantity;
     EXPECT_EQ(a.pair, c.index >= 0 ? *calc::selectedPair(c.index) : (calc::Pair{Q::h, Q::rh}));
@@ -119,6 +121,55 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"EpwWithCsv", {"--epw", "a.epw", "--csv"}, A::usageError},
         ArgumentsCase{"EpwWithValues", {"--epw", "a.epw", "25", "20"}, A::usageError},
         ArgumentsCase{"ZonesWithoutEpw", {"--csv", "--zones"}, A::usageError},
+        ArgumentsCase{"WorkspaceWithEpwAndZones",
+                      {"--workspace", "a", "--epw", "b", "--zones"},
+                      A::usageError},
+        ArgumentsCase{"WorkspaceTwice",
+                      {"--workspace", "a", "--workspace", "b"},
+                      A::usageError,
+                      0,
+                      "",
+                      "",
+                      "-",
+                      101325,
+                      "--workspace 只能给出一次"},
+        ArgumentsCase{"EpwTwice",
+                      {"--epw", "a", "--epw", "b"},
+                      A::usageError,
+                      0,
+                      "",
+                      "",
+                      "-",
+                      101325,
+                      "--epw"},
+        ArgumentsCase{"AltitudeNotANumber",
+                      {"--altitude", "abc", "25", "20"},
+                      A::usageError,
+                      0,
+                      "",
+                      "",
+                      "-",
+                      101325,
+                      "--altitude：\"abc\" 不是数字"},
+        ArgumentsCase{"PressureWithoutValue",
+                      {"25", "20", "--pressure"},
+                      A::usageError,
+                      0,
+                      "",
+                      "",
+                      "-",
+                      101325,
+                      "--pressure 后须给出"},
+        // Two mistakes: the rules are applied in their order, as they always were.
+        ArgumentsCase{"TwoModesBeforeTwoPressures",
+                      {"--tw", "--rh", "--pressure", "9e4", "--altitude", "0", "1", "2"},
+                      A::usageError,
+                      0,
+                      "",
+                      "",
+                      "-",
+                      101325,
+                      "--tw、--rh 与 --pair"},
         ArgumentsCase{"GbOnThreeFields", {"--csv", "--encoding", "gb18030"}, A::usageError},
         ArgumentsCase{"BomWithGb",
                       {"--csv", "--mode", "rh", "--columns", "1,2", "--encoding=gb18030", "--bom"},

@@ -163,6 +163,20 @@ std::string many(std::size_t n) {
   return points(list);
 }
 
+// "1, 1, …, 1": a list of n elements, more than any list of the file may hold for n over 10000.
+std::string ones(std::size_t n) {
+  std::string list = "1";
+  for (std::size_t i = 1; i < n; ++i) list += ", 1";
+  return list;
+}
+
+// A file of a later version: count keys the reader does not know, and a long list at one of them.
+std::string laterVersion(std::size_t count) {
+  std::string keys;
+  for (std::size_t i = 0; i < count; ++i) keys += ", \"k" + std::to_string(i) + "\": {\"a\": 1}";
+  return file(keys + ", \"later\": [" + ones(20000) + "]");
+}
+
 class Refusal : public testing::TestWithParam<FileRow> {};
 
 TEST_P(Refusal, NamesWhatIsWrong) {
@@ -224,6 +238,15 @@ INSTANTIATE_TEST_SUITE_P(
         FileRow{"BoundNotPair", file(", \"zones\": {\"user\": [{\"name\": \"A\", \"t\": [20]}]}"),
                 "第 1 个自定义舒适区：界限须为"},
         FileRow{"MonthThirteen", file(", \"weather\": {\"months\": [13]}"), "月份"},
+        FileRow{"NulThenGarbage", file("") + std::string("\0garbage", 8), "JSON"},
+        FileRow{"HugeVersion", file("", "18446744073709551615"), "版本为 18446744073709551615"},
+        FileRow{"PressureAsText", file("", "1", "\"101325\""), "须为数字"},
+        FileRow{"LoadsWithoutMoisture",
+                withProcess("{\"kind\": \"supply\", \"from\": \"W\", \"values\": [\"0\", "
+                            "\"8\"], \"loads\": {\"heat\": \"40\"}}"),
+                "缺少 \"moisture\""},
+        FileRow{"ManyUnknownKeys", laterVersion(100000), ""},
+        FileRow{"ListTooLong", points(point("W", ones(20000))), "\"values\" 的项过多"},
         FileRow{"MixWithItself",
                 withProcess("{\"kind\": \"mix\", \"from\": \"W\", \"other\": \"W\", "
                             "\"values\": [\"1\", \"1\"]}"),

@@ -3,8 +3,12 @@
 #include "workspace/weather.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <variant>
@@ -108,6 +112,11 @@ INSTANTIATE_TEST_SUITE_P(
         RecordRow{"Month13", epwRecord(13, 1, 1, "20", "10"), SkipReason::outOfRange},
         RecordRow{"Hour0", epwRecord(1, 1, 0, "20", "10"), SkipReason::outOfRange},
         RecordRow{"TooCold", epwRecord(1, 1, 1, "-51", "-60"), SkipReason::outOfRange},
+        RecordRow{"February29", epwRecord(2, 29, 1, "20", "10"), std::nullopt},
+        RecordRow{"February30", epwRecord(2, 30, 1, "20", "10"), SkipReason::outOfRange},
+        RecordRow{"April31", epwRecord(4, 31, 1, "20", "10"), SkipReason::outOfRange},
+        RecordRow{"HalfDay", "2026,1,1.5,1,60,f,20,10\n", SkipReason::outOfRange},
+        RecordRow{"HalfHour", "2026,1,1,1.5,60,f,20,10\n", SkipReason::outOfRange},
         RecordRow{"DewAboveDry", epwRecord(1, 1, 1, "20", "20.1"), SkipReason::dewAboveDry},
         // The last record with no line end: cut short unless it has all 35 fields.
         RecordRow{"CutInDewPoint", "2026,1,1,1,60,f,15.4,7", SkipReason::missingField},
@@ -126,6 +135,22 @@ TEST(Records, SkipReportCountsByReasonInOrder) {
   EXPECT_EQ(workspace::skipReport(states.skipped),
             "跳过 4 条记录：缺测值 2 条，露点高于干球温度 2 条");
   EXPECT_EQ(workspace::skipReport({}), "");
+}
+
+// Lines end in LF, CRLF or CR alike: the header's 8 lines, then each record.
+TEST(Records, AnyLineEnd) {
+  const std::string crlf = testsupport::epwHeader() + epwRecord(1, 1, 1, "20", "10");
+  for (const char* end : {"\n", "\r\n", "\r"}) {
+    SCOPED_TRACE(testing::PrintToString(end));
+    std::string text;
+    for (std::size_t i = 0; i < crlf.size(); ++i)
+      text += crlf.compare(i, 2, "\r\n") == 0 ? (++i, std::string(end)) : std::string(1, crlf[i]);
+    const auto read = workspace::readEpw(text);
+    ASSERT_TRUE(std::holds_alternative<workspace::WeatherFile>(read))
+        << std::get<std::string>(read);
+    EXPECT_EQ(std::get<workspace::WeatherFile>(read).records.size(), 1u);
+    EXPECT_FALSE(std::get<workspace::WeatherFile>(read).records[0].skip);
+  }
 }
 
 struct RefusalRow {
@@ -284,5 +309,43 @@ INSTANTIATE_TEST_SUITE_P(
         LogRow{"SameColumn", log, {"2", "干球温度"}, "两个值不能取自同一列"},
         LogRow{"Empty", "", {"1", "2"}, "文件为空，没有表头"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Reading a log of 16 MiB, with its record or its header all commas, in a child process limited to
+// three times the log and 50 MB more address space than it had: the log is read.
+TEST(WeatherLog, WideRecordsReadInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "address space limits do not apply under AddressSanitizer";
+#endif
+  constexpr std::size_t bytes = 16 << 20;
+  const struct {
+    const char* name;
+    std::string head, tail;
+    std::array<std::string, 2> columns;
+  } rows[] = {{"HeaderOfCommas", "", "\n25,50\n", {"1", "2"}},
+              {"RecordOfCommas", "t,rh\n25,50\n", "\n", {"t", "rh"}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::ifstream statm("/proc/self/statm");
+    std::size_t pages = 0;
+    statm >> pages;
+    const rlim_t limit =
+        pages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE)) + 3 * bytes + 50'000'000;
+    const std::string text = row.head + std::string(bytes, ',') + row.tail;
+    const pid_t child = fork();
+    if (child == 0) {
+      const rlimit cap{limit, limit};
+      setrlimit(RLIMIT_AS, &cap);
+      try {  // the child never returns into the test runner
+        const auto read = workspace::readWeatherLog(text, {Q::t, Q::rh}, row.columns);
+        _exit(std::holds_alternative<workspace::WeatherFile>(read) ? 0 : 1);
+      } catch (...) {
+        _exit(2);
+      }
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
+}
 
 }  // namespace
