@@ -17,6 +17,10 @@
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
 #include "cli/text_encoding.h"
+#include "document/disk.h"
+#include "document/files.h"
+#include "document/weather_layer.h"
+#include "document/words.h"
 #include "workspace/file.h"
 #include "workspace/sheet.h"
 #include "workspace/weather.h"
@@ -131,31 +135,13 @@ bool put(std::FILE* out, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), out) == text.size();
 }
 
-// Why a file cannot be opened, read or written, from its errno: in words for the common reasons,
-// as the system words it for the rest.
-std::string reason(int error) {
-  switch (error) {
-    case ENOENT:
-      return "不存在";
-    case EACCES:
-    case EPERM:
-      return "没有权限";
-    case EISDIR:
-      return "是目录";
-    case ENOSPC:
-      return "空间不足";
-    default:
-      return std::strerror(error != 0 ? error : EIO);
-  }
-}
-
 // "torvale-calc：what name：reason" on err; name comes from the command line and is shown escaped.
 void report(std::FILE* err, std::string_view what, std::string_view name, int error) {
   std::string line = "torvale-calc：";
   line += what;
   line += visibleText(name);
   line += "：";
-  line += reason(error);
+  line += document::fileReason(error);
   line += '\n';
   put(err, line);
 }
@@ -233,24 +219,20 @@ int batch(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   return outcome.readFailed || outcome.writeFailed ? exitUsage : exitOk;
 }
 
+// "torvale-calc：what name：reason" for a file refused by the document's reading.
+void report(std::FILE* err, std::string_view what, std::string_view name,
+            const document::Refusal& why) {
+  put(err, "torvale-calc：" + std::string(what) + visibleText(name) + "：" +
+               visibleText(document::words(why)) + "\n");
+}
+
 int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
-  std::FILE* source = std::fopen(a.workspace.c_str(), "rb");
-  if (source == nullptr) {
-    report(err, "无法打开工作区文件 ", a.workspace, errno);
-    return exitUsage;
-  }
-  std::string text;
-  int readError = 0;
-  const bool readFailed = !readUpTo(source, workspace::maxFileBytes, text, readError);
-  std::fclose(source);
-  if (readFailed) {
-    report(err, "读取输入失败 ", a.workspace, readError);
-    return exitUsage;
-  }
-  std::variant<workspace::Workspace, std::string> read = workspace::readWorkspace(text);
-  if (const std::string* why = std::get_if<std::string>(&read)) {
-    put(err, "torvale-calc：无法打开工作区文件 " + visibleText(a.workspace) + "：" +
-                 visibleText(*why) + "\n");
+  // Read as the window reads it: a regular file only, bounded.
+  document::Disk disk;
+  std::variant<workspace::Workspace, document::Refusal> read =
+      document::readDesign(disk, a.workspace);
+  if (const auto* why = std::get_if<document::Refusal>(&read)) {
+    report(err, "无法打开工作区文件 ", a.workspace, *why);
     return exitUsage;
   }
   workspace::Workspace& design = std::get<workspace::Workspace>(read);
@@ -268,23 +250,27 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
 int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
   const bool fromStdin = a.weather == "-";
   const std::string name = fromStdin ? std::string("标准输入") : a.weather;
-  std::FILE* source = fromStdin ? in : std::fopen(a.weather.c_str(), "rb");
-  if (source == nullptr) {
-    report(err, "无法打开气象文件 ", name, errno);
-    return exitUsage;
+  std::variant<workspace::WeatherFile, document::Refusal> read = document::Refusal{};
+  if (fromStdin) {
+    std::string text;
+    int readError = 0;
+    if (!readUpTo(in, workspace::maxWeatherBytes, text, readError)) {
+      report(err, "读取输入失败 ", name, readError);
+      return exitUsage;
+    }
+    auto records = workspace::readEpw(text);
+    if (auto* why = std::get_if<std::string>(&records))
+      read = document::refusal(document::Code::notWeather, std::move(*why));
+    else
+      read = std::move(std::get<workspace::WeatherFile>(records));
+  } else {
+    // Read as the window reads it: a regular file only, bounded.
+    document::Disk disk;
+    read = document::readWeather(disk, a.weather, std::nullopt);
   }
-  std::string text;
-  int readError = 0;
-  const bool readFailed = !readUpTo(source, workspace::maxWeatherBytes, text, readError);
-  if (!fromStdin) std::fclose(source);
-  if (readFailed) {
-    report(err, "读取输入失败 ", name, readError);
-    return exitUsage;
-  }
-  const std::variant<workspace::WeatherFile, std::string> read = workspace::readEpw(text);
-  if (const std::string* why = std::get_if<std::string>(&read)) {
-    put(err,
-        "torvale-calc：无法读取气象文件 " + visibleText(name) + "：" + visibleText(*why) + "\n");
+  if (const auto* why = std::get_if<document::Refusal>(&read)) {
+    const bool file = why->code != document::Code::notWeather;
+    report(err, file ? "无法打开气象文件 " : "无法读取气象文件 ", name, *why);
     return exitUsage;
   }
   const workspace::WeatherFile& file = std::get<workspace::WeatherFile>(read);

@@ -4,6 +4,8 @@
 #include <array>
 #include <cerrno>
 
+#include "workspace/file.h"
+
 namespace document {
 
 Code codeOfError(int error) {
@@ -82,6 +84,15 @@ Refused writeFile(FileSystem& fs, const std::string& path, std::string_view byte
     return fileRefusal(error, path);
   }
   return std::nullopt;
+}
+
+std::variant<workspace::Workspace, Refusal> readDesign(FileSystem& fs, const std::string& path) {
+  auto bytes = readFile(fs, path, workspace::maxFileBytes);
+  if (auto* why = std::get_if<Refusal>(&bytes)) return std::move(*why);
+  auto design = workspace::readWorkspace(std::get<std::string>(bytes));
+  if (auto* why = std::get_if<std::string>(&design))
+    return refusal(Code::notAWorkspace, std::move(*why));
+  return std::move(std::get<workspace::Workspace>(design));
 }
 
 }  // namespace document

@@ -7,6 +7,7 @@
 
 #include "document/file_system.h"
 #include "document/refusal.h"
+#include "workspace/workspace.h"
 
 // Reading and writing a user's files, once for every face: reads bounded and of regular files
 // only, writes whole or not at all.
@@ -25,5 +26,9 @@ std::variant<std::string, Refusal> readFile(FileSystem& fs, const std::string& p
 // file untouched and nothing left beside it: a path that names a folder or something other than a
 // regular file, and any error of a step (a full disk, a folder that may not be written).
 Refused writeFile(FileSystem& fs, const std::string& path, std::string_view bytes);
+
+// The design the workspace file at path holds: read bounded (readFile, at most
+// workspace::maxFileBytes) and refused as the reader refuses (notAWorkspace, its reason).
+std::variant<workspace::Workspace, Refusal> readDesign(FileSystem& fs, const std::string& path);
 
 }  // namespace document

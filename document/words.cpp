@@ -1,5 +1,6 @@
 #include "document/words.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "calc/messages.h"
@@ -94,12 +95,16 @@ std::string words(const Refusal& why) {
     case Code::diskFull:
       return "空间不足";
     case Code::ioError:
-      return std::strerror(why.error);
+      return std::strerror(why.error != 0 ? why.error : EIO);
     case Code::notAWorkspace:
     case Code::notWeather:
       return why.detail;
   }
   return {};
+}
+
+std::string fileReason(int error) {
+  return words(refusal(codeOfError(error), {}, error));
 }
 
 }  // namespace document

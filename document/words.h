@@ -17,4 +17,8 @@ std::string words(const workspace::Refusal& why);
 // "空间不足"): the face says which file and what it was doing.
 std::string words(const Refusal& why);
 
+// Why a file cannot be opened, read or written, from its errno: "不存在", "没有权限", "是目录",
+// "空间不足", or the system's words for the rest.
+std::string fileReason(int error);
+
 }  // namespace document
