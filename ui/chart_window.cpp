@@ -1,23 +1,16 @@
 #include "ui/chart_window.h"
 
 #include <QAction>
-#include <QClipboard>
+#include <QCloseEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "calc/field.h"
@@ -27,6 +20,8 @@
 #include "ui/captions.h"
 #include "ui/chart_export.h"
 #include "ui/chart_widget.h"
+#include "ui/climate_menus.h"
+#include "ui/design_files.h"
 #include "ui/design_output.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
@@ -43,21 +38,6 @@
 
 namespace ui {
 namespace {
-
-bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
-  QMessageBox box(QMessageBox::Question, title,
-                  QString::fromUtf8(captions::replaceQuestion).arg(path), QMessageBox::NoButton,
-                  owner);
-  box.setTextFormat(Qt::PlainText);
-  QPushButton* replace =
-      box.addButton(QString::fromUtf8(captions::replaceButton), QMessageBox::AcceptRole);
-  QPushButton* keep =
-      box.addButton(QString::fromUtf8(captions::cancelButton), QMessageBox::RejectRole);
-  box.setDefaultButton(keep);
-  box.setEscapeButton(keep);
-  box.exec();
-  return box.clickedButton() == replace;
-}
 
 // An ε line as 删除热湿比线 lists it: "A ε=8000".
 QString lineName(const workspace::PointList& points, const workspace::EpsilonLine& line) {
@@ -82,12 +62,12 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
         document::instanceName());
   document_->setRecovery(std::move(recovery));
 
-  // Every change is kept in the recovery file within a few seconds; a burst of them once.
-  recoveryTimer_ = new QTimer(this);
-  recoveryTimer_->setSingleShot(true);
-  recoveryTimer_->setInterval(3000);
-  connect(recoveryTimer_, &QTimer::timeout, this, &ChartWindow::writeRecovery);
-
+  designFiles_ = new DesignFiles(this, *document_);
+  // Another design in place is seen whole, and what its opening left to say is said.
+  connect(designFiles_, &DesignFiles::replaced, this, [this] {
+    chart_->resetView();
+    sayPending();
+  });
   model_ = new PointTableModel(*document_, this);
   chart_ = new ChartWidget(this);
   chart_->setWorkspace(&document_->design());
@@ -165,6 +145,13 @@ void ChartWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+void ChartWindow::closeEvent(QCloseEvent* event) {
+  if (designFiles_->maySetDesignAside())
+    event->accept();
+  else
+    event->ignore();
+}
+
 QAction* ChartWindow::action(const char* name, const char* caption, const QKeySequence& keys,
                              void (ChartWindow::*slot)()) {
   auto* a = new QAction(QString::fromUtf8(caption), this);
@@ -179,43 +166,30 @@ void ChartWindow::buildMenus() {
   bar->setObjectName(QStringLiteral("ChartMenus"));
   layout()->setMenuBar(bar);
 
-  QAction* image = action("SaveChart", captions::saveItem, {}, &ChartWindow::exportImage);
-  QAction* newDesign =
-      action("NewDesign", captions::newDesignItem, QKeySequence::New, &ChartWindow::newDesign);
-  QAction* open =
-      action("OpenDesign", captions::openItem, QKeySequence::Open, &ChartWindow::openDesign);
-  auto* save = new QAction(QString::fromUtf8(captions::saveDesignItem), this);
-  save->setObjectName(QStringLiteral("SaveDesign"));
-  save->setShortcut(QKeySequence::Save);
-  connect(save, &QAction::triggered, this, [this] { saveDesign(); });
-  auto* saveAs = new QAction(QString::fromUtf8(captions::saveDesignAsItem), this);
-  saveAs->setObjectName(QStringLiteral("SaveDesignAs"));
-  saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  connect(saveAs, &QAction::triggered, this, [this] { saveDesignAs(); });
-  QAction* csv = action("ExportCsv", captions::exportCsvItem, {}, &ChartWindow::exportCsv);
-  QAction* print =
-      action("PrintChart", captions::printItem, QKeySequence::Print, &ChartWindow::print);
-  QAction* pdf = action("ExportPdf", captions::exportPdfItem, {}, &ChartWindow::exportPdf);
+  output_ = new DesignOutput(this, *document_, *chart_);
+  QAction* image = output_->imageAction();
+  QAction* newDesign = designFiles_->newAction();
+  QAction* open = designFiles_->openAction();
+  QAction* save = designFiles_->saveAction();
+  QAction* saveAs = designFiles_->saveAsAction();
+  QAction* csv = output_->csvAction();
+  QAction* print = output_->printAction();
+  QAction* pdf = output_->pdfAction();
   auto* close = new QAction(QString::fromUtf8(captions::chartCloseItem), this);
   close->setObjectName(QStringLiteral("CloseChart"));
   close->setShortcut(QKeySequence::Close);
   connect(close, &QAction::triggered, this, &QWidget::close);
   QMenu* file = bar->addMenu(QString::fromUtf8(captions::chartFileMenu));
   file->addActions({newDesign, open});
-  recent_ = file->addMenu(QString::fromUtf8(captions::recentMenu));
-  recent_->setObjectName(QStringLiteral("RecentFiles"));
-  connect(recent_, &QMenu::aboutToShow, this, &ChartWindow::fillRecent);
+  file->addMenu(designFiles_->recentMenu());
   file->addActions({save, saveAs});
   file->addSeparator();
   file->addActions({image, csv, pdf, print});
   file->addSeparator();
   file->addAction(close);
 
-  QAction* copy =
-      action("CopyChart", captions::copyItem, QKeySequence::Copy, &ChartWindow::copyImage);
-  QAction* copyTable =
-      action("CopyTable", captions::copyTableItem, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-             &ChartWindow::copyTable);
+  QAction* copy = output_->copyImageAction();
+  QAction* copyTable = output_->copyTableAction();
   undo_ = new QAction(this);
   undo_->setObjectName(QStringLiteral("Undo"));
   undo_->setShortcuts(QKeySequence::Undo);
@@ -312,7 +286,8 @@ void ChartWindow::buildMenus() {
   // Window-wide keys, whichever part has the focus.
   addActions({newDesign, open, save, saveAs, csv, print, close, undo_, redo_, copy, copyTable, add,
               addCurrent_, reset, zoomIn, zoomOut, process});
-  buildClimateMenus(file, view);
+  climate_ = new ClimateMenus(this, *document_, view, file, close);
+  connect(climate_, &ClimateMenus::pressureChosen, this, &ChartWindow::pressureChosen);
 }
 
 void ChartWindow::follow(const document::Change& change) {
@@ -331,7 +306,7 @@ void ChartWindow::follow(const document::Change& change) {
   processTable_->setVisible(!design.processes().processes().empty());
   updateActions();
   updateTitle();
-  showClimate();
+  climate_->show();
   if (change.settings) {
     emit pressureChosen(design.pressure());
     emit arithmeticChosen(design.arithmetic());
@@ -339,12 +314,7 @@ void ChartWindow::follow(const document::Change& change) {
   if (change.notice)
     pending_ = QString::fromUtf8(captions::weatherMissing).arg(fromUtf8(design.weather().file)) +
                '\n' + refusalText(*change.notice);
-  // Unsaved work is kept a moment after the change; saved (or undone back to saved) it needs
-  // no keeping at once.
-  if (!document_->modified())
-    document_->discardRecovery();
-  else if (!recoveryTimer_->isActive())
-    recoveryTimer_->start();
+  designFiles_->changed();
 }
 
 void ChartWindow::say(const document::Refused& why) {
@@ -359,7 +329,7 @@ void ChartWindow::sayPending() {
 
 void ChartWindow::updateTitle() {
   const QString name = document_->path().empty() ? QString::fromUtf8(captions::chartTitle)
-                                                 : QFileInfo(filePath()).fileName();
+                                                 : QFileInfo(designFiles_->filePath()).fileName();
   setWindowTitle(name + QStringLiteral("[*]"));
   setWindowModified(document_->modified());
 }
@@ -544,58 +514,6 @@ void ChartWindow::listEpsilonLines() {
   for (std::size_t i = 0; i < lines.size(); ++i)
     connect(epsilonLines_->addAction(lineName(workspace().points(), lines[i])), &QAction::triggered,
             this, [this, i] { say(document_->deleteEpsilonLine(i)); });
-}
-
-void ChartWindow::copyImage() {
-  QGuiApplication::clipboard()->setImage(chart_->image(chart_->devicePixelRatioF()));
-}
-
-void ChartWindow::copyTable() {
-  QGuiApplication::clipboard()->setText(
-      fromUtf8(workspace::tabSeparated(workspace(), document_->zoneHours())));
-}
-
-void ChartWindow::exportImage() {
-  exportAs(this, captions::saveDialogTitle, lastImagePath_, QStandardPaths::PicturesLocation,
-           captions::saveDefaultName, captions::saveFilter, captions::saveFailed,
-           [this](const QString& chosen, const QString& filter, QString* why) {
-             const QString path = withChartSuffix(chosen, filter);
-             // A suffix added here ("图.v2" → "图.v2.png") was not seen by the dialog's question.
-             if (path != chosen && QFileInfo::exists(path) &&
-                 !confirmReplace(this, QString::fromUtf8(captions::saveDialogTitle), path))
-               return false;
-             lastImagePath_ = path;
-             return chart_->saveTo(*files_, path, why);
-           });
-}
-
-void ChartWindow::exportCsv() {
-  exportAs(this, captions::csvDialogTitle, lastCsvPath_, QStandardPaths::DocumentsLocation,
-           captions::csvDefaultName, captions::csvFilter, captions::csvFailed,
-           [this](const QString& path, const QString&, QString* why) {
-             return ui::exportCsv(path, *document_, why);
-           });
-}
-
-void ChartWindow::exportPdf() {
-  exportAs(this, captions::pdfDialogTitle, lastPdfPath_, QStandardPaths::DocumentsLocation,
-           captions::pdfDefaultName, captions::pdfFilter, captions::pdfFailed,
-           [this](const QString& path, const QString&, QString* why) {
-             return ui::exportPdf(path, *document_, *chart_, why);
-           });
-}
-
-void ChartWindow::print() {
-  if (!printer_) {
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer_->setPageSize(QPageSize(QPageSize::A4));
-    printer_->setPageOrientation(QPageLayout::Landscape);
-  }
-  printer_->setDocName(designTitle(*document_));
-  QPrintDialog dialog(printer_.get(), this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  if (!printDesign(*printer_, *document_, *chart_))
-    showNotice(this, fromUtf8(calc::messages::title), QString::fromUtf8(captions::printFailed));
 }
 
 }  // namespace ui

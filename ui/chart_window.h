@@ -13,16 +13,16 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPagedPaintDevice;
-class QPrinter;
 class QSplitter;
 class QTableView;
-class QTimer;
 
 namespace ui {
 
 class ChartWidget;
+class ClimateMenus;
+class DesignFiles;
+class DesignOutput;
 class PointDialog;
-class ZoneDialog;
 class ZoneHoursModel;
 class PointTableModel;
 class ProcessDialog;
@@ -67,48 +67,14 @@ class ChartWindow : public QWidget {
   void setStateCurrent(bool current);
   void addCurrentPoint();
 
-  // 文件 → 导入气象数据…: reads the weather file at path, a .epw or, with log, a log's CSV. Where
-  // the station's elevation gives a pressure other than the one in force, offers it; records
-  // that cannot be used are reported in a notice. A file refused is answered with a notice naming
-  // it and why, the design untouched (false).
-  bool importWeather(const QString& path,
-                     const std::optional<workspace::LogColumns>& log = std::nullopt);
-
   ChartWidget& chart() const { return *chart_; }
   QTableView& table() const { return *table_; }
   QTableView& processTable() const { return *processTable_; }
   QTableView& hoursTable() const { return *hoursTable_; }
 
-  // The design's workspace file; empty for a design never saved.
-  QString filePath() const;
-  // Opens the workspace file at path in place of the design (first asking about unsaved changes);
-  // a file that cannot be read or is not a whole workspace is answered with a notice naming it and
-  // why, the design untouched. True when opened.
-  bool openFile(const QString& path);
-  // Saves the design to path (document::Document::save); false and why when it cannot be, the old
-  // file as it was and the design still unsaved.
-  bool saveTo(const QString& path, QString* error = nullptr);
-  // Whether the design may be set aside (the window closed, another design opened): yes when
-  // nothing is unsaved; else asks 保存 / 不保存 / 取消 about what is to happen (closing, a new
-  // design, another file), and yes once saved or not to be.
-  enum class SetAside { close, newDesign, open };
-  bool maySetDesignAside(SetAside why = SetAside::close);
-
-  // Writes the design to the recovery file now, as the timer does a few seconds after a change;
-  // removes the file instead when nothing is unsaved.
-  void writeRecovery();
-  // How long after a change the recovery is written, ms (3 s unless a test shortens it).
-  void setRecoveryDelay(int ms);
-  // At start: the recovery files left by copies that are no longer running, offered over parent
-  // (恢复 / 不恢复, or a list to choose from where there are several). The design to restore;
-  // none when declined (the file then removed) or when there is none.
-  static std::optional<workspace::Recovered> offerRecovery(QWidget* parent,
-                                                           document::Recovery& recovery);
-  // Puts recovered work in place, unsaved, its file (if any) where 保存 writes it, and keeps it in
-  // this window's recovery at once.
-  void openRecovered(const workspace::Recovered& recovered);
-  // The files last opened or saved, newest first, at most 8 (kept with QSettings).
-  static QStringList recentFiles();
+  // The window's files (new, open, save, recovery) and its climate menus (zones, weather).
+  DesignFiles& files() const { return *designFiles_; }
+  ClimateMenus& climate() const { return *climate_; }
 
  signals:
   // The design's pressure, pa, Pa, or its arithmetic, m, is another (a design opened, a step
@@ -122,8 +88,6 @@ class ChartWindow : public QWidget {
 
  private:
   void buildMenus();
-  void buildClimateMenus(QMenu* file, QMenu* view);
-  void showClimate();  // the zones' and months' checks as the design has them
   QAction* action(const char* name, const char* caption, const QKeySequence& keys,
                   void (ChartWindow::*slot)());
   // Shows the document's change: the chart, the tables' visibility, title, menus.
@@ -136,8 +100,6 @@ class ChartWindow : public QWidget {
   void updateTitle();
   int selectedRow() const;
   int selectedProcess() const;
-
-  // Points, processes, lines.
   void addAt(double t, double φ);
   void newPoint();
   void editSelectedPoint();
@@ -145,30 +107,6 @@ class ChartWindow : public QWidget {
   void editSelectedProcess();
   void drawEpsilonLine();
   void listEpsilonLines();
-
-  // Zones and weather.
-  void listUserZones();
-  void newZone();
-  void importWeatherAsked();
-  void toggleMonth(int month);  // 0 for 全年
-
-  // Files.
-  void newDesign();
-  void openDesign();
-  bool saveDesign();
-  bool saveDesignAs();
-  bool askToSetAside(SetAside why);
-  void remember(const QString& path);
-  void fillRecent();
-  void openRecent(const QString& path);
-
-  // What leaves the window: images, the sheet, print.
-  void exportImage();
-  void exportCsv();
-  void exportPdf();
-  void print();
-  void copyImage();
-  void copyTable();
 
   std::shared_ptr<document::FileSystem> files_;
   std::unique_ptr<document::Document> document_;
@@ -187,9 +125,10 @@ class ChartWindow : public QWidget {
   PointDialog* editPointDialog_ = nullptr;
   ProcessDialog* processDialog_ = nullptr;
   ProcessDialog* editDialog_ = nullptr;
-  ZoneDialog* zoneDialog_ = nullptr;
-  std::size_t editing_ = 0;            // the point or process an edit dialog was opened for
-  std::unique_ptr<QPrinter> printer_;  // keeps the choices of the print dialog this run
+  std::size_t editing_ = 0;  // the point or process an edit dialog was opened for
+  DesignOutput* output_ = nullptr;
+  DesignFiles* designFiles_ = nullptr;
+  ClimateMenus* climate_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* addCurrent_ = nullptr;
@@ -200,14 +139,6 @@ class ChartWindow : public QWidget {
   QAction* editProcess_ = nullptr;
   QAction* deleteProcess_ = nullptr;
   QMenu* epsilonLines_ = nullptr;
-  QMenu* recent_ = nullptr;
-  std::array<QAction*, workspace::builtInZoneCount> zoneActions_{};
-  std::array<QAction*, 13> monthActions_{};  // 全年, then 1月…12月
-  QAction* removeWeather_ = nullptr;
-  QMenu* userZones_ = nullptr;
-  QMenu* months_ = nullptr;
-  QTimer* recoveryTimer_ = nullptr;  // single shot: writes the recovery a while after a change
-  QString lastImagePath_, lastCsvPath_, lastPdfPath_;  // where each export went last
 };
 
 }  // namespace ui

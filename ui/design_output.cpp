@@ -1,11 +1,18 @@
 #include "ui/design_output.h"
 
+#include <QAction>
 #include <QBuffer>
+#include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 
 #include "calc/arithmetic_names.h"
 #include "calc/messages.h"
@@ -89,6 +96,91 @@ void exportAs(QWidget* owner, const char* title, QString& lastPath,
   QString why;
   if (write(path, dialog.selectedNameFilter(), &why) || why.isEmpty()) return;
   showNotice(owner, fromUtf8(calc::messages::title), QString::fromUtf8(failed) + path + '\n' + why);
+}
+
+namespace {
+
+bool confirmReplace(QWidget* owner, const QString& title, const QString& path) {
+  QMessageBox box(QMessageBox::Question, title,
+                  QString::fromUtf8(captions::replaceQuestion).arg(path), QMessageBox::NoButton,
+                  owner);
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* replace =
+      box.addButton(QString::fromUtf8(captions::replaceButton), QMessageBox::AcceptRole);
+  QPushButton* keep =
+      box.addButton(QString::fromUtf8(captions::cancelButton), QMessageBox::RejectRole);
+  box.setDefaultButton(keep);
+  box.setEscapeButton(keep);
+  box.exec();
+  return box.clickedButton() == replace;
+}
+
+}  // namespace
+
+DesignOutput::DesignOutput(QWidget* owner, const document::Document& design,
+                           const ChartWidget& chart)
+    : QObject(owner), owner_(owner), design_(design), chart_(chart) {
+  const auto item = [this](const char* name, const char* caption, const QKeySequence& keys,
+                           auto slot) {
+    auto* a = new QAction(QString::fromUtf8(caption), owner_);
+    a->setObjectName(QString::fromUtf8(name));
+    a->setShortcut(keys);
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  image_ = item("SaveChart", captions::saveItem, {}, [this] { exportImage(); });
+  csv_ = item("ExportCsv", captions::exportCsvItem, {}, [this] {
+    exportAs(owner_, captions::csvDialogTitle, lastCsv_, QStandardPaths::DocumentsLocation,
+             captions::csvDefaultName, captions::csvFilter, captions::csvFailed,
+             [this](const QString& path, const QString&, QString* why) {
+               return exportCsv(path, design_, why);
+             });
+  });
+  pdf_ = item("ExportPdf", captions::exportPdfItem, {}, [this] {
+    exportAs(owner_, captions::pdfDialogTitle, lastPdf_, QStandardPaths::DocumentsLocation,
+             captions::pdfDefaultName, captions::pdfFilter, captions::pdfFailed,
+             [this](const QString& path, const QString&, QString* why) {
+               return exportPdf(path, design_, chart_, why);
+             });
+  });
+  print_ = item("PrintChart", captions::printItem, QKeySequence::Print, [this] { print(); });
+  copyImage_ = item("CopyChart", captions::copyItem, QKeySequence::Copy, [this] {
+    QGuiApplication::clipboard()->setImage(chart_.image(chart_.devicePixelRatioF()));
+  });
+  copyTable_ = item("CopyTable", captions::copyTableItem,
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
+                      QGuiApplication::clipboard()->setText(
+                          fromUtf8(workspace::tabSeparated(design_.design(), design_.zoneHours())));
+                    });
+}
+
+DesignOutput::~DesignOutput() = default;
+
+void DesignOutput::exportImage() {
+  exportAs(owner_, captions::saveDialogTitle, lastImage_, QStandardPaths::PicturesLocation,
+           captions::saveDefaultName, captions::saveFilter, captions::saveFailed,
+           [this](const QString& chosen, const QString& filter, QString* why) {
+             const QString path = withChartSuffix(chosen, filter);
+             // A suffix added here ("图.v2" → "图.v2.png") was not seen by the dialog's question.
+             if (path != chosen && QFileInfo::exists(path) &&
+                 !confirmReplace(owner_, QString::fromUtf8(captions::saveDialogTitle), path))
+               return false;
+             lastImage_ = path;
+             return chart_.saveTo(design_.files(), path, why);
+           });
+}
+
+void DesignOutput::print() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPageSize(QPageSize(QPageSize::A4));
+    printer_->setPageOrientation(QPageLayout::Landscape);
+  }
+  printer_->setDocName(designTitle(design_));
+  QPrintDialog dialog(printer_.get(), owner_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!printDesign(*printer_, design_, chart_))
+    showNotice(owner_, fromUtf8(calc::messages::title), QString::fromUtf8(captions::printFailed));
 }
 
 }  // namespace ui

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QObject>
 #include <QStandardPaths>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "document/document.h"
 
+class QAction;
 class QPagedPaintDevice;
+class QPrinter;
 class QWidget;
 
 // What leaves the chart window on paper or in files: the sheets printed or written as PDF, the
@@ -42,5 +46,38 @@ using ExportWrite = std::function<bool(const QString& path, const QString& filte
 void exportAs(QWidget* owner, const char* title, QString& lastPath,
               QStandardPaths::StandardLocation startFolder, const char* defaultName,
               const char* filter, const char* failed, const ExportWrite& write);
+
+// The chart window's outputs: 导出图片…, 导出 CSV…, 导出 PDF… and 打印… in 文件, and 复制图像
+// and 复制表格 in 编辑, each drawn from the design and the chart as shown over owner.
+class DesignOutput : public QObject {
+  Q_OBJECT
+
+ public:
+  DesignOutput(QWidget* owner, const document::Document& design, const ChartWidget& chart);
+  ~DesignOutput() override;
+
+  QAction* imageAction() const { return image_; }
+  QAction* csvAction() const { return csv_; }
+  QAction* pdfAction() const { return pdf_; }
+  QAction* printAction() const { return print_; }
+  QAction* copyImageAction() const { return copyImage_; }
+  QAction* copyTableAction() const { return copyTable_; }
+
+ private:
+  void exportImage();
+  void print();
+
+  QWidget* owner_;
+  const document::Document& design_;
+  const ChartWidget& chart_;
+  QAction* image_ = nullptr;
+  QAction* csv_ = nullptr;
+  QAction* pdf_ = nullptr;
+  QAction* print_ = nullptr;
+  QAction* copyImage_ = nullptr;
+  QAction* copyTable_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;      // keeps the choices of the print dialog this run
+  QString lastImage_, lastCsv_, lastPdf_;  // where each export went last
+};
 
 }  // namespace ui

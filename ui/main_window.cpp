@@ -30,6 +30,7 @@
 #include "ui/about_window.h"
 #include "ui/captions.h"
 #include "ui/chart_window.h"
+#include "ui/design_files.h"
 #include "ui/fit_scale.h"
 #include "ui/main_window_layout.h"
 #include "ui/notice.h"
@@ -355,7 +356,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Unsaved work in the chart window is asked about first; 取消 keeps everything open.
-  if (chart_ && !chart_->maySetDesignAside()) {
+  if (chart_ && !chart_->files().maySetDesignAside()) {
     event->ignore();
     return;
   }
@@ -437,19 +438,19 @@ void MainWindow::copyAllResults() {
 
 void MainWindow::openWorkspace(const QString& path) {
   showChart();
-  chartWindow().openFile(path);
+  chartWindow().files().openFile(path);
 }
 
 void MainWindow::offerRecovery() {
   if (!recovery_) return;  // the chart window has it, and has kept work already
-  if (auto recovered = ChartWindow::offerRecovery(this, *recovery_)) {
+  if (auto recovered = DesignFiles::offerRecovery(this, *recovery_)) {
     showChart();
-    chartWindow().openRecovered(*recovered);
+    chartWindow().files().openRecovered(*recovered);
   }
 }
 
 void MainWindow::closeProgram() {
-  if (chart_ && !chart_->maySetDesignAside()) return;  // 取消: nothing ends
+  if (chart_ && !chart_->files().maySetDesignAside()) return;  // 取消: nothing ends
   QCoreApplication::exit(0);
 }
 

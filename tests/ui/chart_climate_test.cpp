@@ -20,6 +20,8 @@
 #include "support/notices.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
+#include "ui/climate_menus.h"
+#include "ui/design_files.h"
 #include "ui/climate_dialogs.h"
 #include "workspace/file.h"
 
@@ -165,7 +167,7 @@ class ChartClimateTest : public QObject {
     ui::ChartWindow window;
     window.show();
     window.findChild<QAction*>("Zone1")->trigger();
-    const auto notices = testsupport::answerNotices([&] { QVERIFY(window.importWeather(path)); });
+    const auto notices = testsupport::answerNotices([&] { QVERIFY(window.climate().importWeather(path)); });
     QCOMPARE(notices.size(), 2);
     QCOMPARE(notices[0].text, QString("使用气象站海拔 1000 m 的大气压力 89875 Pa？"));
     QCOMPARE(notices[1].text, QString("跳过 2 条记录：缺测值 1 条，露点高于干球温度 1 条"));
@@ -214,15 +216,15 @@ class ChartClimateTest : public QObject {
     const workspace::LogColumns columns{{psychro::Quantity::t, psychro::Quantity::rh},
                                         {"温度", "3"}};
     const auto notices =
-        testsupport::answerNotices([&] { QVERIFY(window.importWeather(log, columns)); });
+        testsupport::answerNotices([&] { QVERIFY(window.climate().importWeather(log, columns)); });
     QCOMPARE(notices.size(), 1);
     QCOMPARE(notices[0].text, QString("跳过 1 条记录：字段不全 1 条"));
-    QVERIFY(window.saveTo(design));
+    QVERIFY(window.files().saveTo(design));
 #ifdef Q_OS_UNIX
     // A pipe in the weather file's place is refused, not waited on.
     const QString pipe = dir.filePath("管道");
     QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const auto refused = testsupport::answerNotices([&] { QVERIFY(!window.importWeather(pipe)); });
+    const auto refused = testsupport::answerNotices([&] { QVERIFY(!window.climate().importWeather(pipe)); });
     QCOMPARE(refused.size(), 1);
     QCOMPARE(refused[0].text, "无法读取气象数据 " + pipe + "：\n不是普通文件");
 #endif
@@ -230,7 +232,7 @@ class ChartClimateTest : public QObject {
       if (gone) QVERIFY(QFile::remove(log));
       ui::ChartWindow opened;
       opened.show();
-      const auto said = testsupport::answerNotices([&] { QVERIFY(opened.openFile(design)); });
+      const auto said = testsupport::answerNotices([&] { QVERIFY(opened.files().openFile(design)); });
       QCOMPARE(said.size(), gone ? 1 : 0);
       if (gone)
         QVERIFY(said[0].text.startsWith("找不到气象数据 " + QFileInfo(log).absoluteFilePath()));
@@ -255,8 +257,8 @@ class ChartClimateTest : public QObject {
       file.close();
       ui::ChartWindow maker;
       maker.findChild<QAction*>(zone)->trigger();
-      testsupport::answerNotices([&] { QVERIFY(maker.importWeather(dir.filePath(epw))); });
-      QVERIFY(maker.saveTo(dir.filePath(design)));
+      testsupport::answerNotices([&] { QVERIFY(maker.climate().importWeather(dir.filePath(epw))); });
+      QVERIFY(maker.files().saveTo(dir.filePath(design)));
     };
     designWith("winter.torvale", "dew.epw", "Zone1", testsupport::epwRecord(1, 1, 1, "23", "12"));
     designWith("summer.torvale", "sun.epw", "Zone3", testsupport::epwRecord(7, 1, 1, "25", "14"));
@@ -280,12 +282,12 @@ class ChartClimateTest : public QObject {
       const auto look = [&] { behind = window.windowTitle() + ' ' + rows(window.hoursTable()); };
       const auto open = [&] {
         if (!r.recovered) {
-          QVERIFY(window.openFile(design));
+          QVERIFY(window.files().openFile(design));
           return;
         }
         QFile file(design);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        window.openRecovered(
+        window.files().openRecovered(
             {std::get<workspace::Workspace>(workspace::readWorkspace(file.readAll().toStdString())),
              design.toStdString()});
       };
@@ -341,7 +343,7 @@ class ChartClimateTest : public QObject {
     file.close();
     ui::ChartWindow window;
     window.show();
-    testsupport::answerNotices([&] { QVERIFY(window.importWeather(path)); });
+    testsupport::answerNotices([&] { QVERIFY(window.climate().importWeather(path)); });
     const auto at = [&window](double t, double tl) {
       const psychro::StateOutcome s =
           calc::pairState({psychro::Quantity::t, psychro::Quantity::tl}, t, tl, window.pressure());

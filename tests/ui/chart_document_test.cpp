@@ -17,6 +17,8 @@
 #include "document/disk.h"
 #include "support/notices.h"
 #include "ui/chart_window.h"
+#include "ui/climate_menus.h"
+#include "ui/design_files.h"
 #include "workspace/file.h"
 
 namespace {
@@ -77,26 +79,26 @@ class ChartDocumentTest : public QObject {
                                            0,
                                            flow}));
     QVERIFY(window.isWindowModified());
-    QVERIFY(window.saveTo(path));
+    QVERIFY(window.files().saveTo(path));
     QVERIFY(!window.isWindowModified());
     QCOMPARE(window.windowTitle(), QString("夏季工况.torvale[*]"));
 
     ui::ChartWindow reopened;
     double chosen = 0;
     connect(&reopened, &ui::ChartWindow::pressureChosen, [&chosen](double pa) { chosen = pa; });
-    QVERIFY(reopened.openFile(path));
+    QVERIFY(reopened.files().openFile(path));
     QCOMPARE(chosen, 89875.0);
     QCOMPARE(cells(reopened.table()), cells(window.table()));
     QCOMPARE(cells(reopened.processTable()), cells(window.processTable()));
     QVERIFY(!reopened.isWindowModified());
-    QCOMPARE(reopened.filePath(), path);
+    QCOMPARE(reopened.files().filePath(), path);
   }
 
   void badFileOrFailedSaveChangesNothing() {
     QTemporaryDir dir;
     ui::ChartWindow window;
     QVERIFY(!window.document().addPoint(tRh("25", "50")));
-    QVERIFY(window.saveTo(dir.filePath("good.torvale")));
+    QVERIFY(window.files().saveTo(dir.filePath("good.torvale")));
     QFile good(dir.filePath("good.torvale"));
     QVERIFY(good.open(QIODevice::ReadOnly));
     const QByteArray text = good.readAll();
@@ -108,16 +110,16 @@ class ChartDocumentTest : public QObject {
     QVERIFY(!window.document().addPoint(tRh("30", "40")));
     const QStringList before = cells(window.table());
     const QList<testsupport::Notice> notices =
-        testsupport::answerNotices([&] { QVERIFY(!window.openFile(bad.fileName())); });
+        testsupport::answerNotices([&] { QVERIFY(!window.files().openFile(bad.fileName())); });
     QCOMPARE(notices.size(), 1);
     QVERIFY2(notices.front().text.contains("bad.torvale"), qPrintable(notices.front().text));
     QCOMPARE(cells(window.table()), before);
 
     QString why;
-    QVERIFY(!window.saveTo(dir.filePath("no-such-folder/x.torvale"), &why));
+    QVERIFY(!window.files().saveTo(dir.filePath("no-such-folder/x.torvale"), &why));
     QVERIFY(!why.isEmpty());
     QVERIFY(window.isWindowModified());
-    QCOMPARE(window.filePath(), dir.filePath("good.torvale"));
+    QCOMPARE(window.files().filePath(), dir.filePath("good.torvale"));
   }
 
   void unsavedWorkIsAskedAbout() {
@@ -136,7 +138,7 @@ class ChartDocumentTest : public QObject {
     QTemporaryDir dir;
     ui::ChartWindow window;
     const QString recovery = QString::fromStdString(window.document().recovery()->path());
-    window.setRecoveryDelay(10);
+    window.files().setRecoveryDelay(10);
     QVERIFY(!window.document().addPoint(tRh("35", "60")));
     QVERIFY(!window.document().addPoint(tRh("26", "55")));
     QTRY_VERIFY(QFile::exists(recovery));
@@ -146,7 +148,7 @@ class ChartDocumentTest : public QObject {
     QVERIFY(std::holds_alternative<workspace::Recovered>(read));
     QCOMPARE(workspace::workspaceText(std::get<workspace::Recovered>(read).design),
              workspace::workspaceText(window.workspace()));
-    QVERIFY(window.saveTo(dir.filePath("a.torvale")));
+    QVERIFY(window.files().saveTo(dir.filePath("a.torvale")));
     QVERIFY(!QFile::exists(recovery));
     QVERIFY(!window.document().addPoint(tRh("20", "50")));
     QTRY_VERIFY(QFile::exists(recovery));
@@ -168,9 +170,9 @@ class ChartDocumentTest : public QObject {
     {
       ui::ChartWindow crashed;
       QVERIFY(!crashed.document().addPoint(tRh("35", "60")));
-      QVERIFY(crashed.saveTo(path));
+      QVERIFY(crashed.files().saveTo(path));
       QVERIFY(!crashed.document().addPoint(tRh("26", "55")));
-      crashed.writeRecovery();
+      crashed.files().writeRecovery();
       before = cells(crashed.table());
       left = QString::fromStdString(crashed.document().recovery()->path());
     }  // gone without closing, as in a crash
@@ -185,20 +187,20 @@ class ChartDocumentTest : public QObject {
     document::Disk disk;
     auto starting = std::make_unique<document::Recovery>(disk, recoveryFolder().toStdString(),
                                                          document::instanceName());
-    const auto recovered = ui::ChartWindow::offerRecovery(nullptr, *starting);
+    const auto recovered = ui::DesignFiles::offerRecovery(nullptr, *starting);
     QCOMPARE(title, QString("恢复未保存的工作区"));
     QVERIFY2(text.contains("夏季工况.torvale"), qPrintable(text));
     QCOMPARE(recovered.has_value(), button == "Recover");
     QVERIFY(!QFile::exists(left));  // taken into this copy's own recovery, or declined
     if (!recovered) return;
     ui::ChartWindow window(nullptr, nullptr, std::move(starting));
-    window.openRecovered(*recovered);
+    window.files().openRecovered(*recovered);
     QCOMPARE(cells(window.table()), before);
     QVERIFY(window.isWindowModified());
-    QCOMPARE(window.filePath(), path);
+    QCOMPARE(window.files().filePath(), path);
     const QString own = QString::fromStdString(window.document().recovery()->path());
     QVERIFY(QFile::exists(own));
-    QVERIFY(window.saveTo(window.filePath()));
+    QVERIFY(window.files().saveTo(window.files().filePath()));
     QVERIFY(!QFile::exists(own));
   }
 
@@ -209,8 +211,8 @@ class ChartDocumentTest : public QObject {
     ui::ChartWindow window;
     QVERIFY(!window.document().addPoint(tRh("25", "50")));
     for (const char* name : {"a.torvale", "b.torvale", "c.torvale"})
-      QVERIFY(window.saveTo(dir.filePath(name)));
-    QVERIFY(window.openFile(dir.filePath("a.torvale")));
+      QVERIFY(window.files().saveTo(dir.filePath(name)));
+    QVERIFY(window.files().openFile(dir.filePath("a.torvale")));
     auto* menu = window.findChild<QMenu*>("RecentFiles");
     QVERIFY(menu != nullptr);
     const auto shown = [menu] {

@@ -23,6 +23,8 @@
 #include "ui/chart_text.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
+#include "ui/climate_menus.h"
+#include "ui/design_files.h"
 #include "ui/design_output.h"
 #include "ui/main_window.h"
 #include "ui/point_dialog.h"

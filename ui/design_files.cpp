@@ -1,7 +1,6 @@
-// The chart window's files: new, open and save of workspace files, the question before unsaved
-// work is set aside, the offer of work a crash left unsaved, and the list of files last used. The
-// document reads, writes and keeps; this asks the user and says what happened.
-#include <QCloseEvent>
+#include "ui/design_files.h"
+
+#include <QAction>
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,11 +16,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWidget>
 
 #include "calc/messages.h"
 #include "ui/captions.h"
-#include "ui/chart_widget.h"
-#include "ui/chart_window.h"
 #include "ui/notice.h"
 #include "ui/step_names.h"
 #include "ui/utf8.h"
@@ -55,12 +53,38 @@ QString leftOverTime(const document::LeftOver& file) {
 
 }  // namespace
 
-QString ChartWindow::filePath() const {
-  return fromUtf8(document_->path());
+DesignFiles::DesignFiles(QWidget* owner, document::Document& design)
+    : QObject(owner), owner_(owner), design_(design) {
+  const auto item = [this](const char* name, const char* caption, const QKeySequence& keys) {
+    auto* a = new QAction(QString::fromUtf8(caption), owner_);
+    a->setObjectName(QString::fromUtf8(name));
+    a->setShortcut(keys);
+    return a;
+  };
+  new_ = item("NewDesign", captions::newDesignItem, QKeySequence::New);
+  connect(new_, &QAction::triggered, this, &DesignFiles::newDesign);
+  open_ = item("OpenDesign", captions::openItem, QKeySequence::Open);
+  connect(open_, &QAction::triggered, this, &DesignFiles::openDesign);
+  save_ = item("SaveDesign", captions::saveDesignItem, QKeySequence::Save);
+  connect(save_, &QAction::triggered, this, [this] { save(); });
+  saveAs_ = item("SaveDesignAs", captions::saveDesignAsItem,
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  connect(saveAs_, &QAction::triggered, this, [this] { saveAs(); });
+  recent_ = new QMenu(QString::fromUtf8(captions::recentMenu), owner_);
+  recent_->setObjectName(QStringLiteral("RecentFiles"));
+  connect(recent_, &QMenu::aboutToShow, this, &DesignFiles::fillRecent);
+  recoveryTimer_ = new QTimer(this);
+  recoveryTimer_->setSingleShot(true);
+  recoveryTimer_->setInterval(3000);
+  connect(recoveryTimer_, &QTimer::timeout, this, &DesignFiles::writeRecovery);
 }
 
-bool ChartWindow::saveTo(const QString& path, QString* error) {
-  if (const document::Refused why = document_->save(path.toStdString())) {
+QString DesignFiles::filePath() const {
+  return fromUtf8(design_.path());
+}
+
+bool DesignFiles::saveTo(const QString& path, QString* error) {
+  if (const document::Refused why = design_.save(path.toStdString())) {
     if (error) *error = refusalText(*why);
     return false;
   }
@@ -68,36 +92,35 @@ bool ChartWindow::saveTo(const QString& path, QString* error) {
   return true;
 }
 
-bool ChartWindow::openFile(const QString& path) {
-  auto read = document_->read(path.toStdString());
+bool DesignFiles::openFile(const QString& path) {
+  auto read = design_.read(path.toStdString());
   if (const auto* why = std::get_if<document::Refusal>(&read)) {
-    showNotice(this, fromUtf8(calc::messages::title),
+    showNotice(owner_, fromUtf8(calc::messages::title),
                QString::fromUtf8(captions::openFailed).arg(path) + '\n' + refusalText(*why));
     return false;
   }
   if (!maySetDesignAside(SetAside::open)) return false;
-  document_->open(std::get<workspace::Workspace>(read), path.toStdString());
-  chart_->resetView();  // a new design is seen whole
+  design_.open(std::get<workspace::Workspace>(read), path.toStdString());
   remember(path);
-  sayPending();
+  emit replaced();
   return true;
 }
 
-bool ChartWindow::maySetDesignAside(SetAside why) {
-  if (!document_->modified()) return true;
-  const bool aside = askToSetAside(why);
+bool DesignFiles::maySetDesignAside(SetAside why) {
+  if (!design_.modified()) return true;
+  const bool aside = ask(why);
   // Saved or not to be: the design no longer needs keeping against a crash.
-  if (aside) document_->discardRecovery();
+  if (aside) design_.discardRecovery();
   return aside;
 }
 
-bool ChartWindow::askToSetAside(SetAside why) {
+bool DesignFiles::ask(SetAside why) {
   const char* question = why == SetAside::newDesign ? captions::unsavedBeforeNew
                          : why == SetAside::open    ? captions::unsavedBeforeOpen
                                                     : captions::unsavedQuestion;
   QMessageBox box(QMessageBox::Question, QString::fromUtf8(captions::unsavedTitle),
-                  QString::fromUtf8(question).arg(windowTitle().remove("[*]")),
-                  QMessageBox::NoButton, this);
+                  QString::fromUtf8(question).arg(owner_->windowTitle().remove("[*]")),
+                  QMessageBox::NoButton, owner_);
   QPushButton* save =
       box.addButton(QString::fromUtf8(captions::saveButton), QMessageBox::AcceptRole);
   QPushButton* discard =
@@ -111,29 +134,29 @@ bool ChartWindow::askToSetAside(SetAside why) {
   box.setEscapeButton(cancel);
   box.exec();
   if (box.clickedButton() == discard) return true;
-  if (box.clickedButton() == save) return saveDesign();
+  if (box.clickedButton() == save) return this->save();
   return false;
 }
 
-void ChartWindow::closeEvent(QCloseEvent* event) {
-  if (maySetDesignAside())
-    event->accept();
-  else
-    event->ignore();
+void DesignFiles::changed() {
+  if (!design_.modified())
+    design_.discardRecovery();
+  else if (!recoveryTimer_->isActive())
+    recoveryTimer_->start();
 }
 
-void ChartWindow::setRecoveryDelay(int ms) {
+void DesignFiles::setRecoveryDelay(int ms) {
   recoveryTimer_->setInterval(ms);
 }
 
-void ChartWindow::writeRecovery() {
+void DesignFiles::writeRecovery() {
   recoveryTimer_->stop();
   // Where the file cannot be written, the design goes on unkept: the recovery is a safeguard, and
   // a notice every few seconds would stop the work it guards.
-  document_->keepRecovery();
+  design_.keepRecovery();
 }
 
-std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent,
+std::optional<workspace::Recovered> DesignFiles::offerRecovery(QWidget* parent,
                                                                document::Recovery& recovery) {
   const std::vector<document::LeftOver> files = recovery.leftOvers();
   if (files.empty()) return std::nullopt;
@@ -198,20 +221,19 @@ std::optional<workspace::Recovered> ChartWindow::offerRecovery(QWidget* parent,
   return std::move(design);
 }
 
-void ChartWindow::openRecovered(const workspace::Recovered& recovered) {
-  document_->openRecovered(recovered);
-  chart_->resetView();
+void DesignFiles::openRecovered(const workspace::Recovered& recovered) {
+  design_.openRecovered(recovered);
   writeRecovery();
-  sayPending();
+  emit replaced();
 }
 
-QStringList ChartWindow::recentFiles() {
+QStringList DesignFiles::recentFiles() {
   QSettings settings(QStringLiteral("Torvale"), QStringLiteral("torvale"));
   QStringList list = settings.value(QLatin1String(recentKey)).toStringList();
   return withoutExtra(list);
 }
 
-void ChartWindow::remember(const QString& path) {
+void DesignFiles::remember(const QString& path) {
   const QString full = QFileInfo(path).absoluteFilePath();
   QStringList list = recentFiles();
   list.removeAll(full);
@@ -219,7 +241,7 @@ void ChartWindow::remember(const QString& path) {
   keepRecent(withoutExtra(list));
 }
 
-void ChartWindow::fillRecent() {
+void DesignFiles::fillRecent() {
   recent_->clear();
   const QStringList list = recentFiles();
   if (list.isEmpty())
@@ -233,7 +255,7 @@ void ChartWindow::fillRecent() {
   }
 }
 
-void ChartWindow::openRecent(const QString& path) {
+void DesignFiles::openRecent(const QString& path) {
   if (openFile(path) || QFileInfo::exists(path)) return;
   // Gone: the notice has said so; it leaves the list.
   QStringList list = recentFiles();
@@ -241,44 +263,44 @@ void ChartWindow::openRecent(const QString& path) {
   keepRecent(list);
 }
 
-void ChartWindow::newDesign() {
+void DesignFiles::newDesign() {
   if (!maySetDesignAside(SetAside::newDesign)) return;
-  document_->newDesign();
-  chart_->resetView();
-  sayPending();
+  design_.newDesign();
+  emit replaced();
 }
 
-void ChartWindow::openDesign() {
-  const QString start = document_->path().empty()
+void DesignFiles::openDesign() {
+  const QString start = design_.path().empty()
                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                             : QFileInfo(filePath()).absolutePath();
   const QString path =
-      QFileDialog::getOpenFileName(this, QString::fromUtf8(captions::openDialogTitle), start,
+      QFileDialog::getOpenFileName(owner_, QString::fromUtf8(captions::openDialogTitle), start,
                                    QString::fromUtf8(captions::workspaceFilter));
   if (!path.isEmpty()) openFile(path);
 }
 
-bool ChartWindow::saveDesign() {
-  if (document_->path().empty()) return saveDesignAs();
+bool DesignFiles::save() {
+  if (design_.path().empty()) return saveAs();
   QString why;
   if (saveTo(filePath(), &why)) return true;
-  showNotice(this, fromUtf8(calc::messages::title),
+  showNotice(owner_, fromUtf8(calc::messages::title),
              QString::fromUtf8(captions::saveWorkspaceFailed).arg(filePath()) + '\n' + why);
   return false;
 }
 
-bool ChartWindow::saveDesignAs() {
-  const QString start = document_->path().empty()
+bool DesignFiles::saveAs() {
+  const QString start = design_.path().empty()
                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                                   '/' + QString::fromUtf8(captions::workspaceDefaultName)
                             : filePath();
-  QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(captions::saveAsDialogTitle),
-                                              start, QString::fromUtf8(captions::workspaceFilter));
+  QString path =
+      QFileDialog::getSaveFileName(owner_, QString::fromUtf8(captions::saveAsDialogTitle), start,
+                                   QString::fromUtf8(captions::workspaceFilter));
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".torvale");
   QString why;
   if (saveTo(path, &why)) return true;
-  showNotice(this, fromUtf8(calc::messages::title),
+  showNotice(owner_, fromUtf8(calc::messages::title),
              QString::fromUtf8(captions::saveWorkspaceFailed).arg(path) + '\n' + why);
   return false;
 }
