@@ -8,6 +8,8 @@
 
 #include "chart/label_places.h"
 #include "chart/protractor.h"
+#include "drawing/chart_texts.h"
+#include "drawing/design_lines.h"
 #include "process/figures.h"
 #include "ui/captions.h"
 #include "workspace/process_rows.h"
@@ -20,15 +22,9 @@ constexpr QRgb epsilonInk = qRgb(0x0b, 0x7a, 0x75);
 constexpr QRgb protractorInk = qRgb(0x4a, 0x50, 0x58);
 constexpr double arrowLength = 10, arrowHalfWidth = 4;
 
-QPointF pixelOf(const chart::Mapping& m, const psychro::AirState& a) {
-  const chart::Pixel p = m.toPixel(chart::sheetPoint(a));
+QPointF pixelOf(const chart::Mapping& m, chart::SheetPoint s) {
+  const chart::Pixel p = m.toPixel(s);
   return {p.x, p.y};
-}
-
-const workspace::StatePoint* pointWithId(const ChartScene& scene, unsigned id) {
-  if (!scene.workspace) return nullptr;
-  const workspace::StatePoint* p = scene.workspace->points().find(id);
-  return p && p->exists() ? p : nullptr;
 }
 
 // A line from a to b ending in an arrowhead that touches b's mark.
@@ -55,7 +51,7 @@ QPolygonF polygon(const chart::Mapping& m, const chart::Polyline& line) {
 }
 
 QString epsilonLabel(double ε) {
-  return QStringLiteral("ε=") + QString::fromStdString(workspace::epsilonText(ε));
+  return QString::fromStdString(drawing::epsilonLabel(ε));
 }
 
 }  // namespace
@@ -67,26 +63,14 @@ void drawProcessLines(QPainter& painter, const chart::Mapping& mapping, const Ch
   dashed.setDashPattern({8, 3, 2, 3});
   painter.setPen(dashed);
   painter.setBrush(Qt::NoBrush);
-  for (const workspace::EpsilonLine& l : scene.workspace->processes().lines())
-    if (const workspace::StatePoint* p = pointWithId(scene, l.point))
-      for (const chart::Polyline& part :
-           chart::epsilonLine(chart::sheetPoint(p->result.air), l.ε, mapping.view))
-        painter.drawPolyline(polygon(mapping, part));
+  for (const drawing::EpsilonThrough& l : drawing::epsilonLines(*scene.workspace))
+    for (const chart::Polyline& part : chart::epsilonLine(l.through, l.ε, mapping.view))
+      painter.drawPolyline(polygon(mapping, part));
 
   painter.setPen(QPen(QColor(processInk), 1.6));
   painter.setBrush(QColor(processInk));
-  for (const workspace::Process& process : scene.workspace->processes().processes()) {
-    const workspace::Ends e = workspace::ends(process);
-    std::vector<unsigned> starts{e.from};
-    if (process.request.kind == workspace::ProcessKind::mix)
-      starts.push_back(process.request.other);
-    const workspace::StatePoint* to = pointWithId(scene, e.to);
-    if (!to) continue;
-    for (unsigned id : starts)
-      if (const workspace::StatePoint* from = pointWithId(scene, id))
-        drawArrowLine(painter, pixelOf(mapping, from->result.air), pixelOf(mapping, to->result.air),
-                      markRadius);
-  }
+  for (const drawing::ProcessArrow& a : drawing::processArrows(*scene.workspace))
+    drawArrowLine(painter, pixelOf(mapping, a.from), pixelOf(mapping, a.to), markRadius);
 }
 
 std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const ChartScene& scene,
@@ -97,23 +81,12 @@ std::vector<chart::Box> processLineBoxes(const chart::Mapping& mapping, const Ch
   const auto add = [&](const std::vector<chart::Polyline>& more) {
     parts.insert(parts.end(), more.begin(), more.end());
   };
-  const auto at = [](const workspace::StatePoint& p) { return chart::sheetPoint(p.result.air); };
   if (epsilon) {
-    for (const workspace::EpsilonLine& l : scene.workspace->processes().lines())
-      if (const workspace::StatePoint* p = pointWithId(scene, l.point))
-        add(chart::epsilonLine(at(*p), l.ε, mapping.view));
-    return chart::boxesOver(mapping, parts, step);
-  }
-  for (const workspace::Process& process : scene.workspace->processes().processes()) {
-    const workspace::Ends e = workspace::ends(process);
-    const workspace::StatePoint* to = pointWithId(scene, e.to);
-    if (!to) continue;
-    std::vector<unsigned> starts{e.from};
-    if (process.request.kind == workspace::ProcessKind::mix)
-      starts.push_back(process.request.other);
-    for (unsigned id : starts)
-      if (const workspace::StatePoint* from = pointWithId(scene, id))
-        add(chart::clipToView({at(*from), at(*to)}, mapping.view));
+    for (const drawing::EpsilonThrough& l : drawing::epsilonLines(*scene.workspace))
+      add(chart::epsilonLine(l.through, l.ε, mapping.view));
+  } else {
+    for (const drawing::ProcessArrow& a : drawing::processArrows(*scene.workspace))
+      add(chart::clipToView({a.from, a.to}, mapping.view));
   }
   return chart::boxesOver(mapping, parts, step);
 }
@@ -122,15 +95,12 @@ std::vector<PlacedLabel> labelEpsilonLines(const chart::Mapping& mapping, const 
                                            chart::LabelBoard& board, const QFontMetricsF& metrics) {
   std::vector<PlacedLabel> placed;
   if (!scene.workspace) return placed;
-  for (const workspace::EpsilonLine& l : scene.workspace->processes().lines()) {
-    const workspace::StatePoint* p = pointWithId(scene, l.point);
-    if (!p) continue;
-    const chart::SheetPoint through = chart::sheetPoint(p->result.air);
-    const auto parts = chart::epsilonLine(through, l.ε, mapping.view);
+  for (const drawing::EpsilonThrough& l : drawing::epsilonLines(*scene.workspace)) {
+    const auto parts = chart::epsilonLine(l.through, l.ε, mapping.view);
     if (parts.empty()) continue;
     const QString text = epsilonLabel(l.ε);
     const double w = metrics.horizontalAdvance(text) + 6, h = metrics.height();
-    if (auto b = board.take(chart::epsilonLabelPlaces(mapping, through, parts.front(), w, h)))
+    if (auto b = board.take(chart::epsilonLabelPlaces(mapping, l.through, parts.front(), w, h)))
       placed.push_back({*b, text, epsilonInk});
   }
   return placed;
