@@ -6,6 +6,7 @@
 #include "calc/arithmetic_names.h"
 #include "calc/command_options.h"
 #include "calc/messages.h"
+#include "cli/dxf_output.h"
 #include "cli/mode.h"
 
 namespace cli {
@@ -69,6 +70,15 @@ Arguments parseArguments(std::span<const char* const> args) {
       workspace = true;
       if (file.missing && problem.empty()) problem = "--workspace 后须给出工作区文件";
       a.workspace = file.value;
+    } else if (const calc::OptionValue out = optionValue(words, i, "--dxf"); out.present) {
+      if ((out.missing || out.value.empty()) && problem.empty())
+        problem = "--dxf 后须给出图形文件（.dxf）";
+      a.dxf = out.value;
+    } else if (const calc::OptionValue paper = optionValue(words, i, "--paper"); paper.present) {
+      workspace::PageSetup page;
+      if (!readPaper(paper.value, page) && problem.empty())
+        problem = "--paper 只接受 A4、A3 或 A2，可加 ,landscape（横向）或 ,portrait（竖向）";
+      a.paper = paper.value;
     } else if (const calc::OptionValue weather = optionValue(words, i, "--epw"); weather.present) {
       epw = true;
       if (weather.missing && problem.empty()) problem = "--epw 后须给出气象文件（.epw）";
@@ -133,6 +143,10 @@ Arguments parseArguments(std::span<const char* const> args) {
     a.error = "--workspace 只打印工作区文件，不能与其他选项或数值一起给出（大气压力取自文件）";
   } else if (modelOptions > 1) {
     a.error = "--model 只能给出一次";
+  } else if (!a.dxf.empty() && !workspace) {
+    a.error = "--dxf 只用于 --workspace";
+  } else if (!a.paper.empty() && a.dxf.empty()) {
+    a.error = "--paper 只用于 --dxf";
   } else if (workspace) {
     a.action = Action::workspace;
   } else if (a.zones && !epw) {
