@@ -114,7 +114,7 @@ std::string Document::useLayer(std::string_view name) {
   for (const Layer& l : layers_)
     if (sameName(l.name, written)) return l.name;
   addLayer({written, 7, "Continuous", lineweightDefault});
-  return written;
+  return layers_.back().name;
 }
 
 void Document::add(std::string_view layer, const Pen& pen,

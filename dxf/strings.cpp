@@ -73,20 +73,20 @@ std::string validUtf8(std::string_view s) {
 
 std::string tableName(std::string_view s) {
   const std::string valid = validUtf8(s);
-  std::string_view v = valid;
-  while (!v.empty() && (v.front() == ' ' || v.front() == '\t')) v.remove_prefix(1);
-  while (!v.empty() && (v.back() == ' ' || v.back() == '\t')) v.remove_suffix(1);
   constexpr std::string_view refused = "<>/\\\":;?*|=`";
   std::string out;
   std::size_t count = 0;
-  forEach(v, [&](char32_t c, std::string_view bytes) {
+  forEach(valid, [&](char32_t c, std::string_view bytes) {
     if (count++ >= 255) return;
     if (isControl(c) || (c < 0x80 && refused.find(static_cast<char>(c)) != refused.npos))
       out += '_';
     else
       out += bytes;
   });
-  return out.empty() ? std::string("_") : out;
+  // Blanks trimmed last, so that a name cut short is trimmed too and a name read again stays.
+  const std::size_t first = out.find_first_not_of(' ');
+  if (first == std::string::npos) return "_";
+  return out.substr(first, out.find_last_not_of(' ') - first + 1);
 }
 
 bool sameName(std::string_view a, std::string_view b) {

@@ -11,9 +11,10 @@ namespace dxf {
 // surrogate, a code point beyond U+10FFFF) replaced by U+FFFD.
 std::string validUtf8(std::string_view s);
 
-// A name of a layer, linetype or text style as CAD programs take it: valid UTF-8, blanks at either
-// end trimmed, control characters and < > / \ " : ; ? * | = ` (which the programs refuse in a
-// name) replaced by '_', at most 255 characters; "_" for a name left empty.
+// A name of a layer, linetype or text style as CAD programs take it: valid UTF-8, control
+// characters and < > / \ " : ; ? * | = ` (which the programs refuse in a name) replaced by '_', at
+// most 255 characters, blanks at either end trimmed; "_" for a name left empty. A name so made
+// comes back unchanged.
 std::string tableName(std::string_view s);
 
 // Whether two names are the same to a CAD program: equal but for the case of ASCII letters.
