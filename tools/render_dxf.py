@@ -70,7 +70,7 @@ def main(source, target, dpi=200):
     width, height = high[0] - low[0], high[1] - low[1]
     figure = plt.figure(figsize=(width / 25.4, height / 25.4))
     axes = figure.add_axes([0, 0, 1, 1])
-    Frontend(context, MatplotlibBackend(axes)).draw_layout(
+    Frontend(context, MatplotlibBackend(axes, adjust_figure=False)).draw_layout(
         msp, finalize=True, layout_properties=paper
     )
     axes.set_xlim(low[0], high[0])
