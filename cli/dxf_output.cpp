@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/text_encoding.h"
-#include "drawing/chart_sheet.h"
+#include "drawing/chart_dxf.h"
 
 namespace cli {
 namespace {

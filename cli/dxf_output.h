@@ -11,7 +11,7 @@
 // (drawing::chartDxf), the same file the chart window's 导出 DXF writes.
 namespace cli {
 
-// The sheet --paper names: A4, A3 or A2 (GB/T 14689), upright unless followed by ",landscape"
+// The paper --paper names: A4, A3 or A2 (GB/T 14689), upright unless followed by ",landscape"
 // (",portrait" says upright outright); letters in either case. False for any other text, page
 // unchanged.
 bool readPaper(std::string_view text, workspace::PageSetup& page);

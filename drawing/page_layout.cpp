@@ -25,9 +25,8 @@ PageLayout pageLayout(const workspace::PageSetup& page, double chartHeight) {
   const double width = std::min(180 * l.scale, l.frame.width);
   const double height = 40 * l.scale;
   l.titleBlock = {l.frame.right() - width, l.frame.bottom() - height, width, height};
-  const chart::Box above{l.frame.left + sheetGap, l.frame.top + sheetGap,
-                         l.frame.width - 2 * sheetGap,
-                         l.titleBlock.top - sheetGap - l.frame.top - sheetGap};
+  const chart::Box above{l.frame.left + pageGap, l.frame.top + pageGap, l.frame.width - 2 * pageGap,
+                         l.titleBlock.top - pageGap - l.frame.top - pageGap};
   switch (page.content) {
     case workspace::PageContent::chart:
       l.chart = above;
@@ -38,8 +37,8 @@ PageLayout pageLayout(const workspace::PageSetup& page, double chartHeight) {
     case workspace::PageContent::chartAndTables: {
       const double h = chartHeight >= 0 ? std::min(chartHeight, above.height) : 0;  // NaN: 0
       l.chart = {above.left, above.top, above.width, h};
-      l.tables = {above.left, above.top + h + sheetGap, above.width,
-                  std::max(0.0, above.height - h - sheetGap)};
+      l.tables = {above.left, above.top + h + pageGap, above.width,
+                  std::max(0.0, above.height - h - pageGap)};
       break;
     }
   }

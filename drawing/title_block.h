@@ -7,7 +7,7 @@
 #include "psychro/arithmetic.h"
 #include "workspace/page.h"
 
-// The sheet's frame and its title block (标题栏) as building drawings have them (GB/T 50001): a
+// The page's frame and its title block (标题栏) as building drawings have them (GB/T 50001): a
 // grid of labelled cells in the frame's lower right corner, beside the pressure and the arithmetic
 // the chart is drawn with.
 namespace drawing {

@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "drawing/chart_sheet.h"
+#include "drawing/chart_dxf.h"
 #include "dxf/document.h"
 #include "support/dxf_structure.h"
 #include "workspace/file.h"
@@ -59,7 +59,8 @@ void drawAnything(FuzzedDataProvider& in) {
         break;
       case 1: {
         dxf::Linetype l{anyText(in), anyText(in), {}};
-        for (int i = in.ConsumeIntegralInRange(0, 8); i > 0; --i) l.pattern.push_back(anyDouble(in));
+        for (int i = in.ConsumeIntegralInRange(0, 8); i > 0; --i)
+          l.pattern.push_back(anyDouble(in));
         d.addLinetype(l);
         break;
       }
@@ -87,9 +88,12 @@ void drawAnything(FuzzedDataProvider& in) {
         d.triangle(layer, anyPoint(in), anyPoint(in), anyPoint(in), anyPen(in));
         break;
       case 8: {
-        dxf::Text t{anyPoint(in), anyDouble(in), in.ConsumeRandomLengthString(2000),
+        dxf::Text t{anyPoint(in),
+                    anyDouble(in),
+                    in.ConsumeRandomLengthString(2000),
                     static_cast<dxf::Attachment>(in.ConsumeIntegralInRange(-2, 12)),
-                    anyDouble(in), in.ConsumeBool()};
+                    anyDouble(in),
+                    in.ConsumeBool()};
         d.text(layer, t, anyPen(in));
         break;
       }
@@ -117,8 +121,8 @@ const workspace::Workspace& design() {
 void drawDesign(FuzzedDataProvider& in) {
   workspace::PageSetup page;
   page.paper = static_cast<workspace::Paper>(in.ConsumeIntegralInRange(0, 3));
-  page.orientation = in.ConsumeBool() ? workspace::Orientation::landscape
-                                      : workspace::Orientation::portrait;
+  page.orientation =
+      in.ConsumeBool() ? workspace::Orientation::landscape : workspace::Orientation::portrait;
   page.content = static_cast<workspace::PageContent>(in.ConsumeIntegralInRange(0, 2));
   if (in.ConsumeBool())
     page.margins = workspace::Margins{anyDouble(in), anyDouble(in), anyDouble(in), anyDouble(in)};

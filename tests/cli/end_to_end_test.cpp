@@ -19,7 +19,7 @@
 #include "calc/outputs.h"
 #include "calc/version.h"
 #include "cli/text_encoding.h"
-#include "drawing/chart_sheet.h"
+#include "drawing/chart_dxf.h"
 #include "support/recording_window.h"
 #include "workspace/file.h"
 #include "workspace/sheet.h"
@@ -249,11 +249,12 @@ TEST(WorkspaceRun, DxfIsTheDrawingOfTheDesign) {
     workspace::PageSetup page;
     int status;
   } rows[] = {
-      {"DesignsOwnSheet", {}, scratch("a.dxf"), {}, 0},
+      {"DefaultPaper", {}, scratch("a.dxf"), {}, 0},
       {"A3Landscape",
        {"--paper", "a3,LANDSCAPE"},
        scratch("b.dxf"),
-       {workspace::Paper::a3, workspace::Orientation::landscape},
+       {workspace::Paper::a3, workspace::Orientation::landscape, std::nullopt,
+        workspace::PageContent::chartAndTables},
        0},
       {"NoSuchFolder", {}, scratch("none/c.dxf"), {}, 2},
       {"AFolderKept", {}, folder, {}, 2},

@@ -11,14 +11,14 @@
 namespace drawing {
 
 // The height, mm, of rows as a table at its own text height (2.5 mm).
-double tableHeight(const std::vector<std::vector<std::string>>& rows);
+double tablesHeight(const std::vector<std::vector<std::string>>& rows);
 
 // Draws rows in box (mm, y down on a paper of paperHeight): each column as wide as its widest
 // cell, the first two left-aligned and the rest right-aligned, a rule under every row, a table's
 // header in two lines (the unit under the name); the text 2.5 mm high, or smaller (down to 1 mm)
 // so that the table fits the box. Rows that still do not fit are left out, the last line saying
 // how many.
-void drawTable(dxf::Document& drawing, double paperHeight, const chart::Box& box,
-               const std::vector<std::vector<std::string>>& rows);
+void drawTables(dxf::Document& drawing, double paperHeight, const chart::Box& box,
+                const std::vector<std::vector<std::string>>& rows);
 
 }  // namespace drawing

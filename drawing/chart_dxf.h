@@ -7,7 +7,7 @@
 #include "workspace/page.h"
 #include "workspace/workspace.h"
 
-// The 焓湿图 of a design as a CAD drawing: a sheet of the page set-up's paper in millimetres at
+// The 焓湿图 of a design as a CAD drawing: a page of the page set-up's paper in millimetres at
 // scale 1:1, with its frame and title block; the chart at its default view (t −10…45 ℃, d 0…30
 // g/kg) at the design's pressure and arithmetic, its plot as tall as wide × the view's natural
 // proportion (lines of constant h at 45°): the grid, the φ curves and the saturation curve, the

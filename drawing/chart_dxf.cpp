@@ -1,8 +1,12 @@
-#include "drawing/chart_sheet.h"
+#include "drawing/chart_dxf.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <iterator>
+#include <limits>
 #include <optional>
+#include <vector>
 
 #include "chart/curves.h"
 #include "chart/edge_mark.h"
@@ -12,7 +16,7 @@
 #include "drawing/chart_texts.h"
 #include "drawing/design_lines.h"
 #include "drawing/layers.h"
-#include "drawing/sheet_table.h"
+#include "drawing/tables.h"
 #include "drawing/text_width.h"
 #include "workspace/process_rows.h"
 #include "workspace/sheet.h"
@@ -108,10 +112,10 @@ Dart edgeDart(const chart::EdgeMark& m) {
           {c.x - ax * L - cx * W, c.y - ay * L - cy * W}};
 }
 
-class ChartSheet {
+class ChartPlot {
  public:
-  ChartSheet(dxf::Document& drawing, double paperHeight, const workspace::Workspace& design,
-             const chart::Box& region)
+  ChartPlot(dxf::Document& drawing, double paperHeight, const workspace::Workspace& design,
+            const chart::Box& region)
       : d_(drawing),
         H_(paperHeight),
         design_(design),
@@ -171,7 +175,7 @@ class ChartSheet {
   }
   double width(const std::string& words) const { return textWidth(words, textHeight); }
 
-  // --- the sheet ---
+  // --- the chart's lines ---
 
   void curves() {
     for (const chart::ChartLine& l : lines_.isotherms) polylines(layers::grid, l.parts);
@@ -458,15 +462,15 @@ dxf::Document chartDrawing(const workspace::Workspace& design, const workspace::
   PageLayout layout = pageLayout(page, std::numeric_limits<double>::infinity());
   if (page.content == workspace::PageContent::chartAndTables) {
     const double room = layout.chart.height;
-    const double wanted = ChartSheet::naturalHeight(design, layout.chart.width);
-    const double tables = tableHeight(rows) + sheetGap;
+    const double wanted = ChartPlot::naturalHeight(design, layout.chart.width);
+    const double tables = tablesHeight(rows) + pageGap;
     layout = pageLayout(page, std::max(room / 2, std::min(wanted, room - tables)));
   }
   d.setExtents({0, 0}, {layout.paper.width, layout.paper.height});
   if (layout.chart.width > 0 && layout.chart.height > 0)
-    ChartSheet(d, layout.paper.height, design, layout.chart).draw();
+    ChartPlot(d, layout.paper.height, design, layout.chart).draw();
   if (layout.tables.width > 0 && layout.tables.height > 0)
-    drawTable(d, layout.paper.height, layout.tables, rows);
+    drawTables(d, layout.paper.height, layout.tables, rows);
   drawTitleBlock(d, layout, title, defaults, design.pressure(), design.arithmetic());
   return d;
 }

@@ -1,4 +1,4 @@
-// The 焓湿图 as a drawing: the sheet's layout, the widths its labels are placed by, and what the
+// The 焓湿图 as a drawing: the page's layout, the widths its labels are placed by, and what the
 // drawing of a design holds.
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "drawing/chart_sheet.h"
+#include "drawing/chart_dxf.h"
 #include "drawing/layers.h"
 #include "drawing/page_layout.h"
 #include "drawing/text_width.h"
@@ -35,7 +35,7 @@ TEST(TextWidth, FromTheFixedTable) {
     EXPECT_NEAR(drawing::textWidth(r.text, 2), 2 * r.heights, 1e-9) << r.name;
 }
 
-// The sheets of GB/T 14689 with their frames, the title block in the frame's lower right corner
+// The papers of GB/T 14689 with their frames, the title block in the frame's lower right corner
 // and the chart and the tables above it.
 TEST(PageLayout, SheetsFramesAndTitleBlock) {
   const struct {
@@ -132,7 +132,7 @@ workspace::Workspace summerDesign() {
 // The drawing of a design with Chinese names is well formed, holds an arrowhead per process line
 // (a mixing has two), a mark per point with its name written by it, the ε line of the supply
 // point, an outline per zone; the same inputs make the same bytes.
-TEST(ChartSheet, HoldsTheDesignOnItsLayers) {
+TEST(ChartPlot, HoldsTheDesignOnItsLayers) {
   const workspace::Workspace design = summerDesign();
   const workspace::PageSetup page{
       Paper::a3, Orientation::landscape, {}, PageContent::chartAndTables};

@@ -1,4 +1,4 @@
-#include "drawing/sheet_table.h"
+#include "drawing/tables.h"
 
 #include <algorithm>
 
@@ -42,14 +42,14 @@ double rowLines(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-double tableHeight(const std::vector<std::vector<std::string>>& rows) {
+double tablesHeight(const std::vector<std::vector<std::string>>& rows) {
   double lines = 0;
   for (const std::vector<std::string>& cells : shownRows(rows)) lines += rowLines(cells);
   return lines * ownHeight;
 }
 
-void drawTable(dxf::Document& drawing, double paperHeight, const chart::Box& box,
-               const std::vector<std::vector<std::string>>& given) {
+void drawTables(dxf::Document& drawing, double paperHeight, const chart::Box& box,
+                const std::vector<std::vector<std::string>>& given) {
   if (given.empty()) return;
   const std::vector<std::vector<std::string>> rows = shownRows(given);
   // Each column's width at a text height of 1 mm, without its padding.
