@@ -9,6 +9,7 @@
 #include "calc/command_options.h"
 #include "calc/messages.h"
 #include "calc/number_text.h"
+#include "cli/dxf_output.h"
 #include "cli/mode.h"
 
 namespace cli {
@@ -31,9 +32,11 @@ enum class Opt {
   tw,
   rh,
   pressure,
-  altitude
+  altitude,
+  dxf,
+  paper
 };
-constexpr std::size_t optCount = static_cast<std::size_t>(Opt::altitude) + 1;
+constexpr std::size_t optCount = static_cast<std::size_t>(Opt::paper) + 1;
 
 // What the command line gave: how often each option, the values in order, and the first mistyped
 // option and the first unusable option value.
@@ -111,6 +114,19 @@ std::string readEpw(std::string_view value, bool missing, Arguments& a) {
   return missing ? "--epw 后须给出气象文件（.epw）" : "";
 }
 
+std::string readDxf(std::string_view value, bool missing, Arguments& a) {
+  a.dxf = value;
+  return missing || value.empty() ? "--dxf 后须给出图形文件（.dxf）" : "";
+}
+
+std::string readPaperOption(std::string_view value, bool, Arguments& a) {
+  workspace::PageSetup page;
+  a.paper = value;
+  return readPaper(value, page) ? ""
+                                : "--paper 只接受 A4、A3 或 A2，可加 ,landscape（横向）或 "
+                                  ",portrait（竖向）";
+}
+
 std::string readModel(std::string_view value, bool missing, Arguments& a) {
   const std::optional<psychro::Arithmetic> m = calc::arithmeticOfModelName(value);
   if (m) a.model = *m;
@@ -186,6 +202,8 @@ constexpr Option options[] = {
     {Opt::pair, "--pair", true, readPair, {}},
     {Opt::pressure, "--pressure", true, readPressure, {}},
     {Opt::altitude, "--altitude", true, readAltitude, {}},
+    {Opt::dxf, "--dxf", true, readDxf, {}},
+    {Opt::paper, "--paper", true, readPaperOption, {}},
     {Opt::help, "--help", false, nullptr, "-h"},
     {Opt::version, "--version", false, nullptr, {}},
     {Opt::csv, "--csv", false, nullptr, {}},
@@ -252,12 +270,17 @@ bool twice(const Given& g, const Arguments&) {
 
 constexpr Rule rules[] = {
     {[](const Given& g, const Arguments&) {
-       return g[Opt::workspace] > 0 && !g.only({Opt::workspace, Opt::model});
+       return g[Opt::workspace] > 0 && !g.only({Opt::workspace, Opt::model, Opt::dxf, Opt::paper});
      },
      "--workspace 只打印工作区文件，不能与其他选项或数值一起给出（大气压力取自文件）"},
     {twice<Opt::model>, "--model 只能给出一次"},
     {twice<Opt::workspace>, "--workspace 只能给出一次"},
     {twice<Opt::epw>, "--epw 只能给出一次"},
+    {twice<Opt::dxf>, "--dxf 只能给出一次"},
+    {[](const Given& g, const Arguments&) { return g[Opt::dxf] > 0 && g[Opt::workspace] == 0; },
+     "--dxf 只用于 --workspace"},
+    {[](const Given& g, const Arguments&) { return g[Opt::paper] > 0 && g[Opt::dxf] == 0; },
+     "--paper 只用于 --dxf"},
     {[](const Given& g, const Arguments&) { return g[Opt::workspace] > 0; }, {}, Action::workspace},
     {[](const Given& g, const Arguments&) { return g[Opt::zones] > 0 && g[Opt::epw] == 0; },
      "--zones 只用于 --epw"},

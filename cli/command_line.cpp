@@ -14,6 +14,7 @@
 #include "calc/version.h"
 #include "cli/arguments.h"
 #include "cli/batch.h"
+#include "cli/dxf_output.h"
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
 #include "cli/text_encoding.h"
@@ -34,7 +35,7 @@ constexpr std::string_view usage =
     "      torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE] [--bom]\n"
     "      torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE]\n"
     "                   --mode MODE --columns A,B [--encoding utf-8|gb18030] [--bom]\n"
-    "      torvale-calc [--model M] --workspace FILE\n"
+    "      torvale-calc [--model M] --workspace FILE [--dxf OUT.dxf [--paper SIZE]]\n"
     "      torvale-calc [--pressure PA | --altitude M] [--model M] --epw FILE [--zones] [--bom]\n"
     "      torvale-calc -h|--help | torvale-calc --version\n";
 
@@ -46,7 +47,7 @@ constexpr std::string_view help =
     "  torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE] [--bom]\n"
     "  torvale-calc [--pressure PA | --altitude M] [--model M] --csv [FILE]\n"
     "               --mode MODE --columns A,B [--encoding utf-8|gb18030] [--bom]\n"
-    "  torvale-calc [--model M] --workspace FILE\n"
+    "  torvale-calc [--model M] --workspace FILE [--dxf OUT.dxf [--paper SIZE]]\n"
     "  torvale-calc [--pressure PA | --altitude M] [--model M] --epw FILE [--zones] [--bom]\n"
     "  torvale-calc -h|--help      显示本说明 show this help\n"
     "  torvale-calc --version      显示版本 show the version\n"
@@ -112,6 +113,10 @@ constexpr std::string_view help =
     "  首行为大气压力，UTF-8 带字节顺序标记，行尾 CRLF。\n"
     "  文件无法打开、不是完整的工作区文件或超出限制时，标准错误给出文件名与原因，\n"
     "  标准输出为空，退出码 2。\n"
+    "  --dxf OUT.dxf  改为将焓湿图写成 CAD 图形（DXF R2007，UTF-8，单位 mm，比例 1:1，\n"
+    "                 带图框与标题栏）；图名取工作区文件名，日期取当天。\n"
+    "  --paper SIZE   图纸：A4、A3 或 A2，默认竖向，加 ,landscape 为横向（如 A3,landscape）；\n"
+    "                 省略时为 A4 竖向。无法写出时退出码 2，原有文件不变。\n"
     "\n"
     "逐时气象 Hourly weather (--epw FILE):\n"
     "  读取 EnergyPlus 气象文件（.epw，8 行文件头，其后每行一条逐时记录），\n"
@@ -238,6 +243,11 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
   workspace::Workspace& design = std::get<workspace::Workspace>(read);
   // --model computes the design with that arithmetic instead of the file's own.
   if (a.model && *a.model != design.arithmetic()) design.setArithmetic(*a.model);
+  if (!a.dxf.empty()) {
+    workspace::PageSetup page;
+    if (!a.paper.empty()) readPaper(a.paper, page);
+    return writeDrawing(design, page, a.workspace, a.dxf, err) ? exitOk : exitUsage;
+  }
   errno = 0;
   if (!put(out, workspace::commaSeparated(design)) || std::fflush(out) != 0) {
     report(err, "无法写出结果", "", errno);

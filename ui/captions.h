@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/chart_texts.h"
+
 // The fixed texts of the Qt windows (UTF-8). The result captions come from calc/outputs.h.
 namespace ui::captions {
 
@@ -49,9 +51,10 @@ inline constexpr char licenceLine[] = "许可证：MIT";  // as LICENSE grants i
 
 // The h-d chart window.
 inline constexpr char chartTitle[] = "焓湿图";
-inline constexpr char temperatureAxis[] = "干球温度 t / ℃";
-inline constexpr char moistureAxis[] = "含湿量 d / (g/kg)";
-inline constexpr char enthalpyNote[] = "焓 h / (kJ/kg)";
+// The chart's own words, the same on the drawing.
+inline constexpr const auto& temperatureAxis = drawing::words::temperatureAxis;
+inline constexpr const auto& moistureAxis = drawing::words::moistureAxis;
+inline constexpr const auto& enthalpyNote = drawing::words::enthalpyNote;
 inline constexpr char dewPointMark[] = "露点";
 inline constexpr char wetBulbMark[] = "湿球";
 inline constexpr char chartFileMenu[] = "文件(&F)";
@@ -154,7 +157,7 @@ inline constexpr char roomMoistureCaption[] = "余湿 W kg/h";
 inline constexpr char fromLoadsTip[] = "由余热、余湿计算";
 inline constexpr char epsilonLineTitle[] = "热湿比线";
 inline constexpr char epsilonLinePrompt[] = "过点 %1 的热湿比 ε（kJ/kg，∞ 为等含湿量线）：";
-inline constexpr char protractorTitle[] = "热湿比 ε kJ/kg";
+inline constexpr const auto& protractorTitle = drawing::words::protractorTitle;
 inline constexpr char firstQuantity[] = "参数一";
 inline constexpr char secondQuantity[] = "参数二";
 inline constexpr char saveDialogTitle[] = "保存焓湿图";

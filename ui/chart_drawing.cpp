@@ -12,6 +12,7 @@
 #include "chart/curves.h"
 #include "chart/edge_mark.h"
 #include "chart/label_board.h"
+#include "chart/label_places.h"
 #include "ui/captions.h"
 #include "ui/chart_text.h"
 #include "ui/climate_drawing.h"
@@ -37,8 +38,7 @@ constexpr double markRadius = 4.5;   // a point inside the view
 constexpr double markClearance = 7;  // half the square kept clear around a mark
 constexpr double edgeInset = 9;      // an arrow's centre from the plot's edge
 constexpr double arrowHalfLength = 7, arrowHalfWidth = 5;
-constexpr double labelGap = 5;            // between a mark and its label
-constexpr double curveLabelSpacing = 10;  // between candidate places along a curve, pixels
+constexpr double labelGap = 5;  // between a mark and its label
 
 // a and b equal but for the rounding of a clip within a view extent `span`.
 bool near(double a, double b, double span) {
@@ -230,7 +230,7 @@ class ChartPainter {
   void labelZones() {
     for (const PaintedZone& z : zones_) {
       const QSizeF size = labelSize(z.name);
-      if (auto b = board_.take(zoneLabelPlaces(z, size.width(), size.height())))
+      if (auto b = board_.take(chart::regionLabelPlaces(z.parts, size.width(), size.height())))
         writeLabel(*b, z.name, z.colour.darker(130).rgb());
     }
   }
@@ -276,27 +276,6 @@ class ChartPainter {
     return {metrics_.horizontalAdvance(text) + 2 * labelPadding, metrics_.height()};
   }
 
-  // Boxes centred on a line every curveLabelSpacing pixels, from its end back through the given
-  // share of its length.
-  std::vector<chart::Box> alongFromEnd(const chart::Polyline& line, QSizeF size,
-                                       double share) const {
-    const QPolygonF px = polygon(line);
-    double length = 0;
-    for (qsizetype i = 1; i < px.size(); ++i) length += QLineF(px[i - 1], px[i]).length();
-    std::vector<chart::Box> boxes;
-    double walked = 0, next = 0;
-    for (qsizetype i = px.size() - 1; i > 0 && walked <= share * length; --i) {
-      const QLineF segment(px[i], px[i - 1]);
-      const double l = segment.length();
-      for (; next <= walked + l && next <= share * length; next += curveLabelSpacing) {
-        const QPointF c = l > 0 ? segment.pointAt((next - walked) / l) : px[i];
-        boxes.push_back(chart::centredBox({c.x(), c.y()}, size.width(), size.height()));
-      }
-      walked += l;
-    }
-    return boxes;
-  }
-
   void writeLabel(const chart::Box& b, const QString& text, QRgb colour) {
     labels_.push_back({toRect(b), text, colour, Qt::AlignCenter, false});
   }
@@ -306,34 +285,24 @@ class ChartPainter {
     for (auto c = lines_.humidity.rbegin(); c != lines_.humidity.rend(); ++c) {
       if (c->parts.empty()) continue;
       const QString text = humidityLabel(c->value);
-      if (auto b = board_.take(alongFromEnd(c->parts.back(), labelSize(text), 0.45)))
+      const QSizeF size = labelSize(text);
+      if (auto b =
+              board_.take(chart::placesFromEnd(chart::toPixels(map_, c->parts.back()), size.width(),
+                                               size.height(), 0.45, chart::curveLabelSpacing)))
         writeLabel(*b, text, c->value == 100 ? saturationInk : humidityInk);
     }
   }
 
-  // Each enthalpy line is labelled just beyond its end on the saturation curve, moving further out
-  // where that place is taken; a line that ends at an edge, or finds no such place, carries its
-  // label on itself near its lower end.
+  // Each enthalpy line is labelled just beyond its end on the saturation curve, or on itself
+  // (chart::enthalpyLabelPlaces).
   void labelEnthalpyLines() {
-    const chart::View& v = scene_.view;
     for (const chart::ChartLine& l : lines_.enthalpy) {
       if (l.parts.empty()) continue;
-      const chart::Polyline& part = l.parts.back();
-      const chart::SheetPoint end = part.back();
       const QString text = enthalpyLabel(l.value);
       const QSizeF size = labelSize(text);
-      std::vector<chart::Box> candidates;
-      const bool onEdge =
-          near(end.d, v.dMax, v.dMax - v.dMin) || near(end.y, v.yMin, v.yMax - v.yMin);
-      if (!onEdge) {
-        const QPointF e = at(end);
-        for (int step = 0; step < 4; ++step)
-          candidates.push_back(
-              {e.x() + 2 + 4 * step, e.y() + 1 + 6 * step, size.width(), size.height()});
-      }
-      const std::vector<chart::Box> along = alongFromEnd(part, size, 0.4);
-      candidates.insert(candidates.end(), along.begin(), along.end());
-      if (auto b = board_.take(candidates)) writeLabel(*b, text, enthalpyInk);
+      if (auto b = board_.take(
+              chart::enthalpyLabelPlaces(map_, l.parts.back(), size.width(), size.height())))
+        writeLabel(*b, text, enthalpyInk);
     }
   }
 

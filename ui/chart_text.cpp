@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "calc/arithmetic_names.h"
 #include "calc/number_text.h"
 #include "calc/outputs.h"
-#include "calc/pressure_setting.h"
+#include "drawing/chart_texts.h"
 #include "ui/captions.h"
 
 namespace ui {
@@ -31,37 +30,26 @@ QString temperature(const char* name, std::optional<double> t, calc::Output box)
 }  // namespace
 
 QString gridNumber(double value) {
-  const bool whole = std::abs(value - std::round(value)) < 1e-9;
-  return number(value, whole ? 0 : 1);
+  return text(drawing::gridNumber(value));
 }
 
 QString humidityLabel(double percent) {
-  return number(percent, 0) + "%";
+  return text(drawing::humidityLabel(percent));
 }
 
 QString enthalpyLabel(double h) {
-  return "h=" + gridNumber(h);
+  return text(drawing::enthalpyLabel(h));
 }
 
 QStringList pointLabel(const workspace::StatePoint& p) {
-  // The texts are in calc::outputs order, which is that of calc::Output.
-  const auto shown = [&](calc::Output f) {
-    return text(p.result.texts[static_cast<std::size_t>(f)]);
-  };
-  // The name stands apart (U+2068 … U+2069), so that a name in a right-to-left script does not
-  // turn the figures after it around.
-  return {QChar(0x2068) + text(p.name) + QChar(0x2069) + "  t=" + shown(calc::Output::dryBulb) +
-              " ℃  φ=" + shown(calc::Output::humidity) + "%",
-          "d=" + shown(calc::Output::moisture) + " g/kg  h=" + shown(calc::Output::enthalpy) +
-              " kJ/kg"};
+  // The name stands apart, so that a name in a right-to-left script does not turn the figures
+  // after it around.
+  const std::array<std::string, 2> lines = drawing::pointLabel(p, true);
+  return {text(lines[0]), text(lines[1])};
 }
 
 QString pressureNote(double pa, psychro::Arithmetic m) {
-  QString note = text(calc::pressureCaption(pa));
-  // The classic arithmetic goes unnamed, as it always has; the other is named beside the pressure.
-  if (m != psychro::Arithmetic::classic)
-    note += "    " + text(std::string(calc::arithmeticName(m)));
-  return note + "    " + QString::fromUtf8(captions::enthalpyNote);
+  return text(drawing::pressureNote(pa, m));
 }
 
 QString readoutText(const chart::Readout& r) {

@@ -3,9 +3,11 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
+#include "chart/label_places.h"
 #include "chart/sheet.h"
 #include "chart/zone_outline.h"
 #include "ui/captions.h"
@@ -115,55 +117,24 @@ std::vector<PaintedZone> paintZones(QPainter& p, const chart::Mapping& map,
   p.save();
   for (const auto& [zone, rgb] : zones) {
     PaintedZone z{QString::fromStdString(zone->name), QColor(rgb), {}};
-    for (const chart::Polyline& part : chart::zoneOutline(zone->bounds, scene.pa, w.arithmetic())) {
-      QPolygonF polygon;
-      polygon.reserve(static_cast<qsizetype>(part.size()));
-      for (const chart::SheetPoint& s : part) polygon << pixelOf(map, s);
-      z.parts.push_back(std::move(polygon));
-    }
+    for (const chart::Polyline& part : chart::zoneOutline(zone->bounds, scene.pa, w.arithmetic()))
+      z.parts.push_back(chart::toPixels(map, part));
     QColor fill = z.colour;
     fill.setAlpha(46);
     QColor edge = z.colour;
     edge.setAlpha(220);
     p.setPen(QPen(edge, 1.4));
     p.setBrush(fill);
-    for (const QPolygonF& part : z.parts) p.drawPolygon(part);
+    for (const std::vector<chart::Pixel>& part : z.parts) {
+      QPolygonF polygon;
+      polygon.reserve(static_cast<qsizetype>(part.size()));
+      for (const chart::Pixel& px : part) polygon << QPointF(px.x, px.y);
+      p.drawPolygon(polygon);
+    }
     painted.push_back(std::move(z));
   }
   p.restore();
   return painted;
-}
-
-std::vector<chart::Box> zoneLabelPlaces(const PaintedZone& zone, double width, double height) {
-  struct Place {
-    chart::Box box;
-    int inside;     // corners of the box inside the region
-    double offset;  // from the region's middle, pixels
-  };
-  std::vector<Place> places;
-  for (const QPolygonF& part : zone.parts) {
-    const QRectF bounds = part.boundingRect();
-    const QPointF middle = bounds.center();
-    // Centres every few pixels over the region, at most about 24 × 16 of them.
-    const double dx = std::max(4.0, bounds.width() / 24), dy = std::max(3.0, bounds.height() / 16);
-    for (double y = bounds.top(); y <= bounds.bottom(); y += dy)
-      for (double x = bounds.left(); x <= bounds.right(); x += dx) {
-        if (!part.containsPoint({x, y}, Qt::OddEvenFill)) continue;
-        const chart::Box b = chart::centredBox({x, y}, width, height);
-        int inside = 0;
-        for (const QPointF c : {QPointF(b.left, b.top), QPointF(b.right(), b.top),
-                                QPointF(b.left, b.bottom()), QPointF(b.right(), b.bottom())})
-          inside += part.containsPoint(c, Qt::OddEvenFill) ? 1 : 0;
-        places.push_back({b, inside, std::hypot(x - middle.x(), y - middle.y())});
-      }
-  }
-  std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
-    return a.inside != b.inside ? a.inside > b.inside : a.offset < b.offset;
-  });
-  std::vector<chart::Box> boxes;
-  boxes.reserve(places.size());
-  for (const Place& p : places) boxes.push_back(p.box);
-  return boxes;
 }
 
 QRectF densityLegendBox(const QRectF& plot, const QFontMetricsF& metrics) {

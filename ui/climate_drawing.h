@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <vector>
@@ -16,11 +15,11 @@ namespace ui {
 
 struct ChartScene;
 
-// A comfort zone as painted: its name, its colour and its region in pixels.
+// A comfort zone as painted: its name, its colour and its region in pixels (closed polygons).
 struct PaintedZone {
   QString name;
   QColor colour;
-  std::vector<QPolygonF> parts;
+  std::vector<std::vector<chart::Pixel>> parts;
 };
 
 // What lies under the chart's lines (the painter clipped to the plot), at scene's pressure and
@@ -33,10 +32,6 @@ inline constexpr std::size_t denseHours = 500;
 unsigned paintWeather(QPainter& painter, const chart::Mapping& map, const ChartScene& scene);
 std::vector<PaintedZone> paintZones(QPainter& painter, const chart::Mapping& map,
                                     const ChartScene& scene);
-
-// Places for a width × height label of a zone, best first: centred inside the region, the places
-// where the whole box lies inside before those that only overlap it, then nearest its middle.
-std::vector<chart::Box> zoneLabelPlaces(const PaintedZone& zone, double width, double height);
 
 // The density layer's legend (hours per cell, from 1 to most) in the plot's upper left corner:
 // its box, and painting it there.

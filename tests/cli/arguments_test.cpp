@@ -173,6 +173,16 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"GbOnThreeFields", {"--csv", "--encoding", "gb18030"}, A::usageError},
         ArgumentsCase{"BomWithGb",
                       {"--csv", "--mode", "rh", "--columns", "1,2", "--encoding=gb18030", "--bom"},
+                      A::usageError},
+        ArgumentsCase{"DxfOfAWorkspace",
+                      {"--workspace", "a.torvale", "--dxf=a.dxf", "--paper", "A2,Landscape"},
+                      A::workspace},
+        ArgumentsCase{"DxfWithoutWorkspace", {"--dxf", "a.dxf", "25", "20"}, A::usageError},
+        ArgumentsCase{"DxfEmpty", {"--workspace", "a.torvale", "--dxf="}, A::usageError},
+        ArgumentsCase{
+            "PaperWithoutDxf", {"--workspace", "a.torvale", "--paper", "A3"}, A::usageError},
+        ArgumentsCase{"PaperNotKnown",
+                      {"--workspace", "a.torvale", "--dxf", "a.dxf", "--paper", "A3,upright"},
                       A::usageError}),
     [](const auto& row) { return std::string(row.param.name); });
 

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -17,6 +19,7 @@
 #include "calc/outputs.h"
 #include "calc/version.h"
 #include "cli/text_encoding.h"
+#include "drawing/chart_dxf.h"
 #include "support/recording_window.h"
 #include "workspace/file.h"
 #include "workspace/sheet.h"
@@ -222,6 +225,61 @@ TEST(WorkspaceRun, PrintsTheSheetOrNamesTheFileAndWhy) {
     EXPECT_NE(r.err.find(row.inErr), std::string::npos) << r.err;
     EXPECT_EQ(r.err.empty(), row.inErr.empty());
   }
+}
+
+// --dxf writes the drawing drawing::chartDxf makes of the design (图名 the file's name, 日期
+// today) and prints nothing; where it cannot write, it names the path on stderr and leaves no file
+// of its own behind.
+TEST(WorkspaceRun, DxfIsTheDrawingOfTheDesign) {
+  const std::string design =
+      "{\"format\": \"torvale-workspace\", \"version\": 1, \"pressure\": 89875, \"points\": ["
+      "{\"name\": \"室外\", \"pair\": \"t+rh\", \"values\": [\"35\", \"60\"]}]}";
+  const std::string path = scratch("夏季.torvale");
+  spit(path, design);
+  const workspace::Workspace opened =
+      std::get<workspace::Workspace>(workspace::readWorkspace(design));
+  char today[16] = "";
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  std::strftime(today, sizeof today, "%Y-%m-%d", localtime_r(&now, &local));
+  const drawing::TitleDefaults defaults{"torvale-calc-" + std::to_string(getpid()) + "-夏季",
+                                        today};
+  const std::string folder = scratch("dxf-folder");
+  std::filesystem::create_directory(folder);
+  const struct {
+    const char* name;
+    std::vector<std::string> paper;
+    std::string target;
+    workspace::PageSetup page;
+    int status;
+  } rows[] = {
+      {"DefaultPaper", {}, scratch("a.dxf"), {}, 0},
+      {"A3Landscape",
+       {"--paper", "a3,LANDSCAPE"},
+       scratch("b.dxf"),
+       {workspace::Paper::a3, workspace::Orientation::landscape, std::nullopt,
+        workspace::PageContent::chartAndTables},
+       0},
+      {"NoSuchFolder", {}, scratch("none/c.dxf"), {}, 2},
+      {"AFolderKept", {}, folder, {}, 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::vector<std::string> args{"--workspace", path, "--dxf", row.target};
+    args.insert(args.end(), row.paper.begin(), row.paper.end());
+    const Finished r = runCalc(args);
+    EXPECT_EQ(r.status, row.status);
+    EXPECT_EQ(r.out, "");
+    if (row.status == 0) {
+      EXPECT_EQ(slurp(row.target), drawing::chartDxf(opened, row.page, {}, defaults));
+      EXPECT_EQ(r.err, "");
+    } else {
+      EXPECT_NE(r.err.find("无法写出 " + row.target), std::string::npos) << r.err;
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  for (const auto& entry : std::filesystem::directory_iterator(testing::TempDir()))
+    EXPECT_FALSE(entry.path().string().starts_with(folder + ".")) << entry.path();
 }
 
 // The values a single run prints, in box order.
