@@ -143,8 +143,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   workspace::PointList points(pa);
   points.setArithmetic(arithmetic);
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
-  if (!points.add({tRh, std::string(texts[0]), std::string(texts[1])}).empty()) return 0;
-  const bool second_point = points.add({tRh, std::string(texts[2]), std::string(texts[3])}).empty();
+  if (points.add({tRh, std::string(texts[0]), std::string(texts[1])})) return 0;
+  const bool second_point = !points.add({tRh, std::string(texts[2]), std::string(texts[3])});
 
   workspace::ProcessRequest r;
   r.kind = kind;
@@ -162,10 +162,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   workspace::ProcessList processes;
   const std::size_t before = points.size();
-  const std::string_view message = processes.add(points, r);
-  if (!message.empty()) {
+  if (const workspace::Refused refused = processes.add(points, r)) {
     if (points.size() != before || !processes.processes().empty())
-      violated("a refused process changed the points", message);
+      violated("a refused process changed the points", refused->detail);
     return 0;
   }
   if (points.size() != before + 1) violated("no outlet point", "");
