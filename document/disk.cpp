@@ -139,9 +139,11 @@ std::vector<Entry> Disk::list(const std::string& folder) {
   DIR* dir = ::opendir(folder.c_str());
   if (dir == nullptr) return entries;
   while (const dirent* e = ::readdir(dir)) {
+    // The entry itself, not what a link leads to: a link to a device is listed (and refused when
+    // read), never opened here.
     struct stat st {};
     const std::string path = folder + "/" + e->d_name;
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+    if (::lstat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
       entries.push_back({e->d_name, static_cast<std::int64_t>(st.st_mtime)});
   }
   ::closedir(dir);

@@ -31,7 +31,8 @@ struct Transfer {
   int error = 0;
 };
 
-// A regular file of a folder: its name and when it was last written, seconds since 1970 (UTC).
+// A file of a folder (anything but a folder; a link as itself): its name and when it was last
+// written, seconds since 1970 (UTC).
 struct Entry {
   std::string name;
   std::int64_t modified = 0;
@@ -66,7 +67,7 @@ class FileSystem {
   virtual int remove(const std::string& path) = 0;
   // Makes the folder path and those above it that are missing.
   virtual int makeFolders(const std::string& path) = 0;
-  // The regular files of folder; none where it cannot be read.
+  // The files of folder (Entry); none where it cannot be read.
   virtual std::vector<Entry> list(const std::string& folder) = 0;
   virtual FileKind kindOf(const std::string& path) = 0;
   // The path a link leads to (through every link), or path itself.
