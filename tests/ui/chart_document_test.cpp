@@ -3,10 +3,13 @@
 // a failed save leaving the design unsaved, unsaved work asked about before it is set aside and
 // kept in a recovery file until then, and the files last used listed newest first.
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
@@ -15,6 +18,7 @@
 #include <QtTest>
 
 #include "document/disk.h"
+#include "document/recovery.h"
 #include "support/notices.h"
 #include "ui/chart_window.h"
 #include "ui/climate_menus.h"
@@ -62,6 +66,8 @@ class ChartDocumentTest : public QObject {
     QSettings(QStringLiteral("Torvale"), QStringLiteral("torvale")).clear();
     QDir(recoveryFolder()).removeRecursively();
   }
+  // Each test starts with no recovery left by another's windows.
+  void init() { QDir(recoveryFolder()).removeRecursively(); }
 
   void savedDesignOpensWithEveryText() {
     QTemporaryDir dir;
@@ -92,6 +98,113 @@ class ChartDocumentTest : public QObject {
     QCOMPARE(cells(reopened.processTable()), cells(window.processTable()));
     QVERIFY(!reopened.isWindowModified());
     QCOMPARE(reopened.files().filePath(), path);
+  }
+
+  // Save (Ctrl+S) onto a disk that fills as it writes: a notice with the reason, the old file
+  // byte for byte, the design still unsaved. On a small tmpfs where mounting is allowed, and with
+  // a file system whose writes fail under the very save Ctrl+S calls.
+  void fullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<bool>("tmpfs");
+    QTest::newRow("failing writes") << false;
+    QTest::newRow("full tmpfs") << true;
+  }
+  void fullDiskKeepsTheOldFile() {
+    QFETCH(bool, tmpfs);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("full");
+    QVERIFY(QDir().mkpath(folder));
+    struct Mount {
+      QString at;
+      ~Mount() {
+        if (!at.isEmpty()) QProcess::execute("umount", {at});
+      }
+    } mounted;
+    if (tmpfs) {
+      if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) != 0)
+        QSKIP("mounting a small tmpfs is not allowed here");
+      mounted.at = folder;
+    }
+    const QString path = folder + "/夏季工况.torvale";
+    {
+      ui::ChartWindow maker;
+      QVERIFY(!maker.document().addPoint(tRh("35", "60")));
+      QVERIFY(maker.files().saveTo(path));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+    // Writes that stop after 10 bytes, as a disk that fills.
+    struct FillingDisk : document::Disk {
+      std::size_t room = SIZE_MAX;
+      document::Transfer write(document::Handle h, std::string_view bytes) override {
+        const std::size_t n = std::min(bytes.size(), room);
+        room -= n;
+        return n == bytes.size()
+                   ? Disk::write(h, bytes)
+                   : document::Transfer{Disk::write(h, bytes.substr(0, n)).bytes, ENOSPC};
+      }
+    };
+    auto disk = std::make_shared<FillingDisk>();
+    ui::ChartWindow window(nullptr, disk);
+    QVERIFY(window.files().openFile(path));
+    QVERIFY(!window.document().addPoint(tRh("26", "55")));
+    if (tmpfs) {
+      QFile filler(folder + "/filler");
+      QVERIFY(filler.open(QIODevice::WriteOnly));
+      while (filler.write(QByteArray(1024, '\0')) == 1024 && filler.flush()) {
+      }
+    } else {
+      disk->room = 10;
+    }
+    const auto said =
+        testsupport::answerNotices([&] { window.findChild<QAction*>("SaveDesign")->trigger(); });
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.front().text.contains("空间不足"), qPrintable(said.front().text));
+    QVERIFY(window.isWindowModified());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), tmpfs ? 2 : 1);
+  }
+
+  // A path that is not a regular file (a device, a pipe) is refused at once, unread.
+  void devicesAndPipesAreRefused_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("device") << "/dev/zero";
+    QTest::newRow("pipe") << "pipe";
+  }
+  void devicesAndPipesAreRefused() {
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    if (path == "pipe") {
+      path = dir.filePath("pipe");
+      QCOMPARE(QProcess::execute("mkfifo", {path}), 0);
+    }
+    ui::ChartWindow window;
+    const auto said = testsupport::answerNotices([&] { QVERIFY(!window.files().openFile(path)); });
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.front().text.contains("不是普通文件"), qPrintable(said.front().text));
+  }
+
+  // Two windows, as two running copies: each keeps its own recovery, and neither is offered to a
+  // copy that starts while both run.
+  void eachRunningCopyKeepsItsOwnRecovery() {
+    auto a = std::make_unique<ui::ChartWindow>();
+    ui::ChartWindow b;
+    QVERIFY(!a->document().addPoint(tRh("35", "60")));
+    QVERIFY(!b.document().addPoint(tRh("26", "55")));
+    a->files().writeRecovery();
+    b.files().writeRecovery();
+    const QString kept = QString::fromStdString(a->document().recovery()->path());
+    QVERIFY(kept != QString::fromStdString(b.document().recovery()->path()));
+    document::Disk disk;
+    document::Recovery start(disk, recoveryFolder().toStdString(), document::instanceName());
+    QVERIFY(start.leftOvers().empty());
+    a.reset();  // gone without closing, as in a crash
+    const auto left = start.leftOvers();
+    QCOMPARE(left.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(left.front().path), kept);
+    start.remove(left.front());
   }
 
   void badFileOrFailedSaveChangesNothing() {
@@ -202,6 +315,39 @@ class ChartDocumentTest : public QObject {
     QVERIFY(QFile::exists(own));
     QVERIFY(window.files().saveTo(window.files().filePath()));
     QVERIFY(!QFile::exists(own));
+  }
+
+  // Several left: listed newest first; the one chosen opens, the others stay for a later start.
+  void severalLeftOversAreListed() {
+    int age = 60;  // the first kept a minute before the second
+    for (const char* t : {"35", "26"}) {
+      ui::ChartWindow crashed;
+      QVERIFY(!crashed.document().addPoint(tRh(t, "50")));
+      crashed.files().writeRecovery();
+      QFile kept(QString::fromStdString(crashed.document().recovery()->path()));
+      QVERIFY(kept.open(QIODevice::ReadWrite));
+      QVERIFY(kept.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                               QFileDevice::FileModificationTime));
+      age = 0;
+    }
+    QStringList listed;
+    QTimer::singleShot(50, [&] {
+      auto* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog && dialog->objectName() == "RecoveryList");
+      auto* list = dialog->findChild<QListWidget*>("RecoveryFiles");
+      for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text().left(3);
+      list->setCurrentRow(1);
+      dialog->findChild<QAbstractButton*>("Recover")->click();
+    });
+    document::Disk disk;
+    document::Recovery start(disk, recoveryFolder().toStdString(), document::instanceName());
+    const auto recovered = ui::DesignFiles::offerRecovery(nullptr, start);
+    QCOMPARE(listed, QStringList({"未命名", "未命名"}));
+    QVERIFY(recovered);
+    QCOMPARE(recovered->design.points().points()[0].result.texts[0],
+             QString("35.00").toStdString());
+    document::Recovery later(disk, recoveryFolder().toStdString(), document::instanceName());
+    QCOMPARE(later.leftOvers().size(), std::size_t{1});
   }
 
   // Newest first; a file gone is told of and leaves the list.

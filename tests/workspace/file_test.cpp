@@ -177,6 +177,12 @@ std::string laterVersion(std::size_t count) {
   return file(keys + ", \"later\": [" + ones(20000) + "]");
 }
 
+// A design with one zone of the user's, its name and its t bound as written.
+std::string userZone(std::string_view name, std::string_view t) {
+  return file(", \"zones\": {\"user\": [{\"name\": " + std::string(name) +
+              ", \"t\": " + std::string(t) + "}]}");
+}
+
 class Refusal : public testing::TestWithParam<FileRow> {};
 
 TEST_P(Refusal, NamesWhatIsWrong) {
@@ -238,6 +244,16 @@ INSTANTIATE_TEST_SUITE_P(
         FileRow{"BoundNotPair", file(", \"zones\": {\"user\": [{\"name\": \"A\", \"t\": [20]}]}"),
                 "第 1 个自定义舒适区：界限须为"},
         FileRow{"MonthThirteen", file(", \"weather\": {\"months\": [13]}"), "月份"},
+        // A zone of the file meets the checks of one made in the window (checkZone).
+        FileRow{"ZoneNameEmpty", userZone("\" \"", "[20, 25]"), "请输入舒适区名称"},
+        FileRow{"ZoneNameTwice",
+                file(", \"zones\": {\"user\": [{\"name\": \"Z\", \"t\": [20, 25]}, "
+                     "{\"name\": \"Z\", \"t\": [20, 25]}]}"),
+                "第 2 个自定义舒适区：已有名为 Z 的舒适区"},
+        FileRow{"ZoneNamedOutside", userZone("\"区外\"", "[20, 25]"), "已有名为 区外"},
+        FileRow{"ZoneNamedAsBuiltIn", userZone("\"供热工况 II级\"", "[20, 25]"), "已有名为"},
+        FileRow{"ZoneNameTurnsText", userZone("\"R\u202eTXT\"", "[20, 25]"), "控制字符"},
+        FileRow{"ZoneBoundsInverted", userZone("\"Z\"", "[\"30\", \"20\"]"), "下限大于上限"},
         FileRow{"NulThenGarbage", file("") + std::string("\0garbage", 8), "JSON"},
         FileRow{"HugeVersion", file("", "18446744073709551615"), "版本为 18446744073709551615"},
         FileRow{"PressureAsText", file("", "1", "\"101325\""), "须为数字"},
