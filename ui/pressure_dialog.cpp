@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <iterator>
 #include <utility>
+#include <variant>
 
+#include "calc/field.h"
 #include "calc/messages.h"
 #include "calc/pressure_setting.h"
 #include "psychro/constants.h"
@@ -175,6 +177,15 @@ void PressureDialog::accept() {
   } else if (byAltitude_->isChecked()) {
     entry = altitudeText_;
     r = calc::readPressure(entry->text().toStdString(), calc::PressureUnit::metre);
+  }
+  // A value must be one number first (a decimal comma gets its hint); then one in range.
+  const auto read = entry ? calc::readField(entry->text().toStdString())
+                          : std::variant<double, calc::FieldProblem>(0.0);
+  if (const auto* problem = std::get_if<calc::FieldProblem>(&read)) {
+    message_->setText(fromUtf8(calc::fieldWords(*problem, entry->accessibleName().toStdString())));
+    entry->setFocus();
+    entry->selectAll();
+    return;
   }
   if (!r.ok()) {
     message_->setText(fromUtf8(calc::words(r.outcome)));

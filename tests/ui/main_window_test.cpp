@@ -246,8 +246,8 @@ class MainWindowTest : public QObject {
     row("altitude", "ByAltitude", "4000", 0, 61640, "");
     row("kPa typed as Pa", "ByPressure", "81", 0, 81000,
         calc::words(psychro::Outcome::pressureRange));
-    row("unreadable Pa", "ByPressure", "8l000", 0, 81000,
-        calc::words(psychro::Outcome::pressureRange));
+    row("unreadable Pa", "ByPressure", "8l000", 0, 81000, "「大气压力」不是数字");
+    row("decimal comma", "ByPressure", "101,3", 1, 81000, "「大气压力」不是数字（小数点请用“.”）");
     row("altitude too high", "ByAltitude", "9001", 0, 81000,
         calc::words(psychro::Outcome::altitudeRange));
   }
