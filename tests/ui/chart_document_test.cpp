@@ -182,7 +182,7 @@ class ChartDocumentTest : public QObject {
     // The program's window where the user left it: the offer stands centred over it, each line of
     // its text whole in the box (no line broken inside a word).
     QWidget program;
-    program.setGeometry(420, 260, 500, 300);
+    program.setGeometry(160, 120, 500, 300);  // inside the 800 × 600 screen
     program.show();
     QPoint offset;
     int unfit = 0;
