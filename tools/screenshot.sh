@@ -133,12 +133,12 @@ if [ "$which" = process ]; then
   outlet() { keys Tab ctrl+a; text "$1"; keys Return; }
   # 新建过程 opens on the kind; Home/End/Down pick in a list, Tab goes on (selecting the text).
   process() { refocus; keys ctrl+shift+n; sleep 0.4; }
-  # C: N (room) mixed 0.8 : 0.2 with W (outdoor).
-  process; keys Home Tab Home Down Tab Home Tab; text 0.8; keys Tab; text 0.2; keys Tab ctrl+a BackSpace Tab
-  outlet C
+  # C: N (room) mixed 0.8 : 0.2 with W (outdoor); a mixing's flow fields are disabled.
+  process; keys Home Tab Home Down Tab Home Tab; text 0.8; keys Tab; text 0.2; outlet C
   sleep 0.3
-  # O: the supply point on N's ε line 8000 at Δt 8 K; 3.1849 kg/s through the room.
-  process; keys End Tab Home Down Tab; text 8000; keys Tab; text 8; keys Tab; text 3.1849
+  # O: the supply point on N's ε line 8000 at Δt 8 K (Tab on past 余热 and 余湿, left empty);
+  # 3.1849 kg/s through the room.
+  process; keys End Tab Home Down Tab; text 8000; keys Tab; text 8; keys Tab Tab Tab; text 3.1849
   keys Tab End; outlet O
   sleep 0.3
   # L: the coil from C to d 10.06 g/kg (O's) at 95 %; 10000 m³/h at C.
