@@ -28,7 +28,10 @@ inline constexpr std::string_view usage =
     "  --model 名称    以计算方法开始计算：classic 经典（默认）或 ashrae（ASHRAE 2017）\n"
     "  --quit-after-first-paint   窗口画出一次后即退出（用于测量启动时间）\n"
     "  --help          显示本说明\n"
-    "大气压力也可在 设置 → 大气压力 中更改；程序不保存任何设置。\n";
+    "大气压力也可在 设置 → 大气压力 中更改；每次启动仍从上面给出的值（或 101325 Pa）开始。\n"
+    "程序保存的只有：焓湿图窗口最近打开的文件和表格区的高度\n"
+    "（Linux 上在 ~/.config/Torvale/torvale.conf），以及未保存工作区的恢复文件\n"
+    "（~/.local/share/torvale，保存或放弃后即删除）。\n";
 
 // Reads the arguments after the program name (Qt's own already removed). An option's value
 // follows it as the next word or after "=" (--altitude=-200). Only one of --pressure and --altitude

@@ -155,7 +155,7 @@ std::vector<PointLabel> placePointLabels(LabelBoard& board, const std::vector<Pi
     else
       continue;
     const double own = distance(marks[i], labels[i].box);
-    labels[i].leader = own > beside || grid.anyOtherWithin(labels[i].box, i, own);
+    labels[i].leader = s.arrow || own > beside || grid.anyOtherWithin(labels[i].box, i, own);
   }
   return labels;
 }

@@ -71,6 +71,9 @@ struct PointLabel {
 double distance(Pixel p, const Box& b);
 struct LabelSizes {
   double fullWidth = 0, fullHeight = 0, nameWidth = 0, nameHeight = 0;
+  // The mark is an arrow on the plot's edge standing for a point beyond it: its label always has
+  // a leader line, since the arrows of points beyond the same stretch of edge fall together.
+  bool arrow = false;
 };
 
 // Labels for points marked at marks, in order (earlier points first served): every mark is kept

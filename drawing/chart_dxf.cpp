@@ -320,7 +320,8 @@ class ChartPlot {
       texts_.push_back(pointLabel(*marked_[i], false));
       const double wide = std::max(width(texts_.back()[0]), width(texts_.back()[1]));
       sizes.push_back({wide + 2 * labelPadding, 2 * line + labelPadding,
-                       width(marked_[i]->name) + 2 * labelPadding, line + labelPadding});
+                       width(marked_[i]->name) + 2 * labelPadding, line + labelPadding,
+                       !marks_[i].inside});
     }
     pointLabels_ = chart::placePointLabels(board, at, sizes, markClearance, labelGap, &avoid);
   }

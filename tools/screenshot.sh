@@ -10,8 +10,9 @@
 # example and three more states (35/28, 26/19.5 and 14/13.5 ℃ dry/wet bulb) to the chart with
 # Ctrl+D and writes the chart window with its four points and the table under it; with "process"
 # it works the README's summer design example in the chart window from the keyboard (新建状态点 for
-# the outdoor and room air, 新建过程 for the mixing, the supply point, the coil and the reheat, then
-# names the points in the table) and writes the window with the processes and their loads; with
+# the outdoor and room air, 新建过程 for the mixing, the supply point, the coil and the reheat, each
+# point named in its dialog's 名称 or 出口名称) and writes the window with the processes and their
+# loads; with
 # "climate" it writes a year of weather with tools/make_epw.py and a workspace showing it with the
 # four GB 50736 zones on, opens that workspace in the chart window (打开…, the path typed) and
 # writes the window with the density layer, the zones and the 逐时统计 table.
@@ -121,33 +122,33 @@ if [ "$which" = process ]; then
   # Without a window manager a closed dialog leaves no window focused: focus the chart again.
   refocus() { timeout 5 xdotool windowfocus --sync "$target"; sleep 0.2; }
   text() { timeout 10 xdotool type --delay 40 "$1"; }
-  # 新建状态点 opens on the first value, t and φ chosen; Tab goes on past φ's selector to its value.
-  for state in "35 60" "26 55"; do
-    read -r t rh <<<"$state"
-    refocus; keys Insert; sleep 0.4; text "$t"; keys Tab Tab; text "$rh"; keys Return; sleep 0.3
+  # 新建状态点 opens on the first value, t and φ chosen; Tab goes on past φ's selector to its value,
+  # then to 名称.
+  for state in "35 60 W" "26 55 N"; do
+    read -r t rh name <<<"$state"
+    refocus; keys Insert; sleep 0.4; text "$t"; keys Tab Tab; text "$rh"; keys Tab ctrl+a
+    text "$name"; keys Return; sleep 0.3
   done
+  # The outlet's name: 出口名称 follows the flow's unit.
+  outlet() { keys Tab ctrl+a; text "$1"; keys Return; }
   # 新建过程 opens on the kind; Home/End/Down pick in a list, Tab goes on (selecting the text).
   process() { refocus; keys ctrl+shift+n; sleep 0.4; }
-  # C: B (room) mixed 0.8 : 0.2 with A (outdoor).
-  process; keys Home Tab Home Down Tab Home Tab; text 0.8; keys Tab; text 0.2; keys Tab ctrl+a BackSpace Return
+  # C: N (room) mixed 0.8 : 0.2 with W (outdoor); a mixing's flow fields are disabled.
+  process; keys Home Tab Home Down Tab Home Tab; text 0.8; keys Tab; text 0.2; outlet C
   sleep 0.3
-  # D: the supply point on B's ε line 8000 at Δt 8 K; 3.1849 kg/s through the room.
-  process; keys End Tab Home Down Tab; text 8000; keys Tab; text 8; keys Tab; text 3.1849
-  keys Tab End Return
+  # O: the supply point on N's ε line 8000 at Δt 8 K (Tab on past 余热 and 余湿, left empty);
+  # 3.1849 kg/s through the room.
+  process; keys End Tab Home Down Tab; text 8000; keys Tab; text 8; keys Tab Tab Tab; text 3.1849
+  keys Tab End; outlet O
   sleep 0.3
-  # E: the coil from C to d 10.06 g/kg (D's) at 95 %; 10000 m³/h at C.
+  # L: the coil from C to d 10.06 g/kg (O's) at 95 %; 10000 m³/h at C.
   process; keys Home Down Down Down Tab Home Down Down Tab Home Down Down Down Down Tab
-  text 10.06; keys Tab Home Down Down Tab; text 95; keys Tab; text 10000; keys Tab Home Return
+  text 10.06; keys Tab Home Down Down Tab; text 95; keys Tab; text 10000; keys Tab Home; outlet L
   sleep 0.3
-  # F: reheat from E to 18 ℃; 3.1849 kg/s.
-  process; keys Home Down Tab Home Down Down Down Down Tab; text 18; keys Tab; text 3.1849
-  keys Tab End Return
+  # O′: reheat from L to 18 ℃; no flow typed, the coil's carried on.
+  process; keys Home Down Tab Home Down Down Down Down Tab; text 18; keys Tab Tab; outlet "O′"
   sleep 0.3
-  # Name the points as the example does, in the table: F2 renames the selected row.
   refocus
-  timeout 5 xdotool mousemove --window "$target" 60 "$((${QT_SCALE_FACTOR:-1} * 700))" click 1
-  keys ctrl+Home
-  for name in W N C O L "O′"; do keys F2 ctrl+a; text "$name"; keys Return Down; done
   timeout 5 xdotool mousemove --window "$target" 5 5
   sleep 0.8
 fi

@@ -82,7 +82,9 @@ inline constexpr char discardButton[] = "不保存";
 inline constexpr char recentMenu[] = "最近打开(&R)";
 inline constexpr char recentNone[] = "（无）";
 inline constexpr char recoveryTitle[] = "恢复未保存的工作区";
-inline constexpr char recoveryQuestion[] = "上次未保存的工作区 %1（%2）可以恢复。要恢复吗？";
+// A line a phrase, so that no line breaks inside a word.
+inline constexpr char recoveryQuestion[] =
+    "上次未保存的工作区：%1\n保留于 %2，可以恢复。\n要恢复吗？";
 inline constexpr char recoveryUntitled[] = "未命名";
 inline constexpr char recoveryListPrompt[] =
     "上次有几个未保存的工作区可以恢复。请选择要恢复的一个：";

@@ -209,7 +209,7 @@ class ChartPainter {
                                    metrics_.horizontalAdvance(texts.back()[1]));
       const double name = metrics_.horizontalAdvance(QString::fromStdString(marked_[i]->name));
       sizes.push_back({wide + 2 * labelPadding, 2 * line + labelPadding, name + 2 * labelPadding,
-                       line + labelPadding});
+                       line + labelPadding, !marks_[i].inside});
     }
     if (current_)
       board_.keepClear(

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <string_view>
 
 namespace ui {
 namespace {
@@ -17,49 +18,50 @@ QString fromUtf8(const std::string& s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The columns' widths and the rows' height of the table at its natural size in the painter's font.
+// Whether a cell reads as a number (a value, with or without its unit, or ∞).
+bool isNumber(const std::string& cell) {
+  const std::string_view c = cell;
+  const std::size_t digit = !c.empty() && (c[0] == '-' || c[0] == '+') ? 1 : 0;
+  return (c.size() > digit && c[digit] >= '0' && c[digit] <= '9') || c.substr(digit) == "∞";
+}
+
+// The cells of the sheet at its natural size in the painter's font, and the rows' height.
 struct TableMetrics {
-  std::vector<double> widths;
+  std::vector<std::vector<PrintedCell>> cells;
   double rowHeight = 0;
 
   double width() const {
     double w = 0;
-    for (double c : widths) w += c;
+    for (const auto& row : cells)
+      if (!row.empty()) w = std::max(w, row.back().left + row.back().width);
     return w;
   }
 };
 
 TableMetrics measure(const QPainter& painter, const PrintedTable& table) {
   const QFontMetricsF metrics(painter.font(), painter.device());
-  TableMetrics m;
-  m.rowHeight = metrics.height() + cellPadding;
-  for (const auto& cells : table.rows) {
-    if (m.widths.size() < cells.size()) m.widths.resize(cells.size(), 0);
-    for (std::size_t i = 0; i < cells.size(); ++i)
-      m.widths[i] =
-          std::max(m.widths[i], metrics.horizontalAdvance(fromUtf8(cells[i])) + 2 * cellPadding);
-  }
-  return m;
+  return {printedCells(metrics, table), metrics.height() + cellPadding};
 }
 
 // Paints the rows of table with these indices one under another, the top left at (0, 0).
 void paintRows(QPainter& painter, const PrintedTable& table, const TableMetrics& m,
                const std::vector<std::size_t>& rows) {
-  const double width = m.width();
-  painter.setPen(QColor(ruleInk));
-  for (std::size_t r = 0; r <= rows.size(); ++r)
-    painter.drawLine(QPointF(0, static_cast<double>(r) * m.rowHeight),
-                     QPointF(width, static_cast<double>(r) * m.rowHeight));
-  painter.setPen(Qt::black);
   double y = 0;
   for (const std::size_t r : rows) {
-    const std::vector<std::string>& cells = table.rows[r];
-    double x = 0;
-    for (std::size_t i = 0; i < cells.size() && i < m.widths.size(); ++i) {
-      const QRectF cell(x + cellPadding, y, m.widths[i] - 2 * cellPadding, m.rowHeight);
-      const Qt::Alignment align = (i < 2 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
-      painter.drawText(cell, static_cast<int>(align.toInt()), fromUtf8(cells[i]));
-      x += m.widths[i];
+    const std::vector<PrintedCell>& cells = m.cells[r];
+    if (!cells.empty()) {
+      const double right = cells.back().left + cells.back().width;
+      painter.setPen(QColor(ruleInk));
+      painter.drawLine(QPointF(0, y), QPointF(right, y));
+      painter.drawLine(QPointF(0, y + m.rowHeight), QPointF(right, y + m.rowHeight));
+      painter.setPen(Qt::black);
+    }
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const QRectF cell(cells[i].left + cellPadding, y, cells[i].width - 2 * cellPadding,
+                        m.rowHeight);
+      const Qt::Alignment align =
+          (cells[i].number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+      painter.drawText(cell, static_cast<int>(align.toInt()), fromUtf8(table.rows[r][i]));
     }
     y += m.rowHeight;
   }
@@ -102,6 +104,40 @@ static bool isHeader(const PrintedTable& table, std::size_t r) {
   if (r == 0 || table.rows[r].empty()) return false;
   const std::vector<std::string>& before = table.rows[r - 1];
   return before.empty() || (before.size() == 2 && table.rows[r].size() > 2);
+}
+
+std::vector<std::vector<PrintedCell>> printedCells(const QFontMetricsF& metrics,
+                                                   const PrintedTable& table) {
+  std::vector<std::vector<PrintedCell>> cells(table.rows.size());
+  // Each table: its rows from its first (the header, or the sheet's opening lines) to an empty
+  // line.
+  for (std::size_t first = 0; first < table.rows.size();) {
+    std::size_t end = first + 1;
+    while (end < table.rows.size() && !table.rows[end].empty() && !isHeader(table, end)) ++end;
+    std::vector<double> widths;
+    std::vector<bool> numbers;
+    for (std::size_t r = first; r < end; ++r) {
+      const std::vector<std::string>& row = table.rows[r];
+      widths.resize(std::max(widths.size(), row.size()), 0);
+      numbers.resize(widths.size(), true);
+      for (std::size_t c = 0; c < row.size(); ++c) {
+        widths[c] =
+            std::max(widths[c], metrics.horizontalAdvance(fromUtf8(row[c])) + 2 * cellPadding);
+        const bool header = r == first && isHeader(table, r);
+        if (c == 0 || (!header && !row[c].empty() && !isNumber(row[c]))) numbers[c] = false;
+      }
+    }
+    for (std::size_t r = first; r < end; ++r) {
+      double left = 0;
+      for (std::size_t c = 0; c < table.rows[r].size(); ++c) {
+        cells[r].push_back({left, widths[c], numbers[c]});
+        left += widths[c];
+      }
+    }
+    first = end;
+    while (first < table.rows.size() && table.rows[first].empty()) ++first;
+  }
+  return cells;
 }
 
 std::vector<std::vector<std::size_t>> tablePages(const PrintedTable& table,

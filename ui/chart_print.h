@@ -7,6 +7,7 @@
 
 #include "ui/chart_drawing.h"
 
+class QFontMetricsF;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -27,6 +28,20 @@ struct PrintedHeading {
   std::string title;
   std::string details;
 };
+
+// Where a cell of the printed table stands at its natural size, from the table's left edge, and
+// whether it is a number, right-aligned.
+struct PrintedCell {
+  double left = 0, width = 0;
+  bool number = false;
+};
+
+// The cells of each line of table as printed in metrics: each table of the sheet (the opening
+// lines, then each from its header to an empty line) with its columns as wide as their widest
+// text and padding, its own; a column whose cells all read as numbers (never the first) is
+// right-aligned, its header too. An empty line has none.
+std::vector<std::vector<PrintedCell>> printedCells(const QFontMetricsF& metrics,
+                                                   const PrintedTable& table);
 
 // Paints scene and table onto one page, in the painter's logical units and in font (pixel-sized):
 // the table at the foot, shrunk as needed to fit the width and at most half the page; the chart

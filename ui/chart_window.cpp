@@ -31,6 +31,7 @@
 #include "ui/process_table.h"
 #include "ui/program_icon.h"
 #include "ui/step_names.h"
+#include "ui/table_split.h"
 #include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
 #include "workspace/process_rows.h"
@@ -97,9 +98,7 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
     split_->addWidget(part);
   split_->setStretchFactor(0, 1);
   split_->setChildrenCollapsible(false);
-  // The tables start with room for about six points and four processes; the chart takes the rest.
-  const int rowHeight = table_->fontMetrics().height() + 8;
-  split_->setSizes({640, 8 * rowHeight, 6 * rowHeight, 9 * rowHeight});
+  tableSplit_ = new TableSplit(*split_);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -126,7 +125,7 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   });
   listening_ = document_->listen([this](const document::Change& c) { follow(c); });
   follow({});
-  resize(900, 640 + 14 * rowHeight);
+  resize(900, 640 + 14 * (table_->fontMetrics().height() + 8));
 }
 
 // The views read the document: they go before it does.
@@ -307,6 +306,7 @@ void ChartWindow::follow(const document::Change& change) {
   updateActions();
   updateTitle();
   climate_->show();
+  tableSplit_->fit();
   if (change.settings) {
     emit pressureChosen(design.pressure());
     emit arithmeticChosen(design.arithmetic());

@@ -27,6 +27,7 @@ class ZoneHoursModel;
 class PointTableModel;
 class ProcessDialog;
 class ProcessTableModel;
+class TableSplit;
 
 // The 焓湿图 window: a view of one design (document::Document) — the chart drawn at the design's
 // pressure, its read-out line, and the tables of state points, processes and the weather layer's
@@ -115,6 +116,7 @@ class ChartWindow : public QWidget {
   ChartWidget* chart_ = nullptr;
   QLabel* readout_ = nullptr;
   QSplitter* split_ = nullptr;
+  TableSplit* tableSplit_ = nullptr;  // the tables' room under the chart
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   ProcessTableModel* processModel_ = nullptr;

@@ -1,12 +1,14 @@
 #include "ui/design_files.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -45,6 +47,12 @@ void keepRecent(const QStringList& list) {
 QString leftOverName(const workspace::Recovered& design) {
   return design.source.empty() ? QString::fromUtf8(captions::recoveryUntitled)
                                : QFileInfo(fromUtf8(design.source)).fileName();
+}
+
+// The name as the question shows it: a long one shortened in the middle, so that its line holds
+// it unbroken.
+QString shortName(const QString& name) {
+  return QFontMetrics(QApplication::font()).elidedText(name, Qt::ElideMiddle, 180);
 }
 
 QString leftOverTime(const document::LeftOver& file) {
@@ -180,11 +188,11 @@ std::optional<workspace::Recovered> DesignFiles::offerRecovery(QWidget* parent,
   std::size_t chosen = 0;
   bool recover = false;
   if (offered.size() == 1) {
-    recover =
-        askYesNo(parent, QString::fromUtf8(captions::recoveryTitle),
-                 QString::fromUtf8(captions::recoveryQuestion)
-                     .arg(leftOverName(offered[0].second), leftOverTime(offered[0].first)),
-                 captions::recoverButton, "Recover", captions::noRecoverButton, "DiscardRecovery");
+    recover = askYesNo(
+        parent, QString::fromUtf8(captions::recoveryTitle),
+        QString::fromUtf8(captions::recoveryQuestion)
+            .arg(shortName(leftOverName(offered[0].second)), leftOverTime(offered[0].first)),
+        captions::recoverButton, "Recover", captions::noRecoverButton, "DiscardRecovery");
   } else {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("RecoveryList"));

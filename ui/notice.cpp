@@ -1,12 +1,15 @@
 #include "ui/notice.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QString>
+#include <QThread>
+#include <QWindow>
 
 #include "ui/captions.h"
 
@@ -29,6 +32,22 @@ int titleRoom(const QString& title) {
   return QFontMetrics(font).horizontalAdvance(title) + titleBarDecorations;
 }
 
+// A window shown a moment ago may not be on the screen yet: until the window manager has placed
+// it, a box centred over it would stand where the window was first put (the screen's top left).
+// Waits, at most two seconds, until the owner's window is shown (not for a minimized one, which
+// is not shown until the user restores it).
+void waitUntilPlaced(QWidget* owner) {
+  QWidget* window = owner ? owner->window() : nullptr;
+  if (!window || !window->isVisible() || window->isMinimized()) return;
+  QElapsedTimer waited;
+  waited.start();
+  while (!(window->windowHandle() && window->windowHandle()->isExposed()) &&
+         waited.elapsed() < 2000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(5);
+  }
+}
+
 }  // namespace
 
 void showNotice(QWidget* owner, const QString& title, const QString& text) {
@@ -46,6 +65,7 @@ void showNotice(QWidget* owner, const QString& title, const QString& text) {
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
     grid->addItem(new QSpacerItem(titleRoom(title), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
+  waitUntilPlaced(owner);
   box.exec();
 }
 
@@ -58,6 +78,7 @@ bool askYesNo(QWidget* owner, const QString& title, const QString& text, const c
   noButton->setObjectName(QString::fromUtf8(noName));
   box.setDefaultButton(yesButton);
   box.setEscapeButton(noButton);
+  waitUntilPlaced(owner);
   box.exec();
   return box.clickedButton() == yesButton;
 }

@@ -5,6 +5,9 @@ class QWidget;
 
 namespace ui {
 
+// Both open centred over owner's window, once that is on the screen (a window shown a moment
+// before is waited for, a bounded while), so that a question at start stands over the program.
+
 // Shows an application-modal message box over owner with this title and text and one button,
 // "确定" (also taken by Enter and Esc), and returns once it is dismissed. The box's objectName is
 // "notice".

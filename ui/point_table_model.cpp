@@ -189,14 +189,16 @@ QTableView* makePointTable(PointTableModel* model, QWidget* parent) {
   // Rows of one line, all as high as the highest; columns as wide as their widest text. Sizing
   // the whole table again at every change would cost time in proportion to the points: a new or
   // changed row only widens (or heightens) what it needs, and only new texts throughout (a new
-  // pressure) size it all again.
+  // pressure, another design) size it all again.
   QHeaderView* rows = table->verticalHeader();
   rows->setSectionResizeMode(QHeaderView::Fixed);
-  const auto fitCells = [table, rows](int firstRow, int lastRow, int firstColumn, int lastColumn) {
+  const auto fitCells = [table, rows](int firstRow, int lastRow, int firstColumn, int lastColumn,
+                                      bool anew = false) {
     auto* view = static_cast<QAbstractItemView*>(table);
     const QAbstractItemModel& m = *table->model();
-    // A first row sets the height; later ones may only raise it.
-    int height = m.rowCount() == lastRow - firstRow + 1 ? 0 : rows->defaultSectionSize();
+    // The first rows, or all the rows anew, set the height; later ones may only raise it. (Raised
+    // from Qt's default, a height would not be the same for a design opened as for one built.)
+    int height = anew || m.rowCount() == lastRow - firstRow + 1 ? 0 : rows->defaultSectionSize();
     for (int r = firstRow; r <= lastRow; ++r) height = std::max(height, view->sizeHintForRow(r));
     if (height != rows->defaultSectionSize()) rows->setDefaultSectionSize(height);
     QHeaderView* columns = table->horizontalHeader();
@@ -219,7 +221,7 @@ QTableView* makePointTable(PointTableModel* model, QWidget* parent) {
                    });
   const auto fitAll = [table, model, fitCells] {
     table->resizeColumnsToContents();
-    if (model->rowCount() > 0) fitCells(0, 0, 0, model->columnCount() - 1);
+    if (model->rowCount() > 0) fitCells(0, 0, 0, model->columnCount() - 1, true);
   };
   QObject::connect(model, &QAbstractItemModel::modelReset, table, fitAll);
   fitAll();

@@ -48,6 +48,9 @@ TEST(StartOptions, GiveThePressureOrSayWhy) {
             "夏季工况.torvale");
   // --help is answered whatever else the line holds.
   EXPECT_TRUE(app::readStartOptions(std::vector<std::string>{"-platform", "--help"}).help);
+  // The help tells what the program keeps between starts: the recent files and the recovery.
+  for (const char* kept : {"最近打开的文件", "torvale.conf", "恢复文件"})
+    EXPECT_NE(app::usage.find(kept), std::string_view::npos) << kept;
 }
 
 }  // namespace

@@ -39,14 +39,16 @@ TEST(PointLabels, NeverCoverEachOtherOrAMark) {
   EXPECT_LT(shown, 50);
 }
 
-// A label away from its mark, or nearer another point's mark than its own, has a leader line.
+// A label away from its mark, or nearer another point's mark than its own, or of an arrow on
+// the edge, has a leader line.
 TEST(PointLabels, LeaderWhereTheLabelIsNotBesideItsMark) {
   struct Row {
     const char* name;
     std::vector<chart::Pixel> marks;
-    double markRadius;  // the half-side of the square kept clear round each mark
-    double taken;       // the side of a square round the first mark taken before, if any
-    bool leader;        // for the first mark's label
+    double markRadius;   // the half-side of the square kept clear round each mark
+    double taken;        // the side of a square round the first mark taken before, if any
+    bool leader;         // for the first mark's label
+    bool arrow = false;  // the marks are arrows on the plot's edge
   };
   const Row rows[] = {
       {"Beside", {{300, 200}}, 4, 0, false},
@@ -54,11 +56,13 @@ TEST(PointLabels, LeaderWhereTheLabelIsNotBesideItsMark) {
       {"PushedOut", {{300, 200}}, 4, 22, true},
       {"NearerAnotherMark", {{300, 200}, {340, 201}}, 4, 0, true},
       {"BesideAnotherAtTheSamePlace", {{300, 200}, {300, 200}}, 4, 0, false},
+      {"ArrowOnTheEdgeBesideIt", {{591, 200}}, 7, 0, true, true},
+      {"ArrowsOfPointsBeyondTheSameCorner", {{591, 9}, {591, 9}}, 7, 0, true, true},
   };
   for (const Row& r : rows) {
     chart::LabelBoard board({0, 0, 600, 400});
     if (r.taken > 0) board.keepClear(chart::centredBox(r.marks[0], r.taken, r.taken));
-    const std::vector<chart::LabelSizes> sizes(r.marks.size(), {100, 30, 10, 10});
+    const std::vector<chart::LabelSizes> sizes(r.marks.size(), {100, 30, 10, 10, r.arrow});
     const auto labels = chart::placePointLabels(board, r.marks, sizes, r.markRadius, 5);
     ASSERT_EQ(labels[0].kind, chart::LabelKind::full) << r.name;
     EXPECT_EQ(labels[0].leader, r.leader) << r.name;

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -277,7 +278,8 @@ class ChartDocumentTest : public QObject {
   void recoveryOfferedAtStart() {
     QFETCH(QString, button);
     QTemporaryDir dir;
-    const QString path = dir.filePath("夏季工况.torvale");
+    // A long name, so that an unbroken line needs the name shortened.
+    const QString path = dir.filePath("夏季工况-一号楼-三层-会议室-新风与回风混合方案.torvale");
     QStringList before;
     QString left;
     {
@@ -290,19 +292,33 @@ class ChartDocumentTest : public QObject {
       left = QString::fromStdString(crashed.document().recovery()->path());
     }  // gone without closing, as in a crash
     QString title, text;
+    // The program's window where the user left it: the offer stands centred over it, each line of
+    // its text whole in the box (no line broken inside a word).
+    QWidget program;
+    program.setGeometry(160, 120, 500, 300);  // inside the 800 × 600 screen
+    program.show();
+    QPoint offset;
+    int unfit = 0;
     QTimer::singleShot(50, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       QVERIFY(box != nullptr);
       title = box->windowTitle();
       text = box->text();
+      offset = box->frameGeometry().center() - program.frameGeometry().center();
+      const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      for (const QString& line : text.split('\n'))
+        unfit += label->fontMetrics().horizontalAdvance(line) > label->contentsRect().width();
       box->findChild<QAbstractButton*>(button)->click();
     });
     document::Disk disk;
     auto starting = std::make_unique<document::Recovery>(disk, recoveryFolder().toStdString(),
                                                          document::instanceName());
-    const auto recovered = ui::DesignFiles::offerRecovery(nullptr, *starting);
+    const auto recovered = ui::DesignFiles::offerRecovery(&program, *starting);
     QCOMPARE(title, QString("恢复未保存的工作区"));
-    QVERIFY2(text.contains("夏季工况.torvale"), qPrintable(text));
+    QVERIFY2(text.contains("夏季工况") && text.contains(".torvale"), qPrintable(text));
+    QVERIFY2(offset.manhattanLength() <= 2,
+             qPrintable(QString("%1, %2").arg(offset.x()).arg(offset.y())));
+    QCOMPARE(unfit, 0);
     QCOMPARE(recovered.has_value(), button == "Recover");
     QVERIFY(!QFile::exists(left));  // taken into this copy's own recovery, or declined
     if (!recovered) return;

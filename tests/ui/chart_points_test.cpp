@@ -409,6 +409,44 @@ class ChartPointsTest : public QObject {
     }
     QCOMPARE(got.join('|'), pages);
   }
+
+  // Each printed table has columns of its own, a column of numbers right-aligned under its
+  // header: the 逐时统计 hours stand under 小时数, not at the widths of the points' columns.
+  void printedColumnsAlignedPerTable_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("number");
+    QTest::newRow("hours' header") << 4 << 1 << true;
+    QTest::newRow("hours") << 5 << 1 << true;
+    QTest::newRow("percentage") << 6 << 2 << true;
+    QTest::newRow("zone name") << 5 << 0 << false;
+    QTest::newRow("point's value") << 2 << 2 << true;
+    QTest::newRow("point given as typed") << 2 << 1 << false;
+  }
+  void printedColumnsAlignedPerTable() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, number);
+    const ui::PrintedTable table{{{"大气压力", "101325 Pa"},
+                                  {"名称", "给定参数", "干球温度 t ℃"},
+                                  {"A", "t=35, φ=60", "35.00"},
+                                  {},
+                                  {"逐时统计", "小时数", "百分比 %"},
+                                  {"供冷工况 I级", "1234", "14.1"},
+                                  {"供热工况 II级", "17", "∞"}}};
+    const QFontMetricsF metrics(QFont(QStringLiteral("sans"), 10));
+    const auto cells = ui::printedCells(metrics, table);
+    const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+    QCOMPARE(cells[r][c].number, number);
+    // Each row of a table has its cells where its header has them, wide enough for its text.
+    const std::size_t header = r < 3 ? 1 : 4;
+    QCOMPARE(cells[r][c].left, cells[header][c].left);
+    QCOMPARE(cells[r][c].width, cells[header][c].width);
+    QVERIFY(cells[r][c].width >=
+            metrics.horizontalAdvance(QString::fromStdString(table.rows[r][c])));
+    QVERIFY(cells[3].empty());
+    QVERIFY(cells[4][1].left > cells[1][1].left);  // the zones' column as wide as its own text
+  }
 };
 
 QTEST_MAIN(ChartPointsTest)
