@@ -18,12 +18,12 @@
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
 #include "cli/text_encoding.h"
+#include "document/design_table.h"
 #include "document/disk.h"
 #include "document/files.h"
 #include "document/weather_layer.h"
 #include "document/words.h"
 #include "workspace/file.h"
-#include "workspace/sheet.h"
 #include "workspace/weather.h"
 #include "workspace/zones.h"
 
@@ -249,7 +249,7 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
     return writeDrawing(design, page, a.workspace, a.dxf, err) ? exitOk : exitUsage;
   }
   errno = 0;
-  if (!put(out, workspace::commaSeparated(design)) || std::fflush(out) != 0) {
+  if (!put(out, document::commaSeparated(design)) || std::fflush(out) != 0) {
     report(err, "无法写出结果", "", errno);
     return exitUsage;
   }

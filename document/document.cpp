@@ -7,7 +7,7 @@
 #include "calc/pressure_setting.h"
 #include "document/files.h"
 #include "psychro/pressure.h"
-#include "workspace/process_rows.h"
+#include "workspace/process_list.h"
 
 namespace document {
 namespace {

@@ -30,6 +30,7 @@
 
 #include "calc/number_text.h"
 #include "calc/state_results.h"
+#include "document/process_table.h"
 #include "process/coil.h"
 #include "process/desiccant.h"
 #include "process/evaporative.h"
@@ -39,7 +40,6 @@
 #include "psychro/pair_state.h"
 #include "shown_results.h"
 #include "workspace/process_list.h"
-#include "workspace/process_rows.h"
 
 namespace {
 
@@ -52,14 +52,14 @@ void checkTable(const workspace::ProcessList& processes, const workspace::PointL
   for (const workspace::StatePoint& p : points.points())
     if (p.exists())
       if (const char* fault = fuzzing::resultFault(p.result.texts)) violated(fault, p.given);
-  for (const auto& row : workspace::processRows(processes, points)) {
-    if (row.size() != workspace::processHeader().size()) violated("row of the wrong width", row[0]);
-    for (std::size_t i = 0; i < workspace::columns.size(); ++i) {
+  for (const auto& row : document::processRows(processes, points)) {
+    if (row.size() != document::processHeader().size()) violated("row of the wrong width", row[0]);
+    for (std::size_t i = 0; i < document::columns.size(); ++i) {
       const std::string& cell = row[3 + i];
       if (cell.empty() || cell == "∞") continue;
       const bool minusZero =
           cell.starts_with('-') && cell.find_first_not_of("-0.") == std::string::npos;
-      if (!fuzzing::isFixed(cell, workspace::columns[i].decimals) || minusZero)
+      if (!fuzzing::isFixed(cell, document::columns[i].decimals) || minusZero)
         violated("figure is not a shown number", cell);
     }
   }

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <variant>
 
+#include "document/design_table.h"
 #include "workspace/file.h"
-#include "workspace/sheet.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const std::string* why = std::get_if<std::string>(&again))
     violated("the text written back is refused", *why + "\n" + text);
   const workspace::Workspace& reopened = std::get<workspace::Workspace>(again);
-  if (workspace::sheetRows(reopened) != workspace::sheetRows(opened))
+  if (document::designTable(reopened) != document::designTable(opened))
     violated("the text written back opens to another sheet", text);
   if (workspace::workspaceText(reopened) != text)
     violated("the text written back is written back differently", text);

@@ -33,8 +33,7 @@
 #include "ui/step_names.h"
 #include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
-#include "workspace/process_rows.h"
-#include "workspace/sheet.h"
+#include "workspace/process_list.h"
 
 namespace ui {
 namespace {

@@ -19,7 +19,7 @@
 #include "ui/on_screen.h"
 #include "ui/step_names.h"
 #include "ui/utf8.h"
-#include "workspace/process_rows.h"
+#include "workspace/process_list.h"
 
 namespace ui {
 namespace {

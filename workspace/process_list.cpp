@@ -6,7 +6,6 @@
 #include "calc/number_text.h"
 #include "process/figures.h"
 #include "process/processes.h"
-#include "workspace/process_rows.h"
 
 namespace workspace {
 namespace {
@@ -281,6 +280,22 @@ std::vector<EpsilonLine> ProcessList::lines() const {
         }))
       out.push_back(d.line);
   return out;
+}
+
+std::string processName(const Process& p, const PointList& points) {
+  const Ends e = ends(p);
+  const StatePoint* from = points.find(e.from);
+  const StatePoint* to = points.find(e.to);
+  if (from == nullptr || to == nullptr) return {};
+  std::string name = from->name;
+  if (p.request.kind == ProcessKind::mix)
+    if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
+  return name + "→" + to->name;
+}
+
+std::string epsilonText(double ε) {
+  if (std::isinf(ε)) return "∞";
+  return calc::formatFixed(ε, 0);  // empty for NaN
 }
 
 Ends ends(const Process& p) {

@@ -161,6 +161,13 @@ struct Ends {
 };
 Ends ends(const Process& p);
 
+// A process as its row and its steps name it: from its first point to its last, "C→L", "N+W→C".
+std::string processName(const Process& p, const PointList& points);
+
+// ε as the 过程 table, a supply point's given text and the protractor's finite rays show it: a
+// whole number ("8000", "-2000"), "∞" when infinite, empty for NaN.
+std::string epsilonText(double ε);
+
 // ε as typed: a number, or "∞" (also "+∞", "-∞", "inf") for a line of constant d.
 std::optional<double> readEpsilon(std::string_view text);
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <variant>
 
+#include "document/design_table.h"
 #include "support/named_rows.h"
-#include "workspace/sheet.h"
 
 namespace {
 
@@ -98,11 +98,11 @@ TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
     const bool ashrae = row.m == psychro::Arithmetic::ashrae2017;
     EXPECT_EQ(text.find("\"model\": \"ashrae-2017\"") != std::string::npos, ashrae);
     EXPECT_EQ(text.find("\"model\"") != std::string::npos, ashrae);
-    EXPECT_EQ(workspace::sheetRows(saved)[1][0] == "计算方法", ashrae);
+    EXPECT_EQ(document::designTable(saved)[1][0] == "计算方法", ashrae);
     const auto read = workspace::readWorkspace(text);
     ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
     const Workspace& opened = std::get<Workspace>(read);
-    EXPECT_EQ(workspace::sheetRows(opened), workspace::sheetRows(saved));
+    EXPECT_EQ(document::designTable(opened), document::designTable(saved));
     EXPECT_EQ(opened.processes().lines().size(), saved.processes().lines().size());
     EXPECT_EQ(workspace::workspaceText(opened), text);
     EXPECT_EQ(opened.zones(), saved.zones());

@@ -10,10 +10,10 @@
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
+#include "document/process_table.h"
 #include "process/figures.h"
 #include "process/processes.h"
 #include "workspace/process_list.h"
-#include "workspace/process_rows.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(ProcessList, SummerDesignExample) {
        "-70.35", "-39.92"},
       {"E→F", "加热", "3.1849 kg/s", "3.07", "0.00", "3.15", "∞", "10.02", "0.00", "10.02", "0.00"},
   };
-  EXPECT_EQ(workspace::processRows(x.processes, x.points), expected);
+  EXPECT_EQ(document::processRows(x.processes, x.points), expected);
   EXPECT_EQ(x.points.points()[3].given, "送风状态点：ε=8000, Δt=8");
   ASSERT_EQ(x.processes.lines().size(), 1u);  // the room's ε line through N
   EXPECT_EQ(x.processes.lines()[0].point, x.id(1));
@@ -76,7 +76,7 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   ASSERT_FALSE(
       x.run({ProcessKind::coolAndDry, x.id(0), 0, {Quantity::d, Quantity::rh}, 10.06, 95, volume}));
   ASSERT_FALSE(x.run({ProcessKind::heat, x.id(1), 0, {}, 18, 0, {}}));
-  const auto rows = workspace::processRows(x.processes, x.points);
+  const auto rows = document::processRows(x.processes, x.points);
   EXPECT_EQ(rows[1][2], "3.1849 kg/s（沿用）");
   EXPECT_EQ((std::vector<std::string>(rows[1].begin() + 7, rows[1].end())),
             (std::vector<std::string>{"10.02", "0.00", "10.02", "0.00"}));
@@ -90,7 +90,7 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   ASSERT_FALSE(m.run({ProcessKind::heat, m.id(1), 0, {}, 25, 0, one}));
   ASSERT_FALSE(m.run({ProcessKind::mix, m.id(2), m.id(3), {}, 2, 1, {}}));
   ASSERT_FALSE(m.run({ProcessKind::heat, m.id(4), 0, {}, 30, 0, {}}));
-  EXPECT_EQ(workspace::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
+  EXPECT_EQ(document::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
 }
 
 // A supply point sized from the room's loads, as README checks by hand: ε = 3600·Q/W, G = Q/(h_N −
@@ -124,7 +124,7 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
         x.run({ProcessKind::supply, x.id(0), 0, {}, 0, r.Δt, {}, workspace::RoomLoads{r.Q, r.W}});
     EXPECT_EQ(why.value_or(workspace::refusedBy(Outcome::ok)).outcome, r.why);
     if (why) continue;
-    const auto row = workspace::processRows(x.processes, x.points)[0];
+    const auto row = document::processRows(x.processes, x.points)[0];
     EXPECT_EQ(row[2], r.flow);
     EXPECT_EQ(row[9], r.total);
     EXPECT_EQ(row[10], r.water);
@@ -139,7 +139,7 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
   ASSERT_FALSE(w.run({ProcessKind::heat, w.id(2), 0, {}, 28, 0, G}));
   ASSERT_FALSE(w.run(
       {ProcessKind::humidifyIsothermal, w.id(3), 0, {Quantity::d, Quantity::d}, 7.06, 0, {}}));
-  const auto rows2 = workspace::processRows(w.processes, w.points);
+  const auto rows2 = document::processRows(w.processes, w.points);
   EXPECT_EQ(rows2[1][9], "42.58");  // G·(h_H − h_C) = 2.7134 · 15.6924
   EXPECT_EQ(rows2[2][2], "2.7134 kg/s（沿用）");
   EXPECT_EQ(rows2[2][10], "14.49");  // 2.7134 · (7.0600 − 5.5771) / 1000 · 3600
@@ -152,12 +152,12 @@ TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
   x.processes.rerun(x.points);
   EXPECT_EQ(x.points.points()[4].result.texts[6], "10.06");  // given, so unchanged
   EXPECT_NE(x.points.points()[2].result.texts[6], "13.54");  // C mixes the new W and N
-  EXPECT_EQ(workspace::processRows(x.processes, x.points).size(), 4u);
+  EXPECT_EQ(document::processRows(x.processes, x.points).size(), 4u);
 
   const unsigned N = x.id(1);
   x.points.remove(1);
   x.processes.forget(x.points, N);
-  EXPECT_EQ(workspace::processRows(x.processes, x.points).size(), 2u);
+  EXPECT_EQ(document::processRows(x.processes, x.points).size(), 2u);
   EXPECT_TRUE(x.processes.lines().empty());
   EXPECT_FALSE(x.points.points()[1].derived);  // C, now given by its t and d
 }
@@ -252,10 +252,10 @@ TEST(ProcessRowTexts, RoundedAndEmptyWithoutLoads) {
       process::coolAndDry(c, {Quantity::d, o.d}, {Quantity::rh, 0.95}, pa).air;
   const psychro::AirState reheated = process::heat(l, o.t, pa).air;
   const process::Loads coil = process::loads(process::figures(c, l), process::dryAirFlow(10000, c));
-  using Row = std::array<std::string, workspace::columns.size()>;
-  EXPECT_EQ(workspace::rowTexts(process::figures(c, l), &coil),
+  using Row = std::array<std::string, document::columns.size()>;
+  EXPECT_EQ(document::rowTexts(process::figures(c, l), &coil),
             (Row{"-12.89", "-3.48", "-22.08", "6347", "-42.61", "-27.71", "-70.31", "-39.88"}));
-  EXPECT_EQ(workspace::rowTexts(process::figures(l, reheated), nullptr),
+  EXPECT_EQ(document::rowTexts(process::figures(l, reheated), nullptr),
             (Row{"3.07", "0.00", "3.14", "∞", "", "", "", ""}));
 }
 
