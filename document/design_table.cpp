@@ -2,10 +2,10 @@
 
 #include "calc/arithmetic_names.h"
 #include "calc/csv_field.h"
-#include "calc/messages.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
 #include "document/process_table.h"
+#include "document/words.h"
 
 namespace document {
 namespace {
@@ -43,8 +43,7 @@ std::vector<std::string> pointHeader() {
 
 std::string pointCell(const StatePoint& p, std::size_t column) {
   if (column == 0) return p.name;
-  if (column == 1)
-    return p.exists() ? p.given : p.given + "：" + std::string(calc::words(p.result.outcome));
+  if (column == 1) return p.exists() ? p.given : p.given + "：" + words(p.why);
   return column - 2 < p.result.texts.size() ? p.result.texts[column - 2] : std::string();
 }
 

@@ -17,7 +17,7 @@ Refusal noSuch(workspace::Rule rule) {
 }
 
 Refusal noSuchPoint() {
-  return byDesign(workspace::refusedBy(psychro::Outcome::noSuchPoint));
+  return noSuch(workspace::Rule::noSuchPoint);
 }
 
 Refused designRefused(workspace::Refused why) {

@@ -1,13 +1,22 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "document/refusal.h"
+#include "process/refusal.h"
 #include "workspace/refusal.h"
 
-// The words of the design's and the document's refusals, as the window and the command line both
-// show them (UTF-8). The one table of them: no code decides anything by these texts.
+// The words of the processes', the design's and the document's refusals, as the window and the
+// command line both show them (UTF-8). The one table of them: no code decides anything by these
+// texts. The arithmetic's own are calc::words (calc/messages.h).
 namespace document {
+
+// Why a process cannot happen: "加热后的干球温度必须高于进口温度"; empty for Code::arithmetic,
+// which says nothing of its own. A process's refusal: its code's words, or the arithmetic's
+// outcome's (calc::words).
+std::string_view words(process::Code code);
+std::string_view words(const process::Refusal& why);
 
 // Why a change of the design is refused: "已有同名的状态点", "状态点不能超过 10000 个", or the
 // arithmetic's own words (calc::words).

@@ -66,7 +66,7 @@ void checkTable(const workspace::ProcessList& processes, const workspace::PointL
 }
 
 // An air-handling process's answer: a refusal with no state, or a shown physical state.
-void checkOutlet(const psychro::StateOutcome& out, psychro::Arithmetic m, const char* process) {
+void checkOutlet(const process::Outlet& out, psychro::Arithmetic m, const char* process) {
   if (!out.ok()) {
     const psychro::AirState& a = out.air;
     if (a.t != 0 || a.φ != 0 || a.tw != 0 || a.h != 0 || a.tl != 0 || a.ρ != 0 || a.d != 0)
@@ -107,12 +107,12 @@ void checkAirHandling(const std::vector<std::string_view>& texts, psychro::Quant
   checkOutlet(process::evaporativeCool(in, a, pa, m), m, "evaporativeCool");
   checkOutlet(process::evaporativeCoolIndirect(in, other, a, pa, m), m, "evaporativeCoolIndirect");
   checkOutlet(process::dryAdiabatic(in, {target, a}, pa, m), m, "dryAdiabatic");
-  const psychro::StateOutcome fan = process::fanHeat(in, a, b, pa, m);
+  const process::Outlet fan = process::fanHeat(in, a, b, pa, m);
   checkOutlet(fan, m, "fanHeat");
   const double g = calc::numericValue(texts[6]);
   if (fan.ok() && std::abs(g) < 1e9 && !std::isfinite(process::fanPower(in, a, b, g)))
     violated("fan power not finite", texts[6]);
-  const psychro::StateOutcome coil = process::coolAndDryByBypass(in, a, b, pa, m);
+  const process::Outlet coil = process::coolAndDryByBypass(in, a, b, pa, m);
   checkOutlet(coil, m, "coolAndDryByBypass");
   if (coil.ok()) checkRating(process::apparatusDewPoint(in, coil.air, pa, m));
   checkRating(process::apparatusDewPoint(in, other, pa, m));

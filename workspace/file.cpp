@@ -337,7 +337,7 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   r.from = idNamed(w, member(entry, "from"));
   if (r.kind == ProcessKind::mix) {
     r.other = idNamed(w, member(entry, "other"));
-    if (r.other == r.from) refuse(std::string(calc::words(psychro::Outcome::samePoint)));
+    if (r.other == r.from) refuse("混合需要两个不同的状态点");
   }
   if (r.kind == ProcessKind::coolAndDry) r.pair = pairOf(member(entry, "pair"));
   const std::vector<psychro::Quantity> targets = humidifyingTargets(r.kind);

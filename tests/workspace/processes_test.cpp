@@ -101,18 +101,19 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
   struct Row {
     const char* name;
     double pa, tN, φN, Q, W, Δt;
-    psychro::Outcome why;  // the refusal; ok for a supply point made
-    const char* flow;      // the room row's 风量
-    const char* total;     // the room row's 全热 and 水量: Q and W again
+    process::Code why;  // the refusal; arithmetic (none) for a supply point made
+    const char* flow;   // the room row's 风量
+    const char* total;  // the room row's 全热 and 水量: Q and W again
     const char* water;
   };
   const Row rows[] = {
-      {"Summer", 101325, 26, 55, 40, 18, 8, Outcome::ok, "3.3271 kg/s（10050 m³/h，按负荷）",
-       "40.00", "18.00"},
-      {"Winter", 89875, 20, 45, -20, 3, -8, Outcome::ok, "2.7134 kg/s（9512 m³/h，按负荷）",
-       "-20.00", "3.00"},
-      {"NoLoads", 101325, 26, 55, 0, 0, 8, Outcome::roomLoadsZero, "", "", ""},
-      {"HeatAgainstΔt", 101325, 26, 55, 40, 18, -8, Outcome::supplyFlowNotPositive, "", "", ""},
+      {"Summer", 101325, 26, 55, 40, 18, 8, process::Code::arithmetic,
+       "3.3271 kg/s（10050 m³/h，按负荷）", "40.00", "18.00"},
+      {"Winter", 89875, 20, 45, -20, 3, -8, process::Code::arithmetic,
+       "2.7134 kg/s（9512 m³/h，按负荷）", "-20.00", "3.00"},
+      {"NoLoads", 101325, 26, 55, 0, 0, 8, process::Code::roomLoadsZero, "", "", ""},
+      {"HeatAgainstΔt", 101325, 26, 55, 40, 18, -8, process::Code::supplyFlowNotPositive, "", "",
+       ""},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -122,7 +123,7 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
         {{Quantity::t, Quantity::rh}, calc::formatFixed(r.tN, 0), calc::formatFixed(r.φN, 0)}));
     const workspace::Refused why =
         x.run({ProcessKind::supply, x.id(0), 0, {}, 0, r.Δt, {}, workspace::RoomLoads{r.Q, r.W}});
-    EXPECT_EQ(why.value_or(workspace::refusedBy(Outcome::ok)).outcome, r.why);
+    EXPECT_EQ(why.value_or(workspace::Refusal{}), workspace::refusedBy(process::Refusal{r.why}));
     if (why) continue;
     const auto row = document::processRows(x.processes, x.points)[0];
     EXPECT_EQ(row[2], r.flow);
@@ -204,8 +205,16 @@ TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
 struct Refusal {
   const char* name;
   workspace::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
-  psychro::Outcome outcome;
+  workspace::Refusal why;
 };
+
+// A process's own refusal, and a rule of the design's.
+workspace::Refusal code(process::Code c) {
+  return workspace::refusedBy(process::Refusal{c});
+}
+workspace::Refusal rule(workspace::Rule r) {
+  return {r, {}, {}};
+}
 
 class ProcessRefusals : public testing::TestWithParam<Refusal> {};
 
@@ -217,7 +226,7 @@ TEST_P(ProcessRefusals, ChangeNothing) {
   workspace::ProcessRequest r = GetParam().request;
   r.from = r.from ? r.from : x.id(0);
   r.other = r.other ? r.other : x.id(1);
-  EXPECT_EQ(x.run(r), workspace::refusedBy(GetParam().outcome));
+  EXPECT_EQ(x.run(r), GetParam().why);
   EXPECT_EQ(x.points.size(), 2u);
   EXPECT_TRUE(x.processes.processes().empty());
 }
@@ -227,15 +236,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Refusal{"HeatingThatCools",
                 {ProcessKind::heat, 0, 0, {}, 20, 0, {}},
-                Outcome::heatingNotWarmer},
-        Refusal{
-            "MixingWithZeroFlow", {ProcessKind::mix, 0, 0, {}, 1, 0, {}}, Outcome::flowNotPositive},
-        Refusal{
-            "MixingAPointWithItself", {ProcessKind::mix, 0, 1, {}, 1, 1, {}}, Outcome::samePoint},
+                code(process::Code::heatingNotWarmer)},
+        Refusal{"MixingWithZeroFlow",
+                {ProcessKind::mix, 0, 0, {}, 1, 0, {}},
+                code(process::Code::flowNotPositive)},
+        Refusal{"MixingAPointWithItself",
+                {ProcessKind::mix, 0, 1, {}, 1, 1, {}},
+                rule(workspace::Rule::samePoint)},
         Refusal{"HumidifyingPastSaturation",
                 {ProcessKind::humidifyIsothermal, 0, 0, {Quantity::d, Quantity::d}, 40, 0, {}},
-                Outcome::pastSaturation},
-        Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, Outcome::noSuchPoint}),
+                code(process::Code::pastSaturation)},
+        Refusal{"FromNoPoint",
+                {ProcessKind::heat, 99, 0, {}, 30, 0, {}},
+                rule(workspace::Rule::noSuchPoint)}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The figures of the coil and the reheater of the same design as the table writes them: rounded as
