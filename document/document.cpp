@@ -277,12 +277,7 @@ void Document::setCurrentFresh(bool fresh) {
 }
 
 std::variant<workspace::Workspace, Refusal> Document::read(const std::string& path) {
-  auto bytes = readFile(fs_, path, workspace::maxFileBytes);
-  if (auto* why = std::get_if<Refusal>(&bytes)) return std::move(*why);
-  auto design = workspace::readWorkspace(std::get<std::string>(bytes));
-  if (auto* why = std::get_if<std::string>(&design))
-    return refusal(Code::notAWorkspace, std::move(*why), 0);
-  return std::move(std::get<workspace::Workspace>(design));
+  return readDesign(fs_, path);
 }
 
 void Document::replace(const workspace::Workspace& design, bool clean) {

@@ -35,8 +35,30 @@ Row ruled(const char* name, Rule r, std::string detail, const char* expected) {
           static_cast<int>(r)};
 }
 
+// A workspace file's fault, at key and in the entry of list, with the value the file gives.
+Row filed(const char* name, workspace::FileFault f, const char* expected, std::string key = {},
+          std::string value = {}, std::string list = {}, std::size_t entry = 0,
+          workspace::Refusal rule = {}) {
+  workspace::FileRefusal why;
+  why.fault = f;
+  why.key = std::move(key);
+  why.in = f == workspace::FileFault::missingKey ? "loads" : "";
+  why.value = std::move(value);
+  why.list = std::move(list);
+  why.entry = entry;
+  why.rule = std::move(rule);
+  return {name, document::words(why), expected};
+}
+
+Row weather(const char* name, workspace::WeatherFault f, const char* expected,
+            std::string column = {}, std::size_t width = 0) {
+  return {name, document::words(workspace::WeatherRefusal{f, std::move(column), width}), expected};
+}
+
 std::vector<Row> rows() {
   using document::words;
+  using FF = workspace::FileFault;
+  using WF = workspace::WeatherFault;
   return {
       // The processes' own.
       code("FlowNotPositive", Code::flowNotPositive, "混合的两股空气流量都必须大于零"),
@@ -113,6 +135,61 @@ std::vector<Row> rows() {
       ruled("NoSuchLine", Rule::noSuchLine, "", "没有这条热湿比线"),
       ruled("NoSuchZone", Rule::noSuchZone, "", "没有这个舒适区"),
       ruled("EpsilonNotANumber", Rule::epsilonNotANumber, "", "请输入一个数值"),
+
+      // The workspace reader's, where they are in the file.
+      filed("FileTooLarge", FF::tooLarge, "文件超过 16 MB，不是本程序写出的工作区文件"),
+      filed("FileNotJson", FF::notJson, "文件不是完整的 JSON 文本（可能已被截断或损坏）"),
+      filed("FileNotAWorkspace", FF::notAWorkspace,
+            "不是工作区文件（缺少 \"format\": \"torvale-workspace\"）"),
+      filed("FileOfALaterVersion", FF::laterVersion,
+            "文件版本为 2，本程序只能打开版本 1 的工作区文件", "version", "2"),
+      filed("FilePressureRange", FF::pressureRange,
+            "\"pressure\"：大气压力须在 30000～110000 Pa（30～110 kPa）之间", "pressure"),
+      filed("FileTooManyPoints", FF::tooManyPoints, "状态点超过 10000 个", "points", "10000"),
+      filed("FileFlowNotAnObject", FF::notAnObject,
+            "第 2 个过程：风量 \"flow\" 须为对象 {\"value\", \"unit\"}", "flow", "", "processes",
+            2),
+      filed("FileEntryNotAnObject", FF::notAnObject, "第 3 条热湿比线：须为对象 {…}", "", "",
+            "lines", 3),
+      filed("FileLoadsLackMoisture", FF::missingKey, "余热余湿 \"loads\" 缺少 \"moisture\"",
+            "moisture"),
+      filed("FileKindNotText", FF::notText, "过程类型 \"kind\"须为文本", "kind"),
+      filed("FileUnknownZone", FF::unknownName, "无法识别的舒适区 “供冷”", "on", "供冷"),
+      filed("FileUnknownPair", FF::unknownPair,
+            "无法识别的参数组合 \"t+x\"：应为 A+B，A、B 取 t、tw、rh、tl、d、h 之一", "pair",
+            "t+x"),
+      filed("FilePairNotDetermined", FF::unknownPair, "这两个参数不能确定状态点：tl+d", "pair",
+            "tl+d"),
+      filed("FileNoSuchPoint", FF::noSuchPoint, "第 1 个过程：找不到状态点 “Z”", "from", "Z",
+            "processes", 1),
+      filed("FileNameTaken", FF::ruleOfName, "第 2 个状态点：“W”：已有同名的状态点", "name", "W",
+            "points", 2, workspace::Refusal{Rule::nameTaken, {}, "W"}),
+      filed("FileZoneBoundsReversed", FF::rule, "第 1 个自定义舒适区：「rh」的下限大于上限", "", "",
+            "user", 1, workspace::Refusal{Rule::zoneBoundsReversed, {}, "rh"}),
+      filed("FileTooManyZones", FF::rule, "自定义舒适区超过 100 个", "", "", "", 0,
+            workspace::Refusal{Rule::tooManyZones, {}, "100"}),
+      filed("FileRuleNoFileBreaks", FF::rule, "文件内容不符合工作区格式", "", "", "", 0,
+            workspace::Refusal{Rule::laterOutlet, {}, {}}),
+
+      // The weather readers'.
+      weather("WeatherTooLarge", WF::tooLarge, "文件大于 64 MiB"),
+      weather("WeatherNotEpw", WF::notEpw, "首行不是 LOCATION 行，不是 EPW 气象文件"),
+      weather("WeatherHeaderShort", WF::headerShort, "文件头不足 8 行，不是 EPW 气象文件"),
+      weather("WeatherTooManyRecords", WF::tooManyRecords, "逐时记录多于 100000 条"),
+      weather("WeatherNoRecords", WF::noRecords, "文件中没有逐时记录"),
+      weather("WeatherNoHeader", WF::noHeader, "文件为空，没有表头"),
+      weather("WeatherColumnBeyond", WF::columnBeyond, "第 5 列不在表头的 4 列之中", "5", 4),
+      weather("WeatherColumnTwice", WF::columnTwice, "表头中有不止一列名为 a，请改用列号", "a"),
+      weather("WeatherNoSuchColumn", WF::noSuchColumn, "表头中没有名为 t 的列", "t"),
+      weather("WeatherSameColumn", WF::sameColumn, "两个值不能取自同一列"),
+      {"SkipReport", document::skipReport([] {
+         workspace::SkipCounts skipped;
+         skipped.counts[static_cast<std::size_t>(workspace::SkipReason::missingValue)] = 10;
+         skipped.counts[static_cast<std::size_t>(workspace::SkipReason::dewAboveDry)] = 2;
+         return skipped;
+       }()),
+       "跳过 12 条记录：缺测值 10 条，露点高于干球温度 2 条"},
+      {"NothingSkipped", document::skipReport({}), ""},
   };
 }
 
