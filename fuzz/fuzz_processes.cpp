@@ -31,6 +31,7 @@
 #include "calc/number_text.h"
 #include "calc/state_results.h"
 #include "document/process_table.h"
+#include "document/words.h"
 #include "process/coil.h"
 #include "process/desiccant.h"
 #include "process/evaporative.h"
@@ -143,8 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   workspace::PointList points(pa);
   points.setArithmetic(arithmetic);
   const calc::Pair tRh{psychro::Quantity::t, psychro::Quantity::rh};
-  if (!points.add({tRh, std::string(texts[0]), std::string(texts[1])}).empty()) return 0;
-  const bool second_point = points.add({tRh, std::string(texts[2]), std::string(texts[3])}).empty();
+  if (points.add({tRh, std::string(texts[0]), std::string(texts[1])})) return 0;
+  const bool second_point = !points.add({tRh, std::string(texts[2]), std::string(texts[3])});
 
   workspace::ProcessRequest r;
   r.kind = kind;
@@ -162,8 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   workspace::ProcessList processes;
   const std::size_t before = points.size();
-  const std::string_view message = processes.add(points, r);
-  if (!message.empty()) {
+  if (const workspace::Refused why = processes.add(points, r)) {
+    const std::string message = document::words(*why);
+    if (message.empty()) violated("refused without a message", "");
     if (points.size() != before || !processes.processes().empty())
       violated("a refused process changed the points", message);
     return 0;
