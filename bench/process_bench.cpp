@@ -3,9 +3,9 @@
 // a point moves.
 #include <benchmark/benchmark.h>
 
+#include "document/process_table.h"
 #include "process/figures.h"
 #include "process/processes.h"
-#include "workspace/process_rows.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void SummerExample(benchmark::State& state) {
     benchmark::DoNotOptimize(process::heat(l, o.t, pa));
     const process::Figures f = process::figures(c, l);
     const process::Loads loads = process::loads(f, process::dryAirFlow(10000, c));
-    benchmark::DoNotOptimize(workspace::rowTexts(f, &loads));
+    benchmark::DoNotOptimize(document::rowTexts(f, &loads));
   }
 }
 BENCHMARK(SummerExample);

@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "document/words.h"
 #include "workspace/weather.h"
 
 int main(int argc, char** argv) {
@@ -23,8 +24,8 @@ int main(int argc, char** argv) {
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   const auto read = workspace::readWeatherLog(text, {psychro::Quantity::t, psychro::Quantity::rh},
                                               {argv[2], argv[3]});
-  if (const std::string* why = std::get_if<std::string>(&read)) {
-    std::printf("refused: %s\n", why->c_str());
+  if (const auto* why = std::get_if<workspace::WeatherRefusal>(&read)) {
+    std::printf("refused: %s\n", document::words(*why).c_str());
     return 0;
   }
   const workspace::WeatherStates states =

@@ -5,7 +5,7 @@
 #include "psychro/outcome.h"
 
 // The words of the calculator's notices: the title every notice carries, and the one table that
-// turns an outcome of any layer (psychro/outcome.h) into the text every face shows for it.
+// turns an outcome of the arithmetic (psychro/outcome.h) into the text every face shows for it.
 namespace calc {
 
 // The text shown for an outcome, as UTF-8; empty for Outcome::ok. The range figures in the texts

@@ -53,22 +53,29 @@ psychro::Resolution shownResolution() {
 
 }  // namespace
 
-std::optional<Pair> pairNamed(std::string_view text, std::string& error) {
+std::optional<Pair> pairNamed(std::string_view text) {
   const std::size_t plus = text.find('+');
   const std::optional<Quantity> a = quantityOf(text.substr(0, plus));
   const std::optional<Quantity> b =
       plus == std::string_view::npos ? std::nullopt : quantityOf(text.substr(plus + 1));
-  if (!a || !b) {
-    error = "无法识别的参数组合 \"" + std::string(text) +
-            "\"：应为 A+B，A、B 取 t、tw、rh、tl、d、h 之一";
-    return std::nullopt;
-  }
-  if (!psychro::determines(*a, *b)) {
-    error =
-        std::string(words(psychro::Outcome::pairNotDetermined)) + "：" + std::string(trimmed(text));
-    return std::nullopt;
-  }
+  if (!a || !b || !psychro::determines(*a, *b)) return std::nullopt;
   return Pair{*a, *b};
+}
+
+std::optional<Pair> pairNamed(std::string_view text, std::string& error) {
+  std::optional<Pair> pair = pairNamed(text);
+  if (!pair) error = pairNameWords(text);
+  return pair;
+}
+
+std::string pairNameWords(std::string_view text) {
+  const std::size_t plus = text.find('+');
+  if (!quantityOf(text.substr(0, plus)) || plus == std::string_view::npos ||
+      !quantityOf(text.substr(plus + 1)))
+    return "无法识别的参数组合 \"" + std::string(text) +
+           "\"：应为 A+B，A、B 取 t、tw、rh、tl、d、h 之一";
+  return std::string(words(psychro::Outcome::pairNotDetermined)) + "：" +
+         std::string(trimmed(text));
 }
 
 std::string_view quantityName(Quantity q) {

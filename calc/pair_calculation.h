@@ -35,8 +35,13 @@ constexpr std::optional<Pair> selectedPair(int index) {
 }
 
 // The pair named "A+B" (names t, tw, rh, tl, d, h in any case, blanks around each allowed), if it
-// determines a state; otherwise empty and why in error (an unknown name, or a pair such as tl+d).
+// determines a state; otherwise empty, and the second form puts why in error (pairNameWords).
+std::optional<Pair> pairNamed(std::string_view text);
 std::optional<Pair> pairNamed(std::string_view text, std::string& error);
+
+// Why text names no pair that determines a state: an unknown name ("无法识别的参数组合 …"), or
+// a pair such as tl+d (the words of Outcome::pairNotDetermined and the pair as given).
+std::string pairNameWords(std::string_view text);
 
 // The short name of a quantity ("rh") and the caption of its value as the window shows it
 // ("φ", with "%" after the value).

@@ -18,12 +18,12 @@
 #include "cli/log_batch.h"
 #include "cli/result_table.h"
 #include "cli/text_encoding.h"
+#include "document/design_table.h"
 #include "document/disk.h"
 #include "document/files.h"
 #include "document/weather_layer.h"
 #include "document/words.h"
 #include "workspace/file.h"
-#include "workspace/sheet.h"
 #include "workspace/weather.h"
 #include "workspace/zones.h"
 
@@ -249,7 +249,7 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
     return writeDrawing(design, page, a.workspace, a.dxf, err) ? exitOk : exitUsage;
   }
   errno = 0;
-  if (!put(out, workspace::commaSeparated(design)) || std::fflush(out) != 0) {
+  if (!put(out, document::commaSeparated(design)) || std::fflush(out) != 0) {
     report(err, "无法写出结果", "", errno);
     return exitUsage;
   }
@@ -269,8 +269,8 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
       return exitUsage;
     }
     auto records = workspace::readEpw(text);
-    if (auto* why = std::get_if<std::string>(&records))
-      read = document::refusal(document::Code::notWeather, std::move(*why));
+    if (auto* why = std::get_if<workspace::WeatherRefusal>(&records))
+      read = document::unreadable(std::move(*why));
     else
       read = std::move(std::get<workspace::WeatherFile>(records));
   } else {
@@ -317,7 +317,7 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
           csv.fixedField(shown[k], calc::outputs[k].decimals);
       } else {
         message =
-            r.skip ? workspace::skipWords(*r.skip)
+            r.skip ? document::words(*r.skip)
                    : calc::words(workspace::hourState(file.pair, r.first, r.second, pa, m).outcome);
         for (std::size_t k = 0; k < calc::outputs.size(); ++k) csv.field({});
       }
@@ -330,7 +330,7 @@ int weather(const Arguments& a, std::FILE* in, std::FILE* out, std::FILE* err) {
     report(err, "无法写出结果", "", errno);
     return exitUsage;
   }
-  if (const std::string skipped = workspace::skipReport(states.skipped); !skipped.empty())
+  if (const std::string skipped = document::skipReport(states.skipped); !skipped.empty())
     put(err, skipped + "\n");
   return exitOk;
 }

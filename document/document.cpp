@@ -7,7 +7,7 @@
 #include "calc/pressure_setting.h"
 #include "document/files.h"
 #include "psychro/pressure.h"
-#include "workspace/process_rows.h"
+#include "workspace/process_list.h"
 
 namespace document {
 namespace {
@@ -17,7 +17,7 @@ Refusal noSuch(workspace::Rule rule) {
 }
 
 Refusal noSuchPoint() {
-  return byDesign(workspace::refusedBy(psychro::Outcome::noSuchPoint));
+  return noSuch(workspace::Rule::noSuchPoint);
 }
 
 Refused designRefused(workspace::Refused why) {
@@ -277,12 +277,7 @@ void Document::setCurrentFresh(bool fresh) {
 }
 
 std::variant<workspace::Workspace, Refusal> Document::read(const std::string& path) {
-  auto bytes = readFile(fs_, path, workspace::maxFileBytes);
-  if (auto* why = std::get_if<Refusal>(&bytes)) return std::move(*why);
-  auto design = workspace::readWorkspace(std::get<std::string>(bytes));
-  if (auto* why = std::get_if<std::string>(&design))
-    return refusal(Code::notAWorkspace, std::move(*why), 0);
-  return std::move(std::get<workspace::Workspace>(design));
+  return readDesign(fs_, path);
 }
 
 void Document::replace(const workspace::Workspace& design, bool clean) {

@@ -30,11 +30,11 @@ Code codeOfError(int error) {
 namespace {
 
 Refusal fileRefusal(int error, const std::string& path) {
-  return {codeOfError(error), {}, path, error};
+  return refusal(codeOfError(error), path, error);
 }
 
 Refusal kindRefusal(FileKind kind, const std::string& path) {
-  return {kind == FileKind::directory ? Code::isDirectory : Code::notRegular, {}, path, 0};
+  return refusal(kind == FileKind::directory ? Code::isDirectory : Code::notRegular, path);
 }
 
 }  // namespace
@@ -90,8 +90,7 @@ std::variant<workspace::Workspace, Refusal> readDesign(FileSystem& fs, const std
   auto bytes = readFile(fs, path, workspace::maxFileBytes);
   if (auto* why = std::get_if<Refusal>(&bytes)) return std::move(*why);
   auto design = workspace::readWorkspace(std::get<std::string>(bytes));
-  if (auto* why = std::get_if<std::string>(&design))
-    return refusal(Code::notAWorkspace, std::move(*why));
+  if (auto* why = std::get_if<workspace::FileRefusal>(&design)) return unreadable(std::move(*why));
   return std::move(std::get<workspace::Workspace>(design));
 }
 

@@ -28,7 +28,7 @@ std::variant<std::string, Refusal> readFile(FileSystem& fs, const std::string& p
 Refused writeFile(FileSystem& fs, const std::string& path, std::string_view bytes);
 
 // The design the workspace file at path holds: read bounded (readFile, at most
-// workspace::maxFileBytes) and refused as the reader refuses (notAWorkspace, its reason).
+// workspace::maxFileBytes) and refused as the reader refuses (notAWorkspace, its code).
 std::variant<workspace::Workspace, Refusal> readDesign(FileSystem& fs, const std::string& path);
 
 }  // namespace document

@@ -67,8 +67,8 @@ std::variant<workspace::Recovered, Refusal> Recovery::read(const LeftOver& file)
   auto bytes = readFile(fs_, file.path, workspace::maxFileBytes);
   if (auto* why = std::get_if<Refusal>(&bytes)) return std::move(*why);
   auto recovered = workspace::readRecovery(std::get<std::string>(bytes));
-  if (auto* why = std::get_if<std::string>(&recovered))
-    return refusal(Code::notAWorkspace, std::move(*why), 0);
+  if (auto* why = std::get_if<workspace::FileRefusal>(&recovered))
+    return unreadable(std::move(*why));
   return std::move(std::get<workspace::Recovered>(recovered));
 }
 

@@ -13,8 +13,7 @@ std::variant<workspace::WeatherFile, Refusal> readWeather(
   const std::string& text = std::get<std::string>(bytes);
   auto read =
       log ? workspace::readWeatherLog(text, log->pair, log->columns) : workspace::readEpw(text);
-  if (auto* why = std::get_if<std::string>(&read))
-    return refusal(Code::notWeather, std::move(*why), 0);
+  if (auto* why = std::get_if<workspace::WeatherRefusal>(&read)) return unreadable(std::move(*why));
   return std::move(std::get<workspace::WeatherFile>(read));
 }
 

@@ -16,7 +16,7 @@
 namespace document {
 
 // The weather file at path: a .epw, or with log a log's CSV; read bounded (readFile, at most
-// workspace::maxWeatherBytes) and refused as the readers refuse (notWeather, their reason).
+// workspace::maxWeatherBytes) and refused as the readers refuse (notWeather, their code).
 std::variant<workspace::WeatherFile, Refusal> readWeather(
     FileSystem& fs, const std::string& path, const std::optional<workspace::LogColumns>& log);
 

@@ -13,13 +13,13 @@
 #include "chart/label_places.h"
 #include "chart/protractor.h"
 #include "chart/zone_outline.h"
+#include "document/design_table.h"
 #include "drawing/chart_texts.h"
 #include "drawing/design_lines.h"
 #include "drawing/layers.h"
 #include "drawing/tables.h"
 #include "drawing/text_width.h"
-#include "workspace/process_rows.h"
-#include "workspace/sheet.h"
+#include "workspace/process_list.h"
 
 namespace drawing {
 namespace {
@@ -457,7 +457,7 @@ dxf::Document chartDrawing(const workspace::Workspace& design, const workspace::
                            const workspace::TitleBlock& title, const TitleDefaults& defaults) {
   dxf::Document d;
   setUp(d);
-  const std::vector<std::vector<std::string>> rows = workspace::sheetRows(design);
+  const std::vector<std::vector<std::string>> rows = document::designTable(design);
   // With the tables, the chart as tall as its width asks, leaving the tables the room they need
   // (but at least half the height).
   PageLayout layout = pageLayout(page, std::numeric_limits<double>::infinity());

@@ -6,7 +6,7 @@
 #include "calc/number_text.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
-#include "workspace/process_rows.h"
+#include "workspace/process_list.h"
 
 namespace drawing {
 

@@ -6,7 +6,7 @@
 #include "chart/label_board.h"
 #include "dxf/document.h"
 
-// The sheet's tables (workspace::sheetRows: the pressure, the points, the processes) as text in
+// The sheet's tables (document::designTable: the pressure, the points, the processes) as text in
 // ruled rows on the drawing, on layers::tables.
 namespace drawing {
 

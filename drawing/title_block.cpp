@@ -4,9 +4,9 @@
 #include <array>
 
 #include "calc/arithmetic_names.h"
+#include "document/design_table.h"
 #include "drawing/layers.h"
 #include "drawing/text_width.h"
-#include "workspace/sheet.h"
 
 namespace drawing {
 namespace {
@@ -98,7 +98,7 @@ void drawTitleBlock(dxf::Document& drawing, const PageLayout& layout,
     fitText(drawing, layers::titleBlock, b, H, words, text, pad, dxf::Attachment::middleLeft);
   };
 
-  const std::vector<std::string> pressure = workspace::pressureRow(pa);
+  const std::vector<std::string> pressure = document::pressureRow(pa);
   const struct {
     std::string_view label, value, sideLabel, sideValue;
   } rows[] = {

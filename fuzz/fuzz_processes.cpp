@@ -30,6 +30,8 @@
 
 #include "calc/number_text.h"
 #include "calc/state_results.h"
+#include "document/process_table.h"
+#include "document/words.h"
 #include "process/coil.h"
 #include "process/desiccant.h"
 #include "process/evaporative.h"
@@ -39,7 +41,6 @@
 #include "psychro/pair_state.h"
 #include "shown_results.h"
 #include "workspace/process_list.h"
-#include "workspace/process_rows.h"
 
 namespace {
 
@@ -52,21 +53,21 @@ void checkTable(const workspace::ProcessList& processes, const workspace::PointL
   for (const workspace::StatePoint& p : points.points())
     if (p.exists())
       if (const char* fault = fuzzing::resultFault(p.result.texts)) violated(fault, p.given);
-  for (const auto& row : workspace::processRows(processes, points)) {
-    if (row.size() != workspace::processHeader().size()) violated("row of the wrong width", row[0]);
-    for (std::size_t i = 0; i < workspace::columns.size(); ++i) {
+  for (const auto& row : document::processRows(processes, points)) {
+    if (row.size() != document::processHeader().size()) violated("row of the wrong width", row[0]);
+    for (std::size_t i = 0; i < document::columns.size(); ++i) {
       const std::string& cell = row[3 + i];
       if (cell.empty() || cell == "∞") continue;
       const bool minusZero =
           cell.starts_with('-') && cell.find_first_not_of("-0.") == std::string::npos;
-      if (!fuzzing::isFixed(cell, workspace::columns[i].decimals) || minusZero)
+      if (!fuzzing::isFixed(cell, document::columns[i].decimals) || minusZero)
         violated("figure is not a shown number", cell);
     }
   }
 }
 
 // An air-handling process's answer: a refusal with no state, or a shown physical state.
-void checkOutlet(const psychro::StateOutcome& out, psychro::Arithmetic m, const char* process) {
+void checkOutlet(const process::Outlet& out, psychro::Arithmetic m, const char* process) {
   if (!out.ok()) {
     const psychro::AirState& a = out.air;
     if (a.t != 0 || a.φ != 0 || a.tw != 0 || a.h != 0 || a.tl != 0 || a.ρ != 0 || a.d != 0)
@@ -107,12 +108,12 @@ void checkAirHandling(const std::vector<std::string_view>& texts, psychro::Quant
   checkOutlet(process::evaporativeCool(in, a, pa, m), m, "evaporativeCool");
   checkOutlet(process::evaporativeCoolIndirect(in, other, a, pa, m), m, "evaporativeCoolIndirect");
   checkOutlet(process::dryAdiabatic(in, {target, a}, pa, m), m, "dryAdiabatic");
-  const psychro::StateOutcome fan = process::fanHeat(in, a, b, pa, m);
+  const process::Outlet fan = process::fanHeat(in, a, b, pa, m);
   checkOutlet(fan, m, "fanHeat");
   const double g = calc::numericValue(texts[6]);
   if (fan.ok() && std::abs(g) < 1e9 && !std::isfinite(process::fanPower(in, a, b, g)))
     violated("fan power not finite", texts[6]);
-  const psychro::StateOutcome coil = process::coolAndDryByBypass(in, a, b, pa, m);
+  const process::Outlet coil = process::coolAndDryByBypass(in, a, b, pa, m);
   checkOutlet(coil, m, "coolAndDryByBypass");
   if (coil.ok()) checkRating(process::apparatusDewPoint(in, coil.air, pa, m));
   checkRating(process::apparatusDewPoint(in, other, pa, m));
@@ -162,9 +163,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   workspace::ProcessList processes;
   const std::size_t before = points.size();
-  if (const workspace::Refused refused = processes.add(points, r)) {
+  if (const workspace::Refused why = processes.add(points, r)) {
+    const std::string message = document::words(*why);
+    if (message.empty()) violated("refused without a message", "");
     if (points.size() != before || !processes.processes().empty())
-      violated("a refused process changed the points", refused->detail);
+      violated("a refused process changed the points", message);
     return 0;
   }
   if (points.size() != before + 1) violated("no outlet point", "");

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <variant>
 
+#include "document/words.h"
 #include "workspace/weather.h"
 
 namespace {
@@ -31,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       (data[0] & 0x80) != 0 ? psychro::Arithmetic::ashrae2017 : psychro::Arithmetic::classic;
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
   const auto read = workspace::readEpw(text);
-  if (const std::string* why = std::get_if<std::string>(&read)) {
-    if (why->empty()) violated("refused without a message");
+  if (const auto* why = std::get_if<workspace::WeatherRefusal>(&read)) {
+    if (document::words(*why).empty()) violated("refused without a message");
     return 0;
   }
   const workspace::WeatherFile& file = std::get<workspace::WeatherFile>(read);

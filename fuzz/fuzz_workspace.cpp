@@ -16,11 +16,12 @@
 #include <string_view>
 #include <variant>
 
+#include "document/design_table.h"
 #include "document/document.h"
 #include "document/files.h"
+#include "document/words.h"
 #include "support/memory_file_system.h"
 #include "workspace/file.h"
-#include "workspace/sheet.h"
 
 namespace {
 
@@ -61,8 +62,8 @@ std::string brokenRule(const workspace::Workspace& w) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const auto read = workspace::readWorkspace(bytes);
-  if (const std::string* why = std::get_if<std::string>(&read)) {
-    if (why->empty()) violated("refused without a message", bytes);
+  if (const auto* why = std::get_if<workspace::FileRefusal>(&read)) {
+    if (document::words(*why).empty()) violated("refused without a message", bytes);
     return 0;
   }
   const workspace::Workspace& opened = std::get<workspace::Workspace>(read);
@@ -70,10 +71,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     violated("the file holds what a command refuses", rule);
   const std::string text = workspace::workspaceText(opened);
   const auto again = workspace::readWorkspace(text);
-  if (const std::string* why = std::get_if<std::string>(&again))
-    violated("the text written back is refused", *why + "\n" + text);
+  if (const auto* why = std::get_if<workspace::FileRefusal>(&again))
+    violated("the text written back is refused", document::words(*why) + "\n" + text);
   const workspace::Workspace& reopened = std::get<workspace::Workspace>(again);
-  if (workspace::sheetRows(reopened) != workspace::sheetRows(opened))
+  if (document::designTable(reopened) != document::designTable(opened))
     violated("the text written back opens to another sheet", text);
   if (workspace::workspaceText(reopened) != text)
     violated("the text written back is written back differently", text);

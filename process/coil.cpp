@@ -12,8 +12,6 @@
 namespace process {
 
 using psychro::AirState;
-using psychro::Outcome;
-using psychro::StateOutcome;
 using Q = psychro::Quantity;
 
 namespace {
@@ -53,17 +51,17 @@ struct Line {
 
 }  // namespace
 
-StateOutcome coolAndDryByBypass(const AirState& in, double tAdp, double bf, double pa,
-                                psychro::Arithmetic m) {
-  if (!(bf >= 0 && bf < 1)) return refused(Outcome::bypassFactorRange);
-  const StateOutcome adp = emptied(psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa, {}, m));
+Outlet coolAndDryByBypass(const AirState& in, double tAdp, double bf, double pa,
+                          psychro::Arithmetic m) {
+  if (!(bf >= 0 && bf < 1)) return refused(Code::bypassFactorRange);
+  const Outlet adp = emptied(psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa, {}, m));
   if (!adp.ok()) return adp;
-  if (!(adp.air.d < in.d)) return refused(Outcome::dewPointNotBelow);
+  if (!(adp.air.d < in.d)) return refused(Code::dewPointNotBelow);
 
   const Line line{in, adp.air.h - in.h, adp.air.d - in.d, pa, m};
   for (int k = 1; k <= samples; ++k) {
     const double u = static_cast<double>(k) / samples;
-    if (!(line.humidity(1 - u * u) <= 1)) return refused(Outcome::coilLineFogs);
+    if (!(line.humidity(1 - u * u) <= 1)) return refused(Code::coilLineFogs);
   }
   const double h = adp.air.h + bf * (in.h - adp.air.h);
   const double d = adp.air.d + bf * (in.d - adp.air.d);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 
 // 冷却除湿 by the coil's rating, in the textbook straight-line model of a cooling coil: the air
@@ -25,9 +26,8 @@ namespace process {
 // line steeper than the saturation curve enters the fog. A saturation curve concave in these
 // coordinates (as it is on each side of 0 °C) meets a line at most twice, so a crossing escapes
 // only where the line grazes it within one step.
-psychro::StateOutcome coolAndDryByBypass(const psychro::AirState& in, double tAdp, double bf,
-                                         double pa,
-                                         psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet coolAndDryByBypass(const psychro::AirState& in, double tAdp, double bf, double pa,
+                          psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // The rating of a coil row: its apparatus dew point, °C, and bypass factor, fraction in [0, 1).
 struct CoilRating {

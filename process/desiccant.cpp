@@ -5,12 +5,10 @@
 
 namespace process {
 
-using psychro::Outcome;
-using psychro::StateOutcome;
 using Q = psychro::Quantity;
 
-StateOutcome dryAdiabatic(const psychro::AirState& in, psychro::Given target, double pa,
-                          psychro::Arithmetic m) {
+Outlet dryAdiabatic(const psychro::AirState& in, psychro::Given target, double pa,
+                    psychro::Arithmetic m) {
   bool dries = false;
   switch (target.quantity) {
     case Q::d:
@@ -23,11 +21,11 @@ StateOutcome dryAdiabatic(const psychro::AirState& in, psychro::Given target, do
       dries = target.value > in.t;
       break;
     default:
-      return refused(Outcome::pairNotDetermined);
+      return refused(psychro::Outcome::pairNotDetermined);
   }
-  if (!dries) return refused(Outcome::dryingNotDrier);
-  const StateOutcome out = psychro::stateFromPair({Q::h, in.h}, target, pa, {}, m);
-  return out.ok() ? out : refused(Outcome::dryingOutOfRange);
+  if (!dries) return refused(Code::dryingNotDrier);
+  const psychro::StateOutcome out = psychro::stateFromPair({Q::h, in.h}, target, pa, {}, m);
+  return out.ok() ? outletOf(out) : refused(Code::dryingOutOfRange);
 }
 
 }  // namespace process

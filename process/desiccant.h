@@ -1,5 +1,6 @@
 #pragma once
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 #include "psychro/pair_state.h"
 
@@ -16,7 +17,7 @@ namespace process {
 // empty state): a target that does not dry (dryingNotDrier); one whose state the arithmetic cannot
 // give (dryingOutOfRange: a dry bulb above 100 °C, no moisture left, or air too dry for a dew
 // point).
-psychro::StateOutcome dryAdiabatic(const psychro::AirState& in, psychro::Given target, double pa,
-                                   psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet dryAdiabatic(const psychro::AirState& in, psychro::Given target, double pa,
+                    psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace process

@@ -6,8 +6,6 @@
 namespace process {
 
 using psychro::AirState;
-using psychro::Outcome;
-using psychro::StateOutcome;
 using Q = psychro::Quantity;
 
 namespace {
@@ -18,31 +16,31 @@ constexpr double noCooling = 1e-9;
 
 }  // namespace
 
-StateOutcome saturationAtEnthalpy(const AirState& air, double pa, psychro::Arithmetic m) {
+Outlet saturationAtEnthalpy(const AirState& air, double pa, psychro::Arithmetic m) {
   return emptied(psychro::stateFromPair({Q::h, air.h}, {Q::rh, 1}, pa, {}, m));
 }
 
-StateOutcome evaporativeCool(const AirState& in, double η, double pa, psychro::Arithmetic m) {
-  if (!efficiencyInRange(η)) return refused(Outcome::efficiencyRange);
-  const StateOutcome saturated = saturationAtEnthalpy(in, pa, m);
+Outlet evaporativeCool(const AirState& in, double η, double pa, psychro::Arithmetic m) {
+  if (!efficiencyInRange(η)) return refused(Code::efficiencyRange);
+  const Outlet saturated = saturationAtEnthalpy(in, pa, m);
   if (!saturated.ok()) return saturated;
   const double ts = saturated.air.t;
-  if (!(ts < in.t - noCooling)) return refused(Outcome::evaporationNotCooler);
+  if (!(ts < in.t - noCooling)) return refused(Code::evaporationNotCooler);
   const double t = ts + (1 - η) * (in.t - ts);
   return emptied(psychro::stateFromPair({Q::t, t}, {Q::h, in.h}, pa, saturationRounding, m));
 }
 
-StateOutcome evaporativeCoolIndirect(const AirState& in, const AirState& secondary, double η,
-                                     double pa, psychro::Arithmetic m) {
-  if (!efficiencyInRange(η)) return refused(Outcome::efficiencyRange);
-  const StateOutcome saturated = saturationAtEnthalpy(secondary, pa, m);
+Outlet evaporativeCoolIndirect(const AirState& in, const AirState& secondary, double η, double pa,
+                               psychro::Arithmetic m) {
+  if (!efficiencyInRange(η)) return refused(Code::efficiencyRange);
+  const Outlet saturated = saturationAtEnthalpy(secondary, pa, m);
   if (!saturated.ok()) return saturated;
   const double ts = saturated.air.t;
-  if (!(ts < in.t - noCooling)) return refused(Outcome::evaporationNotCooler);
+  if (!(ts < in.t - noCooling)) return refused(Code::evaporationNotCooler);
   const double t = in.t - η * (in.t - ts);
   // Below the dew point the window shows, as sensible cooling refuses it.
-  if (t < in.tl) return refused(Outcome::indirectBelowDewPoint);
-  return pointOnLine(t, in.d, pa, Outcome::indirectBelowDewPoint, m);
+  if (t < in.tl) return refused(Code::indirectBelowDewPoint);
+  return pointOnLine(t, in.d, pa, Code::indirectBelowDewPoint, m);
 }
 
 }  // namespace process

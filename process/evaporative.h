@@ -1,5 +1,6 @@
 #pragma once
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 
 // 蒸发冷却: evaporative cooling rated by its saturation efficiency η (0 < η ≤ 1), the share of the
@@ -21,23 +22,22 @@
 namespace process {
 
 // The saturated state on the line of constant enthalpy through air: its dry bulb is t_s.
-psychro::StateOutcome saturationAtEnthalpy(const psychro::AirState& air, double pa,
-                                           psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet saturationAtEnthalpy(const psychro::AirState& air, double pa,
+                            psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Direct evaporative cooling (直接蒸发冷却), and adiabatic humidification (等焓加湿) given by its
 // efficiency: at constant h, t₂ = t₁ − η·(t₁ − t_s), t_s that of the inlet; computed as
 // t_s + (1 − η)·(t₁ − t_s) so that η = 1 gives t_s itself. The outlet is taken from t₂ and h₁.
-psychro::StateOutcome evaporativeCool(const psychro::AirState& in, double η, double pa,
-                                      psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet evaporativeCool(const psychro::AirState& in, double η, double pa,
+                       psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // Indirect evaporative cooling (间接蒸发冷却): a secondary air stream is cooled by evaporation on
 // one side of a plate and cools the inlet air, at constant d, on the other:
 // t₂ = t₁ − η·(t₁ − t_s′), t_s′ the saturation dry bulb of the secondary air (the inlet itself,
 // or another state such as the room's exhaust). Refused also where t₂ falls below the inlet's dew
 // point (indirectBelowDewPoint): the inlet would condense on the plate.
-psychro::StateOutcome evaporativeCoolIndirect(const psychro::AirState& in,
-                                              const psychro::AirState& secondary, double η,
-                                              double pa,
-                                              psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet evaporativeCoolIndirect(const psychro::AirState& in, const psychro::AirState& secondary,
+                               double η, double pa,
+                               psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace process

@@ -8,8 +8,6 @@
 namespace process {
 
 using psychro::AirState;
-using psychro::Outcome;
-using psychro::StateOutcome;
 using Q = psychro::Quantity;
 
 double fanHeatRise(const AirState& in, double Δp, double η) {
@@ -21,9 +19,9 @@ double fanPower(const AirState& in, double Δp, double η, double G) {
   return G * fanHeatRise(in, Δp, η);
 }
 
-StateOutcome fanHeat(const AirState& in, double Δp, double η, double pa, psychro::Arithmetic m) {
-  if (!(Δp > 0 && std::isfinite(Δp))) return refused(Outcome::fanPressureNotPositive);
-  if (!efficiencyInRange(η)) return refused(Outcome::efficiencyRange);
+Outlet fanHeat(const AirState& in, double Δp, double η, double pa, psychro::Arithmetic m) {
+  if (!(Δp > 0 && std::isfinite(Δp))) return refused(Code::fanPressureNotPositive);
+  if (!efficiencyInRange(η)) return refused(Code::efficiencyRange);
   const double h = in.h + fanHeatRise(in, Δp, η);
   return emptied(psychro::stateFromPair({Q::h, h}, {Q::d, in.d}, pa, {}, m));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 
 // 风机温升: the heat a fan puts into the air it moves. All the shaft power ends as heat in the air
@@ -24,7 +25,7 @@ double fanPower(const psychro::AirState& in, double Δp, double η, double G);
 // arithmetic m. Refusals (with an empty state): Δp not positive and finite
 // (fanPressureNotPositive); η outside (0, 1] (efficiencyRange); an outlet whose dry bulb lies
 // beyond 100 °C, with the state functions' own outcome.
-psychro::StateOutcome fanHeat(const psychro::AirState& in, double Δp, double η, double pa,
-                              psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet fanHeat(const psychro::AirState& in, double Δp, double η, double pa,
+               psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace process

@@ -42,7 +42,7 @@ double supplyAirFlow(double Q, double W, const psychro::AirState& room,
 Loads loads(const Figures& f, double G) {
   Loads l;
   if (!(G > 0) || !std::isfinite(G)) {
-    l.outcome = psychro::Outcome::flowNotPositiveOrFinite;
+    l.why.code = Code::flowNotPositiveOrFinite;
     return l;
   }
   l.total = G * f.Δh;

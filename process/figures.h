@@ -2,10 +2,11 @@
 
 #include <string_view>
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 
 // The figures of a process from its inlet to its outlet state, its heat-moisture ratio and its
-// loads for an air flow, as numbers: the 过程 table writes them (workspace/sheet.h).
+// loads for an air flow, as numbers: the 过程 table writes them (document/process_table.h).
 //
 // Definitions (per kg of dry air; G is the dry-air mass flow, kg/s):
 //   Δt = t2 − t1 (K), Δd = d2 − d1 (kg/kg; shown in g/kg), Δh = h2 − h1 (kJ/kg);
@@ -57,10 +58,9 @@ struct Loads {
   double latent = 0;    // kW
   double sensible = 0;  // kW
   double water = 0;     // kg/h
-  // flowNotPositiveOrFinite when G is not positive and finite
-  psychro::Outcome outcome = psychro::Outcome::ok;
+  Refusal why;          // flowNotPositiveOrFinite when G is not positive and finite
 
-  bool ok() const { return outcome == psychro::Outcome::ok; }
+  bool ok() const { return why == Refusal{}; }
 };
 
 // The loads of a process with the figures f for the dry-air mass flow G, kg/s.

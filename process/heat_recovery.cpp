@@ -9,28 +9,26 @@
 namespace process {
 
 using psychro::AirState;
-using psychro::Outcome;
-using psychro::StateOutcome;
 
-StateOutcome recoverSensible(const AirState& fresh, const AirState& exhaust, double ηt, double pa,
-                             psychro::Arithmetic m) {
-  if (!efficiencyInRange(ηt)) return refused(Outcome::efficiencyRange);
-  if (fresh.t == exhaust.t) return refused(Outcome::recoveryNoDifference);
+Outlet recoverSensible(const AirState& fresh, const AirState& exhaust, double ηt, double pa,
+                       psychro::Arithmetic m) {
+  if (!efficiencyInRange(ηt)) return refused(Code::efficiencyRange);
+  if (fresh.t == exhaust.t) return refused(Code::recoveryNoDifference);
   const double t = fresh.t - ηt * (fresh.t - exhaust.t);
   // Below the dew point the window shows, as sensible cooling refuses it.
-  if (t < fresh.tl) return refused(Outcome::recoveryPastSaturation);
-  return pointOnLine(t, fresh.d, pa, Outcome::recoveryPastSaturation, m);
+  if (t < fresh.tl) return refused(Code::recoveryPastSaturation);
+  return pointOnLine(t, fresh.d, pa, Code::recoveryPastSaturation, m);
 }
 
-StateOutcome recoverTotal(const AirState& fresh, const AirState& exhaust, double ηh,
-                          std::optional<double> ηd, double pa, psychro::Arithmetic m) {
+Outlet recoverTotal(const AirState& fresh, const AirState& exhaust, double ηh,
+                    std::optional<double> ηd, double pa, psychro::Arithmetic m) {
   const double ηm = ηd.value_or(ηh);
-  if (!efficiencyInRange(ηh) || !efficiencyInRange(ηm)) return refused(Outcome::efficiencyRange);
+  if (!efficiencyInRange(ηh) || !efficiencyInRange(ηm)) return refused(Code::efficiencyRange);
   if (fresh.h == exhaust.h && std::abs(fresh.d - exhaust.d) <= noMoistureChange)
-    return refused(Outcome::recoveryNoDifference);
+    return refused(Code::recoveryNoDifference);
   const double h = fresh.h - ηh * (fresh.h - exhaust.h);
   const double d = fresh.d - ηm * (fresh.d - exhaust.d);
-  return pointOnLine(psychro::dryBulbOfEnthalpy(h, d, m), d, pa, Outcome::recoveryPastSaturation, m,
+  return pointOnLine(psychro::dryBulbOfEnthalpy(h, d, m), d, pa, Code::recoveryPastSaturation, m,
                      saturationRounding);
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 
 // 热回收: exhaust-air heat recovery in a unit whose fresh and exhaust air flows are equal, by the
@@ -22,16 +23,15 @@ namespace process {
 
 // 显热回收: t₂ = t₁ − ηt·(t₁ − t₃), d₂ = d₁. Alike: t₁ = t₃. Beyond saturation: t₂ below the fresh
 // air's dew point.
-psychro::StateOutcome recoverSensible(const psychro::AirState& fresh,
-                                      const psychro::AirState& exhaust, double ηt, double pa,
-                                      psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet recoverSensible(const psychro::AirState& fresh, const psychro::AirState& exhaust, double ηt,
+                       double pa, psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 // 全热回收: h₂ = h₁ − ηh·(h₁ − h₃), d₂ = d₁ − ηd·(d₁ − d₃), ηd equal to ηh unless given (the usual
 // rating of an enthalpy wheel gives one figure). The outlet is taken from h₂ and d₂. Alike: equal h
 // and d (within noMoistureChange). Beyond saturation: a cold fresh air warmed and moistened by
 // warm, humid exhaust along a line that cuts into the fog region.
-psychro::StateOutcome recoverTotal(const psychro::AirState& fresh, const psychro::AirState& exhaust,
-                                   double ηh, std::optional<double> ηd, double pa,
-                                   psychro::Arithmetic m = psychro::Arithmetic::classic);
+Outlet recoverTotal(const psychro::AirState& fresh, const psychro::AirState& exhaust, double ηh,
+                    std::optional<double> ηd, double pa,
+                    psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace process

@@ -7,13 +7,20 @@ namespace process {
 using psychro::Outcome;
 using psychro::StateOutcome;
 
-StateOutcome refused(Outcome why) {
-  return {{}, why};
+Outlet refused(Code why) {
+  return {{}, {why, Outcome::ok}};
 }
 
-StateOutcome emptied(StateOutcome s) {
-  if (!s.ok()) s.air = {};
-  return s;
+Outlet refused(Outcome why) {
+  return {{}, {Code::arithmetic, why}};
+}
+
+Outlet outletOf(const StateOutcome& s) {
+  return {s.air, {Code::arithmetic, s.outcome}};
+}
+
+Outlet emptied(const StateOutcome& s) {
+  return s.ok() ? outletOf(s) : refused(s.outcome);
 }
 
 bool beyondSaturation(double t, double d, double pa, psychro::Arithmetic m) {
@@ -21,8 +28,8 @@ bool beyondSaturation(double t, double d, double pa, psychro::Arithmetic m) {
   return !(pv < pa && pv <= psychro::saturationPressure(t, m));
 }
 
-StateOutcome pointOnLine(double t, double d, double pa, Outcome beyond, psychro::Arithmetic m,
-                         const psychro::Resolution& r) {
+Outlet pointOnLine(double t, double d, double pa, Code beyond, psychro::Arithmetic m,
+                   const psychro::Resolution& r) {
   using Q = psychro::Quantity;
   const StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa, r, m);
   if (s.outcome == Outcome::noSuchState && beyondSaturation(t, d, pa, m)) return refused(beyond);

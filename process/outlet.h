@@ -1,5 +1,6 @@
 #pragma once
 
+#include "process/refusal.h"
 #include "psychro/air_state.h"
 #include "psychro/pair_state.h"
 
@@ -7,12 +8,17 @@
 // the state functions' test of saturation, and the outlet of a point on a process line.
 namespace process {
 
-// A refusal for the reason why: the outcome with an empty state.
-psychro::StateOutcome refused(psychro::Outcome why);
+// A refusal for the process's own reason why, or for the arithmetic's outcome: an empty state.
+Outlet refused(Code why);
+Outlet refused(psychro::Outcome why);
 
-// The outcome s with its state emptied where it is a refusal (a state function leaves what it had
-// computed before the fault): a process's refusal never carries a state.
-psychro::StateOutcome emptied(psychro::StateOutcome s);
+// A state function's answer as a process's: its state, or its refusal with the state as it is.
+Outlet outletOf(const psychro::StateOutcome& s);
+
+// The state function's answer s as a process's, its state emptied where it is a refusal (a state
+// function leaves what it had computed before the fault): a process's refusal never carries a
+// state.
+Outlet emptied(const psychro::StateOutcome& s);
 
 // True when air at t, °C, cannot hold d, kg/kg, at pa, Pa: its vapour pressure exceeds saturation
 // at t or reaches pa (the test the state functions make), or is not a number.
@@ -32,7 +38,7 @@ inline constexpr psychro::Resolution saturationRounding{.t = 1e-9, .d = 1e-12, .
 // The outlet at the dry bulb t, °C, holding d, kg/kg, found on a process line; where it does not
 // exist because it lies beyond saturation (by more than the resolution r), the process's own
 // refusal `beyond`. Any refusal comes with an empty state.
-psychro::StateOutcome pointOnLine(double t, double d, double pa, psychro::Outcome beyond,
-                                  psychro::Arithmetic m, const psychro::Resolution& r = {});
+Outlet pointOnLine(double t, double d, double pa, Code beyond, psychro::Arithmetic m,
+                   const psychro::Resolution& r = {});
 
 }  // namespace process

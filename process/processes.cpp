@@ -15,43 +15,43 @@ using Q = psychro::Quantity;
 
 }  // namespace
 
-StateOutcome mix(const AirState& a, double ga, const AirState& b, double gb, double pa,
-                 psychro::Arithmetic m) {
-  if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(Outcome::flowNotPositive);
+Outlet mix(const AirState& a, double ga, const AirState& b, double gb, double pa,
+           psychro::Arithmetic m) {
+  if (!(ga > 0 && gb > 0 && std::isfinite(ga + gb))) return refused(Code::flowNotPositive);
   const double d = (ga * a.d + gb * b.d) / (ga + gb);
   const double h = (ga * a.h + gb * b.h) / (ga + gb);
   if (beyondSaturation(psychro::dryBulbOfEnthalpy(h, d, m), d, pa, m))
-    return refused(Outcome::mixtureFogs);
-  return psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa, {}, m);
+    return refused(Code::mixtureFogs);
+  return outletOf(psychro::stateFromPair({Q::h, h}, {Q::d, d}, pa, {}, m));
 }
 
-StateOutcome heat(const AirState& in, double t, double pa, psychro::Arithmetic m) {
-  if (!(t > in.t)) return refused(Outcome::heatingNotWarmer);
-  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa, {}, m);
+Outlet heat(const AirState& in, double t, double pa, psychro::Arithmetic m) {
+  if (!(t > in.t)) return refused(Code::heatingNotWarmer);
+  return outletOf(psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa, {}, m));
 }
 
-StateOutcome cool(const AirState& in, double t, double pa, psychro::Arithmetic m) {
-  if (!(t < in.t)) return refused(Outcome::coolingNotCooler);
+Outlet cool(const AirState& in, double t, double pa, psychro::Arithmetic m) {
+  if (!(t < in.t)) return refused(Code::coolingNotCooler);
   // Below the dew point the window shows, or past saturation by the state functions' test.
-  if (t < in.tl || beyondSaturation(t, in.d, pa, m)) return refused(Outcome::belowDewPoint);
-  return psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa, {}, m);
+  if (t < in.tl || beyondSaturation(t, in.d, pa, m)) return refused(Code::belowDewPoint);
+  return outletOf(psychro::stateFromPair({Q::t, t}, {Q::d, in.d}, pa, {}, m));
 }
 
-StateOutcome coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, double pa,
-                        psychro::Arithmetic m) {
-  const StateOutcome out = psychro::stateFromPair(a, b, pa, {}, m);
+Outlet coolAndDry(const AirState& in, psychro::Given a, psychro::Given b, double pa,
+                  psychro::Arithmetic m) {
+  const Outlet out = outletOf(psychro::stateFromPair(a, b, pa, {}, m));
   if (!out.ok()) return out;
   if (!(out.air.t < in.t && out.air.d <= in.d + noMoistureChange))
-    return refused(Outcome::notCoolerAndDrier);
+    return refused(Code::notCoolerAndDrier);
   return out;
 }
 
-StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa,
-                                  psychro::Arithmetic m) {
-  const StateOutcome adp = psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa, {}, m);
+Outlet coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, double pa,
+                            psychro::Arithmetic m) {
+  const Outlet adp = outletOf(psychro::stateFromPair({Q::t, tAdp}, {Q::rh, 1}, pa, {}, m));
   if (!adp.ok()) return adp;
-  if (!(adp.air.d < in.d)) return refused(Outcome::dewPointNotBelow);
-  if (!(φ > in.φ && φ <= 1)) return refused(Outcome::humidityNotReached);
+  if (!(adp.air.d < in.d)) return refused(Code::dewPointNotBelow);
+  if (!(φ > in.φ && φ <= 1)) return refused(Code::humidityNotReached);
 
   // The point at s (0 at the inlet, 1 at the apparatus dew point) of the segment, and its relative
   // humidity; the dew point itself is saturated by construction, and a point whose vapour reaches
@@ -74,54 +74,53 @@ StateOutcome coolAndDryToDewPoint(const AirState& in, double tAdp, double φ, do
   }
   const psychro::Root s = psychro::bisect(humidityAt, lo, hi, φ);
   if (!s.settled) return refused(Outcome::outOfBounds);
-  return psychro::stateFromPair({Q::t, tAt(s.x)}, {Q::rh, φ}, pa, {}, m);
+  return outletOf(psychro::stateFromPair({Q::t, tAt(s.x)}, {Q::rh, φ}, pa, {}, m));
 }
 
-StateOutcome humidifyAdiabatic(const AirState& in, psychro::Given target, double pa,
-                               psychro::Arithmetic m) {
+Outlet humidifyAdiabatic(const AirState& in, psychro::Given target, double pa,
+                         psychro::Arithmetic m) {
   if (target.quantity == Q::rh) {
-    if (!(target.value > in.φ)) return refused(Outcome::moistureNotRaised);
-    if (target.value > 1) return refused(Outcome::pastSaturation);
-    return psychro::stateFromPair({Q::h, in.h}, target, pa, {}, m);
+    if (!(target.value > in.φ)) return refused(Code::moistureNotRaised);
+    if (target.value > 1) return refused(Code::pastSaturation);
+    return outletOf(psychro::stateFromPair({Q::h, in.h}, target, pa, {}, m));
   }
   if (target.quantity == Q::t) {
-    if (!(target.value < in.t)) return refused(Outcome::moistureNotRaised);
+    if (!(target.value < in.t)) return refused(Code::moistureNotRaised);
     const double t = target.value;
     const double d = psychro::moistureOfEnthalpy(in.h, t, m);
-    return pointOnLine(t, d, pa, Outcome::pastSaturation, m);
+    return pointOnLine(t, d, pa, Code::pastSaturation, m);
   }
   if (target.quantity == Q::d) {
-    if (!(target.value > in.d + noMoistureChange)) return refused(Outcome::moistureNotRaised);
+    if (!(target.value > in.d + noMoistureChange)) return refused(Code::moistureNotRaised);
     const double d = target.value;
-    return pointOnLine(psychro::dryBulbOfEnthalpy(in.h, d, m), d, pa, Outcome::pastSaturation, m);
+    return pointOnLine(psychro::dryBulbOfEnthalpy(in.h, d, m), d, pa, Code::pastSaturation, m);
   }
   return refused(Outcome::pairNotDetermined);
 }
 
-StateOutcome humidifyIsothermal(const AirState& in, psychro::Given target, double pa,
-                                psychro::Arithmetic m) {
+Outlet humidifyIsothermal(const AirState& in, psychro::Given target, double pa,
+                          psychro::Arithmetic m) {
   if (target.quantity == Q::rh) {
-    if (!(target.value > in.φ)) return refused(Outcome::moistureNotRaised);
-    if (target.value > 1) return refused(Outcome::pastSaturation);
-    return psychro::stateFromPair({Q::t, in.t}, target, pa, {}, m);
+    if (!(target.value > in.φ)) return refused(Code::moistureNotRaised);
+    if (target.value > 1) return refused(Code::pastSaturation);
+    return outletOf(psychro::stateFromPair({Q::t, in.t}, target, pa, {}, m));
   }
   if (target.quantity == Q::d) {
-    if (!(target.value > in.d + noMoistureChange)) return refused(Outcome::moistureNotRaised);
-    return pointOnLine(in.t, target.value, pa, Outcome::pastSaturation, m);
+    if (!(target.value > in.d + noMoistureChange)) return refused(Code::moistureNotRaised);
+    return pointOnLine(in.t, target.value, pa, Code::pastSaturation, m);
   }
   return refused(Outcome::pairNotDetermined);
 }
 
-StateOutcome supplyPoint(const AirState& room, double ε, double Δt, double pa,
-                         psychro::Arithmetic m) {
+Outlet supplyPoint(const AirState& room, double ε, double Δt, double pa, psychro::Arithmetic m) {
   if (!std::isfinite(Δt) || std::isnan(ε)) return refused(Outcome::outOfBounds);
-  if (Δt == 0) return refused(Outcome::supplyDifferenceZero);
+  if (Δt == 0) return refused(Code::supplyDifferenceZero);
   const double t = room.t - Δt;
   const double d = std::isinf(ε) ? room.d
                                  : (room.h - ε * room.d - psychro::cpAir * t) /
                                        (psychro::latentHeat0 + psychro::vapourHeat(m) * t - ε);
-  if (!(d > 0) || !std::isfinite(d)) return refused(Outcome::supplyNotOnLine);
-  return pointOnLine(t, d, pa, Outcome::supplyPastSaturation, m);
+  if (!(d > 0) || !std::isfinite(d)) return refused(Code::supplyNotOnLine);
+  return pointOnLine(t, d, pa, Code::supplyPastSaturation, m);
 }
 
 }  // namespace process

@@ -15,7 +15,7 @@ class QPagedPaintDevice;
 // many pages as they need.
 namespace ui {
 
-// The table as printed: its lines of cells (workspace::sheetRows), the first two columns read as
+// The table as printed: its lines of cells (document::designTable), the first two columns read as
 // text, the rest as numbers. A line after an empty one (and the second line, after the pressure)
 // is the header of the table it starts, repeated at the top of every page that table continues on.
 struct PrintedTable {

@@ -34,8 +34,7 @@
 #include "ui/table_split.h"
 #include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
-#include "workspace/process_rows.h"
-#include "workspace/sheet.h"
+#include "workspace/process_list.h"
 
 namespace ui {
 namespace {

@@ -10,6 +10,7 @@
 #include "calc/messages.h"
 #include "calc/pressure_setting.h"
 #include "document/weather_layer.h"
+#include "document/words.h"
 #include "ui/captions.h"
 #include "ui/climate_dialogs.h"
 #include "ui/notice.h"
@@ -126,7 +127,7 @@ bool ClimateMenus::importWeather(const QString& path,
   say(design_.importWeather(QFileInfo(path).absoluteFilePath().toStdString(), log,
                             std::move(records)));
   if (const workspace::WeatherStates* states = design_.weatherStates())
-    if (const std::string skipped = workspace::skipReport(states->skipped); !skipped.empty())
+    if (const std::string skipped = document::skipReport(states->skipped); !skipped.empty())
       showNotice(owner_, fromUtf8(calc::messages::title), fromUtf8(skipped));
   return true;
 }

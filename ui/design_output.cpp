@@ -17,13 +17,13 @@
 #include "calc/arithmetic_names.h"
 #include "calc/messages.h"
 #include "calc/pressure_setting.h"
+#include "document/design_table.h"
 #include "ui/captions.h"
 #include "ui/chart_export.h"
 #include "ui/chart_print.h"
 #include "ui/chart_widget.h"
 #include "ui/notice.h"
 #include "ui/utf8.h"
-#include "workspace/sheet.h"
 
 namespace ui {
 
@@ -49,7 +49,7 @@ bool printDesign(QPagedPaintDevice& device, const document::Document& design,
                                    std::string(calc::arithmeticCaption) + "：" +
                                    std::string(calc::arithmeticName(w.arithmetic()))};
   return printSheets(device, chart.font(), heading, chart.scene(),
-                     {workspace::sheetRows(w, design.zoneHours())}, pages);
+                     {document::designTable(w, design.zoneHours())}, pages);
 }
 
 bool exportPdf(const QString& path, const document::Document& design, const ChartWidget& chart,
@@ -74,7 +74,7 @@ bool exportPdf(const QString& path, const document::Document& design, const Char
 }
 
 bool exportCsv(const QString& path, const document::Document& design, QString* error) {
-  const std::string text = workspace::commaSeparated(design.design(), design.zoneHours());
+  const std::string text = document::commaSeparated(design.design(), design.zoneHours());
   return writeFile(design.files(), path,
                    QByteArray(text.data(), static_cast<qsizetype>(text.size())), error);
 }
@@ -150,7 +150,7 @@ DesignOutput::DesignOutput(QWidget* owner, const document::Document& design,
   copyTable_ = item("CopyTable", captions::copyTableItem,
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
                       QGuiApplication::clipboard()->setText(
-                          fromUtf8(workspace::tabSeparated(design_.design(), design_.zoneHours())));
+                          fromUtf8(document::tabSeparated(design_.design(), design_.zoneHours())));
                     });
 }
 

@@ -6,10 +6,10 @@
 #include <QTableView>
 #include <algorithm>
 
+#include "document/design_table.h"
 #include "ui/captions.h"
 #include "ui/step_names.h"
 #include "ui/utf8.h"
-#include "workspace/sheet.h"
 
 namespace ui {
 namespace {
@@ -21,7 +21,7 @@ const QString rowMime = QStringLiteral("application/x-torvale-point-row");
 PointTableModel::PointTableModel(document::Document& document, QObject* parent)
     : QAbstractTableModel(parent),
       document_(document),
-      header_(workspace::tableHeader()),
+      header_(document::pointHeader()),
       zones_(document.design().zones().active()),
       rows_(document.design().points().size()) {
   listening_ = document_.listen([this](const document::Change& c) { follow(c); });
@@ -104,8 +104,8 @@ QVariant PointTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
       if (column == header_.size())
-        return fromUtf8(workspace::zoneCell(points().points()[row], zones_));
-      return fromUtf8(workspace::tableCell(points().points()[row], column));
+        return fromUtf8(document::zoneCell(points().points()[row], zones_));
+      return fromUtf8(document::pointCell(points().points()[row], column));
     case Qt::TextAlignmentRole:
       // Names (of the point, of how it was given, of its zones) read from the left.
       return column < 2 || column == header_.size() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
@@ -124,7 +124,7 @@ QVariant PointTableModel::headerData(int section, Qt::Orientation orientation, i
   if (orientation == Qt::Vertical) return section + 1;
   if (section >= columnCount()) return {};
   if (static_cast<std::size_t>(section) == header_.size())
-    return fromUtf8(std::string(workspace::zoneCaption));
+    return fromUtf8(std::string(document::zoneCaption));
   return fromUtf8(header_[static_cast<std::size_t>(section)]);
 }
 

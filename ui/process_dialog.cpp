@@ -13,13 +13,14 @@
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/pair_calculation.h"
+#include "document/words.h"
 #include "process/figures.h"
 #include "ui/captions.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
 #include "ui/step_names.h"
 #include "ui/utf8.h"
-#include "workspace/process_rows.h"
+#include "workspace/process_list.h"
 
 namespace ui {
 namespace {
@@ -308,7 +309,8 @@ void ProcessDialog::showLoads() {
 QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   r.kind = kind();
   r.from = from_->currentData().toUInt();
-  if (r.from == 0) return fromUtf8(calc::words(psychro::Outcome::noSuchPoint));
+  if (r.from == 0)
+    return fromUtf8(document::words(workspace::Refusal{workspace::Rule::noSuchPoint, {}, {}}));
   // An outlet's name, once given, is never empty: the same words as a rename's.
   if (outletName_->isVisibleTo(this) && outletName_->text().trimmed().isEmpty())
     return refusalText(document::byDesign({workspace::Rule::nameEmpty, {}, {}}));
@@ -332,7 +334,7 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   if (flow_->isEnabled() && !flow_->text().trimmed().isEmpty()) {
     double v = 0;
     if (QString m = readValue(flow_, v); !m.isEmpty()) return m;
-    if (!(v > 0)) return fromUtf8(calc::words(psychro::Outcome::flowNotPositiveOrFinite));
+    if (!(v > 0)) return fromUtf8(document::words(process::Code::flowNotPositiveOrFinite));
     r.flow = workspace::Flow{v, flowUnit_->currentIndex() == 0
                                     ? workspace::FlowUnit::cubicMetresPerHour
                                     : workspace::FlowUnit::kilogramsPerSecond};

@@ -12,7 +12,7 @@
 #include "drawing/design_lines.h"
 #include "process/figures.h"
 #include "ui/captions.h"
-#include "workspace/process_rows.h"
+#include "workspace/process_list.h"
 
 namespace ui {
 namespace {

@@ -1,15 +1,15 @@
 #include "ui/process_table.h"
 
 #include "document/document.h"
+#include "document/process_table.h"
 #include "ui/captions.h"
 #include "ui/read_only_table.h"
 #include "ui/utf8.h"
-#include "workspace/process_rows.h"
 
 namespace ui {
 
 ProcessTableModel::ProcessTableModel(document::Document& document, QObject* parent)
-    : QAbstractTableModel(parent), document_(document), header_(workspace::processHeader()) {
+    : QAbstractTableModel(parent), document_(document), header_(document::processHeader()) {
   refresh();
   listening_ = document_.listen([this](const document::Change& change) {
     if (change.rows != document::Change::Rows::none) refresh();
@@ -23,7 +23,7 @@ ProcessTableModel::~ProcessTableModel() {
 void ProcessTableModel::refresh() {
   beginResetModel();
   const workspace::Workspace& design = document_.design();
-  rows_ = workspace::processRows(design.processes(), design.points());
+  rows_ = document::processRows(design.processes(), design.points());
   endResetModel();
 }
 

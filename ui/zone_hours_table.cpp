@@ -1,8 +1,8 @@
 #include "ui/zone_hours_table.h"
 
+#include "document/design_table.h"
 #include "ui/captions.h"
 #include "ui/read_only_table.h"
-#include "workspace/sheet.h"
 
 namespace ui {
 namespace {
@@ -43,7 +43,7 @@ QVariant ZoneHoursModel::data(const QModelIndex& index, int role) const {
 QVariant ZoneHoursModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || section < 0) return {};
   if (orientation == Qt::Vertical) return section + 1;
-  const std::vector<std::string> header = workspace::zoneHourHeader();
+  const std::vector<std::string> header = document::zoneHourHeader();
   if (section >= static_cast<int>(header.size())) return {};
   return fromUtf8(header[static_cast<std::size_t>(section)]);
 }

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "calc/arithmetic_names.h"
-#include "calc/messages.h"
 #include "calc/number_text.h"
 #include "psychro/pressure.h"
 #include "workspace/names.h"
@@ -22,9 +21,6 @@ namespace workspace {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr std::string_view formatName = "torvale-workspace";
-constexpr int formatVersion = 1;
 
 // The kinds of process by the names the file gives them, which stay whatever the captions become.
 constexpr std::array<std::pair<ProcessKind, std::string_view>, 8> kindNames{{
@@ -102,15 +98,24 @@ std::size_t nesting(std::string_view text) {
 
 // A refusal on the way through the file: what is wrong, and where.
 struct Unreadable {
-  std::string why;
+  FileRefusal why;
 };
 
-[[noreturn]] void refuse(std::string why) {
+[[noreturn]] void refuse(FileFault fault, std::string_view key = {}, std::string value = {}) {
+  FileRefusal why;
+  why.fault = fault;
+  why.key = key;
+  why.value = std::move(value);
   throw Unreadable{std::move(why)};
 }
 
-std::string inQuotes(std::string_view text) {
-  return "“" + std::string(text) + "”";
+// A rule of the design the file breaks, and the name it refuses where it is one.
+[[noreturn]] void refuse(Refusal rule, FileFault fault = FileFault::rule, std::string name = {}) {
+  FileRefusal why;
+  why.fault = fault;
+  why.value = std::move(name);
+  why.rule = std::move(rule);
+  throw Unreadable{std::move(why)};
 }
 
 // Every key the reader looks up, sorted. Parsing keeps only these: any other key and its value
@@ -125,20 +130,18 @@ static_assert(std::ranges::is_sorted(fileKeys));
 
 // The refusal of a list longer than the file may hold, by the key it stands at: the points and the
 // outlets of processes together, the ε lines, or any other list.
-std::string tooMany(std::string_view key) {
+[[noreturn]] void refuseTooMany(std::string_view key) {
   if (key == "points" || key == "processes")
-    return "状态点超过 " + std::to_string(maxPoints) + " 个";
-  if (key == "lines") return "热湿比线超过 " + std::to_string(maxLines) + " 条";
-  std::string why = "\"";  // appended, which keeps g++ 12's -Wrestrict quiet
-  why += key;
-  return why + "\" 的项过多";
+    refuse(FileFault::tooManyPoints, key, std::to_string(maxPoints));
+  if (key == "lines") refuse(FileFault::tooManyLines, key, std::to_string(maxLines));
+  refuse(FileFault::listTooLong, key);
 }
 
 // The JSON value of a file's text as the reader needs it, parsed in time and memory linear in its
 // size whatever it holds: a key not in fileKeys and its value are passed over unstored, and a list
-// the reader keeps is refused (tooMany) once it has more elements than any list of the file may
-// (a text that is a list is kept as null, which is no workspace). Discarded when the text is not
-// one whole JSON value (a NUL byte, which would end the parse early, included).
+// the reader keeps is refused (refuseTooMany) once it has more elements than any list of the file
+// may (a text that is a list is kept as null, which is no workspace). Discarded when the text is
+// not one whole JSON value (a NUL byte, which would end the parse early, included).
 Json parsed(std::string_view text) {
   if (text.find('\0') != std::string_view::npos) return Json(Json::value_t::discarded);
   constexpr std::size_t mostElements = std::max(maxPoints, maxLines);
@@ -155,7 +158,7 @@ Json parsed(std::string_view text) {
   const auto element = [&open](std::size_t d) {
     Container& c = open[d];
     if (!c.kept || !c.array) return c.kept && (d == 0 || c.keyKept);
-    if (++c.elements > mostElements) refuse(tooMany(c.key));
+    if (++c.elements > mostElements) refuseTooMany(c.key);
     return true;
   };
   using Event = Json::parse_event_t;
@@ -194,15 +197,22 @@ const Json& member(const Json& object, const char* key) {
   return it == object.end() ? none : *it;
 }
 
-// The member that the object (what names it) must have; a missing one is refused by its key.
-const Json& required(const Json& object, const char* key, std::string_view what) {
+// The member that the object (at the key `in`) must have; a missing one is refused by its key.
+const Json& required(const Json& object, const char* key, std::string_view in) {
   const Json& value = member(object, key);
-  if (value.is_null()) refuse(std::string(what) + " 缺少 \"" + key + "\"");
+  if (value.is_null()) {
+    FileRefusal why;
+    why.fault = FileFault::missingKey;
+    why.key = key;
+    why.in = in;
+    throw Unreadable{std::move(why)};
+  }
   return value;
 }
 
-const std::string& textOf(const Json& value, std::string_view what) {
-  if (!value.is_string()) refuse(std::string(what) + "须为文本");
+// The text at key (value, the member there or an element of the list there).
+const std::string& textOf(const Json& value, std::string_view key) {
+  if (!value.is_string()) refuse(FileFault::notText, key);
   return value.get_ref<const std::string&>();
 }
 
@@ -211,11 +221,11 @@ const std::string& textOf(const Json& value, std::string_view what) {
 std::string valueOf(const Json& value) {
   if (value.is_number() && std::isfinite(value.get<double>()))
     return exactText(value.get<double>());
-  if (!value.is_string()) refuse("数值须为文本，如 \"35\"");
+  if (!value.is_string()) refuse(FileFault::valueNotText);
   const std::string& text = value.get_ref<const std::string&>();
-  if (text.size() > maxValueLength) refuse("数值过长");
+  if (text.size() > maxValueLength) refuse(FileFault::valueTooLong);
   const std::optional<double> v = calc::wholeNumber(text);
-  if (!v || !std::isfinite(*v)) refuse(inQuotes(text) + " 不是有效的数值");
+  if (!v || !std::isfinite(*v)) refuse(FileFault::notANumber, {}, text);
   return text;
 }
 
@@ -233,151 +243,117 @@ double epsilonOf(const Json& value) {
 }
 
 calc::Pair pairOf(const Json& value) {
-  const std::string& text = textOf(value, "参数组合");
-  if (text.size() > maxValueLength) refuse("参数组合过长");
-  std::string error;
-  const std::optional<calc::Pair> pair = calc::pairNamed(text, error);
-  if (!pair) refuse(error);
+  const std::string& text = textOf(value, "pair");
+  if (text.size() > maxValueLength) refuse(FileFault::pairTooLong, "pair");
+  const std::optional<calc::Pair> pair = calc::pairNamed(text);
+  if (!pair) refuse(FileFault::unknownPair, "pair", text);
   return *pair;
 }
 
 const Json& valuesOf(const Json& entry, std::size_t count) {
   const Json& values = member(entry, "values");
   if (!values.is_array() || values.size() != count)
-    refuse("\"values\" 须为 " + std::to_string(count) + " 个数值的列表");
+    refuse(FileFault::valuesCount, "values", std::to_string(count));
   return values;
 }
 
-// A point's name as the file gives it: refused with a control character, which the point list
-// would turn into a blank; its other rules are the point list's own.
-// The words of a refusal of the design's rules met while reading.
-std::string ruleWords(const Refusal& r) {
-  switch (r.rule) {
-    case Rule::arithmetic:
-      return std::string(calc::words(r.outcome));
-    case Rule::nameEmpty:
-      return "名称不能为空";
-    case Rule::nameTooLong:
-      return "名称不能超过 24 个字符";
-    case Rule::nameTaken:
-      return "已有同名的状态点";
-    case Rule::nameTurnsDirection:
-      return "名称不能含有文字方向控制符";
-    case Rule::zoneNameEmpty:
-      return "请输入舒适区名称";
-    case Rule::zoneNameControl:
-      return "名称不能含有控制字符";
-    case Rule::zoneNameTooLong:
-      return "舒适区名称不能超过 " + r.detail + " 字节";
-    case Rule::zoneNameTaken:
-      return "已有名为 " + r.detail + " 的舒适区";
-    case Rule::tooManyZones:
-      return "自定义舒适区超过 " + r.detail + " 个";
-    case Rule::zoneNoBounds:
-      return "请至少给出一个界限";
-    case Rule::zoneBoundsReversed:
-      return "「" + r.detail + "」的下限大于上限";
-    case Rule::zoneHumidityRange:
-      return "「" + r.detail + "」必须为 0～100";
-    case Rule::zoneValueRange:
-      return "「" + r.detail + "」超界";
-    default:
-      return "文件内容不符合工作区格式";
-  }
-}
-
-const std::string& nameOf(const Json& value) {
-  const std::string& name = textOf(value, "名称");
-  if (name.size() > PointList::maxNameLength * 4) refuse("名称不能超过 24 个字符");
-  if (hasControl(name)) refuse("名称不能含有控制字符");
+// A point's name as the file gives it (at key): refused with a control character, which the point
+// list would turn into a blank; its other rules are the point list's own.
+const std::string& nameOf(const Json& value, std::string_view key) {
+  const std::string& name = textOf(value, key);
+  if (name.size() > PointList::maxNameLength * 4) refuse(Refusal{Rule::nameTooLong, {}, {}});
+  if (hasControl(name)) refuse(Refusal{Rule::nameControl, {}, {}});
   return name;
 }
 
 // Gives the last point of w the name; refused as the point list refuses it.
 void nameLast(Workspace& w, const std::string& name) {
-  if (const Refused why = w.rename(w.points().size() - 1, name))
-    refuse(inQuotes(name) + "：" + ruleWords(*why));
+  if (Refused why = w.rename(w.points().size() - 1, name))
+    refuse(std::move(*why), FileFault::ruleOfName, name);
 }
 
-unsigned idNamed(const Workspace& w, const Json& value) {
-  const std::string& name = textOf(value, "状态点名称");
+// The id of the point named at key (value, the member there).
+unsigned idNamed(const Workspace& w, const Json& value, std::string_view key) {
+  const std::string& name = textOf(value, key);
   for (const StatePoint& p : w.points().points())
     if (p.name == name) return p.id;
-  refuse("找不到状态点 " + inQuotes(name));
+  refuse(FileFault::noSuchPoint, key, name);
 }
 
 const Json& listOf(const Json& top, const char* key) {
   const Json& list = member(top, key);
-  if (!list.is_null() && !list.is_array()) refuse("\"" + std::string(key) + "\" 须为列表");
+  if (!list.is_null() && !list.is_array()) refuse(FileFault::notAList, key);
   return list;
 }
 
+// Reads each entry of the list at key; a refusal inside one says which.
 template <typename Read>
-void eachEntry(const Json& list, std::string_view what, Read read) {
+void eachEntry(const Json& list, std::string_view key, Read read) {
   if (list.is_null()) return;
   std::size_t n = 0;
   for (const Json& entry : list) {
     ++n;
     try {
-      if (!entry.is_object()) refuse("须为对象 {…}");
+      if (!entry.is_object()) refuse(FileFault::notAnObject);
       read(entry);
-    } catch (const Unreadable& r) {
-      refuse("第 " + std::to_string(n) + " " + std::string(what) + "：" + r.why);
+    } catch (Unreadable& r) {
+      r.why.list = key;
+      r.why.entry = n;
+      throw;
     }
   }
 }
 
 ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   ProcessRequest r;
-  const std::string& kind = textOf(member(entry, "kind"), "过程类型 \"kind\"");
+  const std::string& kind = textOf(member(entry, "kind"), "kind");
   const auto known = std::find_if(kindNames.begin(), kindNames.end(),
                                   [&](const auto& k) { return k.second == kind; });
-  if (known == kindNames.end()) refuse("无法识别的过程类型 " + inQuotes(kind.substr(0, 64)));
+  if (known == kindNames.end()) refuse(FileFault::unknownName, "kind", kind.substr(0, 64));
   r.kind = known->first;
-  r.from = idNamed(w, member(entry, "from"));
+  r.from = idNamed(w, member(entry, "from"), "from");
   if (r.kind == ProcessKind::mix) {
-    r.other = idNamed(w, member(entry, "other"));
-    if (r.other == r.from) refuse(std::string(calc::words(psychro::Outcome::samePoint)));
+    r.other = idNamed(w, member(entry, "other"), "other");
+    if (r.other == r.from) refuse(Refusal{Rule::samePoint, {}, {}});
   }
   if (r.kind == ProcessKind::coolAndDry) r.pair = pairOf(member(entry, "pair"));
   const std::vector<psychro::Quantity> targets = humidifyingTargets(r.kind);
   if (!targets.empty()) {
-    const std::string& target = textOf(member(entry, "target"), "加湿终点 \"target\"");
+    const std::string& target = textOf(member(entry, "target"), "target");
     const auto q = std::find_if(targets.begin(), targets.end(), [&](psychro::Quantity t) {
       return calc::quantityName(t) == target;
     });
-    if (q == targets.end()) refuse("无法识别的加湿终点 " + inQuotes(target.substr(0, 64)));
+    if (q == targets.end()) refuse(FileFault::unknownName, "target", target.substr(0, 64));
     r.pair = {*q, *q};
   }
   const Json& values = valuesOf(entry, valueCount(r.kind));
   r.first = r.kind == ProcessKind::supply ? epsilonOf(values[0]) : numberOf(values[0]);
   if (values.size() > 1) r.second = numberOf(values[1]);
   if (const Json& flow = member(entry, "flow"); !flow.is_null()) {
-    if (!flow.is_object()) refuse("风量 \"flow\" 须为对象 {\"value\", \"unit\"}");
+    if (!flow.is_object()) refuse(FileFault::notAnObject, "flow");
     Flow f;
-    f.value = numberOf(required(flow, "value", "风量 \"flow\""));
-    const std::string& unit = textOf(member(flow, "unit"), "风量单位 \"unit\"");
+    f.value = numberOf(required(flow, "value", "flow"));
+    const std::string& unit = textOf(member(flow, "unit"), "unit");
     if (unit == "m3/h")
       f.unit = FlowUnit::cubicMetresPerHour;
     else if (unit == "kg/s")
       f.unit = FlowUnit::kilogramsPerSecond;
     else
-      refuse("风量单位须为 \"m3/h\" 或 \"kg/s\"");
+      refuse(FileFault::unknownUnit, "unit");
     r.flow = f;
   }
   if (const Json& loads = member(entry, "loads"); !loads.is_null()) {
-    if (r.kind != ProcessKind::supply) refuse("只有送风状态点可以给出余热余湿 \"loads\"");
-    if (!loads.is_object()) refuse("余热余湿 \"loads\" 须为对象 {\"heat\", \"moisture\"}");
-    const char* what = "余热余湿 \"loads\"";
-    r.loads = RoomLoads{numberOf(required(loads, "heat", what)),
-                        numberOf(required(loads, "moisture", what))};
+    if (r.kind != ProcessKind::supply) refuse(FileFault::loadsNotSupply, "loads");
+    if (!loads.is_object()) refuse(FileFault::notAnObject, "loads");
+    r.loads = RoomLoads{numberOf(required(loads, "heat", "loads")),
+                        numberOf(required(loads, "moisture", "loads"))};
   }
   return r;
 }
 
 // A bound as written: [min, max], each a value or null for none.
 psychro::Bound boundOf(const Json& value) {
-  if (!value.is_array() || value.size() != 2) refuse("界限须为 [下限, 上限]，无界限处为 null");
+  if (!value.is_array() || value.size() != 2) refuse(FileFault::boundNotPair);
   psychro::Bound b;
   if (!value[0].is_null()) b.min = numberOf(value[0]);
   if (!value[1].is_null()) b.max = numberOf(value[1]);
@@ -394,29 +370,29 @@ Json boundJson(const psychro::Bound& b) {
 // "zones": {"on": [names of the built-ins turned on], "user": [{"name", "t": [min, max], …}]}.
 void readZones(Workspace& w, const Json& zones) {
   if (zones.is_null()) return;
-  if (!zones.is_object()) refuse("\"zones\" 须为对象 {…}");
+  if (!zones.is_object()) refuse(FileFault::notAnObject, "zones");
   const Json& on = listOf(zones, "on");
-  if (on.size() > builtInZoneCount) refuse("\"zones\" 的 \"on\" 列出的舒适区过多");
+  if (on.size() > builtInZoneCount) refuse(FileFault::tooManyOn, "on");
   for (const Json& name : on) {
-    const std::string& text = textOf(name, "舒适区名称");
+    const std::string& text = textOf(name, "on");
     const auto& builtIns = builtInZones();
     const auto it = std::find_if(builtIns.begin(), builtIns.end(),
                                  [&](const Zone& z) { return z.name == text; });
-    if (it == builtIns.end()) refuse("无法识别的舒适区 " + inQuotes(text.substr(0, 64)));
+    if (it == builtIns.end()) refuse(FileFault::unknownName, "on", text.substr(0, 64));
     w.setBuiltInZone(static_cast<std::size_t>(it - builtIns.begin()), true);
   }
   const Json& user = listOf(zones, "user");
   if (user.size() > maxUserZones)
-    refuse("自定义舒适区超过 " + std::to_string(maxUserZones) + " 个");
-  eachEntry(user, "个自定义舒适区", [&](const Json& entry) {
+    refuse(Refusal{Rule::tooManyZones, {}, std::to_string(maxUserZones)});
+  eachEntry(user, "user", [&](const Json& entry) {
     Zone z;
-    z.name = textOf(member(entry, "name"), "名称");
+    z.name = textOf(member(entry, "name"), "name");
     if (z.name.size() > 4 * maxZoneNameBytes)
-      refuse("舒适区名称不能超过 " + std::to_string(maxZoneNameBytes) + " 字节");
+      refuse(Refusal{Rule::zoneNameTooLong, {}, std::to_string(maxZoneNameBytes)});
     for (const BoundKey& k : boundKeys)
       if (const Json& b = member(entry, k.key.data()); !b.is_null()) z.bounds.*k.bound = boundOf(b);
     // The zone's checks are the window's own (checkZone).
-    if (const Refused why = w.addZone(std::move(z))) refuse(ruleWords(*why));
+    if (Refused why = w.addZone(std::move(z))) refuse(std::move(*why));
   });
 }
 
@@ -424,30 +400,30 @@ void readZones(Workspace& w, const Json& zones) {
 // chosen]}; each may be left out.
 void readWeather(Workspace& w, const Json& weather) {
   if (weather.is_null()) return;
-  if (!weather.is_object()) refuse("\"weather\" 须为对象 {…}");
+  if (!weather.is_object()) refuse(FileFault::notAnObject, "weather");
   WeatherSettings settings;
   if (const Json& file = member(weather, "file"); !file.is_null()) {
-    settings.file = textOf(file, "气象文件");
-    if (settings.file.size() > 4096) refuse("气象文件路径过长");
+    settings.file = textOf(file, "file");
+    if (settings.file.size() > 4096) refuse(FileFault::pathTooLong, "file");
   }
   if (const Json& log = member(weather, "log"); !log.is_null()) {
-    if (!log.is_object()) refuse("\"log\" 须为对象 {\"pair\", \"columns\"}");
+    if (!log.is_object()) refuse(FileFault::notAnObject, "log");
     LogColumns columns;
     columns.pair = pairOf(member(log, "pair"));
     const Json& list = member(log, "columns");
-    if (!list.is_array() || list.size() != 2) refuse("\"columns\" 须为两列");
+    if (!list.is_array() || list.size() != 2) refuse(FileFault::columnsNotTwo, "columns");
     for (std::size_t i = 0; i < 2; ++i) {
-      columns.columns[i] = textOf(list[i], "列");
-      if (columns.columns[i].size() > maxValueLength) refuse("列名过长");
+      columns.columns[i] = textOf(list[i], "columns");
+      if (columns.columns[i].size() > maxValueLength) refuse(FileFault::columnTooLong, "columns");
     }
     settings.log = std::move(columns);
   }
   if (const Json& months = member(weather, "months"); !months.is_null()) {
-    if (!months.is_array() || months.size() > 12) refuse("\"months\" 须为 1～12 的月份列表");
+    if (!months.is_array() || months.size() > 12) refuse(FileFault::notMonths, "months");
     settings.months.reset();
     for (const Json& m : months) {
       if (!m.is_number_integer() || m.get<long long>() < 1 || m.get<long long>() > 12)
-        refuse("\"months\" 须为 1～12 的月份列表");
+        refuse(FileFault::notMonths, "months");
       settings.months.set(static_cast<std::size_t>(m.get<long long>() - 1));
     }
   }
@@ -457,38 +433,37 @@ void readWeather(Workspace& w, const Json& weather) {
 Workspace build(const Json& top) {
   const Json& format = member(top, "format");
   if (!top.is_object() || !format.is_string() || format.get_ref<const std::string&>() != formatName)
-    refuse("不是工作区文件（缺少 \"format\": \"torvale-workspace\"）");
+    refuse(FileFault::notAWorkspace, "format");
   // A version is a whole number from 1; one past formatVersion, however large, is a later one.
   const Json& version = member(top, "version");
   if (!version.is_number_unsigned() || version.get<std::uint64_t>() < 1)
-    refuse("缺少有效的版本号 \"version\"");
+    refuse(FileFault::noVersion, "version");
   if (version.get<std::uint64_t>() > formatVersion)
-    refuse("文件版本为 " + std::to_string(version.get<std::uint64_t>()) + "，本程序只能打开版本 " +
-           std::to_string(formatVersion) + " 的工作区文件");
+    refuse(FileFault::laterVersion, "version", std::to_string(version.get<std::uint64_t>()));
   const Json& pressure = member(top, "pressure");
-  if (!pressure.is_number()) refuse("大气压力 \"pressure\" 须为数字");
+  if (!pressure.is_number()) refuse(FileFault::pressureNotNumber, "pressure");
   if (!psychro::pressureInRange(pressure.get<double>()))
-    refuse("\"pressure\"：" + std::string(calc::words(psychro::Outcome::pressureRange)));
+    refuse(FileFault::pressureRange, "pressure");
   // The arithmetic: absent for the classic one (so every file written before it reads as ever).
   psychro::Arithmetic arithmetic = psychro::Arithmetic::classic;
   if (const Json& model = member(top, "model"); !model.is_null()) {
-    if (!model.is_string()) refuse("计算方法 \"model\" 须为文本");
+    if (!model.is_string()) refuse(FileFault::modelNotText, "model");
     const std::string& key = model.get_ref<const std::string&>();
     const std::optional<psychro::Arithmetic> known = calc::arithmeticOfKey(key);
-    if (!known) refuse("无法识别的计算方法 " + inQuotes(key.substr(0, 64)));
+    if (!known) refuse(FileFault::unknownName, "model", key.substr(0, 64));
     arithmetic = *known;
   }
 
   const Json& points = listOf(top, "points");
   const Json& processes = listOf(top, "processes");
   const Json& lines = listOf(top, "lines");
-  if (points.size() + processes.size() > maxPoints) refuse(tooMany("points"));
-  if (lines.size() > maxLines) refuse(tooMany("lines"));
+  if (points.size() + processes.size() > maxPoints) refuseTooMany("points");
+  if (lines.size() > maxLines) refuseTooMany("lines");
 
   Workspace w(pressure.get<double>());
   w.setArithmetic(arithmetic);
-  eachEntry(points, "个状态点", [&](const Json& entry) {
-    const std::string& name = nameOf(member(entry, "name"));
+  eachEntry(points, "points", [&](const Json& entry) {
+    const std::string& name = nameOf(member(entry, "name"), "name");
     const calc::Pair pair = pairOf(member(entry, "pair"));
     const Json& values = valuesOf(entry, 2);
     w.addSaved(pair, numberOf(values[0]), numberOf(values[1]));
@@ -496,19 +471,19 @@ Workspace build(const Json& top) {
   });
   // Each outlet and the place it had among the points.
   std::vector<std::pair<std::size_t, unsigned>> places;
-  eachEntry(processes, "个过程", [&](const Json& entry) {
+  eachEntry(processes, "processes", [&](const Json& entry) {
     w.addSavedProcess(requestOf(w, entry));
     if (const Json& outlet = member(entry, "outlet"); !outlet.is_null())
-      nameLast(w, nameOf(outlet));
+      nameLast(w, nameOf(outlet, "outlet"));
     if (const Json& at = member(entry, "at"); !at.is_null()) {
-      if (!at.is_number_unsigned()) refuse("\"at\" 须为从 0 起的位置");
+      if (!at.is_number_unsigned()) refuse(FileFault::atNotPlace, "at");
       places.emplace_back(at.get<std::size_t>(), w.points().points().back().id);
     }
   });
-  eachEntry(lines, "条热湿比线", [&](const Json& entry) {
-    const unsigned point = idNamed(w, member(entry, "point"));
-    if (const Refused why = w.addEpsilonLine(point, epsilonOf(member(entry, "epsilon"))))
-      refuse(ruleWords(*why));
+  eachEntry(lines, "lines", [&](const Json& entry) {
+    const unsigned point = idNamed(w, member(entry, "point"), "point");
+    if (Refused why = w.addEpsilonLine(point, epsilonOf(member(entry, "epsilon"))))
+      refuse(std::move(*why));
   });
   readZones(w, member(top, "zones"));
   readWeather(w, member(top, "weather"));
@@ -623,23 +598,28 @@ std::string recoveryText(const Workspace& workspace, std::string_view source) {
   return fileText(top);
 }
 
-std::variant<Workspace, std::string> readWorkspace(std::string_view text) {
-  if (text.size() > maxFileBytes) return std::string("文件超过 16 MB，不是本程序写出的工作区文件");
-  if (nesting(text) > 8) return std::string("不是工作区文件（层次过深）");
+std::variant<Workspace, FileRefusal> readWorkspace(std::string_view text) {
+  const auto refused = [](FileFault fault) {
+    FileRefusal why;
+    why.fault = fault;
+    return why;
+  };
+  if (text.size() > maxFileBytes) return refused(FileFault::tooLarge);
+  if (nesting(text) > 8) return refused(FileFault::tooDeep);
   try {
     const Json top = parsed(text);
-    if (top.is_discarded()) return std::string("文件不是完整的 JSON 文本（可能已被截断或损坏）");
+    if (top.is_discarded()) return refused(FileFault::notJson);
     return build(top);
   } catch (const Unreadable& r) {
     return r.why;
   } catch (const Json::exception&) {
-    return std::string("文件内容不符合工作区格式");
+    return refused(FileFault::malformed);
   }
 }
 
-std::variant<Recovered, std::string> readRecovery(std::string_view text) {
+std::variant<Recovered, FileRefusal> readRecovery(std::string_view text) {
   auto read = readWorkspace(text);
-  if (auto* why = std::get_if<std::string>(&read)) return std::move(*why);
+  if (auto* why = std::get_if<FileRefusal>(&read)) return std::move(*why);
   // The text parsed as a whole workspace above; "source" is optional and only ever text.
   const Json top = parsed(text);
   const Json& source = member(top, "source");

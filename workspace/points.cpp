@@ -73,7 +73,7 @@ Refused PointList::add(const TypedPair& typed, std::string_view name) {
 }
 
 Refused PointList::edit(std::size_t i, const TypedPair& typed) {
-  if (i >= points_.size()) return refusedBy(psychro::Outcome::noSuchPoint);
+  if (i >= points_.size()) return Refusal{Rule::noSuchPoint, {}, {}};
   auto made = given(typed, pa_, m_);
   if (auto* why = std::get_if<Refusal>(&made)) return std::move(*why);
   StatePoint& p = std::get<StatePoint>(made);
@@ -90,12 +90,13 @@ void PointList::addSaved(calc::Pair pair, double first, double second) {
   p.second = second;
   p.given = calc::givenText(pair, valueText(first), valueText(second));
   p.result = calc::calculate(pair, first, second, pa_, m_);
+  p.why = refusedBy(p.result.outcome);
   p.name = takeName({});
   p.id = ++lastId_;
   points_.push_back(std::move(p));
 }
 
-unsigned PointList::addDerivedSaved(std::string given, const psychro::StateOutcome& outcome) {
+unsigned PointList::addDerivedSaved(std::string given, const Outlet& outlet) {
   StatePoint p;
   p.pair = {psychro::Quantity::t, psychro::Quantity::d};
   p.given = std::move(given);
@@ -103,7 +104,7 @@ unsigned PointList::addDerivedSaved(std::string given, const psychro::StateOutco
   p.id = ++lastId_;
   p.derived = true;
   points_.push_back(std::move(p));
-  setDerived(lastId_, outcome);
+  setDerived(lastId_, outlet);
   return lastId_;
 }
 
@@ -123,14 +124,19 @@ unsigned PointList::addDerived(std::string given, const psychro::AirState& air,
   return lastId_;
 }
 
-void PointList::setDerived(unsigned id, const psychro::StateOutcome& outcome) {
+void PointList::setDerived(unsigned id, const Outlet& outlet) {
   const std::size_t i = indexOf(id);
   if (i == size()) return;
   calc::Calculation& r = points_[i].result;
+  Refusal& why = points_[i].why;
   r = {};
-  r.air = outcome.air;
-  r.outcome = outcome.outcome;
-  if (r.ok() && !calc::formatResults(r.air, r.texts, m_)) r.outcome = psychro::Outcome::noSuchState;
+  r.air = outlet.air;
+  why = outlet.why.value_or(Refusal{});
+  r.outcome = why.rule == Rule::arithmetic ? why.outcome : psychro::Outcome::noSuchState;
+  if (r.ok() && !calc::formatResults(r.air, r.texts, m_)) {
+    r.outcome = psychro::Outcome::noSuchState;
+    why = refusedBy(r.outcome);
+  }
   if (!r.ok()) r.texts = {};
   if (r.ok()) {
     points_[i].first = r.air.t;
@@ -202,7 +208,7 @@ std::variant<std::string, Refusal> PointList::checkName(std::string_view name,
 }
 
 Refused PointList::rename(std::size_t i, std::string_view name) {
-  if (i >= points_.size()) return refusedBy(psychro::Outcome::noSuchPoint);
+  if (i >= points_.size()) return Refusal{Rule::noSuchPoint, {}, {}};
   auto checked = checkName(name, i);
   if (auto* why = std::get_if<Refusal>(&checked)) return std::move(*why);
   std::string& clean = std::get<std::string>(checked);
@@ -230,7 +236,10 @@ bool PointList::move(std::size_t from, std::size_t to) {
 void PointList::setPressure(double pa) {
   pa_ = pa;
   for (StatePoint& p : points_)
-    if (!p.derived) p.result = calc::calculate(p.pair, p.first, p.second, pa_, m_);
+    if (!p.derived) {
+      p.result = calc::calculate(p.pair, p.first, p.second, pa_, m_);
+      p.why = refusedBy(p.result.outcome);
+    }
 }
 
 void PointList::setArithmetic(psychro::Arithmetic m) {

@@ -34,7 +34,10 @@ struct StatePoint {
   calc::Pair pair;
   double first = 0, second = 0;  // the values read from what was typed
   std::string given;             // "t=25, φ=50%": calc::givenText of the values as read
-  calc::Calculation result;      // at the list's pressure: the state and its texts, or a refusal
+  calc::Calculation result;      // at the list's pressure: the state and its texts
+  // Where there is none, why: the arithmetic's outcome (as result.outcome), or for a process's
+  // outlet the process's or the design's reason (result.outcome then noSuchState).
+  Refusal why;
   bool derived = false;  // made by a process, which computes it again (not from pair and values)
 
   bool exists() const { return result.ok(); }
@@ -42,6 +45,15 @@ struct StatePoint {
 
 // None when a change is done; otherwise why it was refused, nothing changed.
 using Refused = std::optional<Refusal>;
+
+// A process's outlet as the process computes it: the state, or why there is none (the process's
+// code, the arithmetic's outcome, or the design's rule: an inlet gone or without a state).
+struct Outlet {
+  psychro::AirState air;
+  Refused why;
+
+  bool ok() const { return !why; }
+};
 
 // Points in the user's order. Names are unique: new points take the first free of A, B, …, Z,
 // AA, AB, …; a rename may take any other free name.
@@ -68,10 +80,10 @@ class PointList {
   // the state cannot be shown.
   unsigned addDerived(std::string given, const psychro::AirState& air, std::string_view name = {});
   // Adds the outlet of a process of a saved design as addDerived does, with the state it has now
-  // or, where it has none, the message why (as setDerived keeps it). Returns its id.
-  unsigned addDerivedSaved(std::string given, const psychro::StateOutcome& outcome);
-  // The state of a derived point computed anew, or the message why there is none.
-  void setDerived(unsigned id, const psychro::StateOutcome& outcome);
+  // or, where it has none, the reason why (as setDerived keeps it). Returns its id.
+  unsigned addDerivedSaved(std::string given, const Outlet& outlet);
+  // The state of a derived point computed anew, or the reason why there is none.
+  void setDerived(unsigned id, const Outlet& outlet);
   // A derived point's given text, when its process is asked for something else.
   void setGiven(unsigned id, std::string given);
   // A derived point whose process is gone becomes a point given by its t and d, and reads so.
@@ -84,7 +96,7 @@ class PointList {
   // Names point i; or, for a name that is empty once blanks are trimmed, longer than
   // maxNameLength characters, another point's, or holding a character that turns the direction
   // of text (which would turn a label's figures around), refuses and changes nothing (no point
-  // i: the arithmetic's noSuchPoint). Control characters become blanks.
+  // i: noSuchPoint). Control characters become blanks.
   Refused rename(std::size_t i, std::string_view name);
   static constexpr std::size_t maxNameLength = 24;
   // The name as a point would take it (control characters blanks, blanks trimmed), or why it is

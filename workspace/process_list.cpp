@@ -6,15 +6,24 @@
 #include "calc/number_text.h"
 #include "process/figures.h"
 #include "process/processes.h"
-#include "workspace/process_rows.h"
 
 namespace workspace {
 namespace {
 
 using psychro::Quantity;
 
-psychro::StateOutcome refused(psychro::Outcome why) {
-  return {{}, why};
+Outlet refused(Rule why) {
+  return {{}, Refusal{why, {}, {}}};
+}
+
+Outlet refused(process::Code why) {
+  return {{}, refusedBy(process::Refusal{why, psychro::Outcome::ok})};
+}
+
+// A process's outlet as the design keeps it.
+Outlet outletOf(const process::Outlet& out) {
+  if (out.ok()) return {out.air, std::nullopt};
+  return {out.air, refusedBy(out.why)};
 }
 
 // A value in the window's unit of q in the state's own: per cent and g/kg to fractions.
@@ -71,7 +80,7 @@ Refused flowRefusal(const PointList& points, const ProcessRequest& r,
   if (!r.loads) return std::nullopt;
   const double G = supplyFlow(r, points.find(r.from)->result.air, supply);
   if (G > 0 && std::isfinite(G)) return std::nullopt;
-  return refusedBy(psychro::Outcome::supplyFlowNotPositive);
+  return refusedBy(process::Refusal{process::Code::supplyFlowNotPositive, psychro::Outcome::ok});
 }
 
 }  // namespace
@@ -110,41 +119,41 @@ std::vector<Quantity> humidifyingTargets(ProcessKind kind) {
   return {};
 }
 
-psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& r) {
+Outlet runProcess(const PointList& points, const ProcessRequest& r) {
   const StatePoint* in = points.find(r.from);
-  if (in == nullptr) return refused(psychro::Outcome::noSuchPoint);
-  if (!in->exists()) return refused(psychro::Outcome::pointWithoutState);
+  if (in == nullptr) return refused(Rule::noSuchPoint);
+  if (!in->exists()) return refused(Rule::pointWithoutState);
   const psychro::AirState& a = in->result.air;
   const double pa = points.pressure();
   const psychro::Arithmetic m = points.arithmetic();
   switch (r.kind) {
     case ProcessKind::mix: {
       const StatePoint* b = points.find(r.other);
-      if (b == nullptr) return refused(psychro::Outcome::noSuchPoint);
-      if (b == in) return refused(psychro::Outcome::samePoint);
-      if (!b->exists()) return refused(psychro::Outcome::pointWithoutState);
-      return process::mix(a, r.first, b->result.air, r.second, pa, m);
+      if (b == nullptr) return refused(Rule::noSuchPoint);
+      if (b == in) return refused(Rule::samePoint);
+      if (!b->exists()) return refused(Rule::pointWithoutState);
+      return outletOf(process::mix(a, r.first, b->result.air, r.second, pa, m));
     }
     case ProcessKind::heat:
-      return process::heat(a, r.first, pa, m);
+      return outletOf(process::heat(a, r.first, pa, m));
     case ProcessKind::cool:
-      return process::cool(a, r.first, pa, m);
+      return outletOf(process::cool(a, r.first, pa, m));
     case ProcessKind::coolAndDry:
-      return process::coolAndDry(a, inStateUnits(r.pair.first, r.first),
-                                 inStateUnits(r.pair.second, r.second), pa, m);
+      return outletOf(process::coolAndDry(a, inStateUnits(r.pair.first, r.first),
+                                          inStateUnits(r.pair.second, r.second), pa, m));
     case ProcessKind::coolToDewPoint:
-      return process::coolAndDryToDewPoint(a, r.first, r.second / 100, pa, m);
+      return outletOf(process::coolAndDryToDewPoint(a, r.first, r.second / 100, pa, m));
     case ProcessKind::humidifyAdiabatic:
-      return process::humidifyAdiabatic(a, inStateUnits(r.pair.first, r.first), pa, m);
+      return outletOf(process::humidifyAdiabatic(a, inStateUnits(r.pair.first, r.first), pa, m));
     case ProcessKind::humidifyIsothermal:
-      return process::humidifyIsothermal(a, inStateUnits(r.pair.first, r.first), pa, m);
+      return outletOf(process::humidifyIsothermal(a, inStateUnits(r.pair.first, r.first), pa, m));
     case ProcessKind::supply: {
       const double ε = r.loads ? process::roomEpsilon(r.loads->heat, r.loads->moisture) : r.first;
-      if (r.loads && std::isnan(ε)) return refused(psychro::Outcome::roomLoadsZero);
-      return process::supplyPoint(a, ε, r.second, pa, m);
+      if (r.loads && std::isnan(ε)) return refused(process::Code::roomLoadsZero);
+      return outletOf(process::supplyPoint(a, ε, r.second, pa, m));
     }
   }
-  return refused(psychro::Outcome::noSuchState);
+  return Outlet{{}, refusedBy(psychro::Outcome::noSuchState)};
 }
 
 Refused ProcessList::add(PointList& points, const ProcessRequest& request,
@@ -157,8 +166,8 @@ Refused ProcessList::add(PointList& points, const ProcessRequest& request,
     name = std::move(std::get<std::string>(checked));
   }
   if (points.full()) return Refusal{Rule::tooManyPoints, {}, std::to_string(maxPoints)};
-  const psychro::StateOutcome out = runProcess(points, r);
-  if (!out.ok()) return refusedBy(out.outcome);
+  const Outlet out = runProcess(points, r);
+  if (out.why) return out.why;
   if (Refused why = flowRefusal(points, r, out.air)) return why;
   Process p{r, 0, givenText(r)};
   p.outlet = points.addDerived(p.given, out.air, name);
@@ -180,8 +189,8 @@ Refused ProcessList::edit(PointList& points, std::size_t i, const ProcessRequest
   if (i >= processes_.size()) return Refusal{Rule::noSuchProcess, {}, {}};
   if (!mayUse(i, r.from) || (r.kind == ProcessKind::mix && !mayUse(i, r.other)))
     return Refusal{Rule::laterOutlet, {}, {}};
-  const psychro::StateOutcome out = runProcess(points, r);
-  if (!out.ok()) return refusedBy(out.outcome);
+  const Outlet out = runProcess(points, r);
+  if (out.why) return out.why;
   if (Refused why = flowRefusal(points, r, out.air)) return why;
   Process& p = processes_[i];
   p.request = r;
@@ -244,7 +253,7 @@ std::vector<unsigned> ProcessList::forget(PointList& points, unsigned id) {
 }
 
 Refused ProcessList::addLine(const PointList& points, unsigned point, double ε) {
-  if (points.find(point) == nullptr) return refusedBy(psychro::Outcome::noSuchPoint);
+  if (points.find(point) == nullptr) return Refusal{Rule::noSuchPoint, {}, {}};
   if (std::isnan(ε)) return Refusal{Rule::epsilonNotANumber, {}, {}};
   std::size_t drawn = 0;
   for (const DrawnLine& l : lines_) {
@@ -281,6 +290,22 @@ std::vector<EpsilonLine> ProcessList::lines() const {
         }))
       out.push_back(d.line);
   return out;
+}
+
+std::string processName(const Process& p, const PointList& points) {
+  const Ends e = ends(p);
+  const StatePoint* from = points.find(e.from);
+  const StatePoint* to = points.find(e.to);
+  if (from == nullptr || to == nullptr) return {};
+  std::string name = from->name;
+  if (p.request.kind == ProcessKind::mix)
+    if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
+  return name + "→" + to->name;
+}
+
+std::string epsilonText(double ε) {
+  if (std::isinf(ε)) return "∞";
+  return calc::formatFixed(ε, 0);  // empty for NaN
 }
 
 Ends ends(const Process& p) {

@@ -94,7 +94,7 @@ class ProcessList {
   // Runs r on points at their pressure: adds the outlet as a new derived point named outletName
   // (the next free name when empty) and the process; or refuses, nothing changed: the name as
   // PointList::checkName refuses it, points holding maxPoints already, or a process that cannot
-  // happen (the arithmetic's outcome).
+  // happen (the process's code, or the arithmetic's outcome).
   Refused add(PointList& points, const ProcessRequest& r, std::string_view outletName = {});
   // Adds a process of a saved design, whose points exist (and, for a mixing, differ): as add, but
   // an outlet with no state at the points' pressure keeps its row with the message why, as
@@ -146,8 +146,10 @@ class ProcessList {
   std::vector<DrawnLine> lines_;
 };
 
-// The state a request leads to from the points' present states, or why there is none.
-psychro::StateOutcome runProcess(const PointList& points, const ProcessRequest& r);
+// The outlet a request leads to from the points' present states, or why there is none: an inlet
+// gone (noSuchPoint) or without a state (pointWithoutState), a mixing of a point with itself
+// (samePoint), or the process's refusal.
+Outlet runProcess(const PointList& points, const ProcessRequest& r);
 
 // The supply air flow, kg/s of dry air, of a supply point sized from the room's loads, with the
 // room's and the supply's states (process::supplyAirFlow); NaN for a request without loads.
@@ -160,6 +162,13 @@ struct Ends {
   unsigned from = 0, to = 0;
 };
 Ends ends(const Process& p);
+
+// A process as its row and its steps name it: from its first point to its last, "C→L", "N+W→C".
+std::string processName(const Process& p, const PointList& points);
+
+// ε as the 过程 table, a supply point's given text and the protractor's finite rays show it: a
+// whole number ("8000", "-2000"), "∞" when infinite, empty for NaN.
+std::string epsilonText(double ε);
 
 // ε as typed: a number, or "∞" (also "+∞", "-∞", "inf") for a line of constant d.
 std::optional<double> readEpsilon(std::string_view text);

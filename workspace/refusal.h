@@ -2,16 +2,23 @@
 
 #include <string>
 
+#include "process/refusal.h"
 #include "psychro/outcome.h"
 
 // Why a change of the design is refused, as a code: the design's own rules (names, limits, zones,
-// the order of processes); a refusal of the arithmetic (a state that cannot exist, a process that
-// cannot happen) comes as its outcome. The faces word them (document/words.h); nothing here is
-// shown as it stands.
+// the points a process is between, the order of processes); a refusal of the arithmetic (a state
+// that cannot exist) comes as its outcome, and a process that cannot happen as the process's code.
+// The faces word them (document/words.h); nothing here is shown as it stands.
 namespace workspace {
 
 enum class Rule {
   arithmetic,  // the arithmetic refused: see Refusal::outcome
+  process,     // the process cannot happen: see Refusal::process
+
+  // The points of a process, or of a command.
+  noSuchPoint,        // no point is chosen, or the chosen one is gone
+  samePoint,          // mixing a point with itself
+  pointWithoutState,  // a point that has no state at the pressure in force
 
   // A point's name (PointList::rename): detail is the name as asked.
   nameEmpty,           // empty once blanks are trimmed
@@ -46,10 +53,15 @@ enum class Rule {
   epsilonNotANumber,  // an ε that is not a number (NaN)
 };
 
+// The number of rules, arithmetic included: the size of a table of their words. New rules go before
+// the last one named here, or this names the new last one.
+inline constexpr int ruleCount = static_cast<int>(Rule::epsilonNotANumber) + 1;
+
 struct Refusal {
   Rule rule = Rule::arithmetic;
   psychro::Outcome outcome = psychro::Outcome::ok;  // for Rule::arithmetic
   std::string detail;
+  process::Code process = process::Code::arithmetic;  // for Rule::process
 
   bool operator==(const Refusal&) const = default;
 };
@@ -57,6 +69,12 @@ struct Refusal {
 // A refusal of the arithmetic.
 inline Refusal refusedBy(psychro::Outcome outcome) {
   return {Rule::arithmetic, outcome, {}};
+}
+
+// A refusal of a process: its own code, or the arithmetic's outcome it passed on.
+inline Refusal refusedBy(const process::Refusal& why) {
+  if (why.code == process::Code::arithmetic) return refusedBy(why.outcome);
+  return {Rule::process, psychro::Outcome::ok, {}, why.code};
 }
 
 }  // namespace workspace

@@ -112,70 +112,35 @@ WeatherRecord readRecord(std::string_view line) {
 
 }  // namespace
 
-std::string_view skipWords(SkipReason reason) {
-  switch (reason) {
-    case SkipReason::missingField:
-      return "字段不全";
-    case SkipReason::missingValue:
-      return "缺测值";
-    case SkipReason::outOfRange:
-      return "超出范围";
-    case SkipReason::dewAboveDry:
-      return "露点高于干球温度";
-    case SkipReason::noState:
-      return "状态不存在";
-  }
-  return {};
-}
-
 std::size_t SkipCounts::total() const {
   std::size_t n = 0;
   for (std::size_t c : counts) n += c;
   return n;
 }
 
-std::string skipReport(const SkipCounts& skipped) {
-  if (skipped.total() == 0) return {};
-  std::string text = "跳过 ";
-  text += std::to_string(skipped.total());
-  text += " 条记录：";
-  bool first = true;
-  for (std::size_t i = 0; i < skipReasonCount; ++i) {
-    if (skipped.counts[i] == 0) continue;
-    if (!first) text += "，";
-    first = false;
-    text += skipWords(static_cast<SkipReason>(i));
-    text += ' ';
-    text += std::to_string(skipped.counts[i]);
-    text += " 条";
-  }
-  return text;
-}
-
-std::variant<WeatherFile, std::string> readEpw(std::string_view text) {
-  if (text.size() > maxWeatherBytes)
-    return "文件大于 " + std::to_string(maxWeatherBytes / (1024 * 1024)) + " MiB";
+std::variant<WeatherFile, WeatherRefusal> readEpw(std::string_view text) {
+  if (text.size() > maxWeatherBytes) return WeatherRefusal{WeatherFault::tooLarge};
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   Lines lines(text);
   std::string_view line;
   if (!lines.next(line) || !fields(line, 2).front().starts_with("LOCATION"))
-    return std::string("首行不是 LOCATION 行，不是 EPW 气象文件");
+    return WeatherRefusal{WeatherFault::notEpw};
   WeatherFile file;
   const std::vector<std::string_view> location = fields(line, 11);
   if (location.size() > 1) file.place = location[1];
   if (location.size() > 9) file.elevation = calc::wholeNumber(location[9]);
   for (int i = 1; i < 8; ++i)
-    if (!lines.next(line)) return std::string("文件头不足 8 行，不是 EPW 气象文件");
+    if (!lines.next(line)) return WeatherRefusal{WeatherFault::headerShort};
   while (lines.next(line)) {
     if (trimmed(line).empty()) continue;
     if (file.records.size() == maxWeatherRecords)
-      return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
+      return WeatherRefusal{WeatherFault::tooManyRecords};
     file.records.push_back(readRecord(line));
     if (!lines.ended() &&
         static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1 < wholeRecordFields)
       file.records.back().skip = SkipReason::missingField;
   }
-  if (file.records.empty()) return std::string("文件中没有逐时记录");
+  if (file.records.empty()) return WeatherRefusal{WeatherFault::noRecords};
   return file;
 }
 
@@ -242,14 +207,14 @@ class HeaderColumn {
   }
 
   // The 0-based column in a header of width fields, or why none.
-  std::variant<std::size_t, std::string> column(std::size_t width) const {
+  std::variant<std::size_t, WeatherRefusal> column(std::size_t width) const {
     if (number_) {
       const std::optional<double> n = calc::wholeNumber(given_);
       if (n && *n >= 1 && *n <= static_cast<double>(width)) return static_cast<std::size_t>(*n) - 1;
-      return "第 " + std::string(given_) + " 列不在表头的 " + std::to_string(width) + " 列之中";
+      return WeatherRefusal{WeatherFault::columnBeyond, std::string(given_), width};
     }
-    if (twice_) return "表头中有不止一列名为 " + std::string(given_) + "，请改用列号";
-    if (!found_) return "表头中没有名为 " + std::string(given_) + " 的列";
+    if (twice_) return WeatherRefusal{WeatherFault::columnTwice, std::string(given_)};
+    if (!found_) return WeatherRefusal{WeatherFault::noSuchColumn, std::string(given_)};
     return *found_;
   }
 
@@ -262,24 +227,23 @@ class HeaderColumn {
 
 }  // namespace
 
-std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, calc::Pair pair,
-                                                      const std::array<std::string, 2>& columns) {
-  if (text.size() > maxWeatherBytes)
-    return "文件大于 " + std::to_string(maxWeatherBytes / (1024 * 1024)) + " MiB";
+std::variant<WeatherFile, WeatherRefusal> readWeatherLog(
+    std::string_view text, calc::Pair pair, const std::array<std::string, 2>& columns) {
+  if (text.size() > maxWeatherBytes) return WeatherRefusal{WeatherFault::tooLarge};
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   CsvRecords records(text);
   std::array<HeaderColumn, 2> wanted{HeaderColumn(columns[0]), HeaderColumn(columns[1])};
   const std::optional<std::size_t> width = records.next([&](std::size_t i, std::string_view f) {
     for (HeaderColumn& c : wanted) c.field(i, f);
   });
-  if (!width) return std::string("文件为空，没有表头");
+  if (!width) return WeatherRefusal{WeatherFault::noHeader};
   std::array<std::size_t, 2> at{};
   for (std::size_t k = 0; k < 2; ++k) {
     auto column = wanted[k].column(*width);
-    if (const std::string* why = std::get_if<std::string>(&column)) return *why;
+    if (const WeatherRefusal* why = std::get_if<WeatherRefusal>(&column)) return *why;
     at[k] = std::get<std::size_t>(column);
   }
-  if (at[0] == at[1]) return std::string("两个值不能取自同一列");
+  if (at[0] == at[1]) return WeatherRefusal{WeatherFault::sameColumn};
   WeatherFile file;
   file.pair = pair;
   std::array<std::string, 2> values;  // the texts of a record's two columns
@@ -292,7 +256,7 @@ std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, cal
        }));) {
     if (*count == 1 && blank) continue;
     if (file.records.size() == maxWeatherRecords)
-      return "逐时记录多于 " + std::to_string(maxWeatherRecords) + " 条";
+      return WeatherRefusal{WeatherFault::tooManyRecords};
     WeatherRecord r;
     const auto value = [&](std::size_t k) -> std::optional<double> {
       if (at[k] >= *count || !calc::startsWithNumber(values[k])) return std::nullopt;
@@ -307,7 +271,7 @@ std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, cal
     }
     file.records.push_back(std::move(r));
   }
-  if (file.records.empty()) return std::string("文件中没有逐时记录");
+  if (file.records.empty()) return WeatherRefusal{WeatherFault::noRecords};
   return file;
 }
 

@@ -41,9 +41,6 @@ enum class SkipReason {
 };
 inline constexpr std::size_t skipReasonCount = 5;
 
-// The words for a reason, as the skip report and a record's message show them ("缺测值").
-std::string_view skipWords(SkipReason reason);
-
 // Records skipped, by reason (indexed by SkipReason).
 struct SkipCounts {
   std::array<std::size_t, skipReasonCount> counts{};
@@ -53,9 +50,28 @@ struct SkipCounts {
   std::size_t of(SkipReason r) const { return counts[static_cast<std::size_t>(r)]; }
 };
 
-// The report of the skipped records: "跳过 12 条记录：缺测值 10 条，露点高于干球温度 2 条", the
-// reasons in the order of SkipReason, those with none left out; empty when nothing was skipped.
-std::string skipReport(const SkipCounts& skipped);
+// Why a text is not a weather file the readers can take, as a code; for a log's columns the column
+// as given. The faces word them (document/words.h), as they word SkipReason.
+enum class WeatherFault {
+  tooLarge,        // over maxWeatherBytes
+  notEpw,          // a first line that is not the LOCATION line
+  headerShort,     // fewer than the 8 header lines
+  tooManyRecords,  // over maxWeatherRecords records
+  noRecords,       // no hourly record
+  noHeader,        // a log with no header at all
+  columnBeyond,    // a column's number beyond the header's width
+  columnTwice,     // a column's name that two fields of the header have
+  noSuchColumn,    // a column's name no field of the header has
+  sameColumn,      // both values from one column
+};
+
+struct WeatherRefusal {
+  WeatherFault fault = WeatherFault::noRecords;
+  std::string column{};   // the column as given (trimmed), for the faults of a column
+  std::size_t width = 0;  // the header's number of fields, for columnBeyond
+
+  bool operator==(const WeatherRefusal&) const = default;
+};
 
 // One hourly record as read.
 struct WeatherRecord {
@@ -81,7 +97,7 @@ struct WeatherFile {
 // blank lines are passed over; LF, CRLF or CR). Records that cannot be used are kept with their
 // reason. For a text over maxWeatherBytes, with over maxWeatherRecords records, whose first line
 // is not the LOCATION line, shorter than the header or without records, the reason it is refused.
-std::variant<WeatherFile, std::string> readEpw(std::string_view text);
+std::variant<WeatherFile, WeatherRefusal> readEpw(std::string_view text);
 
 // Reads a log's CSV (UTF-8, a byte-order mark allowed; fields separated by commas, quoted as
 // RFC 4180 has it; LF or CRLF) as torvale-calc --csv --mode --columns reads it: the first record is
@@ -93,8 +109,8 @@ std::variant<WeatherFile, std::string> readEpw(std::string_view text);
 // column the header lacks or holds twice, a number beyond the header, the same column twice, no
 // header, and the limits of readEpw. Memory stays within a few times the text's size however many
 // fields a record has.
-std::variant<WeatherFile, std::string> readWeatherLog(std::string_view text, calc::Pair pair,
-                                                      const std::array<std::string, 2>& columns);
+std::variant<WeatherFile, WeatherRefusal> readWeatherLog(std::string_view text, calc::Pair pair,
+                                                         const std::array<std::string, 2>& columns);
 
 // The pressure of the station, Pa, from its elevation by the standard atmosphere
 // (psychro::pressureAtAltitude, rounded as the pressure setting's altitude is); none without an

@@ -18,7 +18,7 @@ using psychro::Quantity;
 
 struct Along {
   const char* name;
-  psychro::StateOutcome (*run)(const psychro::AirState&);
+  process::Outlet (*run)(const psychro::AirState&);
 };
 void PrintTo(const Along& a, std::ostream* os) {
   *os << a.name;
@@ -32,8 +32,8 @@ chart::SheetPoint at(const psychro::AirState& a) {
 
 TEST_P(EpsilonDirection, IsTheProcessLine) {
   const psychro::AirState in = psychro::stateFromPair({Quantity::t, 28}, {Quantity::rh, 0.5}).air;
-  const psychro::StateOutcome out = GetParam().run(in);
-  ASSERT_TRUE(out.ok()) << static_cast<int>(out.outcome);
+  const process::Outlet out = GetParam().run(in);
+  ASSERT_TRUE(out.ok()) << static_cast<int>(out.why.code);
   const chart::SheetPoint a = at(in), b = at(out.air);
   const chart::SheetPoint u = chart::epsilonDirection(process::figures(in, out.air).ε);
   // Parallel: the cross product vanishes against the lengths.

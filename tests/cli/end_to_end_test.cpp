@@ -19,10 +19,10 @@
 #include "calc/outputs.h"
 #include "calc/version.h"
 #include "cli/text_encoding.h"
+#include "document/design_table.h"
 #include "drawing/chart_dxf.h"
 #include "support/recording_window.h"
 #include "workspace/file.h"
-#include "workspace/sheet.h"
 
 extern char** environ;
 
@@ -211,7 +211,7 @@ TEST(WorkspaceRun, PrintsTheSheetOrNamesTheFileAndWhy) {
     int status;
     std::string out, inErr;
   } rows[] = {
-      {"Design", design, 0, workspace::commaSeparated(std::get<workspace::Workspace>(opened)), ""},
+      {"Design", design, 0, document::commaSeparated(std::get<workspace::Workspace>(opened)), ""},
       {"Truncated", design.substr(0, 70), 2, "", "a.torvale：文件不是完整的 JSON"},
   };
   for (const auto& row : rows) {

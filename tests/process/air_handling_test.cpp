@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "calc/messages.h"
 #include "process/coil.h"
 #include "process/desiccant.h"
 #include "process/evaporative.h"
@@ -21,10 +20,8 @@ using testsupport::PrintTo;
 using namespace process;
 using psychro::AirState;
 using psychro::Arithmetic;
-using psychro::Outcome;
-using psychro::StateOutcome;
 using Q = psychro::Quantity;
-using Apply = StateOutcome (*)(const AirState& a, double pa, Arithmetic m);
+using Apply = Outlet (*)(const AirState& a, double pa, Arithmetic m);
 constexpr double none = INFINITY;
 constexpr double AirState::*T = &AirState::t, AirState::*RH = &AirState::φ,
                  AirState::*D = &AirState::d, AirState::*H = &AirState::h;
@@ -51,8 +48,8 @@ struct Row {
   Apply run;
   double AirState::*worked;  // the quantity worked by hand (φ as a fraction), at the four settings
   double values[4];
-  double AirState::*kept;         // what the process keeps of the inlet, if anything
-  Outcome outcome = Outcome::ok;  // or the refusal it gives, with no state
+  double AirState::*kept;        // what the process keeps of the inlet, if anything
+  Code code = Code::arithmetic;  // or the refusal it gives, with no state
   // The outlet's coil rating (apparatusDewPoint), where tAdp is not NaN: ADP, °C, and BF (NaN:
   // not known by hand); tAdp = none: the line from the inlet through the outlet never saturates.
   double tAdp = NAN, bf = NAN;
@@ -66,8 +63,8 @@ TEST_P(AirHandling, ReachesTheWorkedOutletOrRefuses) {
     const auto [pa, m] = settings[i];
     SCOPED_TRACE(i);
     const AirState in = air(r.t, r.φ, pa, m);
-    const StateOutcome out = r.run(in, pa, m);
-    ASSERT_EQ(out.outcome, r.outcome) << calc::words(out.outcome);
+    const Outlet out = r.run(in, pa, m);
+    ASSERT_EQ(out.why, Refusal{r.code}) << static_cast<int>(out.why.outcome);
     if (!out.ok()) {
       EXPECT_TRUE(out.air.t == 0 && out.air.d == 0 && out.air.h == 0);
       continue;
@@ -126,33 +123,33 @@ constexpr Row rows[] = {
 
     // Refusals, from 27 ℃, 60 % (dew point 18.6 ℃, 13.4 g/kg) unless named.
     {"MoistureEffectivenessAboveOne", 27, 0.6,
-     RUN(recoverTotal(a, AIR(20, 0.4), 0.6, 1.5, pa, m)), {}, {}, {}, Outcome::efficiencyRange},
+     RUN(recoverTotal(a, AIR(20, 0.4), 0.6, 1.5, pa, m)), {}, {}, {}, Code::efficiencyRange},
     {"RecoveryAgainstItself", 27, 0.6, RUN(recoverTotal(a, a, 0.6, {}, pa, m)), {}, {}, {},
-     Outcome::recoveryNoDifference},
+     Code::recoveryNoDifference},
     {"SensibleRecoveryBelowDewPoint", 27, 0.6, RUN(recoverSensible(a, AIR(15, 0.5), 1, pa, m)),
-     {}, {}, {}, Outcome::recoveryPastSaturation},
+     {}, {}, {}, Code::recoveryPastSaturation},
     // −10 ℃, 90 % with 22 ℃, 60 % at 0.3: −0.30 ℃ at 108 %, frost in the wheel.
     {"WinterTotalRecoveryFrosts", -10, 0.9, RUN(recoverTotal(a, AIR(22, 0.6), 0.3, {}, pa, m)),
-     {}, {}, {}, Outcome::recoveryPastSaturation},
+     {}, {}, {}, Code::recoveryPastSaturation},
     {"EvaporatingSaturatedAir", 20, 1, RUN(evaporativeCool(a, 0.9, pa, m)), {}, {}, {},
-     Outcome::evaporationNotCooler},
+     Code::evaporationNotCooler},
     // Saturated at 9.2 ℃ along its h.
     {"IndirectBelowDewPoint", 27, 0.6, RUN(evaporativeCoolIndirect(a, AIR(20, 0.2), 1, pa, m)),
-     {}, {}, {}, Outcome::indirectBelowDewPoint},
+     {}, {}, {}, Code::indirectBelowDewPoint},
     {"DesiccantThatWets", 27, 0.6, RUN(dryAdiabatic(a, {Q::d, 0.016}, pa, m)), {}, {}, {},
-     Outcome::dryingNotDrier},
+     Code::dryingNotDrier},
     {"DesiccantPastHundredDegrees", 27, 0.6, RUN(dryAdiabatic(a, {Q::t, 120}, pa, m)), {}, {}, {},
-     Outcome::dryingOutOfRange},
+     Code::dryingOutOfRange},
     {"FanWithoutPressure", 27, 0.6, RUN(fanHeat(a, 0, 0.7, pa, m)), {}, {}, {},
-     Outcome::fanPressureNotPositive},
+     Code::fanPressureNotPositive},
     {"BypassFactorOfOne", 27, 0.6, RUN(coolAndDryByBypass(a, 10, 1, pa, m)), {}, {}, {},
-     Outcome::bypassFactorRange},
+     Code::bypassFactorRange},
     {"DewPointAboveInlets", 27, 0.6, RUN(coolAndDryByBypass(a, 19, 0.1, pa, m)), {}, {}, {},
-     Outcome::dewPointNotBelow},
+     Code::dewPointNotBelow},
     // From 20 ℃, 90 % to 2 ℃ the line runs past 100 % from a third of the way on; the outlet at
     // a tenth of the way (92 %) is clear, the coil's line is not.
     {"LineFogsBeyondAClearOutlet", 20, 0.9, RUN(coolAndDryByBypass(a, 2, 0.9, pa, m)), {}, {}, {},
-     Outcome::coilLineFogs},
+     Code::coilLineFogs},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Processes, AirHandling, testing::ValuesIn(rows),

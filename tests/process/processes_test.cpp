@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "calc/messages.h"
 #include "calc/pair_calculation.h"
 #include "calc/state_results.h"
 #include "process/figures.h"
@@ -19,7 +18,7 @@ using testsupport::PrintTo;
 using namespace process;
 using psychro::Given;
 using Q = psychro::Quantity;
-using Run = StateOutcome (*)(const AirState& a, double pa);
+using Run = Outlet (*)(const AirState& a, double pa);
 using Texts = std::array<std::string, calc::outputs.size()>;
 
 // A process applied to the inlet a at the pressure pa.
@@ -53,8 +52,8 @@ TEST_P(Process, EndsOnItsLineWithItsLoads) {
   for (const double pa : {101325.0, 81000.0}) {
     SCOPED_TRACE(pa);
     const AirState in = state(r.in[0], r.in[1], pa);
-    const StateOutcome out = r.run(in, pa);
-    ASSERT_TRUE(out.ok()) << calc::words(out.outcome);
+    const Outlet out = r.run(in, pa);
+    ASSERT_TRUE(out.ok()) << static_cast<int>(out.why.code);
     const AirState& o = out.air;
     const double held[] = {o.t, o.tw, o.φ, o.tl, o.d, o.h};  // in the order of Quantity
     EXPECT_NEAR(held[static_cast<int>(r.reached.quantity)], r.reached.value, 1e-9);
@@ -119,7 +118,7 @@ TEST(ProcessUnderAshrae, EndsOnItsLine) {
   const AirState outdoor = psychro::stateFromPair({Q::t, 35}, {Q::rh, 0.6}, pa, {}, m).air;
   const struct {
     const char* name;
-    StateOutcome out;
+    Outlet out;
     double ε;
   } rows[] = {
       {"mix", mix(room, 4, outdoor, 1, pa, m), figures(room, outdoor).ε},
@@ -129,7 +128,7 @@ TEST(ProcessUnderAshrae, EndsOnItsLine) {
       {"supply", supplyPoint(room, 8000, 8, pa, m), 8000},
   };
   for (const auto& r : rows) {
-    ASSERT_TRUE(r.out.ok()) << r.name << ": " << calc::words(r.out.outcome);
+    ASSERT_TRUE(r.out.ok()) << r.name << ": " << static_cast<int>(r.out.why.code);
     const double ε = figures(room, r.out.air).ε;
     EXPECT_TRUE(ε == r.ε || std::abs(ε - r.ε) < 1e-6 * std::abs(r.ε) + 1e-6) << r.name << ": " << ε;
     Texts texts;
@@ -142,48 +141,48 @@ TEST(ProcessUnderAshrae, EndsOnItsLine) {
 struct RefusalRow {
   const char* name;
   Run run;  // applied to air at 27 ℃, 60 % (dew point 18.6 ℃, wet bulb 21.3 ℃)
-  Outcome outcome;
+  Code code;
 };
 
-class Refusal : public testing::TestWithParam<RefusalRow> {};
+class Refuses : public testing::TestWithParam<RefusalRow> {};
 
-TEST_P(Refusal, GivesItsMessageAndNoState) {
-  const StateOutcome out = GetParam().run(state(t27, rh60), psychro::standardPressure);
-  EXPECT_EQ(out.outcome, GetParam().outcome);
+TEST_P(Refuses, WithItsCodeAndNoState) {
+  const Outlet out = GetParam().run(state(t27, rh60), psychro::standardPressure);
+  EXPECT_EQ(out.why, Refusal{GetParam().code});
   EXPECT_EQ(out.air.t, 0);  // and no state
 }
 
 // clang-format off
 constexpr RefusalRow refusals[] = {
-    {"MixingZeroFlow", PROCESS(mix(a, 0, a, 1, pa)), Outcome::flowNotPositive},
+    {"MixingZeroFlow", PROCESS(mix(a, 0, a, 1, pa)), Code::flowNotPositive},
     {"MixingIntoFog", PROCESS(mix(state({Q::t, 5}, {Q::rh, 1}), 1,  // saturated, 1 : 1
-                                  state({Q::t, 35}, {Q::rh, 1}), 1, pa)), Outcome::mixtureFogs},
-    {"HeatingThatCools", PROCESS(heat(a, 20, pa)), Outcome::heatingNotWarmer},
-    {"CoolingBelowDewPoint", PROCESS(cool(a, 18, pa)), Outcome::belowDewPoint},
+                                  state({Q::t, 35}, {Q::rh, 1}), 1, pa)), Code::mixtureFogs},
+    {"HeatingThatCools", PROCESS(heat(a, 20, pa)), Code::heatingNotWarmer},
+    {"CoolingBelowDewPoint", PROCESS(cool(a, 18, pa)), Code::belowDewPoint},
     {"LeavingStateWetter", PROCESS(coolAndDry(a, {Q::t, 25}, {Q::rh, 0.9}, pa)),
-     Outcome::notCoolerAndDrier},
+     Code::notCoolerAndDrier},
     {"MachineDewPointTooHigh", PROCESS(coolAndDryToDewPoint(a, 19, 0.9, pa)),
-     Outcome::dewPointNotBelow},
+     Code::dewPointNotBelow},
     {"LeavingHumidityBelowInlets", PROCESS(coolAndDryToDewPoint(a, 10, 0.5, pa)),
-     Outcome::humidityNotReached},
+     Code::humidityNotReached},
     {"AdiabaticPastSaturation", PROCESS(humidifyAdiabatic(a, {Q::rh, 1.05}, pa)),
-     Outcome::pastSaturation},
+     Code::pastSaturation},
     {"AdiabaticBelowWetBulb", PROCESS(humidifyAdiabatic(a, {Q::t, 20}, pa)),
-     Outcome::pastSaturation},
+     Code::pastSaturation},
     {"AdiabaticThatDries", PROCESS(humidifyAdiabatic(a, {Q::rh, 0.4}, pa)),
-     Outcome::moistureNotRaised},
+     Code::moistureNotRaised},
     {"AdiabaticToLessMoisture", PROCESS(humidifyAdiabatic(a, {Q::d, 0.010}, pa)),
-     Outcome::moistureNotRaised},
+     Code::moistureNotRaised},
     {"AdiabaticMoisturePastSaturation", PROCESS(humidifyAdiabatic(a, {Q::d, 0.03}, pa)),
-     Outcome::pastSaturation},
+     Code::pastSaturation},
     {"SteamPastSaturation", PROCESS(humidifyIsothermal(a, {Q::d, 0.03}, pa)),
-     Outcome::pastSaturation},
+     Code::pastSaturation},
     // At 0 ℃ the ε = 2501 line runs along the isotherm and never crosses it.
-    {"SupplyLineAlongIsotherm", PROCESS(supplyPoint(a, 2501, 27, pa)), Outcome::supplyNotOnLine},
-    {"SupplyPastSaturation", PROCESS(supplyPoint(a, 8000, 15, pa)), Outcome::supplyPastSaturation},
+    {"SupplyLineAlongIsotherm", PROCESS(supplyPoint(a, 2501, 27, pa)), Code::supplyNotOnLine},
+    {"SupplyPastSaturation", PROCESS(supplyPoint(a, 8000, 15, pa)), Code::supplyPastSaturation},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Refusals, Refusal, testing::ValuesIn(refusals),
+INSTANTIATE_TEST_SUITE_P(Refusals, Refuses, testing::ValuesIn(refusals),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // Outdoor W 35 ℃, 60 % (21.44 g/kg, 90.19 kJ/kg), room N 26 ℃, 55 % (11.57 g/kg, 55.63 kJ/kg), 20 %
@@ -207,7 +206,7 @@ TEST(SummerExample, MatchesTheHandCheck) {
   const double g = dryAirFlow(10000, c);
   EXPECT_NEAR(g, 3.185, 0.0005);
   EXPECT_NEAR(loads(figures(c, l), g).total, -70.31, 0.005);
-  EXPECT_EQ(loads(figures(c, l), 0).outcome, Outcome::flowNotPositiveOrFinite);
+  EXPECT_EQ(loads(figures(c, l), 0).why, Refusal{Code::flowNotPositiveOrFinite});
 }
 
 }  // namespace

@@ -5,12 +5,14 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "document/design_table.h"
+#include "document/words.h"
 #include "support/named_rows.h"
-#include "workspace/sheet.h"
 
 namespace {
 
@@ -98,11 +100,12 @@ TEST(WorkspaceFile, SavedOpensToTheSameSheet) {
     const bool ashrae = row.m == psychro::Arithmetic::ashrae2017;
     EXPECT_EQ(text.find("\"model\": \"ashrae-2017\"") != std::string::npos, ashrae);
     EXPECT_EQ(text.find("\"model\"") != std::string::npos, ashrae);
-    EXPECT_EQ(workspace::sheetRows(saved)[1][0] == "计算方法", ashrae);
+    EXPECT_EQ(document::designTable(saved)[1][0] == "计算方法", ashrae);
     const auto read = workspace::readWorkspace(text);
-    ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
+    ASSERT_TRUE(std::holds_alternative<Workspace>(read))
+        << document::words(std::get<workspace::FileRefusal>(read));
     const Workspace& opened = std::get<Workspace>(read);
-    EXPECT_EQ(workspace::sheetRows(opened), workspace::sheetRows(saved));
+    EXPECT_EQ(document::designTable(opened), document::designTable(saved));
     EXPECT_EQ(opened.processes().lines().size(), saved.processes().lines().size());
     EXPECT_EQ(workspace::workspaceText(opened), text);
     EXPECT_EQ(opened.zones(), saved.zones());
@@ -117,19 +120,24 @@ TEST(WorkspaceFile, RecoveryKeepsDesignAndSource) {
     const Workspace saved = everything();
     const std::string text = workspace::recoveryText(saved, source);
     const auto read = workspace::readRecovery(text);
-    ASSERT_TRUE(std::holds_alternative<workspace::Recovered>(read)) << std::get<std::string>(read);
+    ASSERT_TRUE(std::holds_alternative<workspace::Recovered>(read))
+        << document::words(std::get<workspace::FileRefusal>(read));
     const auto& recovered = std::get<workspace::Recovered>(read);
     EXPECT_EQ(recovered.source, source);
     EXPECT_EQ(workspace::workspaceText(recovered.design), workspace::workspaceText(saved));
     EXPECT_TRUE(std::holds_alternative<Workspace>(workspace::readWorkspace(text)));
   }
-  EXPECT_TRUE(std::holds_alternative<std::string>(workspace::readRecovery("{\"format\"")));
+  EXPECT_TRUE(
+      std::holds_alternative<workspace::FileRefusal>(workspace::readRecovery("{\"format\"")));
 }
+
+using workspace::FileFault;
+using workspace::FileRefusal;
 
 struct FileRow {
   const char* name;
   std::string text;
-  const char* why;  // a part of the message; empty for a file that opens
+  std::optional<FileFault> fault;  // why it is refused; none for a file that opens
 };
 using testsupport::PrintTo;
 
@@ -187,86 +195,105 @@ class Refusal : public testing::TestWithParam<FileRow> {};
 
 TEST_P(Refusal, NamesWhatIsWrong) {
   const auto read = workspace::readWorkspace(GetParam().text);
-  if (*GetParam().why == '\0') {
-    ASSERT_TRUE(std::holds_alternative<Workspace>(read)) << std::get<std::string>(read);
+  if (!GetParam().fault) {
+    ASSERT_TRUE(std::holds_alternative<Workspace>(read))
+        << document::words(std::get<FileRefusal>(read));
     return;
   }
-  ASSERT_TRUE(std::holds_alternative<std::string>(read));
-  EXPECT_NE(std::get<std::string>(read).find(GetParam().why), std::string::npos)
-      << std::get<std::string>(read);
+  ASSERT_TRUE(std::holds_alternative<FileRefusal>(read));
+  EXPECT_EQ(std::get<FileRefusal>(read).fault, *GetParam().fault)
+      << document::words(std::get<FileRefusal>(read));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     WorkspaceFile, Refusal,
     testing::Values(
-        FileRow{"HandWritten", points(joined({point("W"), ",", point("N")})), ""},
-        FileRow{"NotJson", "W,35,60\n", "JSON"},
-        FileRow{"Truncated", points(point("W")).substr(0, 60), "截断"},
-        FileRow{"OtherFormat", "{\"format\": \"x\", \"version\": 1}", "不是工作区文件"},
-        FileRow{"NewerVersion", file("", "2"), "版本为 2"},
-        FileRow{"NoVersion", file("", "\"1\""), "版本号"},
-        FileRow{"NanText", points(point("W", "\"NaN\"")), "不是有效的数值"},
-        FileRow{"HugeText", points(point("W", "\"1e400\"")), "不是有效的数值"},
-        FileRow{"HugeNumber", points(point("W", "1e400")), "JSON"},
-        FileRow{"NotANumber", points(point("W", "true")), "数值须为文本"},
+        FileRow{"HandWritten", points(joined({point("W"), ",", point("N")})), std::nullopt},
+        FileRow{"NotJson", "W,35,60\n", FileFault::notJson},
+        FileRow{"Truncated", points(point("W")).substr(0, 60), FileFault::notJson},
+        FileRow{"OtherFormat", "{\"format\": \"x\", \"version\": 1}", FileFault::notAWorkspace},
+        FileRow{"NewerVersion", file("", "2"), FileFault::laterVersion},
+        FileRow{"NoVersion", file("", "\"1\""), FileFault::noVersion},
+        FileRow{"NanText", points(point("W", "\"NaN\"")), FileFault::notANumber},
+        FileRow{"HugeText", points(point("W", "\"1e400\"")), FileFault::notANumber},
+        FileRow{"HugeNumber", points(point("W", "1e400")), FileFault::notJson},
+        FileRow{"NotANumber", points(point("W", "true")), FileFault::valueNotText},
         FileRow{"LongValue", points(point("W", joined({"\"", std::string(100, '1'), "\""}))),
-                "过长"},
-        FileRow{"TooManyPoints", many(10001), "超过 10000"},
-        FileRow{"TooLarge", std::string(workspace::maxFileBytes + 1, ' '), "16 MB"},
-        FileRow{"DeepNesting", std::string(100, '[') + std::string(100, ']'), "层次过深"},
-        FileRow{"LongName", points(point(std::string(25, 'x'))), "24"},
-        FileRow{"ControlInName", points(point("W\\u0007")), "控制字符"},
-        FileRow{"BidiInName", points(point("W\\u202e")), "方向"},
-        FileRow{"DuplicateName", points(joined({point("W"), ",", point("W")})), "同名"},
+                FileFault::valueTooLong},
+        FileRow{"TooManyPoints", many(10001), FileFault::tooManyPoints},
+        FileRow{"TooLarge", std::string(workspace::maxFileBytes + 1, ' '), FileFault::tooLarge},
+        FileRow{"DeepNesting", std::string(100, '[') + std::string(100, ']'), FileFault::tooDeep},
+        FileRow{"LongName", points(point(std::string(25, 'x'))), FileFault::ruleOfName},
+        FileRow{"ControlInName", points(point("W\\u0007")), FileFault::rule},
+        FileRow{"BidiInName", points(point("W\\u202e")), FileFault::ruleOfName},
+        FileRow{"DuplicateName", points(joined({point("W"), ",", point("W")})),
+                FileFault::ruleOfName},
         FileRow{"UnknownPair",
                 file(", \"points\": [{\"name\": \"W\", \"pair\": \"t+x\", "
                      "\"values\": [\"1\", \"2\"]}]"),
-                "无法识别的参数组合"},
-        FileRow{"PressureRange", file("", "1", "20000"), "大气压力"},
-        FileRow{"ClassicModel", file(", \"model\": \"classic\""), ""},
-        FileRow{"UnknownModel", file(", \"model\": \"ashrae-2099\""),
-                "无法识别的计算方法 “ashrae-2099”"},
-        FileRow{"ModelNotText", file(", \"model\": 2017"), "计算方法"},
+                FileFault::unknownPair},
+        FileRow{"PressureRange", file("", "1", "20000"), FileFault::pressureRange},
+        FileRow{"ClassicModel", file(", \"model\": \"classic\""), std::nullopt},
+        FileRow{"UnknownModel", file(", \"model\": \"ashrae-2099\""), FileFault::unknownName},
+        FileRow{"ModelNotText", file(", \"model\": 2017"), FileFault::modelNotText},
         FileRow{"MissingPoint",
                 withProcess("{\"kind\": \"heat\", \"from\": \"Z\", \"values\": [\"30\"]}"),
-                "第 1 个过程：找不到状态点 “Z”"},
+                FileFault::noSuchPoint},
         FileRow{"UnknownKind",
                 withProcess("{\"kind\": \"boil\", \"from\": \"W\", \"values\": [\"30\"]}"),
-                "无法识别的过程类型"},
+                FileFault::unknownName},
         FileRow{"WrongValueCount",
-                withProcess("{\"kind\": \"heat\", \"from\": \"W\", \"values\": []}"), "1 个数值"},
-        FileRow{"NoStateKept", points(point("W", "\"200\"")), ""},
+                withProcess("{\"kind\": \"heat\", \"from\": \"W\", \"values\": []}"),
+                FileFault::valuesCount},
+        FileRow{"NoStateKept", points(point("W", "\"200\"")), std::nullopt},
         FileRow{"ZonesAndWeather",
                 file(", \"zones\": {\"on\": [\"供冷工况 I级\"], \"user\": [{\"name\": \"A\", "
                      "\"rh\": [null, 60]}]}, \"weather\": {\"months\": [7, 8]}"),
-                ""},
-        FileRow{"UnknownZone", file(", \"zones\": {\"on\": [\"供冷\"]}"), "无法识别的舒适区"},
+                std::nullopt},
+        FileRow{"UnknownZone", file(", \"zones\": {\"on\": [\"供冷\"]}"), FileFault::unknownName},
         FileRow{"BoundNotPair", file(", \"zones\": {\"user\": [{\"name\": \"A\", \"t\": [20]}]}"),
-                "第 1 个自定义舒适区：界限须为"},
-        FileRow{"MonthThirteen", file(", \"weather\": {\"months\": [13]}"), "月份"},
-        // A zone of the file meets the checks of one made in the window (checkZone).
-        FileRow{"ZoneNameEmpty", userZone("\" \"", "[20, 25]"), "请输入舒适区名称"},
-        FileRow{"ZoneNameTwice",
-                file(", \"zones\": {\"user\": [{\"name\": \"Z\", \"t\": [20, 25]}, "
-                     "{\"name\": \"Z\", \"t\": [20, 25]}]}"),
-                "第 2 个自定义舒适区：已有名为 Z 的舒适区"},
-        FileRow{"ZoneNamedOutside", userZone("\"区外\"", "[20, 25]"), "已有名为 区外"},
-        FileRow{"ZoneNamedAsBuiltIn", userZone("\"供热工况 II级\"", "[20, 25]"), "已有名为"},
-        FileRow{"ZoneNameTurnsText", userZone("\"R\u202eTXT\"", "[20, 25]"), "控制字符"},
-        FileRow{"ZoneBoundsInverted", userZone("\"Z\"", "[\"30\", \"20\"]"), "下限大于上限"},
-        FileRow{"NulThenGarbage", file("") + std::string("\0garbage", 8), "JSON"},
-        FileRow{"HugeVersion", file("", "18446744073709551615"), "版本为 18446744073709551615"},
-        FileRow{"PressureAsText", file("", "1", "\"101325\""), "须为数字"},
+                FileFault::boundNotPair},
+        FileRow{"MonthThirteen", file(", \"weather\": {\"months\": [13]}"), FileFault::notMonths},
+        FileRow{"NulThenGarbage", file("") + std::string("\0garbage", 8), FileFault::notJson},
+        FileRow{"HugeVersion", file("", "18446744073709551615"), FileFault::laterVersion},
+        FileRow{"PressureAsText", file("", "1", "\"101325\""), FileFault::pressureNotNumber},
         FileRow{"LoadsWithoutMoisture",
                 withProcess("{\"kind\": \"supply\", \"from\": \"W\", \"values\": [\"0\", "
                             "\"8\"], \"loads\": {\"heat\": \"40\"}}"),
-                "缺少 \"moisture\""},
-        FileRow{"ManyUnknownKeys", laterVersion(100000), ""},
-        FileRow{"ListTooLong", points(point("W", ones(20000))), "\"values\" 的项过多"},
+                FileFault::missingKey},
+        FileRow{"ManyUnknownKeys", laterVersion(100000), std::nullopt},
+        FileRow{"ListTooLong", points(point("W", ones(20000))), FileFault::listTooLong},
         FileRow{"MixWithItself",
                 withProcess("{\"kind\": \"mix\", \"from\": \"W\", \"other\": \"W\", "
                             "\"values\": [\"1\", \"1\"]}"),
-                "第 1 个过程："}),
+                FileFault::rule}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// A zone of the file meets the checks of one made in the window (workspace::checkZone): the file is
+// refused with that check's own rule.
+TEST(WorkspaceFile, ZonesMeetTheDialogsChecks) {
+  using workspace::Rule;
+  const struct {
+    const char* name;
+    std::string text;
+    Rule rule;
+  } rows[] = {
+      {"NameEmpty", userZone("\" \"", "[20, 25]"), Rule::zoneNameEmpty},
+      {"NameTwice",
+       file(", \"zones\": {\"user\": [{\"name\": \"Z\", \"t\": [20, 25]}, "
+            "{\"name\": \"Z\", \"t\": [20, 25]}]}"),
+       Rule::zoneNameTaken},
+      {"NamedOutside", userZone("\"区外\"", "[20, 25]"), Rule::zoneNameTaken},
+      {"NamedAsBuiltIn", userZone("\"供热工况 II级\"", "[20, 25]"), Rule::zoneNameTaken},
+      {"NameTurnsText", userZone("\"R\u202eTXT\"", "[20, 25]"), Rule::zoneNameControl},
+      {"BoundsInverted", userZone("\"Z\"", "[\"30\", \"20\"]"), Rule::zoneBoundsReversed},
+  };
+  for (const auto& row : rows) {
+    const auto read = workspace::readWorkspace(row.text);
+    const auto* why = std::get_if<FileRefusal>(&read);
+    ASSERT_TRUE(why) << row.name;
+    EXPECT_EQ(why->rule.rule, row.rule) << row.name << ": " << document::words(*why);
+  }
+}
 
 }  // namespace

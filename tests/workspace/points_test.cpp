@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "document/design_table.h"
 #include "workspace/points.h"
-#include "workspace/sheet.h"
 #include "workspace/workspace.h"
 
 namespace {
@@ -84,7 +84,7 @@ TEST(PointList, FollowsThePressure) {
   EXPECT_EQ(list.points()[0].result.texts[6], "15.54");
   EXPECT_FALSE(list.points()[1].exists());
   EXPECT_EQ(list.points()[1].result.outcome, psychro::Outcome::noSuchState);
-  EXPECT_EQ(workspace::tableRows(list)[1][1], "t=95, φ=90%：该状态点不存在");
+  EXPECT_EQ(document::pointRows(list)[1][1], "t=95, φ=90%：该状态点不存在");
   list.setPressure(101325);
   EXPECT_TRUE(list.points()[1].exists());
 }
@@ -98,7 +98,7 @@ TEST(PointTable, CopiedAndExported) {
       "大气压力\t101325 Pa\n"
       "名称\t给定参数\t干球温度 ℃\t相对湿度 ％\t湿球温度 ℃\t焓 kJ/kg\t露点温度 ℃\t密度 kg/m³\t"
       "含湿量 g/kg\t比热 J/(kg·K)\t粘度 μkg/(m·s)\t导热系数 W/(m·K)\t普朗特数\n";
-  const std::string tsv = workspace::tabSeparated(list);
+  const std::string tsv = document::tabSeparated(list);
   EXPECT_EQ(tsv.substr(0, header.size()), header);
   const std::string rows = tsv.substr(header.size());
   EXPECT_EQ(rows.substr(0, rows.find('\n') + 1),
@@ -109,7 +109,7 @@ TEST(PointTable, CopiedAndExported) {
   EXPECT_EQ(rows.substr(rows.find('\n') + 1, second.size()), second);
   EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 4);
 
-  const std::string csv = workspace::commaSeparated(list);
+  const std::string csv = document::commaSeparated(list);
   EXPECT_EQ(csv.substr(0, csv.find("名称")), "\xEF\xBB\xBF大气压力,101325 Pa\r\n");
   EXPECT_NE(csv.find("含湿量 g/kg,比热 J/(kg·K),粘度 μkg/(m·s),导热系数 W/(m·K),普朗特数\r\n"),
             std::string::npos);
@@ -141,7 +141,7 @@ TEST(PointTable, StatesThePressureAndGuardsNames) {
     ASSERT_FALSE(list.rename(0, r.given));
     ASSERT_FALSE(list.addProcess(
         {workspace::ProcessKind::heat, list.points().points()[0].id, 0, {}, 30, 0, {}}));
-    const std::string tsv = workspace::tabSeparated(list);
+    const std::string tsv = document::tabSeparated(list);
     EXPECT_EQ(tsv.substr(0, tsv.find("名称")), "大气压力\t89875 Pa\n") << r.name;
     // A line that starts with the name as written, then tail.
     const auto startsLine = [&](const std::string& text, const char* tail) {
@@ -151,7 +151,7 @@ TEST(PointTable, StatesThePressureAndGuardsNames) {
     };
     EXPECT_TRUE(startsLine(tsv, "\t")) << r.name;
     EXPECT_TRUE(startsLine(tsv, "→A\t")) << r.name;  // its row in the 过程 table
-    const std::string csv = workspace::commaSeparated(list);
+    const std::string csv = document::commaSeparated(list);
     EXPECT_EQ(csv.substr(3, csv.find("名称") - 3), "大气压力,89875 Pa\r\n") << r.name;
     EXPECT_TRUE(startsLine(csv, ",")) << r.name;
     EXPECT_TRUE(startsLine(csv, "→A,")) << r.name;
@@ -185,12 +185,12 @@ TEST(PointTable, ZonesColumnAndHourRows) {
     workspace::Workspace w;
     ASSERT_FALSE(w.add(tRh("23", "50")));
     ASSERT_FALSE(w.add(tRh("35", "60")));
-    const std::string before = workspace::tabSeparated(w);
+    const std::string before = document::tabSeparated(w);
     for (std::size_t i = 0; i < r.on.size(); ++i) w.setBuiltInZone(i, r.on[i]);
     if (r.user) {
       ASSERT_FALSE(w.addZone(formula));
     }
-    const std::string tsv = workspace::tabSeparated(w);
+    const std::string tsv = document::tabSeparated(w);
     const auto line = [&tsv](std::size_t n) {
       std::size_t at = 0;
       for (std::size_t i = 0; i < n; ++i) at = tsv.find('\n', at) + 1;
@@ -204,13 +204,13 @@ TEST(PointTable, ZonesColumnAndHourRows) {
     }
     // Printed, the name is as given.
     if (r.user) {
-      EXPECT_EQ(workspace::sheetRows(w)[3].back(), "=1+1");
+      EXPECT_EQ(document::designTable(w)[3].back(), "=1+1");
     }
   }
   workspace::Workspace w;
   const std::vector<workspace::ZoneHourRow> hours{{"供热工况 I级", "1", "50.0"},
                                                   {"区外", "1", "50.0"}};
-  EXPECT_TRUE(workspace::commaSeparated(w, &hours).ends_with(
+  EXPECT_TRUE(document::commaSeparated(w, &hours).ends_with(
       "普朗特数\r\n\r\n逐时统计,小时数,百分比 %\r\n供热工况 I级,1,50.0\r\n区外,1,50.0\r\n"));
 }
 

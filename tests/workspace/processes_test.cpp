@@ -10,10 +10,10 @@
 
 #include "calc/messages.h"
 #include "calc/number_text.h"
+#include "document/process_table.h"
 #include "process/figures.h"
 #include "process/processes.h"
 #include "workspace/process_list.h"
-#include "workspace/process_rows.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ TEST(ProcessList, SummerDesignExample) {
        "-70.35", "-39.92"},
       {"E→F", "加热", "3.1849 kg/s", "3.07", "0.00", "3.15", "∞", "10.02", "0.00", "10.02", "0.00"},
   };
-  EXPECT_EQ(workspace::processRows(x.processes, x.points), expected);
+  EXPECT_EQ(document::processRows(x.processes, x.points), expected);
   EXPECT_EQ(x.points.points()[3].given, "送风状态点：ε=8000, Δt=8");
   ASSERT_EQ(x.processes.lines().size(), 1u);  // the room's ε line through N
   EXPECT_EQ(x.processes.lines()[0].point, x.id(1));
@@ -76,7 +76,7 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   ASSERT_FALSE(
       x.run({ProcessKind::coolAndDry, x.id(0), 0, {Quantity::d, Quantity::rh}, 10.06, 95, volume}));
   ASSERT_FALSE(x.run({ProcessKind::heat, x.id(1), 0, {}, 18, 0, {}}));
-  const auto rows = workspace::processRows(x.processes, x.points);
+  const auto rows = document::processRows(x.processes, x.points);
   EXPECT_EQ(rows[1][2], "3.1849 kg/s（沿用）");
   EXPECT_EQ((std::vector<std::string>(rows[1].begin() + 7, rows[1].end())),
             (std::vector<std::string>{"10.02", "0.00", "10.02", "0.00"}));
@@ -90,7 +90,7 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   ASSERT_FALSE(m.run({ProcessKind::heat, m.id(1), 0, {}, 25, 0, one}));
   ASSERT_FALSE(m.run({ProcessKind::mix, m.id(2), m.id(3), {}, 2, 1, {}}));
   ASSERT_FALSE(m.run({ProcessKind::heat, m.id(4), 0, {}, 30, 0, {}}));
-  EXPECT_EQ(workspace::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
+  EXPECT_EQ(document::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
 }
 
 // A supply point sized from the room's loads, as README checks by hand: ε = 3600·Q/W, G = Q/(h_N −
@@ -101,18 +101,19 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
   struct Row {
     const char* name;
     double pa, tN, φN, Q, W, Δt;
-    psychro::Outcome why;  // the refusal; ok for a supply point made
-    const char* flow;      // the room row's 风量
-    const char* total;     // the room row's 全热 and 水量: Q and W again
+    process::Code why;  // the refusal; arithmetic (none) for a supply point made
+    const char* flow;   // the room row's 风量
+    const char* total;  // the room row's 全热 and 水量: Q and W again
     const char* water;
   };
   const Row rows[] = {
-      {"Summer", 101325, 26, 55, 40, 18, 8, Outcome::ok, "3.3271 kg/s（10050 m³/h，按负荷）",
-       "40.00", "18.00"},
-      {"Winter", 89875, 20, 45, -20, 3, -8, Outcome::ok, "2.7134 kg/s（9512 m³/h，按负荷）",
-       "-20.00", "3.00"},
-      {"NoLoads", 101325, 26, 55, 0, 0, 8, Outcome::roomLoadsZero, "", "", ""},
-      {"HeatAgainstΔt", 101325, 26, 55, 40, 18, -8, Outcome::supplyFlowNotPositive, "", "", ""},
+      {"Summer", 101325, 26, 55, 40, 18, 8, process::Code::arithmetic,
+       "3.3271 kg/s（10050 m³/h，按负荷）", "40.00", "18.00"},
+      {"Winter", 89875, 20, 45, -20, 3, -8, process::Code::arithmetic,
+       "2.7134 kg/s（9512 m³/h，按负荷）", "-20.00", "3.00"},
+      {"NoLoads", 101325, 26, 55, 0, 0, 8, process::Code::roomLoadsZero, "", "", ""},
+      {"HeatAgainstΔt", 101325, 26, 55, 40, 18, -8, process::Code::supplyFlowNotPositive, "", "",
+       ""},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -122,9 +123,9 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
         {{Quantity::t, Quantity::rh}, calc::formatFixed(r.tN, 0), calc::formatFixed(r.φN, 0)}));
     const workspace::Refused why =
         x.run({ProcessKind::supply, x.id(0), 0, {}, 0, r.Δt, {}, workspace::RoomLoads{r.Q, r.W}});
-    EXPECT_EQ(why.value_or(workspace::refusedBy(Outcome::ok)).outcome, r.why);
+    EXPECT_EQ(why.value_or(workspace::Refusal{}), workspace::refusedBy(process::Refusal{r.why}));
     if (why) continue;
-    const auto row = workspace::processRows(x.processes, x.points)[0];
+    const auto row = document::processRows(x.processes, x.points)[0];
     EXPECT_EQ(row[2], r.flow);
     EXPECT_EQ(row[9], r.total);
     EXPECT_EQ(row[10], r.water);
@@ -139,7 +140,7 @@ TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
   ASSERT_FALSE(w.run({ProcessKind::heat, w.id(2), 0, {}, 28, 0, G}));
   ASSERT_FALSE(w.run(
       {ProcessKind::humidifyIsothermal, w.id(3), 0, {Quantity::d, Quantity::d}, 7.06, 0, {}}));
-  const auto rows2 = workspace::processRows(w.processes, w.points);
+  const auto rows2 = document::processRows(w.processes, w.points);
   EXPECT_EQ(rows2[1][9], "42.58");  // G·(h_H − h_C) = 2.7134 · 15.6924
   EXPECT_EQ(rows2[2][2], "2.7134 kg/s（沿用）");
   EXPECT_EQ(rows2[2][10], "14.49");  // 2.7134 · (7.0600 − 5.5771) / 1000 · 3600
@@ -152,12 +153,12 @@ TEST(ProcessList, FollowsThePressureAndForgetsDeletedPoints) {
   x.processes.rerun(x.points);
   EXPECT_EQ(x.points.points()[4].result.texts[6], "10.06");  // given, so unchanged
   EXPECT_NE(x.points.points()[2].result.texts[6], "13.54");  // C mixes the new W and N
-  EXPECT_EQ(workspace::processRows(x.processes, x.points).size(), 4u);
+  EXPECT_EQ(document::processRows(x.processes, x.points).size(), 4u);
 
   const unsigned N = x.id(1);
   x.points.remove(1);
   x.processes.forget(x.points, N);
-  EXPECT_EQ(workspace::processRows(x.processes, x.points).size(), 2u);
+  EXPECT_EQ(document::processRows(x.processes, x.points).size(), 2u);
   EXPECT_TRUE(x.processes.lines().empty());
   EXPECT_FALSE(x.points.points()[1].derived);  // C, now given by its t and d
 }
@@ -204,8 +205,16 @@ TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
 struct Refusal {
   const char* name;
   workspace::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
-  psychro::Outcome outcome;
+  workspace::Refusal why;
 };
+
+// A process's own refusal, and a rule of the design's.
+workspace::Refusal code(process::Code c) {
+  return workspace::refusedBy(process::Refusal{c});
+}
+workspace::Refusal rule(workspace::Rule r) {
+  return {r, {}, {}};
+}
 
 class ProcessRefusals : public testing::TestWithParam<Refusal> {};
 
@@ -217,7 +226,7 @@ TEST_P(ProcessRefusals, ChangeNothing) {
   workspace::ProcessRequest r = GetParam().request;
   r.from = r.from ? r.from : x.id(0);
   r.other = r.other ? r.other : x.id(1);
-  EXPECT_EQ(x.run(r), workspace::refusedBy(GetParam().outcome));
+  EXPECT_EQ(x.run(r), GetParam().why);
   EXPECT_EQ(x.points.size(), 2u);
   EXPECT_TRUE(x.processes.processes().empty());
 }
@@ -227,15 +236,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Refusal{"HeatingThatCools",
                 {ProcessKind::heat, 0, 0, {}, 20, 0, {}},
-                Outcome::heatingNotWarmer},
-        Refusal{
-            "MixingWithZeroFlow", {ProcessKind::mix, 0, 0, {}, 1, 0, {}}, Outcome::flowNotPositive},
-        Refusal{
-            "MixingAPointWithItself", {ProcessKind::mix, 0, 1, {}, 1, 1, {}}, Outcome::samePoint},
+                code(process::Code::heatingNotWarmer)},
+        Refusal{"MixingWithZeroFlow",
+                {ProcessKind::mix, 0, 0, {}, 1, 0, {}},
+                code(process::Code::flowNotPositive)},
+        Refusal{"MixingAPointWithItself",
+                {ProcessKind::mix, 0, 1, {}, 1, 1, {}},
+                rule(workspace::Rule::samePoint)},
         Refusal{"HumidifyingPastSaturation",
                 {ProcessKind::humidifyIsothermal, 0, 0, {Quantity::d, Quantity::d}, 40, 0, {}},
-                Outcome::pastSaturation},
-        Refusal{"FromNoPoint", {ProcessKind::heat, 99, 0, {}, 30, 0, {}}, Outcome::noSuchPoint}),
+                code(process::Code::pastSaturation)},
+        Refusal{"FromNoPoint",
+                {ProcessKind::heat, 99, 0, {}, 30, 0, {}},
+                rule(workspace::Rule::noSuchPoint)}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The figures of the coil and the reheater of the same design as the table writes them: rounded as
@@ -252,10 +265,10 @@ TEST(ProcessRowTexts, RoundedAndEmptyWithoutLoads) {
       process::coolAndDry(c, {Quantity::d, o.d}, {Quantity::rh, 0.95}, pa).air;
   const psychro::AirState reheated = process::heat(l, o.t, pa).air;
   const process::Loads coil = process::loads(process::figures(c, l), process::dryAirFlow(10000, c));
-  using Row = std::array<std::string, workspace::columns.size()>;
-  EXPECT_EQ(workspace::rowTexts(process::figures(c, l), &coil),
+  using Row = std::array<std::string, document::columns.size()>;
+  EXPECT_EQ(document::rowTexts(process::figures(c, l), &coil),
             (Row{"-12.89", "-3.48", "-22.08", "6347", "-42.61", "-27.71", "-70.31", "-39.88"}));
-  EXPECT_EQ(workspace::rowTexts(process::figures(l, reheated), nullptr),
+  EXPECT_EQ(document::rowTexts(process::figures(l, reheated), nullptr),
             (Row{"3.07", "0.00", "3.14", "∞", "", "", "", ""}));
 }
 

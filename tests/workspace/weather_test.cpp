@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calc/pair_calculation.h"
+#include "document/words.h"
 #include "support/epw_text.h"
 #include "support/named_rows.h"
 #include "workspace/zones.h"
@@ -24,6 +25,8 @@ namespace {
 using testsupport::PrintTo;
 using Q = psychro::Quantity;
 using workspace::SkipReason;
+using workspace::WeatherFault;
+using workspace::WeatherRefusal;
 
 // Zone indices in builtInZones().
 enum { heatingI, heatingII, coolingI, coolingII, dataRecommended, dataA1 };
@@ -132,9 +135,9 @@ TEST(Records, SkipReportCountsByReasonInOrder) {
   const auto file = std::get<workspace::WeatherFile>(workspace::readEpw(text));
   const workspace::WeatherStates states = workspace::weatherStates(file, 101325);
   EXPECT_EQ(states.hours.size(), 1u);
-  EXPECT_EQ(workspace::skipReport(states.skipped),
-            "跳过 4 条记录：缺测值 2 条，露点高于干球温度 2 条");
-  EXPECT_EQ(workspace::skipReport({}), "");
+  EXPECT_EQ(states.skipped.of(SkipReason::missingValue), 2u);
+  EXPECT_EQ(states.skipped.of(SkipReason::dewAboveDry), 2u);
+  EXPECT_EQ(states.skipped.total(), 4u);
 }
 
 // Lines end in LF, CRLF or CR alike: the header's 8 lines, then each record.
@@ -147,7 +150,7 @@ TEST(Records, AnyLineEnd) {
       text += crlf.compare(i, 2, "\r\n") == 0 ? (++i, std::string(end)) : std::string(1, crlf[i]);
     const auto read = workspace::readEpw(text);
     ASSERT_TRUE(std::holds_alternative<workspace::WeatherFile>(read))
-        << std::get<std::string>(read);
+        << document::words(std::get<WeatherRefusal>(read));
     EXPECT_EQ(std::get<workspace::WeatherFile>(read).records.size(), 1u);
     EXPECT_FALSE(std::get<workspace::WeatherFile>(read).records[0].skip);
   }
@@ -156,34 +159,34 @@ TEST(Records, AnyLineEnd) {
 struct RefusalRow {
   const char* name;
   std::string text;
-  std::string why;
+  WeatherFault why;
 };
 class Refusals : public testing::TestWithParam<RefusalRow> {};
 
 TEST_P(Refusals, FilesThatAreNoWeatherFileAreRefused) {
   const auto read = workspace::readEpw(GetParam().text);
-  ASSERT_TRUE(std::holds_alternative<std::string>(read));
-  EXPECT_EQ(std::get<std::string>(read), GetParam().why);
+  ASSERT_TRUE(std::holds_alternative<WeatherRefusal>(read));
+  EXPECT_EQ(std::get<WeatherRefusal>(read), WeatherRefusal{GetParam().why});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Refusals,
-    testing::Values(
-        RefusalRow{"Empty", "", "首行不是 LOCATION 行，不是 EPW 气象文件"},
-        RefusalRow{"Csv", "mode,t,x\n0,25,20\n", "首行不是 LOCATION 行，不是 EPW 气象文件"},
-        RefusalRow{"ShortHeader", "LOCATION,a\nX\n", "文件头不足 8 行，不是 EPW 气象文件"},
-        RefusalRow{"NoRecords", testsupport::epwHeader() + "\r\n", "文件中没有逐时记录"},
-        RefusalRow{"TooManyRecords",
-                   testsupport::epwHeader() +
-                       [] {
-                         std::string many;
-                         for (std::size_t i = 0; i <= workspace::maxWeatherRecords; ++i)
-                           many += "1\n";
-                         return many;
-                       }(),
-                   "逐时记录多于 100000 条"},
-        RefusalRow{"TooLarge", std::string(workspace::maxWeatherBytes + 1, ' '),
-                   "文件大于 64 MiB"}),
+    testing::Values(RefusalRow{"Empty", "", WeatherFault::notEpw},
+                    RefusalRow{"Csv", "mode,t,x\n0,25,20\n", WeatherFault::notEpw},
+                    RefusalRow{"ShortHeader", "LOCATION,a\nX\n", WeatherFault::headerShort},
+                    RefusalRow{"NoRecords", testsupport::epwHeader() + "\r\n",
+                               WeatherFault::noRecords},
+                    RefusalRow{"TooManyRecords",
+                               testsupport::epwHeader() +
+                                   [] {
+                                     std::string many;
+                                     for (std::size_t i = 0; i <= workspace::maxWeatherRecords; ++i)
+                                       many += "1\n";
+                                     return many;
+                                   }(),
+                               WeatherFault::tooManyRecords},
+                    RefusalRow{"TooLarge", std::string(workspace::maxWeatherBytes + 1, ' '),
+                               WeatherFault::tooLarge}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Weather, StationPressureFromTheElevation) {
@@ -267,7 +270,7 @@ struct LogRow {
   const char* name;
   std::string text;
   std::array<std::string, 2> columns;
-  std::string why;  // the refusal; empty for a log that is read
+  std::optional<workspace::WeatherRefusal> why;  // the refusal; none for a log that is read
   std::size_t usable = 0, skipped = 0;
 };
 class WeatherLog : public testing::TestWithParam<LogRow> {};
@@ -275,12 +278,13 @@ class WeatherLog : public testing::TestWithParam<LogRow> {};
 TEST_P(WeatherLog, ColumnsByNumberOrNameAndUnusableRecordsCounted) {
   const LogRow& r = GetParam();
   const auto read = workspace::readWeatherLog(r.text, {Q::t, Q::rh}, r.columns);
-  if (!r.why.empty()) {
-    ASSERT_TRUE(std::holds_alternative<std::string>(read));
-    EXPECT_EQ(std::get<std::string>(read), r.why);
+  if (r.why) {
+    ASSERT_TRUE(std::holds_alternative<workspace::WeatherRefusal>(read));
+    EXPECT_EQ(std::get<workspace::WeatherRefusal>(read), *r.why);
     return;
   }
-  ASSERT_TRUE(std::holds_alternative<workspace::WeatherFile>(read)) << std::get<std::string>(read);
+  ASSERT_TRUE(std::holds_alternative<workspace::WeatherFile>(read))
+      << document::words(std::get<workspace::WeatherRefusal>(read));
   const workspace::WeatherStates s =
       workspace::weatherStates(std::get<workspace::WeatherFile>(read), 101325);
   EXPECT_EQ(s.hours.size(), r.usable);
@@ -301,13 +305,16 @@ const std::string log =
 INSTANTIATE_TEST_SUITE_P(
     Table, WeatherLog,
     testing::Values(
-        LogRow{"ByName", log, {"干球温度", " 相对, 湿度 "}, "", 1, 4},
-        LogRow{"ByNumber", log, {"2", "3"}, "", 1, 4},
-        LogRow{"NumberBeyond", log, {"2", "5"}, "第 5 列不在表头的 4 列之中"},
-        LogRow{"NoSuchName", log, {"t", "3"}, "表头中没有名为 t 的列"},
-        LogRow{"NameTwice", "a,a,b\n1,2,3\n", {"a", "b"}, "表头中有不止一列名为 a，请改用列号"},
-        LogRow{"SameColumn", log, {"2", "干球温度"}, "两个值不能取自同一列"},
-        LogRow{"Empty", "", {"1", "2"}, "文件为空，没有表头"}),
+        LogRow{"ByName", log, {"干球温度", " 相对, 湿度 "}, std::nullopt, 1, 4},
+        LogRow{"ByNumber", log, {"2", "3"}, std::nullopt, 1, 4},
+        LogRow{"NumberBeyond", log, {"2", "5"}, WeatherRefusal{WeatherFault::columnBeyond, "5", 4}},
+        LogRow{"NoSuchName", log, {"t", "3"}, WeatherRefusal{WeatherFault::noSuchColumn, "t"}},
+        LogRow{"NameTwice",
+               "a,a,b\n1,2,3\n",
+               {"a", "b"},
+               WeatherRefusal{WeatherFault::columnTwice, "a"}},
+        LogRow{"SameColumn", log, {"2", "干球温度"}, WeatherRefusal{WeatherFault::sameColumn}},
+        LogRow{"Empty", "", {"1", "2"}, WeatherRefusal{WeatherFault::noHeader}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Reading a log of 16 MiB, with its record or its header all commas, in a child process limited to

@@ -44,14 +44,18 @@ TEST(Workspace, OperationsAndRefusals) {
     std::size_t processes;
   };
   const auto done = [](bool ok) { return ok ? std::string() : std::string("refused"); };
-  // A refusal as the rows name it: its rule and outcome; "" when done.
+  // A refusal as the rows name it: its rule, outcome and process code; "" when done.
   const auto says = [](const workspace::Refused& why) {
     return why ? std::to_string(static_cast<int>(why->rule)) + "/" +
-                     std::to_string(static_cast<int>(why->outcome))
+                     std::to_string(static_cast<int>(why->outcome)) + "/" +
+                     std::to_string(static_cast<int>(why->process))
                : std::string();
   };
   const auto rule = [&says](workspace::Rule r) { return says(workspace::Refusal{r, {}, {}}); };
   const auto outcome = [&says](psychro::Outcome o) { return says(workspace::refusedBy(o)); };
+  const auto byProcess = [&says](process::Code c) {
+    return says(workspace::refusedBy(process::Refusal{c}));
+  };
   const Row rows[] = {
       {"Add", [&](Workspace& w) { return says(w.add(tRh("20", "50"))); }, "", "ABCD", 1},
       {"AddWithoutValue", [&](Workspace& w) { return says(w.add(tRh("20", ""))); },
@@ -77,7 +81,7 @@ TEST(Workspace, OperationsAndRefusals) {
        [&](Workspace& w) {
          return says(w.addProcess({ProcessKind::heat, id(w, 1), 0, {}, 20, 0, {}}));
        },
-       outcome(psychro::Outcome::heatingNotWarmer), "ABC", 1},
+       byProcess(process::Code::heatingNotWarmer), "ABC", 1},
       {"EpsilonLine", [&](Workspace& w) { return says(w.addEpsilonLine(id(w, 0), 8000)); }, "",
        "ABC", 1},
       // C keeps its name as its process is asked for 32 ℃; one that cannot happen changes nothing.
@@ -92,7 +96,7 @@ TEST(Workspace, OperationsAndRefusals) {
        [&](Workspace& w) {
          return says(w.editProcess(0, {ProcessKind::heat, id(w, 1), 0, {}, 20, 0, {}}));
        },
-       outcome(psychro::Outcome::heatingNotWarmer), "ABC", 1},
+       byProcess(process::Code::heatingNotWarmer), "ABC", 1},
       {"EditProcessFromItsOutlet",
        [&](Workspace& w) {
          return says(w.editProcess(0, {ProcessKind::heat, id(w, 2), 0, {}, 40, 0, {}}));
@@ -120,7 +124,7 @@ TEST(Workspace, OperationsAndRefusals) {
       {"RemoveNoEpsilonLine", [&](Workspace& w) { return done(w.removeEpsilonLine(0)); }, "refused",
        "ABC", 1},
       {"EpsilonLineThroughNoPoint", [&](Workspace& w) { return says(w.addEpsilonLine(99, 8000)); },
-       outcome(psychro::Outcome::noSuchPoint), "ABC", 1},
+       rule(workspace::Rule::noSuchPoint), "ABC", 1},
   };
   for (const Row& r : rows) {
     Workspace w = design();

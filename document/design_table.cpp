@@ -1,15 +1,20 @@
-#include "workspace/sheet.h"
+#include "document/design_table.h"
 
 #include "calc/arithmetic_names.h"
 #include "calc/csv_field.h"
-#include "calc/messages.h"
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
-#include "workspace/process_rows.h"
-#include "workspace/workspace.h"
+#include "document/process_table.h"
+#include "document/words.h"
 
-namespace workspace {
+namespace document {
 namespace {
+
+using workspace::PointList;
+using workspace::StatePoint;
+using workspace::Workspace;
+using workspace::Zone;
+using workspace::ZoneHourRow;
 
 std::string tsvCell(std::string cell, bool text) {
   if (text) cell = guardedText(std::move(cell));
@@ -30,30 +35,29 @@ std::vector<std::string> pressureRow(double pa) {
   return {std::string(calc::pressureName), calc::pressureText(pa) + " Pa"};
 }
 
-std::vector<std::string> tableHeader() {
+std::vector<std::string> pointHeader() {
   std::vector<std::string> header{"名称", "给定参数"};
   for (const calc::OutputInfo& o : calc::outputs) header.push_back(calc::shownCaption(o));
   return header;
 }
 
-std::string tableCell(const StatePoint& p, std::size_t column) {
+std::string pointCell(const StatePoint& p, std::size_t column) {
   if (column == 0) return p.name;
-  if (column == 1)
-    return p.exists() ? p.given : p.given + "：" + std::string(calc::words(p.result.outcome));
+  if (column == 1) return p.exists() ? p.given : p.given + "：" + words(p.why);
   return column - 2 < p.result.texts.size() ? p.result.texts[column - 2] : std::string();
 }
 
-std::vector<std::string> tableRow(const StatePoint& p) {
+std::vector<std::string> pointRow(const StatePoint& p) {
   std::vector<std::string> row;
   row.reserve(2 + p.result.texts.size());
-  for (std::size_t c = 0; c < 2 + p.result.texts.size(); ++c) row.push_back(tableCell(p, c));
+  for (std::size_t c = 0; c < 2 + p.result.texts.size(); ++c) row.push_back(pointCell(p, c));
   return row;
 }
 
-std::vector<std::vector<std::string>> tableRows(const PointList& points) {
+std::vector<std::vector<std::string>> pointRows(const PointList& points) {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(points.size());
-  for (const StatePoint& p : points.points()) rows.push_back(tableRow(p));
+  for (const StatePoint& p : points.points()) rows.push_back(pointRow(p));
   return rows;
 }
 
@@ -73,29 +77,29 @@ std::vector<std::string> zoneHourHeader() {
 
 namespace {
 
-// sheetRows; for a spreadsheet (guarded) the 舒适区 cells are guarded as names are, since a user's
-// zone may be named like a formula.
-std::vector<std::vector<std::string>> rowsOf(const Workspace& workspace,
+// designTable; for a spreadsheet (guarded) the 舒适区 cells are guarded as names are, since a
+// user's zone may be named like a formula.
+std::vector<std::vector<std::string>> rowsOf(const Workspace& design,
                                              const std::vector<ZoneHourRow>* hours, bool guarded) {
-  const PointList& points = workspace.points();
-  const std::vector<Zone> zones = workspace.zones().active();
+  const PointList& points = design.points();
+  const std::vector<Zone> zones = design.zones().active();
   std::vector<std::vector<std::string>> lines{pressureRow(points.pressure())};
-  // The arithmetic, where it is not the classic one (so a classic sheet reads as it always has).
-  if (workspace.arithmetic() != psychro::Arithmetic::classic)
+  // The arithmetic, where it is not the classic one (so a classic design reads as it always has).
+  if (design.arithmetic() != psychro::Arithmetic::classic)
     lines.push_back({std::string(calc::arithmeticCaption),
-                     std::string(calc::arithmeticName(workspace.arithmetic()))});
-  lines.push_back(tableHeader());
+                     std::string(calc::arithmeticName(design.arithmetic()))});
+  lines.push_back(pointHeader());
   if (!zones.empty()) lines.back().emplace_back(zoneCaption);
   lines.reserve(points.size() + 3);
   for (const StatePoint& p : points.points()) {
-    lines.push_back(tableRow(p));
+    lines.push_back(pointRow(p));
     if (!zones.empty())
       lines.back().push_back(guarded ? guardedText(zoneCell(p, zones)) : zoneCell(p, zones));
   }
-  if (!workspace.processes().processes().empty()) {
+  if (!design.processes().processes().empty()) {
     lines.emplace_back();
     lines.push_back(processHeader());
-    for (auto& row : processRows(workspace.processes(), points)) lines.push_back(std::move(row));
+    for (auto& row : processRows(design.processes(), points)) lines.push_back(std::move(row));
   }
   if (hours) {
     lines.emplace_back();
@@ -107,16 +111,16 @@ std::vector<std::vector<std::string>> rowsOf(const Workspace& workspace,
 
 }  // namespace
 
-std::vector<std::vector<std::string>> sheetRows(const Workspace& workspace,
-                                                const std::vector<ZoneHourRow>* hours) {
-  return rowsOf(workspace, hours, false);
+std::vector<std::vector<std::string>> designTable(const Workspace& design,
+                                                  const std::vector<ZoneHourRow>* hours) {
+  return rowsOf(design, hours, false);
 }
 
 // In both forms a line's first cell is text (a name, or a caption); the rest are how a point was
 // given, captions and numbers, but for the 舒适区 cells, guarded already.
-std::string tabSeparated(const Workspace& workspace, const std::vector<ZoneHourRow>* hours) {
+std::string tabSeparated(const Workspace& design, const std::vector<ZoneHourRow>* hours) {
   std::string out;
-  for (const auto& cells : rowsOf(workspace, hours, true)) {
+  for (const auto& cells : rowsOf(design, hours, true)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += '\t';
       out += tsvCell(cells[i], i == 0);
@@ -126,9 +130,9 @@ std::string tabSeparated(const Workspace& workspace, const std::vector<ZoneHourR
   return out;
 }
 
-std::string commaSeparated(const Workspace& workspace, const std::vector<ZoneHourRow>* hours) {
+std::string commaSeparated(const Workspace& design, const std::vector<ZoneHourRow>* hours) {
   std::string out = "\xEF\xBB\xBF";
-  for (const auto& cells : rowsOf(workspace, hours, true)) {
+  for (const auto& cells : rowsOf(design, hours, true)) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i) out += ',';
       calc::appendCsvField(out, i == 0 ? guardedText(cells[i]) : cells[i]);
@@ -138,4 +142,4 @@ std::string commaSeparated(const Workspace& workspace, const std::vector<ZoneHou
   return out;
 }
 
-}  // namespace workspace
+}  // namespace document

@@ -10,7 +10,7 @@
 #include "workspace/process_list.h"
 
 // The 过程 table as the chart window shows it and as it leaves the program after the points.
-namespace workspace {
+namespace document {
 
 // The columns of the 过程 table after 过程, 类型 and 风量: caption, short ASCII key and decimals
 // of each figure of a process (process/figures.h).
@@ -34,23 +34,16 @@ inline constexpr std::array<ColumnInfo, 8> columns{{
     {Column::water, "水量 kg/h", "water", 2},
 }};
 
-// ε as the 过程 table, a supply point's given text and the protractor's finite rays show it: a
-// whole number ("8000", "-2000"), "∞" when infinite, empty for NaN.
-std::string epsilonText(double ε);
-
 // The figures of a process in the order of columns, rounded as calc::formatFixed rounds the
 // window's results. Without loads (nullptr, or a load with a message) the four load texts are
 // empty.
 std::array<std::string, columns.size()> rowTexts(const process::Figures& f,
                                                  const process::Loads* l);
 
-// A process as its row and its steps name it: from its first point to its last, "C→L", "N+W→C".
-std::string processName(const Process& p, const PointList& points);
-
 // The 过程 table: 过程 ("C→L"), 类型, 风量, then the columns above. A process with no air flow, a
 // mixing, or one with a point that has no state has empty cells where there is no figure.
 std::vector<std::string> processHeader();
-std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
-                                                  const PointList& points);
+std::vector<std::vector<std::string>> processRows(const workspace::ProcessList& processes,
+                                                  const workspace::PointList& points);
 
-}  // namespace workspace
+}  // namespace document

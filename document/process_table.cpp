@@ -1,4 +1,4 @@
-#include "workspace/process_rows.h"
+#include "document/process_table.h"
 
 #include <cmath>
 #include <optional>
@@ -6,8 +6,19 @@
 
 #include "calc/number_text.h"
 
-namespace workspace {
+namespace document {
 namespace {
+
+using workspace::Ends;
+using workspace::epsilonText;
+using workspace::Flow;
+using workspace::FlowUnit;
+using workspace::PointList;
+using workspace::Process;
+using workspace::ProcessKind;
+using workspace::ProcessList;
+using workspace::StatePoint;
+using workspace::valueText;
 
 std::string flowText(const std::optional<Flow>& flow) {
   if (!flow) return {};
@@ -15,22 +26,6 @@ std::string flowText(const std::optional<Flow>& flow) {
 }
 
 }  // namespace
-
-std::string processName(const Process& p, const PointList& points) {
-  const Ends e = ends(p);
-  const StatePoint* from = points.find(e.from);
-  const StatePoint* to = points.find(e.to);
-  if (from == nullptr || to == nullptr) return {};
-  std::string name = from->name;
-  if (p.request.kind == ProcessKind::mix)
-    if (const StatePoint* other = points.find(p.request.other)) name += "+" + other->name;
-  return name + "→" + to->name;
-}
-
-std::string epsilonText(double ε) {
-  if (std::isinf(ε)) return "∞";
-  return calc::formatFixed(ε, 0);  // empty for NaN
-}
 
 std::array<std::string, columns.size()> rowTexts(const process::Figures& f,
                                                  const process::Loads* l) {
@@ -123,4 +118,4 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
   return rows;
 }
 
-}  // namespace workspace
+}  // namespace document
