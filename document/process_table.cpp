@@ -27,19 +27,38 @@ std::string flowText(const std::optional<Flow>& flow) {
 
 }  // namespace
 
-std::array<std::string, columns.size()> rowTexts(const process::Figures& f,
-                                                 const process::Loads* l) {
+bool ratesCoil(workspace::ProcessKind kind) {
+  return kind == ProcessKind::coolAndDry || kind == ProcessKind::coolToDewPoint ||
+         kind == ProcessKind::coolByBypass;
+}
+
+std::array<std::string, columns.size()> rowTexts(const process::Figures& f, const process::Loads* l,
+                                                 bool coil,
+                                                 const std::optional<process::CoilRating>& rating) {
   const bool withLoads = l != nullptr && l->ok();
   const process::Loads none;
   const process::Loads& x = withLoads ? *l : none;
   // Each column's shown value, in the order of Column.
-  const double values[] = {f.Δt, f.Δd * 1000, f.Δh, f.ε, x.sensible, x.latent, x.total, x.water};
+  const double values[] = {f.Δt,
+                           f.Δd * 1000,
+                           f.Δh,
+                           f.ε,
+                           x.sensible,
+                           x.latent,
+                           x.total,
+                           x.water,
+                           rating ? rating->tAdp : 0,
+                           rating ? rating->bf : 0};
   std::array<std::string, columns.size()> texts;
   for (std::size_t i = 0; i < columns.size(); ++i) {
     const Column c = columns[i].column;
     const bool isLoad = c >= Column::sensible;
     if (c == Column::ε)
       texts[i] = epsilonText(f.ε);
+    else if (c == Column::adp || c == Column::bf)
+      texts[i] = !coil    ? std::string()
+                 : rating ? calc::formatFixed(values[static_cast<int>(c)], columns[i].decimals)
+                          : std::string(noRating);
     else if (withLoads || !isLoad)
       texts[i] = calc::formatFixed(values[static_cast<int>(c)], columns[i].decimals);
   }
@@ -110,7 +129,12 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
       const process::Figures f = process::figures(from->result.air, to->result.air);
       std::optional<process::Loads> l;
       if (G && p.request.kind != ProcessKind::mix) l = process::loads(f, *G);
-      texts = rowTexts(f, l ? &*l : nullptr);
+      const bool coil = ratesCoil(p.request.kind);
+      const std::optional<process::CoilRating> rating =
+          coil ? process::apparatusDewPoint(from->result.air, to->result.air, points.pressure(),
+                                            points.arithmetic())
+               : std::nullopt;
+      texts = rowTexts(f, l ? &*l : nullptr, coil, rating);
     }
     row.insert(row.end(), texts.begin(), texts.end());
     rows.push_back(std::move(row));

@@ -57,7 +57,7 @@ void checkTable(const workspace::ProcessList& processes, const workspace::PointL
     if (row.size() != document::processHeader().size()) violated("row of the wrong width", row[0]);
     for (std::size_t i = 0; i < document::columns.size(); ++i) {
       const std::string& cell = row[3 + i];
-      if (cell.empty() || cell == "∞") continue;
+      if (cell.empty() || cell == "∞" || cell == document::noRating) continue;
       const bool minusZero =
           cell.starts_with('-') && cell.find_first_not_of("-0.") == std::string::npos;
       if (!fuzzing::isFixed(cell, document::columns[i].decimals) || minusZero)

@@ -153,6 +153,17 @@ inline constexpr char leavingHumidity[] = "出口相对湿度 φ %";
 inline constexpr char targetCaption[] = "加湿至";
 inline constexpr char epsilonCaption[] = "热湿比 ε kJ/kg";
 inline constexpr char supplyDifference[] = "送风温差 Δt ℃";
+inline constexpr char exhaustCaption[] = "排风";
+inline constexpr char secondaryCaption[] = "二次空气";
+inline constexpr char inletItselfItem[] = "（进口空气自身）";
+inline constexpr char sensibleEffectiveness[] = "显热效率 ηt";
+inline constexpr char enthalpyEffectiveness[] = "全热效率 ηh";
+inline constexpr char moistureEffectiveness[] = "湿量效率 ηd（可不填，同 ηh）";
+inline constexpr char saturationEfficiency[] = "饱和效率 η";
+inline constexpr char dryTargetCaption[] = "减湿至";
+inline constexpr char fanPressureCaption[] = "风机全压 ΔP Pa";
+inline constexpr char fanEfficiencyCaption[] = "效率 η";
+inline constexpr char bypassFactorCaption[] = "旁通系数 BF";
 inline constexpr char roomHeatCaption[] = "余热 Q kW（可不填）";
 inline constexpr char roomMoistureCaption[] = "余湿 W kg/h";
 // A supply point's ε and air flow while they come from the room's loads.

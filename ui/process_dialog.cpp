@@ -167,6 +167,16 @@ void ProcessDialog::setPoints(const std::vector<workspace::StatePoint>& points, 
   // A mixing takes two different points: the second defaults to another than the first.
   if (other_->count() > 1 && other_->currentIndex() == from_->currentIndex())
     other_->setCurrentIndex(from_->currentIndex() == 0 ? 1 : 0);
+  offerInletItself();
+}
+
+void ProcessDialog::offerInletItself() {
+  // An indirect evaporative cooler may use its own inlet as the secondary air (id 0).
+  const int at = other_->findData(0u);
+  if (kind() == ProcessKind::evaporateIndirect && at < 0)
+    other_->insertItem(0, QString::fromUtf8(captions::inletItselfItem), 0u);
+  else if (kind() != ProcessKind::evaporateIndirect && at >= 0)
+    other_->removeItem(at);
 }
 
 void ProcessDialog::setRequest(const workspace::ProcessRequest& r) {
@@ -176,15 +186,14 @@ void ProcessDialog::setRequest(const workspace::ProcessRequest& r) {
     if (at >= 0) box->setCurrentIndex(at);
   };
   pick(from_, r.from);
-  if (r.kind == ProcessKind::mix) pick(other_, r.other);
+  if (workspace::usesOtherPoint(r.kind)) pick(other_, r.other);
   if (firstQuantity_->count() > 0) pick(firstQuantity_, static_cast<int>(r.pair.first));
   if (secondQuantity_->count() > 0) pick(secondQuantity_, static_cast<int>(r.pair.second));
   // ε as typed reads back the same: "∞" for a line of constant d, else every digit it had.
   firstValue_->setText(QString::fromStdString(r.kind == ProcessKind::supply && std::isinf(r.first)
                                                   ? workspace::epsilonText(r.first)
                                                   : workspace::valueText(r.first)));
-  const bool second = r.kind == ProcessKind::mix || r.kind == ProcessKind::coolAndDry ||
-                      r.kind == ProcessKind::coolToDewPoint || r.kind == ProcessKind::supply;
+  const bool second = workspace::usesSecondValue(r.kind) && !std::isnan(r.second);
   secondValue_->setText(second ? QString::fromStdString(workspace::valueText(r.second))
                                : QString());
   flow_->setText(r.flow ? QString::fromStdString(workspace::valueText(r.flow->value)) : QString());
@@ -225,9 +234,15 @@ void ProcessDialog::showKind() {
   secondValue_->setText(entry.second);
   heat_->setText(entry.heat);
   moisture_->setText(entry.moisture);
-  const bool mix = k == ProcessKind::mix;
-  otherLabel_->setVisible(mix);
-  other_->setVisible(mix);
+  const bool other = workspace::usesOtherPoint(k);
+  otherLabel_->setVisible(other);
+  other_->setVisible(other);
+  otherLabel_->setText(
+      QString::fromUtf8(k == ProcessKind::evaporateIndirect ? captions::secondaryCaption
+                        : k == ProcessKind::recoverSensible || k == ProcessKind::recoverTotal
+                            ? captions::exhaustCaption
+                            : captions::otherPointCaption));
+  offerInletItself();
   for (QWidget* w : std::initializer_list<QWidget*>{heatLabel_, heat_, moistureLabel_, moisture_})
     w->setVisible(k == ProcessKind::supply);
 
@@ -253,17 +268,38 @@ void ProcessDialog::showKind() {
     case ProcessKind::humidifyAdiabatic:
     case ProcessKind::humidifyIsothermal:
       first = captions::targetCaption;
-      firstChoices = workspace::humidifyingTargets(k);
+      firstChoices = workspace::targetQuantities(k);
       break;
     case ProcessKind::supply:
       first = captions::epsilonCaption, second = captions::supplyDifference;
       break;
+    case ProcessKind::recoverSensible:
+      first = captions::sensibleEffectiveness;
+      break;
+    case ProcessKind::recoverTotal:
+      first = captions::enthalpyEffectiveness, second = captions::moistureEffectiveness;
+      break;
+    case ProcessKind::evaporate:
+    case ProcessKind::evaporateIndirect:
+      first = captions::saturationEfficiency;
+      break;
+    case ProcessKind::dryAdiabatic:
+      first = captions::dryTargetCaption;
+      firstChoices = workspace::targetQuantities(k);
+      break;
+    case ProcessKind::fan:
+      first = captions::fanPressureCaption, second = captions::fanEfficiencyCaption;
+      break;
+    case ProcessKind::coolByBypass:
+      first = captions::dewPointCaption, second = captions::bypassFactorCaption;
+      break;
   }
   firstLabel_->setText(QString::fromUtf8(first));
   secondLabel_->setText(second ? QString::fromUtf8(second) : QString());
-  offerQuantities(
-      firstQuantity_, firstChoices,
-      entry.firstQuantity.value_or(k == ProcessKind::coolAndDry ? Quantity::t : Quantity::rh));
+  offerQuantities(firstQuantity_, firstChoices,
+                  entry.firstQuantity.value_or(k == ProcessKind::coolAndDry     ? Quantity::t
+                                               : k == ProcessKind::dryAdiabatic ? Quantity::d
+                                                                                : Quantity::rh));
   offerQuantities(secondQuantity_, secondChoices, entry.secondQuantity.value_or(Quantity::rh));
   firstQuantity_->setVisible(!firstChoices.empty());
   secondQuantity_->setVisible(!secondChoices.empty());
@@ -314,7 +350,7 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   // An outlet's name, once given, is never empty: the same words as a rename's.
   if (outletName_->isVisibleTo(this) && outletName_->text().trimmed().isEmpty())
     return refusalText(document::byDesign({workspace::Rule::nameEmpty, {}, {}}));
-  r.other = r.kind == ProcessKind::mix ? other_->currentData().toUInt() : 0;
+  r.other = workspace::usesOtherPoint(r.kind) ? other_->currentData().toUInt() : 0;
   if (firstQuantity_->isVisibleTo(this)) r.pair.first = quantityOf(firstQuantity_);
   if (secondQuantity_->isVisibleTo(this)) r.pair.second = quantityOf(secondQuantity_);
   const bool epsilon = r.kind == ProcessKind::supply;
@@ -328,7 +364,10 @@ QString ProcessDialog::request(workspace::ProcessRequest& r) const {
   } else if (QString m = readValue(firstValue_, r.first, epsilon); !m.isEmpty()) {
     return m;
   }
-  if (secondValue_->isVisibleTo(this))
+  // A total heat recovery's ηd may stay empty: then it is ηh.
+  if (r.kind == ProcessKind::recoverTotal && secondValue_->text().trimmed().isEmpty())
+    r.second = NAN;
+  else if (secondValue_->isVisibleTo(this))
     if (QString m = readValue(secondValue_, r.second); !m.isEmpty()) return m;
   r.flow.reset();
   if (flow_->isEnabled() && !flow_->text().trimmed().isEmpty()) {

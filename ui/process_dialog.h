@@ -56,7 +56,8 @@ class ProcessDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void showKind();  // the fields the chosen kind asks for
+  void showKind();          // the fields the chosen kind asks for
+  void offerInletItself();  // the secondary air's choice of the inlet itself, where it applies
   // A supply point with room loads typed takes its ε and air flow from them: those fields are
   // greyed, ε showing the loads' 3600·Q/W.
   void showLoads();

@@ -23,7 +23,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // The kinds of process by the names the file gives them, which stay whatever the captions become.
-constexpr std::array<std::pair<ProcessKind, std::string_view>, 8> kindNames{{
+constexpr std::array<std::pair<ProcessKind, std::string_view>, 15> kindNames{{
     {ProcessKind::mix, "mix"},
     {ProcessKind::heat, "heat"},
     {ProcessKind::cool, "cool"},
@@ -32,6 +32,13 @@ constexpr std::array<std::pair<ProcessKind, std::string_view>, 8> kindNames{{
     {ProcessKind::humidifyAdiabatic, "humidify-adiabatic"},
     {ProcessKind::humidifyIsothermal, "humidify-isothermal"},
     {ProcessKind::supply, "supply"},
+    {ProcessKind::recoverSensible, "recover-sensible"},
+    {ProcessKind::recoverTotal, "recover-total"},
+    {ProcessKind::evaporate, "evaporate"},
+    {ProcessKind::evaporateIndirect, "evaporate-indirect"},
+    {ProcessKind::dryAdiabatic, "dry-adiabatic"},
+    {ProcessKind::fan, "fan"},
+    {ProcessKind::coolByBypass, "cool-bypass"},
 }};
 
 std::string_view kindName(ProcessKind kind) {
@@ -40,17 +47,11 @@ std::string_view kindName(ProcessKind kind) {
   return {};
 }
 
-// How many values a request of the kind carries (first, or first and second).
-std::size_t valueCount(ProcessKind kind) {
-  switch (kind) {
-    case ProcessKind::heat:
-    case ProcessKind::cool:
-    case ProcessKind::humidifyAdiabatic:
-    case ProcessKind::humidifyIsothermal:
-      return 1;
-    default:
-      return 2;
-  }
+// How many values a request of the kind carries (first, or first and second); a total heat
+// recovery gives its moisture effectiveness ηd only where it differs from ηh.
+std::size_t valueCount(const ProcessRequest& r) {
+  if (r.kind == ProcessKind::recoverTotal && std::isnan(r.second)) return 1;
+  return usesSecondValue(r.kind) ? 2 : 1;
 }
 
 std::string pairName(calc::Pair pair) {
@@ -315,9 +316,15 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
   if (r.kind == ProcessKind::mix) {
     r.other = idNamed(w, member(entry, "other"), "other");
     if (r.other == r.from) refuse(Refusal{Rule::samePoint, {}, {}});
+  } else if (usesOtherPoint(r.kind)) {
+    // The exhaust air of a heat recovery; an indirect evaporative cooler without one uses its
+    // inlet as the secondary air.
+    const Json& other = member(entry, "other");
+    if (!other.is_null() || r.kind != ProcessKind::evaporateIndirect)
+      r.other = idNamed(w, other, "other");
   }
   if (r.kind == ProcessKind::coolAndDry) r.pair = pairOf(member(entry, "pair"));
-  const std::vector<psychro::Quantity> targets = humidifyingTargets(r.kind);
+  const std::vector<psychro::Quantity> targets = targetQuantities(r.kind);
   if (!targets.empty()) {
     const std::string& target = textOf(member(entry, "target"), "target");
     const auto q = std::find_if(targets.begin(), targets.end(), [&](psychro::Quantity t) {
@@ -326,7 +333,11 @@ ProcessRequest requestOf(const Workspace& w, const Json& entry) {
     if (q == targets.end()) refuse(FileFault::unknownName, "target", target.substr(0, 64));
     r.pair = {*q, *q};
   }
-  const Json& values = valuesOf(entry, valueCount(r.kind));
+  if (r.kind == ProcessKind::recoverTotal) {
+    const Json& given = member(entry, "values");
+    if (given.is_array() && given.size() == 1) r.second = NAN;
+  }
+  const Json& values = valuesOf(entry, valueCount(r));
   r.first = r.kind == ProcessKind::supply ? epsilonOf(values[0]) : numberOf(values[0]);
   if (values.size() > 1) r.second = numberOf(values[1]);
   if (const Json& flow = member(entry, "flow"); !flow.is_null()) {
@@ -522,13 +533,13 @@ Json workspaceJson(const Workspace& workspace) {
     Json entry = Json::object();
     entry["kind"] = std::string(kindName(r.kind));
     entry["from"] = nameOfId(r.from);
-    if (r.kind == ProcessKind::mix) entry["other"] = nameOfId(r.other);
+    if (usesOtherPoint(r.kind) && r.other != 0) entry["other"] = nameOfId(r.other);
     if (r.kind == ProcessKind::coolAndDry) entry["pair"] = pairName(r.pair);
-    if (!humidifyingTargets(r.kind).empty())
+    if (!targetQuantities(r.kind).empty())
       entry["target"] = std::string(calc::quantityName(r.pair.first));
     Json values = Json::array();
     values.push_back(r.kind == ProcessKind::supply ? epsilonValue(r.first) : exactText(r.first));
-    if (valueCount(r.kind) > 1) values.push_back(exactText(r.second));
+    if (valueCount(r) > 1) values.push_back(exactText(r.second));
     entry["values"] = std::move(values);
     if (r.flow)
       entry["flow"] = {{"value", exactText(r.flow->value)},

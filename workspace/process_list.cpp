@@ -4,7 +4,12 @@
 #include <cmath>
 
 #include "calc/number_text.h"
+#include "process/coil.h"
+#include "process/desiccant.h"
+#include "process/evaporative.h"
+#include "process/fan.h"
 #include "process/figures.h"
+#include "process/heat_recovery.h"
 #include "process/processes.h"
 
 namespace workspace {
@@ -49,10 +54,22 @@ std::string givenText(const ProcessRequest& r) {
     case ProcessKind::coolToDewPoint:
       return text + "机器露点 " + a + ", φ=" + b + "%";
     case ProcessKind::humidifyAdiabatic:
-    case ProcessKind::humidifyIsothermal: {
+    case ProcessKind::humidifyIsothermal:
+    case ProcessKind::dryAdiabatic: {
       const std::string part = calc::givenText({r.pair.first, r.pair.first}, a, a);
       return text + part.substr(0, part.find(", "));
     }
+    case ProcessKind::recoverSensible:
+      return text + "ηt=" + a;
+    case ProcessKind::recoverTotal:
+      return text + "ηh=" + a + (std::isnan(r.second) ? "" : ", ηd=" + b);
+    case ProcessKind::evaporate:
+    case ProcessKind::evaporateIndirect:
+      return text + "η=" + a;
+    case ProcessKind::fan:
+      return text + "ΔP=" + a + " Pa, η=" + b;
+    case ProcessKind::coolByBypass:
+      return text + "机器露点 " + a + ", 旁通系数 " + b;
     case ProcessKind::supply:
       if (r.loads)
         return text + "Q=" + valueText(r.loads->heat) + " kW, W=" + valueText(r.loads->moisture) +
@@ -66,6 +83,8 @@ std::string givenText(const ProcessRequest& r) {
 // room's loads takes its ε from them, and its air flow too (none typed).
 ProcessRequest kept(ProcessRequest r) {
   if (r.kind == ProcessKind::mix) r.flow.reset();
+  if (!usesOtherPoint(r.kind)) r.other = 0;
+  if (!usesSecondValue(r.kind)) r.second = 0;
   if (r.kind != ProcessKind::supply) r.loads.reset();
   if (r.loads) {
     r.first = process::roomEpsilon(r.loads->heat, r.loads->moisture);
@@ -109,14 +128,49 @@ std::string_view kindCaption(ProcessKind kind) {
       return "等温加湿";
     case ProcessKind::supply:
       return "送风状态点";
+    case ProcessKind::recoverSensible:
+      return "热回收（显热）";
+    case ProcessKind::recoverTotal:
+      return "热回收（全热）";
+    case ProcessKind::evaporate:
+      return "直接蒸发冷却";
+    case ProcessKind::evaporateIndirect:
+      return "间接蒸发冷却";
+    case ProcessKind::dryAdiabatic:
+      return "等焓减湿";
+    case ProcessKind::fan:
+      return "风机温升";
+    case ProcessKind::coolByBypass:
+      return "冷却除湿（旁通系数）";
   }
   return {};
 }
 
-std::vector<Quantity> humidifyingTargets(ProcessKind kind) {
+std::vector<Quantity> targetQuantities(ProcessKind kind) {
   if (kind == ProcessKind::humidifyAdiabatic) return {Quantity::rh, Quantity::t, Quantity::d};
   if (kind == ProcessKind::humidifyIsothermal) return {Quantity::rh, Quantity::d};
+  if (kind == ProcessKind::dryAdiabatic) return {Quantity::d, Quantity::rh, Quantity::t};
   return {};
+}
+
+bool usesOtherPoint(ProcessKind kind) {
+  return kind == ProcessKind::mix || kind == ProcessKind::recoverSensible ||
+         kind == ProcessKind::recoverTotal || kind == ProcessKind::evaporateIndirect;
+}
+
+bool usesSecondValue(ProcessKind kind) {
+  switch (kind) {
+    case ProcessKind::mix:
+    case ProcessKind::coolAndDry:
+    case ProcessKind::coolToDewPoint:
+    case ProcessKind::supply:
+    case ProcessKind::recoverTotal:
+    case ProcessKind::fan:
+    case ProcessKind::coolByBypass:
+      return true;
+    default:
+      return false;
+  }
 }
 
 Outlet runProcess(const PointList& points, const ProcessRequest& r) {
@@ -152,6 +206,32 @@ Outlet runProcess(const PointList& points, const ProcessRequest& r) {
       if (r.loads && std::isnan(ε)) return refused(process::Code::roomLoadsZero);
       return outletOf(process::supplyPoint(a, ε, r.second, pa, m));
     }
+    case ProcessKind::recoverSensible:
+    case ProcessKind::recoverTotal: {
+      const StatePoint* exhaust = points.find(r.other);
+      // Against itself the process refuses: fresh and exhaust air alike.
+      if (exhaust == nullptr) return refused(Rule::noSuchPoint);
+      if (!exhaust->exists()) return refused(Rule::pointWithoutState);
+      if (r.kind == ProcessKind::recoverSensible)
+        return outletOf(process::recoverSensible(a, exhaust->result.air, r.first, pa, m));
+      const std::optional<double> ηd =
+          std::isnan(r.second) ? std::nullopt : std::optional<double>(r.second);
+      return outletOf(process::recoverTotal(a, exhaust->result.air, r.first, ηd, pa, m));
+    }
+    case ProcessKind::evaporate:
+      return outletOf(process::evaporativeCool(a, r.first, pa, m));
+    case ProcessKind::evaporateIndirect: {
+      const StatePoint* secondary = r.other == 0 ? in : points.find(r.other);
+      if (secondary == nullptr) return refused(Rule::noSuchPoint);
+      if (!secondary->exists()) return refused(Rule::pointWithoutState);
+      return outletOf(process::evaporativeCoolIndirect(a, secondary->result.air, r.first, pa, m));
+    }
+    case ProcessKind::dryAdiabatic:
+      return outletOf(process::dryAdiabatic(a, inStateUnits(r.pair.first, r.first), pa, m));
+    case ProcessKind::fan:
+      return outletOf(process::fanHeat(a, r.first, r.second, pa, m));
+    case ProcessKind::coolByBypass:
+      return outletOf(process::coolAndDryByBypass(a, r.first, r.second, pa, m));
   }
   return Outlet{{}, refusedBy(psychro::Outcome::noSuchState)};
 }
@@ -187,7 +267,7 @@ bool ProcessList::mayUse(std::size_t i, unsigned id) const {
 Refused ProcessList::edit(PointList& points, std::size_t i, const ProcessRequest& request) {
   const ProcessRequest r = kept(request);
   if (i >= processes_.size()) return Refusal{Rule::noSuchProcess, {}, {}};
-  if (!mayUse(i, r.from) || (r.kind == ProcessKind::mix && !mayUse(i, r.other)))
+  if (!mayUse(i, r.from) || (r.other != 0 && !mayUse(i, r.other)))
     return Refusal{Rule::laterOutlet, {}, {}};
   const Outlet out = runProcess(points, r);
   if (out.why) return out.why;
@@ -234,7 +314,7 @@ void ProcessList::rerun(PointList& points) const {
 std::vector<unsigned> ProcessList::forget(PointList& points, unsigned id) {
   const auto touches = [id](const Process& p) {
     return p.request.from == id || p.outlet == id ||
-           (p.request.kind == ProcessKind::mix && p.request.other == id);
+           (p.request.other != 0 && p.request.other == id);
   };
   std::vector<unsigned> dropped, released;
   for (const Process& p : processes_)

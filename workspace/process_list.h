@@ -23,8 +23,15 @@ enum class ProcessKind {
   humidifyAdiabatic,   // 等焓加湿 to a dry bulb or a φ
   humidifyIsothermal,  // 等温加湿 to a moisture content or a φ
   supply,              // 送风状态点 on the room's ε line at a supply temperature difference
+  recoverSensible,     // 热回收（显热） against the exhaust air by the effectiveness ηt
+  recoverTotal,        // 热回收（全热） against the exhaust air by ηh (and ηd)
+  evaporate,           // 直接蒸发冷却 at constant h by the saturation efficiency η
+  evaporateIndirect,   // 间接蒸发冷却 at constant d by η of a secondary air
+  dryAdiabatic,        // 等焓减湿 (desiccant wheel) to a d, φ or dry bulb
+  fan,                 // 风机温升 by the fan's pressure rise and efficiency
+  coolByBypass,        // 冷却除湿 by the apparatus dew point and the bypass factor
 };
-inline constexpr std::array<ProcessKind, 8> processKinds{
+inline constexpr std::array<ProcessKind, 15> processKinds{
     ProcessKind::mix,
     ProcessKind::heat,
     ProcessKind::cool,
@@ -33,13 +40,28 @@ inline constexpr std::array<ProcessKind, 8> processKinds{
     ProcessKind::humidifyAdiabatic,
     ProcessKind::humidifyIsothermal,
     ProcessKind::supply,
+    ProcessKind::recoverSensible,
+    ProcessKind::recoverTotal,
+    ProcessKind::evaporate,
+    ProcessKind::evaporateIndirect,
+    ProcessKind::dryAdiabatic,
+    ProcessKind::fan,
+    ProcessKind::coolByBypass,
 };
 
 // The kind's name in the 过程 table and in the dialog: "混合", "冷却除湿（机器露点）", …
 std::string_view kindCaption(ProcessKind kind);
 
-// The quantities a humidifying process may be taken to; empty for the other kinds.
-std::vector<psychro::Quantity> humidifyingTargets(ProcessKind kind);
+// The quantities a humidifying or drying process may be taken to; empty for the other kinds.
+std::vector<psychro::Quantity> targetQuantities(ProcessKind kind);
+
+// Whether a request of the kind names a second point (`other`): the mixing's second stream, the
+// heat recovery's exhaust air, the indirect evaporative cooler's secondary air (0 there for the
+// inlet itself).
+bool usesOtherPoint(ProcessKind kind);
+
+// Whether a request of the kind carries a second value (`second`).
+bool usesSecondValue(ProcessKind kind);
 
 // An air flow for a process's loads: a volume of humid air at the process's inlet state, m³/h, or
 // a mass of dry air, kg/s.
@@ -62,9 +84,17 @@ struct RoomLoads {
 //   heat, cool      first: the leaving dry bulb
 //   coolAndDry      pair with first, second: the leaving state
 //   coolToDewPoint  first: the apparatus dew point; second: the leaving φ
-//   humidify…       pair.first with first: the target (see humidifyingTargets)
+//   humidify…       pair.first with first: the target (see targetQuantities)
 //   supply          first: the room's ε (±inf for constant d); second: Δt = t_room − t_supply;
 //                   or, with loads, ε = 3600·Q/W and the supply air flow G = Q/(h_room − h_supply)
+//   recoverSensible other: the exhaust air; first: ηt
+//   recoverTotal    other: the exhaust air; first: ηh; second: ηd, NaN where not given (= ηh)
+//   evaporate       first: η
+//   evaporateIndirect other: the secondary air, 0 for the inlet itself; first: η
+//   dryAdiabatic    pair.first with first: the target (see targetQuantities)
+//   fan             first: the pressure rise ΔP, Pa; second: the efficiency η
+//   coolByBypass    first: the apparatus dew point t_ADP; second: the bypass factor BF
+// Effectiveness, efficiency and bypass factor are fractions (0.6, not 60).
 struct ProcessRequest {
   ProcessKind kind = ProcessKind::heat;
   unsigned from = 0;   // the inlet's point id (the room's for supply)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -70,12 +71,19 @@ class ChartProcessesTest : public QObject {
         {"混合", "B", "0.8", "0.2", "", nullptr},             // C
         {"送风状态点", "B", "8000", "8", "3.1849", nullptr},  // D, kg/s
         {"加热", "C", "30", "", "10000", nullptr},            // E, m³/h
+        // The new kinds' pages: N against W as its exhaust or secondary air.
+        {"冷却除湿（旁通系数）", "B", "10", "1", "",
+         "旁通系数须不小于 0 且小于 1（接触系数大于 0 且不大于 1）"},
+        {"间接蒸发冷却", "B", "0.6", "", "",
+         "蒸发冷却的极限温度（等焓线与饱和线交点的干球温度）不低于进口干球温度，无法冷却"},
+        {"热回收（全热）", "B", "0.6", "", "", nullptr},  // F, ηd left empty: ηh
+        {"风机温升", "B", "1000", "0.65", "", nullptr},   // G
     };
     for (const Row& r : rows) {
       window.findChild<QAction*>("NewProcess")->trigger();
       pickByText(combo("ProcessKind"), QString::fromUtf8(r.kind));
       pickByText(combo("FromPoint"), r.from);
-      if (QString(r.kind) == "混合") pickByText(combo("OtherPoint"), "A");
+      if (combo("OtherPoint")->isVisibleTo(dialog)) pickByText(combo("OtherPoint"), "A");
       combo("FlowUnit")->setCurrentIndex(QString(r.kind) == "送风状态点" ? 1 : 0);
       if (QString(r.kind) == "等温加湿") pickByText(combo("FirstQuantity"), "相对湿度 φ %");
       field("FirstValue")->setText(QString::fromUtf8(r.first));
@@ -128,7 +136,8 @@ class ChartProcessesTest : public QObject {
     const QTableView& processes = window.processTable();
     QCOMPARE(processes.accessibleName(), QString("过程"));
     QVERIFY(processes.isVisible());
-    QCOMPARE(processes.model()->rowCount(), 3);
+    QCOMPARE(processes.model()->rowCount(), 5);
+    QCOMPARE(cell(processes, 3, 1) + cell(processes, 4, 1), QString("热回收（全热）风机温升"));
     // Mixing has no loads; the room process has them for its kg/s, the heater for its m³/h.
     const QStringList expected[] = {
         {"B+A→C", "混合", "", "1.82", "1.98", "6.91", "3500", "", "", "", ""},
@@ -145,9 +154,9 @@ class ChartProcessesTest : public QObject {
     QVERIFY(copied.contains("\n\n过程\t类型\t风量\tΔt ℃"));
     QVERIFY(copied.contains("C→E\t加热\t10000 m³/h\t2.18"));
 
-    // At 1000 m the processes run again; deleting B drops the two that touch it.
+    // At 1000 m the processes run again; deleting B drops the four that touch it.
     window.setPressure(89875);
-    QCOMPARE(processes.model()->rowCount(), 3);
+    QCOMPARE(processes.model()->rowCount(), 5);
     QVERIFY(cell(window.table(), 2, 8) != "13.54");  // C mixes the new W and N
     window.table().selectRow(1);
     window.findChild<QAction*>("DeletePoint")->trigger();
@@ -175,6 +184,27 @@ class ChartProcessesTest : public QObject {
     QVERIFY(answerNotices([dialog] { dialog->accept(); }).isEmpty());
     QCOMPARE(processes.model()->rowCount(), 2);
     QVERIFY2(cell(processes, 1, 2).endsWith(" m³/h，按负荷）"), qPrintable(cell(processes, 1, 2)));
+
+    // 编辑状态点 (F4) opens with the point's values; the supply process from it runs again, and
+    // undo takes the edit back in one step. An outlet changes through its process only.
+    const auto supplyRow = [&processes] {
+      QString row;
+      for (int c = 0; c < processes.model()->columnCount(); ++c) row += cell(processes, 1, c) + '|';
+      return row;
+    };
+    const QString before = supplyRow();
+    window.table().selectRow(0);
+    window.findChild<QAction*>("EditPoint")->trigger();
+    auto* edit = window.findChild<QDialog*>("EditPointDialog");
+    QVERIFY(edit && edit->isVisible());
+    QCOMPARE(edit->findChild<QLineEdit*>("FirstValue")->text(), QString("35"));
+    edit->findChild<QLineEdit*>("FirstValue")->setText("34");
+    QVERIFY(answerNotices([edit] { edit->accept(); }).isEmpty());
+    QVERIFY(supplyRow() != before);
+    window.findChild<QAction*>("Undo")->trigger();
+    QCOMPARE(supplyRow(), before);
+    window.table().selectRow(window.table().model()->rowCount() - 1);
+    QVERIFY(!window.findChild<QAction*>("EditPoint")->isEnabled());
   }
 };
 

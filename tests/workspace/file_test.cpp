@@ -27,8 +27,9 @@ unsigned idOf(const Workspace& w, std::size_t i) {
 }
 
 // Every pair a point may be given by, then a process of every kind (both targets of each
-// humidifying one, flows in both units, ε of constant d), two drawn ε lines, an outlet renamed and
-// moved up, a flow with more digits than a given text shows; at 1000 m.
+// humidifying one, heat recovery with and without its own ηd, an indirect cooler on its own inlet
+// and on a second point, flows in both units, ε of constant d), two drawn ε lines, an outlet
+// renamed and moved up, a flow with more digits than a given text shows; at 1000 m.
 Workspace everything() {
   Workspace w(89875);
   const char* pairs[][4] = {
@@ -63,6 +64,16 @@ Workspace everything() {
        Flow{12222222222.222222, FlowUnit::kilogramsPerSecond}},
       {ProcessKind::supply, n, 0, {}, INFINITY, 6, {}},
       {ProcessKind::supply, n, 0, {}, 0, 8, {}, workspace::RoomLoads{40, 18}},
+      {ProcessKind::recoverSensible, o, n, {}, 0.5, 0, {}},
+      {ProcessKind::recoverTotal, o, n, {}, 0.6, NAN, {}},
+      {ProcessKind::recoverTotal, o, n, {}, 0.6, 0.5, Flow{10000, FlowUnit::cubicMetresPerHour}},
+      {ProcessKind::evaporate, o, 0, {}, 0.9, 0, {}},
+      {ProcessKind::evaporateIndirect, o, 0, {}, 0.6, 0, {}},
+      {ProcessKind::evaporateIndirect, o, n, {}, 0.3, 0, {}},
+      {ProcessKind::dryAdiabatic, n, 0, {Quantity::d, Quantity::d}, 7, 0, {}},
+      {ProcessKind::dryAdiabatic, n, 0, {Quantity::rh, Quantity::rh}, 30, 0, {}},
+      {ProcessKind::fan, n, 0, {}, 1000, 0.65, Flow{2.5, FlowUnit::kilogramsPerSecond}},
+      {ProcessKind::coolByBypass, o, 0, {}, 20, 0.2, {}},
   };
   for (const auto& r : requests) EXPECT_FALSE(w.addProcess(r)) << kindCaption(r.kind);
   // The heated outlet's inlet of a further process: an outlet used as a point.

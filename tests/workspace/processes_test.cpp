@@ -13,6 +13,7 @@
 #include "document/process_table.h"
 #include "process/figures.h"
 #include "process/processes.h"
+#include "psychro/pair_state.h"
 #include "workspace/process_list.h"
 
 namespace {
@@ -51,12 +52,13 @@ TEST(ProcessList, SummerDesignExample) {
   Example x;
   build(x);
   const std::vector<std::vector<std::string>> expected{
-      {"B+A→C", "混合", "", "1.82", "1.98", "6.91", "3500", "", "", "", ""},
+      {"B+A→C", "混合", "", "1.82", "1.98", "6.91", "3500", "", "", "", "", "", ""},
       {"D→B", "送风状态点", "3.1849 kg/s", "8.00", "1.50", "12.02", "8000", "26.32", "11.97",
-       "38.29", "17.23"},
+       "38.29", "17.23", "", ""},
       {"C→E", "冷却除湿", "10000 m³/h", "-12.90", "-3.48", "-22.09", "6345", "-42.62", "-27.73",
-       "-70.35", "-39.92"},
-      {"E→F", "加热", "3.1849 kg/s", "3.07", "0.00", "3.15", "∞", "10.02", "0.00", "10.02", "0.00"},
+       "-70.35", "-39.92", "13.58", "0.094"},
+      {"E→F", "加热", "3.1849 kg/s", "3.07", "0.00", "3.15", "∞", "10.02", "0.00", "10.02", "0.00",
+       "", ""},
   };
   EXPECT_EQ(document::processRows(x.processes, x.points), expected);
   EXPECT_EQ(x.points.points()[3].given, "送风状态点：ε=8000, Δt=8");
@@ -79,7 +81,7 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   const auto rows = document::processRows(x.processes, x.points);
   EXPECT_EQ(rows[1][2], "3.1849 kg/s（沿用）");
   EXPECT_EQ((std::vector<std::string>(rows[1].begin() + 7, rows[1].end())),
-            (std::vector<std::string>{"10.02", "0.00", "10.02", "0.00"}));
+            (std::vector<std::string>{"10.02", "0.00", "10.02", "0.00", "", ""}));
 
   Example m;
   const workspace::Flow two{2, workspace::FlowUnit::kilogramsPerSecond};
@@ -202,6 +204,107 @@ TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
   }
 }
 
+// The processes for heat recovery, evaporation, drying, fans and coils by their rating, run through
+// the design on W (35 ℃, 60 %) against N (26 ℃, 55 %) at two pressures: each outlet checked
+// against the process's defining relation, worked by hand from the inlet's and the other point's
+// states, and its row's given text.
+TEST(ProcessList, AirHandlingKindsMeetTheirRelations) {
+  using State = psychro::AirState;
+  const struct {
+    const char* name;
+    workspace::ProcessRequest r;  // from W; other: N where 1, the inlet itself where 0
+    const char* given;
+    // The relation's two sides: from the inlet, N and the outlet.
+    double (*expected)(const State& w, const State& n, const State& out);
+    double (*actual)(const State& out);
+  } rows[] = {
+      {"SensibleRecoveryT",
+       {ProcessKind::recoverSensible, 0, 1, {}, 0.5, 0, {}},
+       "热回收（显热）：ηt=0.5",
+       [](const State& w, const State& n, const State&) { return w.t - 0.5 * (w.t - n.t); },
+       [](const State& o) { return o.t; }},
+      {"SensibleRecoveryKeepsD",
+       {ProcessKind::recoverSensible, 0, 1, {}, 0.5, 0, {}},
+       "热回收（显热）：ηt=0.5",
+       [](const State& w, const State&, const State&) { return w.d; },
+       [](const State& o) { return o.d; }},
+      {"TotalRecoveryH",
+       {ProcessKind::recoverTotal, 0, 1, {}, 0.6, NAN, {}},
+       "热回收（全热）：ηh=0.6",
+       [](const State& w, const State& n, const State&) { return w.h - 0.6 * (w.h - n.h); },
+       [](const State& o) { return o.h; }},
+      {"TotalRecoveryOwnEtaD",
+       {ProcessKind::recoverTotal, 0, 1, {}, 0.6, 0.5, {}},
+       "热回收（全热）：ηh=0.6, ηd=0.5",
+       [](const State& w, const State& n, const State&) { return w.d - 0.5 * (w.d - n.d); },
+       [](const State& o) { return o.d; }},
+      {"DirectEvaporationSaturates",
+       {ProcessKind::evaporate, 0, 0, {}, 1, 0, {}},
+       "直接蒸发冷却：η=1",
+       [](const State&, const State&, const State&) { return 1.0; },
+       [](const State& o) { return o.φ; }},
+      {"DirectEvaporationKeepsH",
+       {ProcessKind::evaporate, 0, 0, {}, 0.7, 0, {}},
+       "直接蒸发冷却：η=0.7",
+       [](const State& w, const State&, const State&) { return w.h; },
+       [](const State& o) { return o.h; }},
+      {"IndirectKeepsD",
+       {ProcessKind::evaporateIndirect, 0, 0, {}, 0.6, 0, {}},
+       "间接蒸发冷却：η=0.6",
+       [](const State& w, const State&, const State&) { return w.d; },
+       [](const State& o) { return o.d; }},
+      {"DesiccantToD",
+       {ProcessKind::dryAdiabatic, 0, 0, {Quantity::d, Quantity::d}, 12, 0, {}},
+       "等焓减湿：d=12",
+       [](const State&, const State&, const State&) { return 0.012; },
+       [](const State& o) { return o.d; }},
+      {"DesiccantKeepsH",
+       {ProcessKind::dryAdiabatic, 0, 0, {Quantity::rh, Quantity::rh}, 40, 0, {}},
+       "等焓减湿：φ=40%",
+       [](const State& w, const State&, const State&) { return w.h; },
+       [](const State& o) { return o.h; }},
+      {"FanHeat",
+       {ProcessKind::fan, 0, 0, {}, 1000, 0.65, {}},
+       "风机温升：ΔP=1000 Pa, η=0.65",
+       [](const State& w, const State&, const State&) {
+         return w.h + 1000 * (1 + w.d) / w.ρ / (1000 * 0.65);
+       },
+       [](const State& o) { return o.h; }},
+      {"CoilByBypassFactor",
+       {ProcessKind::coolByBypass, 0, 0, {}, 20, 0.2, {}},
+       "冷却除湿（旁通系数）：机器露点 20, 旁通系数 0.2",
+       nullptr,
+       nullptr},
+  };
+  for (double pa : {psychro::standardPressure, 89875.0})
+    for (const auto& row : rows) {
+      SCOPED_TRACE(std::string(row.name) + " at " + std::to_string(pa));
+      Example x;
+      x.points.setPressure(pa);
+      ASSERT_FALSE(x.points.add({{Quantity::t, Quantity::rh}, "35", "60"}));
+      ASSERT_FALSE(x.points.add({{Quantity::t, Quantity::rh}, "26", "55"}));
+      workspace::ProcessRequest r = row.r;
+      r.from = x.id(0);
+      r.other = r.other ? x.id(1) : 0;
+      ASSERT_FALSE(x.run(r));
+      const State& w = x.points.points()[0].result.air;
+      const State& n = x.points.points()[1].result.air;
+      const State& out = x.points.points()[2].result.air;
+      EXPECT_EQ(x.points.points()[2].given, row.given);
+      if (row.expected == nullptr) {
+        // The ADP's saturated state: h and d on the segment at 1/(1 − BF) of the way.
+        const State adp = psychro::stateFromPair({Quantity::t, 20}, {Quantity::rh, 1}, pa).air;
+        EXPECT_NEAR(out.h, adp.h + 0.2 * (w.h - adp.h), 1e-9);
+        EXPECT_NEAR(out.d, adp.d + 0.2 * (w.d - adp.d), 1e-12);
+        const auto cells = document::processRows(x.processes, x.points)[0];
+        EXPECT_EQ(cells[cells.size() - 2], "20.00");
+        EXPECT_EQ(cells.back(), "0.200");
+        continue;
+      }
+      EXPECT_NEAR(row.actual(out), row.expected(w, n, out), 1e-9);
+    }
+}
+
 struct Refusal {
   const char* name;
   workspace::ProcessRequest request;  // from point 0 (26 ℃, 55 %), other point 1 (35 ℃, 60 %)
@@ -248,7 +351,25 @@ INSTANTIATE_TEST_SUITE_P(
                 code(process::Code::pastSaturation)},
         Refusal{"FromNoPoint",
                 {ProcessKind::heat, 99, 0, {}, 30, 0, {}},
-                rule(workspace::Rule::noSuchPoint)}),
+                rule(workspace::Rule::noSuchPoint)},
+        Refusal{"RecoveryAgainstItself",
+                {ProcessKind::recoverSensible, 0, 1, {}, 0.5, 0, {}},
+                code(process::Code::recoveryNoDifference)},
+        Refusal{"EffectivenessAboveOne",
+                {ProcessKind::recoverTotal, 0, 0, {}, 1.5, NAN, {}},
+                code(process::Code::efficiencyRange)},
+        Refusal{"IndirectFromWarmerAir",
+                {ProcessKind::evaporateIndirect, 0, 0, {}, 0.5, 0, {}},
+                code(process::Code::evaporationNotCooler)},
+        Refusal{"DryingThatWets",
+                {ProcessKind::dryAdiabatic, 0, 0, {Quantity::d, Quantity::d}, 20, 0, {}},
+                code(process::Code::dryingNotDrier)},
+        Refusal{"FanWithoutPressure",
+                {ProcessKind::fan, 0, 0, {}, 0, 0.65, {}},
+                code(process::Code::fanPressureNotPositive)},
+        Refusal{"BypassFactorOfOne",
+                {ProcessKind::coolByBypass, 0, 0, {}, 10, 1, {}},
+                code(process::Code::bypassFactorRange)}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // The figures of the coil and the reheater of the same design as the table writes them: rounded as
