@@ -1,4 +1,5 @@
 #include "ui/chart_print.h"
+#include "ui/utf8.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -13,10 +14,6 @@ constexpr double layoutDpi = 96;
 constexpr double cellPadding = 4;
 constexpr double tableShare = 0.5;  // of the page's height, at most
 constexpr QRgb ruleInk = qRgb(0x9a, 0xa2, 0xad);
-
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Whether a cell reads as a number (a value, with or without its unit, or ∞).
 bool isNumber(const std::string& cell) {

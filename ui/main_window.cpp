@@ -38,13 +38,10 @@
 #include "ui/pressure_dialog.h"
 #include "ui/program_icon.h"
 #include "ui/superscript.h"
+#include "ui/utf8.h"
 
 namespace ui {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <class W, class... Args>
 W* named(std::string_view name, Args&&... args) {

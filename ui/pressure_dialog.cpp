@@ -20,13 +20,10 @@
 #include "psychro/pressure.h"
 #include "ui/captions.h"
 #include "ui/on_screen.h"
+#include "ui/utf8.h"
 
 namespace ui {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <class W, class... Args>
 W* named(const char* name, Args&&... args) {

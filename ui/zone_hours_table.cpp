@@ -3,16 +3,9 @@
 #include "document/design_table.h"
 #include "ui/captions.h"
 #include "ui/read_only_table.h"
+#include "ui/utf8.h"
 
 namespace ui {
-namespace {
-
-QString fromUtf8(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
-
 ZoneHoursModel::ZoneHoursModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void ZoneHoursModel::setRows(std::vector<workspace::ZoneHourRow> rows) {
