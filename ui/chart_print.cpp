@@ -160,8 +160,8 @@ std::vector<std::vector<std::size_t>> tablePages(const PrintedTable& table,
   return pages;
 }
 
-void paintSheet(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
-                const PrintedTable& table) {
+void paintPage(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
+               const PrintedTable& table) {
   painter.save();
   painter.setFont(font);
   const TableMetrics m = measure(painter, table);
@@ -185,8 +185,8 @@ void paintSheet(QPainter& painter, const QRectF& page, const QFont& font, const 
   painter.restore();
 }
 
-bool printSheets(QPagedPaintDevice& device, const QFont& font, const PrintedHeading& heading,
-                 const ChartScene& scene, const PrintedTable& table, int* pages) {
+bool printPages(QPagedPaintDevice& device, const QFont& font, const PrintedHeading& heading,
+                const ChartScene& scene, const PrintedTable& table, int* pages) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   // Logical units of 1/96 inch, so that pens, gaps and the font keep the proportions of the screen.
@@ -207,7 +207,7 @@ bool printSheets(QPagedPaintDevice& device, const QFont& font, const PrintedHead
   const double rowHeight = m.rowHeight * scale;
   int printedPages = 1;
   if (rowHeight * static_cast<double>(table.rows.size()) <= below.height() * tableShare) {
-    paintSheet(painter, below, printed, scene, table);
+    paintPage(painter, below, printed, scene, table);
   } else {
     painter.save();
     painter.translate(below.topLeft());

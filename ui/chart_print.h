@@ -11,7 +11,7 @@ class QFontMetricsF;
 class QPainter;
 class QPagedPaintDevice;
 
-// The printed sheets of the chart window: a title block and the chart, then the tables, over as
+// The printed pages of the chart window: a title block and the chart, then the tables, over as
 // many pages as they need.
 namespace ui {
 
@@ -22,7 +22,7 @@ struct PrintedTable {
   std::vector<std::vector<std::string>> rows;
 };
 
-// The title block over the chart: a title and a line of what the sheet is of (file, date,
+// The title block over the chart: a title and a line of what the pages are of (file, date,
 // pressure).
 struct PrintedHeading {
   std::string title;
@@ -36,7 +36,7 @@ struct PrintedCell {
   bool number = false;
 };
 
-// The cells of each line of table as printed in metrics: each table of the sheet (the opening
+// The cells of each line of table as printed in metrics: each table of the pages (the opening
 // lines, then each from its header to an empty line) with its columns as wide as their widest
 // text and padding, its own; a column whose cells all read as numbers (never the first) is
 // right-aligned, its header too. An empty line has none.
@@ -46,23 +46,23 @@ std::vector<std::vector<PrintedCell>> printedCells(const QFontMetricsF& metrics,
 // Paints scene and table onto one page, in the painter's logical units and in font (pixel-sized):
 // the table at the foot, shrunk as needed to fit the width and at most half the page; the chart
 // over the rest.
-void paintSheet(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
-                const PrintedTable& table);
+void paintPage(QPainter& painter, const QRectF& page, const QFont& font, const ChartScene& scene,
+               const PrintedTable& table);
 
 // The rows of table page by page, rowsPerPage to a page (at least 2), a table that goes on over a
-// page break starting the next page with its header again. A table starts after the sheet's
+// page break starting the next page with its header again. A table starts after the page's
 // opening lines of two cells (the pressure, the arithmetic) and after each empty line.
 std::vector<std::vector<std::size_t>> tablePages(const PrintedTable& table,
                                                  std::size_t rowsPerPage);
 
 // Prints heading, chart and table to device (a printer or a PDF writer), laid out at 96 logical
 // units to the inch whatever its resolution, in font (its point size is taken). Where the table
-// fits the lower half of the first page at its own size, one page as paintSheet lays it out under
+// fits the lower half of the first page at its own size, one page as paintPage lays it out under
 // the heading; otherwise the chart fills the first page under the heading and the table follows
 // at its own size (narrowed only to the page's width) over as many pages as it needs, its header
 // repeated on each. False when the device cannot be painted on. pages, when given, receives the
 // number of pages printed.
-bool printSheets(QPagedPaintDevice& device, const QFont& font, const PrintedHeading& heading,
-                 const ChartScene& scene, const PrintedTable& table, int* pages = nullptr);
+bool printPages(QPagedPaintDevice& device, const QFont& font, const PrintedHeading& heading,
+                const ChartScene& scene, const PrintedTable& table, int* pages = nullptr);
 
 }  // namespace ui

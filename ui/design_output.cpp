@@ -48,8 +48,8 @@ bool printDesign(QPagedPaintDevice& device, const document::Document& design,
                                    calc::pressureCaption(w.pressure()) + "　" +
                                    std::string(calc::arithmeticCaption) + "：" +
                                    std::string(calc::arithmeticName(w.arithmetic()))};
-  return printSheets(device, chart.font(), heading, chart.scene(),
-                     {document::designTable(w, design.zoneHours())}, pages);
+  return printPages(device, chart.font(), heading, chart.scene(),
+                    {document::designTable(w, design.zoneHours())}, pages);
 }
 
 bool exportPdf(const QString& path, const document::Document& design, const ChartWidget& chart,

@@ -13,22 +13,22 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// What leaves the chart window on paper or in files: the sheets printed or written as PDF, the
+// What leaves the chart window on paper or in files: the pages printed or written as PDF, the
 // tables as CSV, each drawn from the design and the chart as shown.
 namespace ui {
 
 class ChartWidget;
 
-// The title of the printed sheets, the PDF's Title and the print job: the name of the design's
+// The title of the printed pages, the PDF's Title and the print job: the name of the design's
 // file without its suffix, or 焓湿图 for a design never saved.
 QString designTitle(const document::Document& design);
 
-// Prints the title block, the chart and the tables to a printer or PDF writer (printSheets);
+// Prints the title block, the chart and the tables to a printer or PDF writer (printPages);
 // pages, when given, receives the number of pages.
 bool printDesign(QPagedPaintDevice& device, const document::Document& design,
                  const ChartWidget& chart, int* pages = nullptr);
 
-// The same sheets as a PDF file at path, A4 landscape, written whole or not at all; false and why
+// The same pages as a PDF file at path, A4 landscape, written whole or not at all; false and why
 // when it cannot be.
 bool exportPdf(const QString& path, const document::Document& design, const ChartWidget& chart,
                QString* error = nullptr);

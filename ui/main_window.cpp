@@ -23,9 +23,9 @@
 
 #include "calc/arithmetic_names.h"
 #include "calc/calculate.h"
+#include "calc/copied_results.h"
 #include "calc/pair_calculation.h"
 #include "calc/pressure_setting.h"
-#include "calc/result_sheet.h"
 #include "psychro/pressure.h"
 #include "ui/about_window.h"
 #include "ui/captions.h"
@@ -428,8 +428,8 @@ void MainWindow::copyAllResults() {
       Calculated{dryBulbField_->text().toStdString(), secondField_->text().toStdString(),
                  secondSelector_->currentText().toStdString(), pressure_, arithmetic_});
   const std::string sheet =
-      calc::resultSheet({firstSelector_->currentText().toStdString(), from.t},
-                        {from.secondCaption, from.x}, from.pa, texts, from.arithmetic);
+      calc::copiedResults({firstSelector_->currentText().toStdString(), from.t},
+                          {from.secondCaption, from.x}, from.pa, texts, from.arithmetic);
   QGuiApplication::clipboard()->setText(fromUtf8(sheet));
 }
 

@@ -12,7 +12,7 @@
 namespace calc {
 
 // An input as the window shows it: its selector's caption and the text typed.
-struct SheetInput {
+struct CopiedValue {
   std::string_view caption;
   std::string_view text;
 };
@@ -23,8 +23,8 @@ struct SheetInput {
 // under their captions, a raised suffix written as a superscript character ("密度 kg/m³"). Tabs,
 // line breaks and other control characters inside a text become blanks, so a typed text cannot
 // shift the columns; empty results stay empty cells.
-std::string resultSheet(SheetInput first, SheetInput second, double pa,
-                        const std::array<std::string, outputs.size()>& results,
-                        psychro::Arithmetic m = psychro::Arithmetic::classic);
+std::string copiedResults(CopiedValue first, CopiedValue second, double pa,
+                          const std::array<std::string, outputs.size()>& results,
+                          psychro::Arithmetic m = psychro::Arithmetic::classic);
 
 }  // namespace calc

@@ -1,4 +1,4 @@
-#include "calc/result_sheet.h"
+#include "calc/copied_results.h"
 
 #include "calc/arithmetic_names.h"
 #include "calc/pressure_setting.h"
@@ -19,9 +19,9 @@ void appendLine(std::string& out, std::string_view caption, std::string_view val
 
 }  // namespace
 
-std::string resultSheet(SheetInput first, SheetInput second, double pa,
-                        const std::array<std::string, outputs.size()>& results,
-                        psychro::Arithmetic m) {
+std::string copiedResults(CopiedValue first, CopiedValue second, double pa,
+                          const std::array<std::string, outputs.size()>& results,
+                          psychro::Arithmetic m) {
   std::string out;
   appendLine(out, first.caption, first.text);
   appendLine(out, second.caption, second.text);

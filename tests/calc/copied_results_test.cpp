@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/result_sheet.h"
+#include "calc/copied_results.h"
 
 namespace {
 
@@ -39,8 +39,9 @@ TEST(ResultSheet, PastesAsTwoColumns) {
       "12.61", "1015.400", "18.3597", "0.0260",  "0.72"};
   for (const SheetRow& row : rows) {
     SCOPED_TRACE(row.name);
-    const std::string sheet = calc::resultSheet({"干球温度 ℃", row.t}, {"湿球温度 ℃", row.x},
-                                                row.pa, row.calculated ? shown : decltype(shown){});
+    const std::string sheet =
+        calc::copiedResults({"干球温度 ℃", row.t}, {"湿球温度 ℃", row.x}, row.pa,
+                            row.calculated ? shown : decltype(shown){});
     EXPECT_TRUE(sheet.ends_with('\n'));
     std::vector<std::string> lines;
     std::istringstream in(sheet);
