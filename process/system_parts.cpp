@@ -47,6 +47,8 @@ void setCommonFigures(System& s, const SystemInputs& in, const Sizing& size, dou
   s.ε = size.ε;
   s.G = size.G;
   s.freshFlow = GW;
+  s.supplyVolume = volumeFlow(size.G, size.O);
+  s.freshVolume = volumeFlow(GW, in.outdoor);
   s.roomLoad = size.G * (in.room.h - size.O.h);
   s.freshLoad = GW * (in.outdoor.h - in.room.h);
 }

@@ -48,8 +48,8 @@ R refusal(psychro::Outcome why) {
   return refusal<R>(Refusal{Code::arithmetic, why});
 }
 
-// The common figures of s: ε and G of the sizing, the fresh air G_W, kg/s, the room's load
-// G·(h_N − h_O) and the fresh air's G_W·(h_W − h_N), kW.
+// The common figures of s: ε and G of the sizing, the fresh air G_W, kg/s, both as volumes, m³/h
+// (G at O, G_W at W), the room's load G·(h_N − h_O) and the fresh air's G_W·(h_W − h_N), kW.
 void setCommonFigures(System& s, const SystemInputs& in, const Sizing& size, double GW);
 
 // The index of the state added to s under name.

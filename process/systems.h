@@ -80,11 +80,13 @@ struct System {
   Refusal why;
   std::vector<NamedState> states;
   std::vector<Step> steps;
-  double ε = 0;          // the room's heat-moisture ratio, kJ/kg
-  double G = 0;          // supply air, kg/s
-  double freshFlow = 0;  // G_W, kg/s
-  double roomLoad = 0;   // G·(h_N − h_O), kW (Q itself, to the rounding of the solve)
-  double freshLoad = 0;  // G_W·(h_W − h_N), kW
+  double ε = 0;             // the room's heat-moisture ratio, kJ/kg
+  double G = 0;             // supply air, kg/s
+  double freshFlow = 0;     // G_W, kg/s
+  double supplyVolume = 0;  // G as humid air at the supply state O, m³/h (volumeFlow)
+  double freshVolume = 0;   // G_W as humid air at the outdoor state W, m³/h
+  double roomLoad = 0;      // G·(h_N − h_O), kW (Q itself, to the rounding of the solve)
+  double freshLoad = 0;     // G_W·(h_W − h_N), kW
 
   bool ok() const { return why == Refusal{}; }
   // The state named name, or none.
