@@ -83,6 +83,22 @@ std::string_view words(process::Code code) {
       return "旁通系数须不小于 0 且小于 1（接触系数大于 0 且不大于 1）";
     case Code::coilLineFogs:
       return "进口状态点与机器露点的连线在到达机器露点之前越过饱和线";
+    case Code::coilHumidityRange:
+      return "机器露点相对湿度 φL 须大于 0 且不大于 100％";
+    case Code::freshShareRange:
+      return "新风比须大于 0 且小于 1（新风量须大于零且小于送风量）";
+    case Code::supplyAboveCoilHumidity:
+      return "送风状态点的相对湿度高于 φL：机器露点状态比送风还热，请减小送风温差或采用露点送风";
+    case Code::coilHumidityNotOnLine:
+      return "室内状态点的热湿比线在送风一侧达不到相对湿度 φL，找不到机器露点状态";
+    case Code::freshAirExceedsPrimary:
+      return "新风量超过二次回风系统的一次风量（经表冷器的风量）";
+    case Code::fanCoilPastSaturation:
+      return "风机盘管出风状态点越过饱和线：请调整新风处理状态或新风量";
+    case Code::fanCoilWouldHeat:
+      return "风机盘管出风焓值不低于室内焓值：新风已承担全部室内冷负荷，风机盘管需要加热";
+    case Code::mixtureNeedsNoHumidifier:
+      return "混合空气的含湿量不低于送风状态点：无需加湿，本系统不适用";
     case Code::flowNotPositiveOrFinite:
       return "风量必须为大于零的有限数";
   }

@@ -1,6 +1,9 @@
 #include "process/outlet.h"
 
+#include <cmath>
+
 #include "psychro/arithmetic.h"
+#include "psychro/constants.h"
 
 namespace process {
 
@@ -34,6 +37,12 @@ Outlet pointOnLine(double t, double d, double pa, Code beyond, psychro::Arithmet
   const StateOutcome s = psychro::stateFromPair({Q::t, t}, {Q::d, d}, pa, r, m);
   if (s.outcome == Outcome::noSuchState && beyondSaturation(t, d, pa, m)) return refused(beyond);
   return emptied(s);
+}
+
+double roomLineMoisture(const psychro::AirState& room, double ε, double t, psychro::Arithmetic m) {
+  if (std::isinf(ε)) return room.d;
+  return (room.h - ε * room.d - psychro::cpAir * t) /
+         (psychro::latentHeat0 + psychro::vapourHeat(m) * t - ε);
 }
 
 }  // namespace process

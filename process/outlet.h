@@ -41,4 +41,10 @@ inline constexpr psychro::Resolution saturationRounding{.t = 1e-9, .d = 1e-12, .
 Outlet pointOnLine(double t, double d, double pa, Code beyond, psychro::Arithmetic m,
                    const psychro::Resolution& r = {});
 
+// The moisture content, kg/kg, at the dry bulb t, °C, of the line of heat-moisture ratio ε, kJ/kg,
+// through the room state: h − h_N = ε·(d − d_N) with h = 2501·d + t·(1.006 + cpv·d) gives
+// d = (h_N − ε·d_N − 1.006·t) / (2501 + cpv·t − ε), cpv that of the arithmetic m; d_N itself for
+// ε = ±∞. Not finite where the line runs parallel to the isotherm t; NaN for a NaN ε.
+double roomLineMoisture(const psychro::AirState& room, double ε, double t, psychro::Arithmetic m);
+
 }  // namespace process

@@ -116,9 +116,7 @@ Outlet supplyPoint(const AirState& room, double ε, double Δt, double pa, psych
   if (!std::isfinite(Δt) || std::isnan(ε)) return refused(Outcome::outOfBounds);
   if (Δt == 0) return refused(Code::supplyDifferenceZero);
   const double t = room.t - Δt;
-  const double d = std::isinf(ε) ? room.d
-                                 : (room.h - ε * room.d - psychro::cpAir * t) /
-                                       (psychro::latentHeat0 + psychro::vapourHeat(m) * t - ε);
+  const double d = roomLineMoisture(room, ε, t, m);
   if (!(d > 0) || !std::isfinite(d)) return refused(Code::supplyNotOnLine);
   return pointOnLine(t, d, pa, Code::supplyPastSaturation, m);
 }

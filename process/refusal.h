@@ -42,6 +42,16 @@ enum class Code {
   bypassFactorRange,       // a bypass factor outside [0, 1)
   coilLineFogs,            // the line to the apparatus dew point crosses saturation before it
 
+  // The standard systems (process/systems.h).
+  coilHumidityRange,         // a coil leaving humidity φL outside (0, 1]
+  freshShareRange,           // a fresh-air share outside (0, 1), or a flow outside (0, G)
+  supplyAboveCoilHumidity,   // a supply state more humid than φL: the coil would leave warmer
+  coilHumidityNotOnLine,     // the room's ε line never reaches φL beyond the room state
+  freshAirExceedsPrimary,    // 二次回风: more fresh air than the coil's primary air
+  fanCoilPastSaturation,     // the fan-coil's leaving state lies beyond saturation
+  fanCoilWouldHeat,          // the fan-coil's leaving h not below the room's: it would heat
+  mixtureNeedsNoHumidifier,  // winter: the mixed air already holds the supply's moisture or more
+
   // The loads of a process (process/figures.h).
   flowNotPositiveOrFinite,  // a volume flow not positive and finite
 };
