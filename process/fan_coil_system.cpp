@@ -40,9 +40,7 @@ FanCoilSystem fanCoilWithFreshAir(const SystemInputs& in, const FreshAirUnit& un
   const psychro::Arithmetic m = in.arithmetic;
   const Sizing size = sizeSupply(in);
   if (!size.ok()) return refusal<R>(size.why);
-  const double G = size.G;
-  const double GW = freshFlowOf(in.fresh, G);
-  if (!(GW > 0 && GW < G)) return refusal<R>(Code::freshShareRange);
+  const double G = size.G, GW = size.GW;
 
   const Outlet L = freshAirLeaving(in, unit);
   if (!L.ok()) return refusal<R>(L.why);

@@ -20,11 +20,9 @@ CoolingSystem cooling(const SystemInputs& in, bool dewPointSupply, bool allFresh
   using R = CoolingSystem;
   const double pa = in.pa;
   const psychro::Arithmetic m = in.arithmetic;
-  const Sizing size = sizeSupply(in, dewPointSupply);
+  const Sizing size = sizeSupply(in, dewPointSupply, allFresh);
   if (!size.ok()) return refusal<R>(size.why);
-  const double G = size.G;
-  const double GW = allFresh ? G : freshFlowOf(in.fresh, G);
-  if (!allFresh && !(GW > 0 && GW < G)) return refusal<R>(Code::freshShareRange);
+  const double G = size.G, GW = size.GW;
 
   R r;
   const std::size_t w = addState(r, "W", in.outdoor);
@@ -79,9 +77,7 @@ TwoReturnSystem twoReturnSummer(const SystemInputs& in) {
   const psychro::Arithmetic m = in.arithmetic;
   const Sizing size = sizeSupply(in);
   if (!size.ok()) return refusal<R>(size.why);
-  const double G = size.G;
-  const double GW = freshFlowOf(in.fresh, G);
-  if (!(GW > 0 && GW < G)) return refusal<R>(Code::freshShareRange);
+  const double G = size.G, GW = size.GW;
 
   // L beyond O on the line from N through O (the room's ε line), at φL.
   const psychro::AirState& N = in.room;

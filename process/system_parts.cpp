@@ -18,7 +18,7 @@ namespace parts {
 
 using psychro::Outcome;
 
-Sizing sizeSupply(const SystemInputs& in, bool atCoilHumidity) {
+Sizing sizeSupply(const SystemInputs& in, bool atCoilHumidity, bool allFresh) {
   Sizing s;
   if (!(in.φL > 0 && in.φL <= 1)) return refusal<Sizing>(Code::coilHumidityRange);
   if (!std::isfinite(in.heat) || !std::isfinite(in.moisture))
@@ -31,11 +31,9 @@ Sizing sizeSupply(const SystemInputs& in, bool atCoilHumidity) {
   s.O = o.air;
   s.G = supplyAirFlow(in.heat, in.moisture, in.room, s.O);
   if (!(s.G > 0) || !std::isfinite(s.G)) return refusal<Sizing>(Code::supplyFlowNotPositive);
+  s.GW = allFresh ? s.G : in.fresh.isFlow ? in.fresh.value : in.fresh.value * s.G;
+  if (!allFresh && !(s.GW > 0 && s.GW < s.G)) return refusal<Sizing>(Code::freshShareRange);
   return s;
-}
-
-double freshFlowOf(const FreshAir& fresh, double G) {
-  return fresh.isFlow ? fresh.value : fresh.value * G;
 }
 
 CoilDuty coilDuty(const psychro::AirState& in, const psychro::AirState& out, double G) {

@@ -9,10 +9,11 @@
 // the fresh-air flow, a coil's duty and the recording of states and steps.
 namespace process::parts {
 
-// The supply state O, the room's ε, kJ/kg, and the supply air G, kg/s of dry air, or the refusal.
+// The supply state O, the room's ε, kJ/kg, the supply air G and the fresh air GW, kg/s of dry air,
+// or the refusal.
 struct Sizing {
   psychro::AirState O;
-  double ε = 0, G = 0;
+  double ε = 0, G = 0, GW = 0;
   Refusal why;
 
   bool ok() const { return why == Refusal{}; }
@@ -21,11 +22,10 @@ struct Sizing {
 // ε = 3600·Q/W (roomEpsilon), O = supplyPoint(N, ε, Δt) or, with atCoilHumidity (露点送风), the
 // point of the ε line at φL (supplyAtHumidity), G = supplyAirFlow(Q, W, N, O). Refusals:
 // coilHumidityRange (φL outside (0, 1]), outOfBounds (Q or W not finite), roomLoadsZero, those of
-// the supply point, supplyFlowNotPositive (G not positive and finite).
-Sizing sizeSupply(const SystemInputs& in, bool atCoilHumidity = false);
-
-// The fresh-air flow, kg/s: the given flow, or the share times the supply air G, kg/s.
-double freshFlowOf(const FreshAir& fresh, double G);
+// the supply point, supplyFlowNotPositive (G not positive and finite). GW is the given fresh-air
+// flow, or the share times G; with allFresh, G itself. Refused after those: freshShareRange (GW not
+// within (0, G), unless allFresh).
+Sizing sizeSupply(const SystemInputs& in, bool atCoilHumidity = false, bool allFresh = false);
 
 // The duty of a coil taking G kg/s of dry air from in to out (loads of process/figures.h, signed
 // as the coil takes them).

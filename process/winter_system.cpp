@@ -52,9 +52,7 @@ WinterSystem oneReturnWinter(const SystemInputs& in, Humidifier humidifier,
   const psychro::Arithmetic m = in.arithmetic;
   const Sizing size = sizeSupply(in);
   if (!size.ok()) return refusal<R>(size.why);
-  const double G = size.G;
-  const double GW = freshFlowOf(in.fresh, G);
-  if (!(GW > 0 && GW < G)) return refusal<R>(Code::freshShareRange);
+  const double G = size.G, GW = size.GW;
 
   const Mixing mixing = mixOutdoor(in, G, GW, preheatTo);
   if (!mixing.mixed.ok()) return refusal<R>(mixing.mixed.why);
