@@ -7,11 +7,15 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <variant>
 
+#include "ui/chart_widget.h"
 #include "ui/chart_window.h"
+#include "ui/design_output.h"
 #include "ui/page_dialogs.h"
 #include "ui/page_menus.h"
 
@@ -146,6 +150,55 @@ class ChartPageTest : public QObject {
     QString why;
     QVERIFY(!ui::exportDxf(dir.filePath("无此文件夹/图.dxf"), window.document(), &why));
     QVERIFY(!why.isEmpty());
+  }
+
+  // 导出 PDF on the page set-up's paper and orientation, titled by the 图名; the printer's own
+  // paper and an empty title block as before (A4 landscape, the file's name).
+  void pdfOnThePaper_data() {
+    QTest::addColumn<int>("paper");  // workspace::Paper
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QString>("drawingName");
+    QTest::addColumn<QString>("mediaBox");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("untouched") << int(workspace::Paper::printer) << false << QString()
+                               << "0 0 841.89 595.28"
+                               << "Torvale 焓湿图";
+    QTest::newRow("A3 landscape") << int(workspace::Paper::a3) << true << "空调焓湿图"
+                                  << "0 0 1190.55 841.89"
+                                  << "空调焓湿图";
+    QTest::newRow("A2 portrait") << int(workspace::Paper::a2) << false << QString()
+                                 << "0 0 1190.55 1683.78"
+                                 << "Torvale 焓湿图";
+  }
+  void pdfOnThePaper() {
+    QFETCH(int, paper);
+    QFETCH(bool, landscape);
+    QFETCH(QString, drawingName);
+    QFETCH(QString, mediaBox);
+    QFETCH(QString, title);
+    QTemporaryDir dir;
+    ui::ChartWindow window;
+    window.show();
+    workspace::PageSetup page;
+    page.paper = static_cast<workspace::Paper>(paper);
+    page.orientation =
+        landscape ? workspace::Orientation::landscape : workspace::Orientation::portrait;
+    QVERIFY(!window.document().setPageSetup(page));
+    workspace::TitleBlock block;
+    block.drawingName = drawingName.toStdString();
+    QVERIFY(!window.document().setTitleBlock(block));
+    QCOMPARE(ui::designTitle(window.document()), title);
+    const QString path = dir.filePath("图.pdf");
+    QVERIFY(ui::exportPdf(path, window.document(), window.chart()));
+    const QByteArray pdf = bytes(path);
+    // The first page's size, pt, within a point of the paper's.
+    const QRegularExpressionMatch box =
+        QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")
+            .match(QString::fromLatin1(pdf));
+    QVERIFY(box.hasMatch());
+    const QStringList size = mediaBox.split(' ');
+    QVERIFY(std::abs(box.captured(1).toDouble() - size[2].toDouble()) < 1);
+    QVERIFY(std::abs(box.captured(2).toDouble() - size[3].toDouble()) < 1);
   }
 };
 
