@@ -111,8 +111,8 @@ class Workspace {
 
   // Takes the points, processes, ε lines, zones, weather settings, page set-up and title block of
   // design, computed again at this workspace's pressure and arithmetic where design's differ, and
-  // keeps this one's main window's state: what undo and redo bring back, the pressure and arithmetic being settings
-  // rather than part of the design.
+  // keeps this one's main window's state: what undo and redo bring back, the pressure and
+  // arithmetic being settings rather than part of the design.
   void restore(const Workspace& design);
 
   // The main window's last state; none until it has calculated one.
