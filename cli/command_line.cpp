@@ -244,7 +244,8 @@ int printWorkspace(const Arguments& a, std::FILE* out, std::FILE* err) {
   // --model computes the design with that arithmetic instead of the file's own.
   if (a.model && *a.model != design.arithmetic()) design.setArithmetic(*a.model);
   if (!a.dxf.empty()) {
-    workspace::PageSetup page;
+    // The design's page set-up; --paper gives the paper and its orientation instead.
+    workspace::PageSetup page = design.page();
     if (!a.paper.empty()) readPaper(a.paper, page);
     return writeDrawing(design, page, a.workspace, a.dxf, err) ? exitOk : exitUsage;
   }

@@ -1,12 +1,11 @@
 #include "cli/dxf_output.h"
 
-#include <ctime>
-
 #include "cli/text_encoding.h"
 #include "document/disk.h"
 #include "document/files.h"
 #include "document/words.h"
 #include "drawing/chart_dxf.h"
+#include "drawing/title_block.h"
 
 namespace cli {
 namespace {
@@ -18,23 +17,6 @@ bool sameLetters(std::string_view a, std::string_view b) {
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
-}
-
-std::string today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  char text[16] = "";
-  if (localtime_r(&now, &local)) std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
-}
-
-// The file's name without its folder and its last suffix: "docs/夏季工况.torvale" → "夏季工况".
-std::string stem(std::string_view path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
-  const std::size_t dot = path.find_last_of('.');
-  if (dot != std::string_view::npos && dot > 0) path = path.substr(0, dot);
-  return std::string(path);
 }
 
 }  // namespace
@@ -67,7 +49,7 @@ bool readPaper(std::string_view text, workspace::PageSetup& page) {
 bool writeDrawing(const workspace::Workspace& design, const workspace::PageSetup& page,
                   std::string_view designPath, const std::string& path, std::FILE* err) {
   const std::string text =
-      drawing::chartDxf(design, page, workspace::TitleBlock{}, {stem(designPath), today()});
+      drawing::chartDxf(design, page, design.titleBlock(), drawing::titleDefaults(designPath));
   // Whole or not at all, as every file of the user's is written.
   document::Disk disk;
   if (const document::Refused why = document::writeFile(disk, path, text)) {

@@ -18,8 +18,9 @@ bool readPaper(std::string_view text, workspace::PageSetup& page);
 
 // Writes the drawing of design on page to path: beside it first, then renamed over it once
 // written whole and flushed to the disk, so that a failure leaves any file there as it was. The
-// title block's 图名 is the design file's name without folder and suffix, its 日期 today's local
-// date. False, with the reason on err, when it cannot.
+// title block is the design's; an empty 图名 is the design file's name without folder and suffix,
+// an empty 日期 today's local date (drawing::titleDefaults). False, with the reason on err, when it
+// cannot.
 bool writeDrawing(const workspace::Workspace& design, const workspace::PageSetup& page,
                   std::string_view designPath, const std::string& path, std::FILE* err);
 

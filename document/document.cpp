@@ -33,7 +33,9 @@ Document::Document(FileSystem& fs, double pa, psychro::Arithmetic m) : fs_(fs), 
 }
 
 bool Document::empty() const {
-  return design_.points().size() == 0 && design_.zones().empty() && design_.weather().file.empty();
+  return design_.points().size() == 0 && design_.zones().empty() &&
+         design_.weather().file.empty() && design_.page() == workspace::PageSetup{} &&
+         design_.titleBlock().empty();
 }
 
 std::size_t Document::listen(Listener listener) {
@@ -238,6 +240,22 @@ Refused Document::setMonths(workspace::MonthSet months) {
     for (std::size_t m = 0; m < 12; ++m)
       if (months.test(m)) step.subjects.push_back(std::to_string(m + 1));
   record(std::move(step), {Change::Rows::none, 0, 0, {}, false, {}});
+  return std::nullopt;
+}
+
+Refused Document::setPageSetup(const workspace::PageSetup& page) {
+  if (Refused why = designRefused(workspace::checkPage(page))) return why;
+  if (page == design_.page()) return std::nullopt;
+  design_.setPage(page);
+  record({StepKind::pageSetup, {}}, {Change::Rows::none, 0, 0, {}, false, {}});
+  return std::nullopt;
+}
+
+Refused Document::setTitleBlock(const workspace::TitleBlock& title) {
+  if (Refused why = designRefused(workspace::checkTitleBlock(title))) return why;
+  if (title == design_.titleBlock()) return std::nullopt;
+  design_.setTitleBlock(title);
+  record({StepKind::titleBlock, {}}, {Change::Rows::none, 0, 0, {}, false, {}});
   return std::nullopt;
 }
 

@@ -107,6 +107,11 @@ class Document {
   Refused setPressure(double pa);
   Refused setArithmetic(psychro::Arithmetic m);
 
+  // The page set-up and the title block (workspace/page.h says what each refuses); one step each,
+  // none where nothing changes.
+  Refused setPageSetup(const workspace::PageSetup& page);
+  Refused setTitleBlock(const workspace::TitleBlock& title);
+
   // The main window's last state (no step: not part of the design).
   void setCurrent(const psychro::AirState& air, const workspace::TypedPair& given);
   void setCurrentFresh(bool fresh);

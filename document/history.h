@@ -36,6 +36,8 @@ enum class StepKind {
   months,         // the months chosen ("1", "7"), none for all
   pressure,       // the pressure, Pa, as calc::pressureText writes it
   arithmetic,     // the arithmetic's key (calc::arithmeticKey)
+  pageSetup,      // none
+  titleBlock,     // none
 };
 
 struct Step {

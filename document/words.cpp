@@ -166,6 +166,12 @@ std::string words(const workspace::Refusal& why) {
       return "没有这个舒适区";
     case Rule::epsilonNotANumber:
       return "请输入一个数值";
+    case Rule::marginsRange:
+      return "页边距必须为 0～" + why.detail + " mm";
+    case Rule::titleTooLong:
+      return "标题栏的每一项不能超过 " + why.detail + " 字节";
+    case Rule::titleControl:
+      return "标题栏不能含有控制字符或文字方向控制符";
   }
   return {};
 }
@@ -234,6 +240,10 @@ std::string ruleInFile(const workspace::Refusal& why) {
       return "「" + why.detail + "」必须为 0～100";
     case Rule::zoneValueRange:
       return "「" + why.detail + "」超界";
+    case Rule::marginsRange:
+    case Rule::titleTooLong:
+    case Rule::titleControl:
+      return words(why);
     case Rule::process:
     case Rule::noSuchPoint:
     case Rule::pointWithoutState:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ctime>
 
 #include "calc/arithmetic_names.h"
 #include "document/design_table.h"
@@ -132,6 +133,19 @@ void drawTitleBlock(dxf::Document& drawing, const PageLayout& layout,
     drawing.line(layers::titleBlock, onPaper(x[c], top, H), onPaper(x[c], t.bottom(), H), rule);
   }
   rectangle(drawing, layers::titleBlock, t, H, outlineWeight);
+}
+
+TitleDefaults titleDefaults(std::string_view designPath) {
+  std::string_view name = designPath;
+  if (const std::size_t slash = name.find_last_of('/'); slash != std::string_view::npos)
+    name.remove_prefix(slash + 1);
+  if (const std::size_t dot = name.find_last_of('.'); dot != std::string_view::npos && dot > 0)
+    name = name.substr(0, dot);
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  char date[16] = "";
+  if (localtime_r(&now, &local)) std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+  return {name.empty() ? std::string("焓湿图") : std::string(name), date};
 }
 
 }  // namespace drawing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "drawing/page_layout.h"
 #include "dxf/document.h"
@@ -19,6 +20,12 @@ struct TitleDefaults {
   std::string drawingName;
   std::string date;
 };
+
+// The defaults of the design saved at designPath on the day it is drawn: its file's name without
+// folder and last suffix ("docs/夏季工况.torvale" → "夏季工况"; 焓湿图 for a design never saved)
+// and today's local date. The window and the command line both take them from here, so that the
+// same saved design makes the same file.
+TitleDefaults titleDefaults(std::string_view designPath);
 
 // Draws the paper's edge and the frame on layers::frame and the title block on
 // layers::titleBlock: rows of

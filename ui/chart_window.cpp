@@ -25,6 +25,7 @@
 #include "ui/design_output.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
+#include "ui/page_menus.h"
 #include "ui/point_dialog.h"
 #include "ui/point_table_model.h"
 #include "ui/process_dialog.h"
@@ -285,6 +286,7 @@ void ChartWindow::buildMenus() {
   addActions({newDesign, open, save, saveAs, csv, print, close, undo_, redo_, copy, copyTable, add,
               addCurrent_, reset, zoomIn, zoomOut, process});
   climate_ = new ClimateMenus(this, *document_, view, file, close);
+  new PageMenus(this, *document_, file, image, print);
   connect(climate_, &ClimateMenus::pressureChosen, this, &ChartWindow::pressureChosen);
 }
 

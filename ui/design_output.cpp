@@ -28,6 +28,8 @@
 namespace ui {
 
 QString designTitle(const document::Document& design) {
+  if (const std::string& name = design.design().titleBlock().drawingName; !name.empty())
+    return fromUtf8(name);
   if (design.path().empty()) return QString::fromUtf8(captions::printTitle);
   return QFileInfo(fromUtf8(design.path())).completeBaseName();
 }
@@ -52,6 +54,20 @@ bool printDesign(QPagedPaintDevice& device, const document::Document& design,
                     {document::designTable(w, design.zoneHours())}, pages);
 }
 
+void applyPaper(QPagedPaintDevice& device, const workspace::PageSetup& page) {
+  const std::optional<workspace::PaperSize> size =
+      workspace::paperSize(page.paper, page.orientation);
+  if (!size) return;
+  // The sheet as its size in millimetres (portrait), turned by the orientation.
+  const QPageSize::PageSizeId id = page.paper == workspace::Paper::a2   ? QPageSize::A2
+                                   : page.paper == workspace::Paper::a3 ? QPageSize::A3
+                                                                        : QPageSize::A4;
+  device.setPageSize(QPageSize(id));
+  device.setPageOrientation(page.orientation == workspace::Orientation::landscape
+                                ? QPageLayout::Landscape
+                                : QPageLayout::Portrait);
+}
+
 bool exportPdf(const QString& path, const document::Document& design, const ChartWidget& chart,
                QString* error) {
   // Made in memory, then written whole: a failed write leaves any earlier file as it was.
@@ -62,6 +78,7 @@ bool exportPdf(const QString& path, const document::Document& design, const Char
     QPdfWriter writer(&buffer);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Landscape);
+    applyPaper(writer, design.design().page());
     writer.setResolution(300);
     writer.setTitle(designTitle(design));
     writer.setCreator(QStringLiteral("Torvale"));
@@ -176,6 +193,7 @@ void DesignOutput::print() {
     printer_->setPageSize(QPageSize(QPageSize::A4));
     printer_->setPageOrientation(QPageLayout::Landscape);
   }
+  applyPaper(*printer_, design_.design().page());
   printer_->setDocName(designTitle(design_));
   QPrintDialog dialog(printer_.get(), owner_);
   if (dialog.exec() != QDialog::Accepted) return;

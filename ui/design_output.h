@@ -19,8 +19,8 @@ namespace ui {
 
 class ChartWidget;
 
-// The title of the printed pages, the PDF's Title and the print job: the name of the design's
-// file without its suffix, or 焓湿图 for a design never saved.
+// The title of the printed pages, the PDF's Title and the print job: the title block's 图名, else
+// the name of the design's file without its suffix, or 焓湿图 for a design never saved.
 QString designTitle(const document::Document& design);
 
 // Prints the title block, the chart and the tables to a printer or PDF writer (printPages);
@@ -28,7 +28,12 @@ QString designTitle(const document::Document& design);
 bool printDesign(QPagedPaintDevice& device, const document::Document& design,
                  const ChartWidget& chart, int* pages = nullptr);
 
-// The same pages as a PDF file at path, A4 landscape, written whole or not at all; false and why
+// Gives the device the page set-up's paper in its orientation (GB/T 14689 A4, A3, A2); the
+// printer's own paper leaves the device's as it is.
+void applyPaper(QPagedPaintDevice& device, const workspace::PageSetup& page);
+
+// The same pages as a PDF file at path, on the page set-up's paper (A4 landscape for the
+// printer's own), written whole or not at all; false and why
 // when it cannot be.
 bool exportPdf(const QString& path, const document::Document& design, const ChartWidget& chart,
                QString* error = nullptr);

@@ -15,7 +15,7 @@ namespace {
 using document::StepKind;
 
 // The caption of each kind of step, its %1 (and %2) the step's subjects.
-constexpr std::array<std::pair<StepKind, const char*>, 19> stepCaptions{{
+constexpr std::array<std::pair<StepKind, const char*>, 21> stepCaptions{{
     {StepKind::addPoint, captions::addPointStep},
     {StepKind::editPoint, captions::editPointStep},
     {StepKind::renamePoint, captions::renamePointStep},
@@ -35,6 +35,8 @@ constexpr std::array<std::pair<StepKind, const char*>, 19> stepCaptions{{
     {StepKind::months, captions::monthsStep},
     {StepKind::pressure, captions::pressureStep},
     {StepKind::arithmetic, captions::arithmeticStep},
+    {StepKind::pageSetup, captions::pageSetupStep},
+    {StepKind::titleBlock, captions::titleBlockStep},
 }};
 
 }  // namespace
@@ -63,6 +65,9 @@ QString stepName(const document::Step& step) {
     }
     case StepKind::renamePoint:
       return caption.arg(subjects.value(0), subjects.value(1));
+    case StepKind::pageSetup:
+    case StepKind::titleBlock:
+      return caption;
     default:
       return caption.arg(subjects.value(0));
   }

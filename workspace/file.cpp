@@ -121,12 +121,18 @@ struct Unreadable {
 
 // Every key the reader looks up, sorted. Parsing keeps only these: any other key and its value
 // (from a later version, or a hostile file of a million keys) is passed over without being stored.
-constexpr std::array<std::string_view, 38> fileKeys{
-    "at",       "columns",   "d",      "epsilon", "file",    "flow",   "format", "from",
-    "h",        "heat",      "kind",   "lines",   "loads",   "log",    "model",  "moisture",
-    "months",   "name",      "on",     "other",   "outlet",  "pair",   "point",  "points",
-    "pressure", "processes", "rh",     "source",  "t",       "target", "tl",     "unit",
-    "user",     "value",     "values", "version", "weather", "zones"};
+constexpr std::array<std::string_view, 53> fileKeys{
+    "at",       "checker",    "columns",     "content",       "d",
+    "date",     "designer",   "drawingName", "drawingNumber", "epsilon",
+    "file",     "firm",       "flow",        "format",        "from",
+    "h",        "heat",       "kind",        "lines",         "loads",
+    "log",      "margins",    "model",       "moisture",      "months",
+    "name",     "on",         "orientation", "other",         "outlet",
+    "page",     "pair",       "paper",       "point",         "points",
+    "pressure", "processes",  "project",     "reviewer",      "rh",
+    "source",   "subproject", "t",           "target",        "titleBlock",
+    "tl",       "unit",       "user",        "value",         "values",
+    "version",  "weather",    "zones"};
 static_assert(std::ranges::is_sorted(fileKeys));
 
 // The refusal of a list longer than the file may hold, by the key it stands at: the points and the
@@ -441,6 +447,64 @@ void readWeather(Workspace& w, const Json& weather) {
   w.setWeather(std::move(settings));
 }
 
+// The names the file gives the papers, orientations and contents of the page set-up.
+constexpr std::array<std::pair<Paper, std::string_view>, 4> paperNames{
+    {{Paper::printer, "printer"}, {Paper::a4, "A4"}, {Paper::a3, "A3"}, {Paper::a2, "A2"}}};
+constexpr std::array<std::pair<Orientation, std::string_view>, 2> orientationNames{
+    {{Orientation::portrait, "portrait"}, {Orientation::landscape, "landscape"}}};
+constexpr std::array<std::pair<PageContent, std::string_view>, 3> contentNames{
+    {{PageContent::chart, "chart"},
+     {PageContent::chartAndTables, "chart-tables"},
+     {PageContent::tables, "tables"}}};
+
+template <typename E, std::size_t n>
+std::string_view nameIn(const std::array<std::pair<E, std::string_view>, n>& names, E e) {
+  for (const auto& [k, name] : names)
+    if (k == e) return name;
+  return {};
+}
+
+// The one of names the text at key names; refused naming it otherwise.
+template <typename E, std::size_t n>
+E namedIn(const std::array<std::pair<E, std::string_view>, n>& names, const Json& value,
+          const char* key) {
+  const std::string& text = textOf(value, key);
+  for (const auto& [k, name] : names)
+    if (name == text) return k;
+  refuse(FileFault::unknownName, key, text.substr(0, 64));
+}
+
+// "page": {"paper", "orientation", "content", "margins": [left, top, right, bottom] mm}, each
+// left out for its default.
+void readPage(Workspace& w, const Json& page) {
+  if (page.is_null()) return;
+  if (!page.is_object()) refuse(FileFault::notAnObject, "page");
+  PageSetup setup;
+  if (const Json& v = member(page, "paper"); !v.is_null())
+    setup.paper = namedIn(paperNames, v, "paper");
+  if (const Json& v = member(page, "orientation"); !v.is_null())
+    setup.orientation = namedIn(orientationNames, v, "orientation");
+  if (const Json& v = member(page, "content"); !v.is_null())
+    setup.content = namedIn(contentNames, v, "content");
+  if (const Json& v = member(page, "margins"); !v.is_null()) {
+    if (!v.is_array() || v.size() != 4) refuse(Refusal{Rule::marginsRange, {}, "50"});
+    setup.margins = Margins{numberOf(v[0]), numberOf(v[1]), numberOf(v[2]), numberOf(v[3])};
+  }
+  if (Refused why = checkPage(setup)) refuse(std::move(*why));
+  w.setPage(setup);
+}
+
+// "titleBlock": {"project", "subproject", …} (titleKeys), each a text, left out when empty.
+void readTitleBlock(Workspace& w, const Json& title) {
+  if (title.is_null()) return;
+  if (!title.is_object()) refuse(FileFault::notAnObject, "titleBlock");
+  TitleBlock fields;
+  for (const auto& [key, field] : titleKeys)
+    if (const Json& v = member(title, key.data()); !v.is_null()) fields.*field = textOf(v, key);
+  if (Refused why = checkTitleBlock(fields)) refuse(std::move(*why));
+  w.setTitleBlock(std::move(fields));
+}
+
 Workspace build(const Json& top) {
   const Json& format = member(top, "format");
   if (!top.is_object() || !format.is_string() || format.get_ref<const std::string&>() != formatName)
@@ -498,6 +562,8 @@ Workspace build(const Json& top) {
   });
   readZones(w, member(top, "zones"));
   readWeather(w, member(top, "weather"));
+  readPage(w, member(top, "page"));
+  readTitleBlock(w, member(top, "titleBlock"));
   // The outlets go back to their places, the nearest the top first, so that each move leaves the
   // places above it as they were.
   std::stable_sort(places.begin(), places.end());
@@ -587,6 +653,23 @@ Json workspaceJson(const Workspace& workspace) {
       entry["months"] = std::move(months);
     }
     top["weather"] = std::move(entry);
+  }
+  // Likewise the page set-up and the title block.
+  if (const PageSetup& page = workspace.page(); page != PageSetup{}) {
+    Json entry = Json::object();
+    entry["paper"] = std::string(nameIn(paperNames, page.paper));
+    entry["orientation"] = std::string(nameIn(orientationNames, page.orientation));
+    entry["content"] = std::string(nameIn(contentNames, page.content));
+    if (page.margins)
+      entry["margins"] = Json::array(
+          {page.margins->left, page.margins->top, page.margins->right, page.margins->bottom});
+    top["page"] = std::move(entry);
+  }
+  if (const TitleBlock& title = workspace.titleBlock(); !title.empty()) {
+    Json entry = Json::object();
+    for (const auto& [key, field] : titleKeys)
+      if (!(title.*field).empty()) entry[std::string(key)] = title.*field;
+    top["titleBlock"] = std::move(entry);
   }
   return top;
 }

@@ -78,7 +78,9 @@ struct FileRefusal {
 // The workspace as the text of a file: "format", "version", "pressure" (Pa), "model" (the
 // arithmetic's key, calc::arithmeticKey, written only when it is not the classic one), "points"
 // (the points given by a pair, outlets excluded), "processes" (each with its outlet's name and
-// place) and "lines". Reading refuses a "model" it does not know, naming it.
+// place) and "lines"; "zones", "weather", "page" (the page set-up) and "titleBlock" only where
+// they differ from the defaults, so that a design without them is written as ever. Reading refuses
+// a "model" it does not know, naming it.
 std::string workspaceText(const Workspace& workspace);
 
 // The workspace a file's text holds, computed at its pressure; or, for a text that is not a whole

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+
+#include "workspace/refusal.h"
 
 // How a design goes onto paper: the page set-up (paper, orientation, margins, what the pages
 // carry) and the title block (标题栏) the engineer fills in, both kept with the design. Plain data:
@@ -84,5 +90,33 @@ struct TitleBlock {
   bool operator==(const TitleBlock&) const = default;
   bool empty() const { return *this == TitleBlock{}; }
 };
+
+// The longest text a field of the title block may hold, bytes of UTF-8 (a cell of the block shows
+// far less; the rest is cut with "…" when drawn).
+inline constexpr std::size_t maxTitleBytes = 256;
+// The widest margin the page set-up takes, mm: a frame of 4 × 50 mm still leaves an A4 sheet
+// 110 mm of width for the chart.
+inline constexpr double maxMargin = 50;
+
+// The title block's fields by the keys the workspace file gives them, in the order of the block.
+inline constexpr std::array<std::pair<std::string_view, std::string TitleBlock::*>, 9> titleKeys{{
+    {"project", &TitleBlock::project},
+    {"subproject", &TitleBlock::subproject},
+    {"drawingName", &TitleBlock::drawingName},
+    {"drawingNumber", &TitleBlock::drawingNumber},
+    {"designer", &TitleBlock::designer},
+    {"checker", &TitleBlock::checker},
+    {"reviewer", &TitleBlock::reviewer},
+    {"date", &TitleBlock::date},
+    {"firm", &TitleBlock::firm},
+}};
+
+// Why a page set-up cannot be the design's: a margin that is not a number from 0 to maxMargin
+// (marginsRange, detail the limit).
+std::optional<Refusal> checkPage(const PageSetup& page);
+// Why a title block cannot be the design's: a field over maxTitleBytes (titleTooLong, detail the
+// limit) or holding a control character or a mark that turns the direction of text
+// (titleControl).
+std::optional<Refusal> checkTitleBlock(const TitleBlock& title);
 
 }  // namespace workspace

@@ -51,11 +51,16 @@ enum class Rule {
   noSuchLine,         // no ε line at that place
   noSuchZone,         // no zone of the user's at that place
   epsilonNotANumber,  // an ε that is not a number (NaN)
+
+  // The page set-up and the title block (workspace/page.h).
+  marginsRange,  // a margin not from 0 to maxMargin mm: detail is the limit
+  titleTooLong,  // a title block's field over maxTitleBytes: detail is the limit
+  titleControl,  // a title block's field holding a control character or a direction mark
 };
 
 // The number of rules, arithmetic included: the size of a table of their words. New rules go before
 // the last one named here, or this names the new last one.
-inline constexpr int ruleCount = static_cast<int>(Rule::epsilonNotANumber) + 1;
+inline constexpr int ruleCount = static_cast<int>(Rule::titleControl) + 1;
 
 struct Refusal {
   Rule rule = Rule::arithmetic;

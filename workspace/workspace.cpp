@@ -61,6 +61,7 @@ std::size_t approximateBytes(const Workspace& design) {
   for (const Process& p : design.processes().processes()) bytes += sizeof(Process) + text(p.given);
   bytes += design.processes().lines().size() * 2 * sizeof(EpsilonLine);
   for (const Zone& z : design.zones().user) bytes += sizeof(Zone) + text(z.name);
+  for (const auto& [key, field] : titleKeys) bytes += text(design.titleBlock().*field);
   return bytes;
 }
 
@@ -71,6 +72,8 @@ void Workspace::restore(const Workspace& design) {
   processes_ = design.processes_;
   zones_ = design.zones_;
   weather_ = design.weather_;
+  page_ = design.page_;
+  title_ = design.title_;
   if (arithmetic() != m) {
     points_.setArithmetic(m);
     if (pressure() == pa) processes_.rerun(points_);

@@ -8,6 +8,7 @@
 
 #include "psychro/air_state.h"
 #include "psychro/constants.h"
+#include "workspace/page.h"
 #include "workspace/points.h"
 #include "workspace/process_list.h"
 #include "workspace/weather.h"
@@ -96,15 +97,22 @@ class Workspace {
   const WeatherSettings& weather() const { return weather_; }
   void setWeather(WeatherSettings weather) { weather_ = std::move(weather); }
 
+  // How the design goes onto paper (page set-up) and the title block's fields: part of the design,
+  // saved in its file (only where they differ from the defaults) and brought back by undo.
+  const PageSetup& page() const { return page_; }
+  void setPage(const PageSetup& page) { page_ = page; }
+  const TitleBlock& titleBlock() const { return title_; }
+  void setTitleBlock(TitleBlock title) { title_ = std::move(title); }
+
   // The arithmetic the points and processes are computed with (classic unless set); setting it
   // computes every point and process again, as setPressure does.
   psychro::Arithmetic arithmetic() const { return points_.arithmetic(); }
   void setArithmetic(psychro::Arithmetic m);
 
-  // Takes the points, processes, ε lines, zones and weather settings of design, computed again at
-  // this workspace's pressure and arithmetic where design's differ, and keeps this one's main
-  // window's state: what undo and redo bring back, the pressure and arithmetic being settings
-  // rather than part of the design.
+  // Takes the points, processes, ε lines, zones, weather settings, page set-up and title block of
+  // design, computed again at this workspace's pressure and arithmetic where design's differ, and
+  // keeps this one's main window's state: what undo and redo bring back, the pressure and
+  // arithmetic being settings rather than part of the design.
   void restore(const Workspace& design);
 
   // The main window's last state; none until it has calculated one.
@@ -122,6 +130,8 @@ class Workspace {
   ProcessList processes_;
   ZoneSet zones_;
   WeatherSettings weather_;
+  PageSetup page_;
+  TitleBlock title_;
   std::optional<CurrentState> current_;
   bool currentFresh_ = true;
 };

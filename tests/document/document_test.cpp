@@ -75,6 +75,20 @@ TEST(Document, EachCommandIsOneStep) {
       {"Pressure", [](Document& d) { return d.setPressure(89875); }, StepKind::pressure},
       {"Arithmetic", [](Document& d) { return d.setArithmetic(psychro::Arithmetic::ashrae2017); },
        StepKind::arithmetic},
+      {"PageSetup",
+       [](Document& d) {
+         return d.setPageSetup({workspace::Paper::a3, workspace::Orientation::landscape,
+                                workspace::Margins{20, 10, 10, 10}, workspace::PageContent::chart});
+       },
+       StepKind::pageSetup},
+      {"TitleBlock",
+       [](Document& d) {
+         workspace::TitleBlock t;
+         t.project = "某办公楼";
+         t.designer = "张工";
+         return d.setTitleBlock(t);
+       },
+       StepKind::titleBlock},
   };
   for (const Row& r : rows) {
     testsupport::MemoryFileSystem fs;

@@ -151,6 +151,9 @@ std::vector<Row> rows() {
       ruled("NoSuchLine", Rule::noSuchLine, "", "没有这条热湿比线"),
       ruled("NoSuchZone", Rule::noSuchZone, "", "没有这个舒适区"),
       ruled("EpsilonNotANumber", Rule::epsilonNotANumber, "", "请输入一个数值"),
+      ruled("MarginsRange", Rule::marginsRange, "50", "页边距必须为 0～50 mm"),
+      ruled("TitleTooLong", Rule::titleTooLong, "256", "标题栏的每一项不能超过 256 字节"),
+      ruled("TitleControl", Rule::titleControl, "", "标题栏不能含有控制字符或文字方向控制符"),
 
       // The workspace reader's, where they are in the file.
       filed("FileTooLarge", FF::tooLarge, "文件超过 16 MB，不是本程序写出的工作区文件"),
