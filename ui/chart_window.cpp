@@ -32,7 +32,6 @@
 #include "ui/program_icon.h"
 #include "ui/step_names.h"
 #include "ui/table_split.h"
-#include "ui/unit_summary_table.h"
 #include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
 #include "workspace/process_list.h"
@@ -82,8 +81,6 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   table_ = makePointTable(model_, this);
   processModel_ = new ProcessTableModel(*document_, this);
   processTable_ = makeProcessTable(processModel_, this);
-  summaryModel_ = new UnitSummaryModel(*document_, this);
-  summaryTable_ = makeUnitSummaryTable(summaryModel_, this);
   hoursModel_ = new ZoneHoursModel(this);
   hoursTable_ = makeZoneHoursTable(hoursModel_, this);
 
@@ -96,7 +93,7 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   split_ = new QSplitter(Qt::Vertical, this);
   split_->setObjectName(QStringLiteral("chartSplitter"));
   for (QWidget* part : {upper, static_cast<QWidget*>(table_), static_cast<QWidget*>(processTable_),
-                        static_cast<QWidget*>(summaryTable_), static_cast<QWidget*>(hoursTable_)})
+                        static_cast<QWidget*>(hoursTable_)})
     split_->addWidget(part);
   split_->setStretchFactor(0, 1);
   split_->setChildrenCollapsible(false);
@@ -137,10 +134,8 @@ ChartWindow::~ChartWindow() {
   chart_->setWeather(nullptr);
   delete table_;
   delete processTable_;
-  delete summaryTable_;
   delete model_;
   delete processModel_;
-  delete summaryModel_;
 }
 
 void ChartWindow::showEvent(QShowEvent* event) {
@@ -307,7 +302,6 @@ void ChartWindow::follow(const document::Change& change) {
   hoursTable_->setVisible(hours != nullptr);
   // The 过程 table shows once there is a process, so that until then the points have the room.
   processTable_->setVisible(!design.processes().processes().empty());
-  summaryTable_->setVisible(summaryModel_->rowCount() > 0);  // where some process has loads
   updateActions();
   updateTitle();
   climate_->show();

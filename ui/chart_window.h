@@ -27,7 +27,6 @@ class ZoneHoursModel;
 class PointTableModel;
 class ProcessDialog;
 class ProcessTableModel;
-class UnitSummaryModel;
 class TableSplit;
 
 // The 焓湿图 window: a view of one design (document::Document) — the chart drawn at the design's
@@ -72,7 +71,6 @@ class ChartWindow : public QWidget {
   ChartWidget& chart() const { return *chart_; }
   QTableView& table() const { return *table_; }
   QTableView& processTable() const { return *processTable_; }
-  QTableView& summaryTable() const { return *summaryTable_; }
   QTableView& hoursTable() const { return *hoursTable_; }
 
   // The window's files (new, open, save, recovery) and its climate menus (zones, weather).
@@ -123,8 +121,6 @@ class ChartWindow : public QWidget {
   QTableView* table_ = nullptr;
   ProcessTableModel* processModel_ = nullptr;
   QTableView* processTable_ = nullptr;
-  UnitSummaryModel* summaryModel_ = nullptr;  // 机组汇总, under 过程
-  QTableView* summaryTable_ = nullptr;
   ZoneHoursModel* hoursModel_ = nullptr;
   QTableView* hoursTable_ = nullptr;
   PointDialog* pointDialog_ = nullptr;  // each created on first use
