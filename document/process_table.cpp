@@ -134,8 +134,7 @@ std::optional<process::Loads> rowLoads(const Process& p, const RowFlow& flow,
   if (from == nullptr || to == nullptr || !from->exists() || !to->exists() || !flow.G ||
       p.request.kind == ProcessKind::mix)
     return std::nullopt;
-  process::Loads l =
-      process::loads(process::figures(from->result.air, to->result.air), *flow.G);
+  process::Loads l = process::loads(process::figures(from->result.air, to->result.air), *flow.G);
   if (!l.ok()) return std::nullopt;
   return l;
 }

@@ -100,8 +100,17 @@ std::vector<StreamSummary> unitStreams(const ProcessList& processes, const Point
 }
 
 std::vector<std::string> summaryHeader() {
-  return {"机组汇总（空气流）",  "冷量 kW",     "冷吨 RT",     "显冷 kW",   "潜冷 kW",   "加热 kW",
-          "再热 kW", "加湿量 kg/h", "冷凝水 kg/h", "热回收 kW", "风机温升 kW"};
+  return {"机组汇总（空气流）",
+          "冷量 kW",
+          "冷吨 RT",
+          "显冷 kW",
+          "潜冷 kW",
+          "加热 kW",
+          "再热 kW",
+          "加湿量 kg/h",
+          "冷凝水 kg/h",
+          "热回收 kW",
+          "风机温升 kW"};
 }
 
 std::vector<std::vector<std::string>> summaryRows(const ProcessList& processes,

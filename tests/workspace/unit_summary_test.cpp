@@ -57,8 +57,8 @@ void summer(Design& x) {
 // = 5.10 kW. Totals add the unrounded figures: the fans shown 4.27 and 0.83 sum to 5.11.
 void recoveryAndFans(Design& x) {
   const unsigned W = x.point("35", "60"), N = x.point("26", "55");
-  const unsigned R = x.run({ProcessKind::recoverTotal, W, N, {}, 0.6, NAN,
-                            Flow{2000, FlowUnit::cubicMetresPerHour}});
+  const unsigned R = x.run(
+      {ProcessKind::recoverTotal, W, N, {}, 0.6, NAN, Flow{2000, FlowUnit::cubicMetresPerHour}});
   x.run({ProcessKind::fan, R, 0, {}, 1000, 0.65, {}});
   const unsigned E = x.point("20", "50");
   const unsigned F = x.run({ProcessKind::fan, E, 0, {}, 1000, 0.65, volume10000});
