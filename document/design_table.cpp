@@ -5,6 +5,7 @@
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
 #include "document/process_table.h"
+#include "document/unit_summary.h"
 #include "document/words.h"
 
 namespace document {
@@ -100,6 +101,13 @@ std::vector<std::vector<std::string>> rowsOf(const Workspace& design,
     lines.emplace_back();
     lines.push_back(processHeader());
     for (auto& row : processRows(design.processes(), points)) lines.push_back(std::move(row));
+    // The unit's summary, only where some row has loads: a design without any reads as before.
+    std::vector<std::vector<std::string>> summary = summaryRows(design.processes(), points);
+    if (!summary.empty()) {
+      lines.emplace_back();
+      lines.push_back(summaryHeader());
+      for (auto& row : summary) lines.push_back(std::move(row));
+    }
   }
   if (hours) {
     lines.emplace_back();

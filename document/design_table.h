@@ -47,7 +47,8 @@ std::string guardedText(std::string cell);
 
 // The design's table as it leaves the program (copied, exported, printed, drawn), line by line:
 // the pressure, the arithmetic where it is ASHRAE's ({"计算方法", "ASHRAE 2017"}), the points
-// table's header, a row per point; with processes, an empty line and the 过程 table. While a zone
+// table's header, a row per point; with processes, an empty line and the 过程 table, then where a
+// process has loads an empty line and the unit's summary (unit_summary.h). While a zone
 // is on, every point's row ends with the 舒适区 column. With hours (a weather layer shown), an
 // empty line and the 逐时统计 table last.
 std::vector<std::vector<std::string>> designTable(

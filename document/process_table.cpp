@@ -71,9 +71,9 @@ std::vector<std::string> processHeader() {
   return header;
 }
 
-std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
-                                                  const PointList& points) {
-  std::vector<std::vector<std::string>> rows;
+std::vector<RowFlow> rowFlows(const ProcessList& processes, const PointList& points) {
+  std::vector<RowFlow> flows;
+  flows.reserve(processes.processes().size());
   // The dry-air flow, kg/s, each outlet carries on: one air stream through the unit keeps its mass
   // flow from process to process, so a flow is given (and a volume turned into mass) once.
   std::unordered_map<unsigned, double> carried;
@@ -82,24 +82,23 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
     return it == carried.end() ? std::nullopt : std::optional<double>(it->second);
   };
   for (const Process& p : processes.processes()) {
+    RowFlow row;
     const Ends e = ends(p);
     const StatePoint* from = points.find(e.from);
     const StatePoint* to = points.find(e.to);
-    if (from == nullptr || to == nullptr) continue;
+    if (from == nullptr || to == nullptr) {
+      flows.push_back(row);
+      continue;
+    }
     // The flow of this row: given here (a volume at the row's first state), else carried on
     // from the process that made its inlet; a mixing's outlet carries the sum of its two streams
     // (one of them found from the other by the mixing's ratio).
-    std::optional<double> G;
-    std::string flow = flowText(p.request.flow);
+    std::optional<double>& G = row.G;
     if (p.request.loads) {
-      // A supply point sized from the room's loads: the air flow that takes them up, given in
-      // kg/s and as the volume at the supply state.
+      // A supply point sized from the room's loads: the air flow that takes them up.
       if (from->exists() && to->exists()) {
         G = supplyFlow(p.request, to->result.air, from->result.air);
-        if (*G > 0 && std::isfinite(*G))
-          flow = calc::formatFixed(*G, 4) + " kg/s（" +
-                 calc::formatFixed(process::volumeFlow(*G, from->result.air), 0) +
-                 " m³/h，按负荷）";
+        row.byLoads = *G > 0 && std::isfinite(*G);
       }
     } else if (p.request.flow) {
       const Flow& given = *p.request.flow;
@@ -119,9 +118,45 @@ std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
         sum = *b * (ra + rb) / rb;
       if (sum && std::isfinite(*sum) && *sum > 0) carried[p.outlet] = *sum;
     } else if ((G = carriedBy(p.request.from))) {
-      flow = calc::formatFixed(*G, 4) + " kg/s（沿用）";
+      row.carried = true;
     }
     if (G && std::isfinite(*G) && *G > 0) carried[p.outlet] = *G;
+    flows.push_back(row);
+  }
+  return flows;
+}
+
+std::optional<process::Loads> rowLoads(const Process& p, const RowFlow& flow,
+                                       const PointList& points) {
+  const Ends e = ends(p);
+  const StatePoint* from = points.find(e.from);
+  const StatePoint* to = points.find(e.to);
+  if (from == nullptr || to == nullptr || !from->exists() || !to->exists() || !flow.G ||
+      p.request.kind == ProcessKind::mix)
+    return std::nullopt;
+  process::Loads l = process::loads(process::figures(from->result.air, to->result.air), *flow.G);
+  if (!l.ok()) return std::nullopt;
+  return l;
+}
+
+std::vector<std::vector<std::string>> processRows(const ProcessList& processes,
+                                                  const PointList& points) {
+  std::vector<std::vector<std::string>> rows;
+  const std::vector<RowFlow> flows = rowFlows(processes, points);
+  for (std::size_t i = 0; i < processes.processes().size(); ++i) {
+    const Process& p = processes.processes()[i];
+    const Ends e = ends(p);
+    const StatePoint* from = points.find(e.from);
+    const StatePoint* to = points.find(e.to);
+    if (from == nullptr || to == nullptr) continue;
+    const std::optional<double>& G = flows[i].G;
+    std::string flow = flowText(p.request.flow);
+    if (flows[i].byLoads)
+      // Given in kg/s and as the volume at the supply state.
+      flow = calc::formatFixed(*G, 4) + " kg/s（" +
+             calc::formatFixed(process::volumeFlow(*G, from->result.air), 0) + " m³/h，按负荷）";
+    else if (flows[i].carried)
+      flow = calc::formatFixed(*G, 4) + " kg/s（沿用）";
     std::vector<std::string> row{processName(p, points), std::string(kindCaption(p.request.kind)),
                                  flow};
     std::array<std::string, columns.size()> texts;

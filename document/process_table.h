@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,23 @@ bool ratesCoil(workspace::ProcessKind kind);
 std::array<std::string, columns.size()> rowTexts(
     const process::Figures& f, const process::Loads* l, bool coil = false,
     const std::optional<process::CoilRating>& rating = std::nullopt);
+
+// The dry-air flow of each process's row, in the order of the list: given there (a volume turned
+// into dry air at the row's first state), sized from the room's loads (byLoads), or carried on from
+// the process that made its inlet (carried); none for a mixing, whose outlet carries the sum of its
+// two streams on, and where none is known.
+struct RowFlow {
+  std::optional<double> G;  // kg/s of dry air
+  bool carried = false;
+  bool byLoads = false;
+};
+std::vector<RowFlow> rowFlows(const workspace::ProcessList& processes,
+                              const workspace::PointList& points);
+
+// The loads of process p with its row's flow; none for a mixing, without a flow, or where a point
+// is gone or has no state.
+std::optional<process::Loads> rowLoads(const workspace::Process& p, const RowFlow& flow,
+                                       const workspace::PointList& points);
 
 // The 过程 table: 过程 ("C→L"), 类型, 风量, then the columns above. A process with no air flow, a
 // mixing, or one with a point that has no state has empty cells where there is no figure.
