@@ -33,6 +33,7 @@
 #include "ui/program_icon.h"
 #include "ui/step_names.h"
 #include "ui/table_split.h"
+#include "ui/unit_summary_table.h"
 #include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
 #include "workspace/process_list.h"
@@ -82,6 +83,8 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   table_ = makePointTable(model_, this);
   processModel_ = new ProcessTableModel(*document_, this);
   processTable_ = makeProcessTable(processModel_, this);
+  summaryModel_ = new UnitSummaryModel(*document_, this);
+  summaryTable_ = makeUnitSummaryTable(summaryModel_, this);
   hoursModel_ = new ZoneHoursModel(this);
   hoursTable_ = makeZoneHoursTable(hoursModel_, this);
 
@@ -91,9 +94,17 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   upperLayout->setSpacing(0);
   upperLayout->addWidget(chart_, 1);
   upperLayout->addWidget(readout_);
+  // The unit's summary sits beside 过程, so that the processes keep their rows' height.
+  processRow_ = new QSplitter(Qt::Horizontal, this);
+  processRow_->setObjectName(QStringLiteral("processRow"));
+  processRow_->addWidget(processTable_);
+  processRow_->addWidget(summaryTable_);
+  processRow_->setStretchFactor(0, 3);
+  processRow_->setStretchFactor(1, 2);
+  processRow_->setChildrenCollapsible(false);
   split_ = new QSplitter(Qt::Vertical, this);
   split_->setObjectName(QStringLiteral("chartSplitter"));
-  for (QWidget* part : {upper, static_cast<QWidget*>(table_), static_cast<QWidget*>(processTable_),
+  for (QWidget* part : {upper, static_cast<QWidget*>(table_), static_cast<QWidget*>(processRow_),
                         static_cast<QWidget*>(hoursTable_)})
     split_->addWidget(part);
   split_->setStretchFactor(0, 1);
@@ -125,7 +136,8 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   });
   listening_ = document_->listen([this](const document::Change& c) { follow(c); });
   follow({});
-  resize(900, 640 + 14 * (table_->fontMetrics().height() + 8));
+  // Wide enough for every column of 过程 with the unit's summary beside it.
+  resize(1100, 640 + 14 * (table_->fontMetrics().height() + 8));
 }
 
 // The views read the document: they go before it does.
@@ -135,8 +147,10 @@ ChartWindow::~ChartWindow() {
   chart_->setWeather(nullptr);
   delete table_;
   delete processTable_;
+  delete summaryTable_;
   delete model_;
   delete processModel_;
+  delete summaryModel_;
 }
 
 void ChartWindow::showEvent(QShowEvent* event) {
@@ -303,7 +317,10 @@ void ChartWindow::follow(const document::Change& change) {
     hoursModel_->setRows(*hours);
   hoursTable_->setVisible(hours != nullptr);
   // The 过程 table shows once there is a process, so that until then the points have the room.
-  processTable_->setVisible(!design.processes().processes().empty());
+  const bool processes = !design.processes().processes().empty();
+  processTable_->setVisible(processes);
+  summaryTable_->setVisible(summaryModel_->rowCount() > 0);  // where some process has loads
+  processRow_->setVisible(processes);
   updateActions();
   updateTitle();
   climate_->show();

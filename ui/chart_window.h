@@ -27,6 +27,7 @@ class ZoneHoursModel;
 class PointTableModel;
 class ProcessDialog;
 class ProcessTableModel;
+class UnitSummaryModel;
 class TableSplit;
 
 // The 焓湿图 window: a view of one design (document::Document) — the chart drawn at the design's
@@ -71,6 +72,7 @@ class ChartWindow : public QWidget {
   ChartWidget& chart() const { return *chart_; }
   QTableView& table() const { return *table_; }
   QTableView& processTable() const { return *processTable_; }
+  QTableView& summaryTable() const { return *summaryTable_; }
   QTableView& hoursTable() const { return *hoursTable_; }
 
   // The window's files (new, open, save, recovery) and its climate menus (zones, weather).
@@ -121,6 +123,9 @@ class ChartWindow : public QWidget {
   QTableView* table_ = nullptr;
   ProcessTableModel* processModel_ = nullptr;
   QTableView* processTable_ = nullptr;
+  QSplitter* processRow_ = nullptr;  // 过程 and, beside it, 机组汇总
+  UnitSummaryModel* summaryModel_ = nullptr;
+  QTableView* summaryTable_ = nullptr;
   ZoneHoursModel* hoursModel_ = nullptr;
   QTableView* hoursTable_ = nullptr;
   PointDialog* pointDialog_ = nullptr;  // each created on first use

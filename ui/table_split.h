@@ -7,7 +7,8 @@ class QSplitter;
 
 namespace ui {
 
-// The chart window's splitter, the chart (with its read-out line) first and the tables under it:
+// The chart window's splitter, the chart (with its read-out line) first and the tables under it
+// (a part may be a row of tables side by side, a horizontal splitter, as tall as its tallest):
 // the tables together take at most a share of its height (a third unless the user has dragged a
 // handle, so that the chart keeps 60 % of the window's height even at 520 × 420), each only as
 // tall as its header and rows, the rest sharing what is left; the chart takes the rest. A table

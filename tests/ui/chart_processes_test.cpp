@@ -1,19 +1,24 @@
 // The processes of the 焓湿图 window: made through 新建过程… as a user fills it in, each kind
 // keeping its own values, refused with a notice and nothing changed, listed in the 过程 table,
-// copied with the points, and followed through a new pressure and a deleted point.
+// copied with the points, and followed through a new pressure and a deleted point; the unit's
+// summary (机组汇总) under them where a process has loads.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "support/notices.h"
 #include "ui/chart_window.h"
+#include "ui/design_files.h"
 #include "ui/process_dialog.h"
 
 namespace {
@@ -205,6 +210,44 @@ class ChartProcessesTest : public QObject {
     QCOMPARE(supplyRow(), before);
     window.table().selectRow(window.table().model()->rowCount() - 1);
     QVERIFY(!window.findChild<QAction*>("EditPoint")->isEnabled());
+  }
+  // The summary shows under 过程 only where some process has loads: the summer example's one
+  // stream C→O′ and its totals, as README gives them; without flows, none. 复制表格 carries it.
+  void unitSummaryFollowsTheLoads_data() {
+    QTest::addColumn<bool>("flows");
+    QTest::addColumn<QStringList>("rows");
+    const QString stream = "70.35|20.00|42.62|27.73||10.02||39.92||";
+    QTest::newRow("summer example") << true << QStringList{"C→O′|" + stream, "合计|" + stream};
+    QTest::newRow("no flow, no summary") << false << QStringList{};
+  }
+  void unitSummaryFollowsTheLoads() {
+    QFETCH(bool, flows);
+    QFETCH(QStringList, rows);
+    QStandardPaths::setTestModeEnabled(true);
+    QFile example(QStringLiteral(TORVALE_SOURCE_DIR "/docs/夏季工况.torvale"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(example.readAll());
+    if (!flows) text.remove(QRegularExpression(R"("flow": \{[^}]*\},)"));
+    QTemporaryDir dir;
+    QFile design(dir.filePath("design.torvale"));
+    QVERIFY(design.open(QIODevice::WriteOnly) && design.write(text.toUtf8()) > 0);
+    design.close();
+    ui::ChartWindow window;
+    QVERIFY(window.files().openFile(design.fileName()));
+    window.show();
+    const QTableView& summary = window.summaryTable();
+    QCOMPARE(summary.isVisible(), !rows.isEmpty());
+    QCOMPARE(summary.accessibleName(), QString("机组汇总"));
+    QStringList shown;
+    for (int r = 0; r < summary.model()->rowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < summary.model()->columnCount(); ++c) cells << cell(summary, r, c);
+      shown << cells.join('|');
+    }
+    QCOMPARE(shown, rows);
+    window.findChild<QAction*>("CopyTable")->trigger();
+    QCOMPARE(QApplication::clipboard()->text().contains("\n\n机组汇总（空气流）\t冷量 kW\t冷吨 RT"),
+             !rows.isEmpty());
   }
 };
 
