@@ -9,7 +9,7 @@
 # writes the dialog showing the pressure that altitude gives; with "points" it adds the worked
 # example and three more states (35/28, 26/19.5 and 14/13.5 ℃ dry/wet bulb) to the chart with
 # Ctrl+D and writes the chart window with its four points and the table under it; with "process"
-# it works the README's summer design example in the chart window from the keyboard (新建状态点 for
+# it works docs/window.md's summer design example in the chart window from the keyboard (新建状态点 for
 # the outdoor and room air, 新建过程 for the mixing, the supply point, the coil and the reheat, each
 # point named in its dialog's 名称 or 出口名称) and writes the window with the processes and their
 # loads; with

@@ -377,7 +377,7 @@ class ChartPointsTest : public QObject {
     QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
     QVERIFY(ui::exportPdf(dir.filePath("many-export.pdf"), window.document(), window.chart()));
     QVERIFY(QFileInfo(dir.filePath("many-export.pdf")).size() > 0);
-    // tools/screenshot.sh keeps these sheets for the README's picture of them.
+    // tools/screenshot.sh keeps these sheets for docs/window.md's picture of them.
     if (const QString keep = qEnvironmentVariable("TORVALE_KEEP_SHEETS"); !keep.isEmpty())
       QVERIFY(ui::exportPdf(keep, window.document(), window.chart()));
   }

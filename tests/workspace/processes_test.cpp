@@ -1,5 +1,5 @@
-// The processes of the chart window on the summer design example of the README: the points they
-// make, the 过程 table's figures and loads (checked by hand there), a new pressure, a deleted
+// The processes of the chart window on the summer design example of docs/window.md: the points
+// they make, the 过程 table's figures and loads (checked by hand there), a new pressure, a deleted
 // point.
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ void build(Example& x) {
   ASSERT_FALSE(x.run({ProcessKind::heat, x.id(4), 0, {}, 18, 0, mass}));
 }
 
-// Figures and loads as the README checks them by hand: Δh of the coil 40.4490 − 62.5389, G =
+// Figures and loads as docs/window.md checks them by hand: Δh of the coil 40.4490 − 62.5389, G =
 // 10000 · 1.1621 / 3600 / 1.013537 = 3.1849 kg/s, total G·Δh, latent G·2501·Δd, water G·Δd·3600.
 TEST(ProcessList, SummerDesignExample) {
   Example x;
@@ -95,9 +95,9 @@ TEST(ProcessList, OneAirFlowThroughTheUnit) {
   EXPECT_EQ(document::processRows(m.processes, m.points)[3][2], "3.0000 kg/s（沿用）");
 }
 
-// A supply point sized from the room's loads, as README checks by hand: ε = 3600·Q/W, G = Q/(h_N −
-// h_O) kg/s, L at the supply state; the room's row gives back Q and W. Winter at 1000 m: the
-// supply's G given once at the heater, carried on to the steam humidifier, whose water is
+// A supply point sized from the room's loads, as docs/window.md checks by hand: ε = 3600·Q/W, G =
+// Q/(h_N − h_O) kg/s, L at the supply state; the room's row gives back Q and W. Winter at 1000 m:
+// the supply's G given once at the heater, carried on to the steam humidifier, whose water is
 // G·Δd·3600.
 TEST(ProcessList, SupplyFromRoomLoadsAndTheWinterChain) {
   struct Row {

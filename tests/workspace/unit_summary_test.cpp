@@ -1,5 +1,5 @@
-// The unit's summary (机组汇总) of designs built process by process: the README's summer example,
-// and streams with heat recovery, a fan, heating and humidifying, a branch and a mixing.
+// The unit's summary (机组汇总) of designs built process by process: docs/window.md's summer
+// example, and streams with heat recovery, a fan, heating and humidifying, a branch and a mixing.
 #include "document/unit_summary.h"
 
 #include <gtest/gtest.h>
@@ -49,12 +49,13 @@ void summer(Design& x) {
 }
 
 // Fresh air W (A) through an enthalpy wheel against N (B), ηh 0.6, 2000 m³/h at W: −12.75 kW
-// recovered (README), then a fan carrying 0.6145 kg/s on (0.6145 · 1000 · v_C / 650 with v_C =
-// 0.8750 m³/kg at 29.64 ℃ and d 15.52 g/kg: 0.83 kW). A second stream from E (20 ℃, 50 %): a fan,
-// 10000 m³/h, 4.27 kW (README), heated from 21.27 to 30 ℃ (3.3028 · 1.0191 · 8.7302 K = 29.38 kW,
-// before any cooling: 加热) and steam-humidified to 50 % (d 13.312 − 7.263 g/kg: 3.3028 · 0.006049
-// · 3600 = 71.92 kg/h). A branch from E heated to 25 ℃ at 1 kg/s starts a third stream: 1.0191 · 5
-// = 5.10 kW. Totals add the unrounded figures: the fans shown 4.27 and 0.83 sum to 5.11.
+// recovered (docs/window.md), then a fan carrying 0.6145 kg/s on (0.6145 · 1000 · v_C / 650 with
+// v_C = 0.8750 m³/kg at 29.64 ℃ and d 15.52 g/kg: 0.83 kW). A second stream from E (20 ℃, 50 %): a
+// fan, 10000 m³/h, 4.27 kW (docs/window.md), heated from 21.27 to 30 ℃ (3.3028 · 1.0191 · 8.7302 K
+// = 29.38 kW, before any cooling: 加热) and steam-humidified to 50 % (d 13.312 − 7.263 g/kg: 3.3028
+// · 0.006049 · 3600 = 71.92 kg/h). A branch from E heated to 25 ℃ at 1 kg/s starts a third
+// stream: 1.0191 · 5 = 5.10 kW. Totals add the unrounded figures: the fans shown 4.27 and 0.83 sum
+// to 5.11.
 void recoveryAndFans(Design& x) {
   const unsigned W = x.point("35", "60"), N = x.point("26", "55");
   const unsigned R = x.run(
