@@ -5,6 +5,7 @@
 #include "calc/outputs.h"
 #include "calc/pressure_setting.h"
 #include "document/process_table.h"
+#include "document/process_words.h"
 #include "document/unit_summary.h"
 #include "document/words.h"
 
@@ -12,6 +13,7 @@ namespace document {
 namespace {
 
 using workspace::PointList;
+using workspace::ProcessList;
 using workspace::StatePoint;
 using workspace::Workspace;
 using workspace::Zone;
@@ -42,23 +44,28 @@ std::vector<std::string> pointHeader() {
   return header;
 }
 
-std::string pointCell(const StatePoint& p, std::size_t column) {
+std::string pointCell(const ProcessList& processes, const StatePoint& p, std::size_t column) {
   if (column == 0) return p.name;
-  if (column == 1) return p.exists() ? p.given : p.given + "：" + words(p.why);
+  if (column == 1) {
+    std::string given = givenCell(processes, p);
+    return p.exists() ? given : given + "：" + words(p.why);
+  }
   return column - 2 < p.result.texts.size() ? p.result.texts[column - 2] : std::string();
 }
 
-std::vector<std::string> pointRow(const StatePoint& p) {
+std::vector<std::string> pointRow(const ProcessList& processes, const StatePoint& p) {
   std::vector<std::string> row;
   row.reserve(2 + p.result.texts.size());
-  for (std::size_t c = 0; c < 2 + p.result.texts.size(); ++c) row.push_back(pointCell(p, c));
+  for (std::size_t c = 0; c < 2 + p.result.texts.size(); ++c)
+    row.push_back(pointCell(processes, p, c));
   return row;
 }
 
-std::vector<std::vector<std::string>> pointRows(const PointList& points) {
+std::vector<std::vector<std::string>> pointRows(const ProcessList& processes,
+                                                const PointList& points) {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(points.size());
-  for (const StatePoint& p : points.points()) rows.push_back(pointRow(p));
+  for (const StatePoint& p : points.points()) rows.push_back(pointRow(processes, p));
   return rows;
 }
 
@@ -93,7 +100,7 @@ std::vector<std::vector<std::string>> rowsOf(const Workspace& design,
   if (!zones.empty()) lines.back().emplace_back(zoneCaption);
   lines.reserve(points.size() + 3);
   for (const StatePoint& p : points.points()) {
-    lines.push_back(pointRow(p));
+    lines.push_back(pointRow(design.processes(), p));
     if (!zones.empty())
       lines.back().push_back(guarded ? guardedText(zoneCell(p, zones)) : zoneCell(p, zones));
   }

@@ -26,11 +26,15 @@ std::vector<std::string> pointHeader();
 // Cell `column` of a point's row (an empty text past the last): its name, how it was given, and
 // its eleven texts. A point with no state at the pressure in force has empty values and its
 // message after how it was given.
-std::string pointCell(const workspace::StatePoint& point, std::size_t column);
+// A process's outlet reads as its process (in processes) was asked for.
+std::string pointCell(const workspace::ProcessList& processes, const workspace::StatePoint& point,
+                      std::size_t column);
 // A point's row: pointCell for every column of pointHeader.
-std::vector<std::string> pointRow(const workspace::StatePoint& point);
+std::vector<std::string> pointRow(const workspace::ProcessList& processes,
+                                  const workspace::StatePoint& point);
 // One row per point.
-std::vector<std::vector<std::string>> pointRows(const workspace::PointList& points);
+std::vector<std::vector<std::string>> pointRows(const workspace::ProcessList& processes,
+                                                const workspace::PointList& points);
 
 // The column a point's row gains while at least one comfort zone is on: its caption, and its cell,
 // the names of the zones (the active ones, in their order) that hold the point's state joined

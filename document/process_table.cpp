@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "calc/number_text.h"
+#include "document/process_words.h"
 
 namespace document {
 namespace {

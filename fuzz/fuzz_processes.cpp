@@ -52,7 +52,7 @@ namespace {
 void checkTable(const workspace::ProcessList& processes, const workspace::PointList& points) {
   for (const workspace::StatePoint& p : points.points())
     if (p.exists())
-      if (const char* fault = fuzzing::resultFault(p.result.texts)) violated(fault, p.given);
+      if (const char* fault = fuzzing::resultFault(p.result.texts)) violated(fault, p.name);
   for (const auto& row : document::processRows(processes, points)) {
     if (row.size() != document::processHeader().size()) violated("row of the wrong width", row[0]);
     for (std::size_t i = 0; i < document::columns.size(); ++i) {

@@ -105,7 +105,8 @@ QVariant PointTableModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
       if (column == header_.size())
         return fromUtf8(document::zoneCell(points().points()[row], zones_));
-      return fromUtf8(document::pointCell(points().points()[row], column));
+      return fromUtf8(
+          document::pointCell(document_.design().processes(), points().points()[row], column));
     case Qt::TextAlignmentRole:
       // Names (of the point, of how it was given, of its zones) read from the left.
       return column < 2 || column == header_.size() ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)

@@ -13,6 +13,7 @@
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "calc/pair_calculation.h"
+#include "document/process_words.h"
 #include "document/words.h"
 #include "process/figures.h"
 #include "ui/captions.h"
@@ -76,7 +77,7 @@ ProcessDialog::ProcessDialog(Add add, QWidget* parent) : QDialog(parent), add_(s
 
   kind_ = comboNamed("ProcessKind", this);
   for (ProcessKind k : workspace::processKinds)
-    kind_->addItem(fromUtf8(workspace::kindCaption(k)), static_cast<int>(k));
+    kind_->addItem(fromUtf8(document::kindCaption(k)), static_cast<int>(k));
   from_ = comboNamed("FromPoint", this);
   other_ = comboNamed("OtherPoint", this);
   otherLabel_ = new QLabel(QString::fromUtf8(captions::otherPointCaption), this);

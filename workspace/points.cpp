@@ -96,10 +96,9 @@ void PointList::addSaved(calc::Pair pair, double first, double second) {
   points_.push_back(std::move(p));
 }
 
-unsigned PointList::addDerivedSaved(std::string given, const Outlet& outlet) {
+unsigned PointList::addDerivedSaved(const Outlet& outlet) {
   StatePoint p;
   p.pair = {psychro::Quantity::t, psychro::Quantity::d};
-  p.given = std::move(given);
   p.name = takeName({});
   p.id = ++lastId_;
   p.derived = true;
@@ -108,13 +107,11 @@ unsigned PointList::addDerivedSaved(std::string given, const Outlet& outlet) {
   return lastId_;
 }
 
-unsigned PointList::addDerived(std::string given, const psychro::AirState& air,
-                               std::string_view name) {
+unsigned PointList::addDerived(const psychro::AirState& air, std::string_view name) {
   StatePoint p;
   p.pair = {psychro::Quantity::t, psychro::Quantity::d};
   p.first = air.t;
   p.second = air.d * 1000;
-  p.given = std::move(given);
   p.result.air = air;
   if (!calc::formatResults(air, p.result.texts, m_)) return 0;
   p.name = takeName(name);
@@ -142,11 +139,6 @@ void PointList::setDerived(unsigned id, const Outlet& outlet) {
     points_[i].first = r.air.t;
     points_[i].second = r.air.d * 1000;
   }
-}
-
-void PointList::setGiven(unsigned id, std::string given) {
-  const std::size_t i = indexOf(id);
-  if (i < size() && points_[i].derived) points_[i].given = std::move(given);
 }
 
 void PointList::release(unsigned id) {

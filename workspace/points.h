@@ -33,8 +33,10 @@ struct StatePoint {
   std::string name;
   calc::Pair pair;
   double first = 0, second = 0;  // the values read from what was typed
-  std::string given;             // "t=25, φ=50%": calc::givenText of the values as read
-  calc::Calculation result;      // at the list's pressure: the state and its texts
+  // "t=25, φ=50%": calc::givenText of the values as read; empty for a process's outlet, which
+  // reads as its process was asked for (the faces' words).
+  std::string given;
+  calc::Calculation result;  // at the list's pressure: the state and its texts
   // Where there is none, why: the arithmetic's outcome (as result.outcome), or for a process's
   // outlet the process's or the design's reason (result.outcome then noSuchState).
   Refusal why;
@@ -75,17 +77,15 @@ class PointList {
   void addSaved(calc::Pair pair, double first, double second);
 
   // Adds the outlet of a process, the state air, at the end, named name (checked by the caller
-  // with checkName; the next free name when empty), shown as given; marked derived. Its pair is
-  // t+d at the state's values, which it keeps if released. Returns its id; 0 (nothing added) when
-  // the state cannot be shown.
-  unsigned addDerived(std::string given, const psychro::AirState& air, std::string_view name = {});
+  // with checkName; the next free name when empty); marked derived, so that it reads as its
+  // process was asked for. Its pair is t+d at the state's values, which it keeps if released.
+  // Returns its id; 0 (nothing added) when the state cannot be shown.
+  unsigned addDerived(const psychro::AirState& air, std::string_view name = {});
   // Adds the outlet of a process of a saved design as addDerived does, with the state it has now
   // or, where it has none, the reason why (as setDerived keeps it). Returns its id.
-  unsigned addDerivedSaved(std::string given, const Outlet& outlet);
+  unsigned addDerivedSaved(const Outlet& outlet);
   // The state of a derived point computed anew, or the reason why there is none.
   void setDerived(unsigned id, const Outlet& outlet);
-  // A derived point's given text, when its process is asked for something else.
-  void setGiven(unsigned id, std::string given);
   // A derived point whose process is gone becomes a point given by its t and d, and reads so.
   void release(unsigned id);
 

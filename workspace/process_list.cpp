@@ -38,47 +38,6 @@ psychro::Given inStateUnits(Quantity q, double shown) {
   return {q, shown};
 }
 
-// How the outlet of r reads in the points table, e.g. "加热：t=30".
-std::string givenText(const ProcessRequest& r) {
-  const std::string a = valueText(r.first), b = valueText(r.second);
-  std::string text(kindCaption(r.kind));
-  text += "：";
-  switch (r.kind) {
-    case ProcessKind::mix:
-      return text + a + " : " + b;
-    case ProcessKind::heat:
-    case ProcessKind::cool:
-      return text + "t=" + a;
-    case ProcessKind::coolAndDry:
-      return text + calc::givenText(r.pair, a, b);
-    case ProcessKind::coolToDewPoint:
-      return text + "机器露点 " + a + ", φ=" + b + "%";
-    case ProcessKind::humidifyAdiabatic:
-    case ProcessKind::humidifyIsothermal:
-    case ProcessKind::dryAdiabatic: {
-      const std::string part = calc::givenText({r.pair.first, r.pair.first}, a, a);
-      return text + part.substr(0, part.find(", "));
-    }
-    case ProcessKind::recoverSensible:
-      return text + "ηt=" + a;
-    case ProcessKind::recoverTotal:
-      return text + "ηh=" + a + (std::isnan(r.second) ? "" : ", ηd=" + b);
-    case ProcessKind::evaporate:
-    case ProcessKind::evaporateIndirect:
-      return text + "η=" + a;
-    case ProcessKind::fan:
-      return text + "ΔP=" + a + " Pa, η=" + b;
-    case ProcessKind::coolByBypass:
-      return text + "机器露点 " + a + ", 旁通系数 " + b;
-    case ProcessKind::supply:
-      if (r.loads)
-        return text + "Q=" + valueText(r.loads->heat) + " kW, W=" + valueText(r.loads->moisture) +
-               " kg/h, ε=" + epsilonText(r.first) + ", Δt=" + b;
-      return text + "ε=" + epsilonText(r.first) + ", Δt=" + b;
-  }
-  return text;
-}
-
 // A request as the list keeps it: a mixing has no flow of its own; a supply point sized from the
 // room's loads takes its ε from them, and its air flow too (none typed).
 ProcessRequest kept(ProcessRequest r) {
@@ -108,42 +67,6 @@ double supplyFlow(const ProcessRequest& r, const psychro::AirState& room,
                   const psychro::AirState& supply) {
   if (!r.loads) return NAN;
   return process::supplyAirFlow(r.loads->heat, r.loads->moisture, room, supply);
-}
-
-std::string_view kindCaption(ProcessKind kind) {
-  switch (kind) {
-    case ProcessKind::mix:
-      return "混合";
-    case ProcessKind::heat:
-      return "加热";
-    case ProcessKind::cool:
-      return "冷却";
-    case ProcessKind::coolAndDry:
-      return "冷却除湿";
-    case ProcessKind::coolToDewPoint:
-      return "冷却除湿（机器露点）";
-    case ProcessKind::humidifyAdiabatic:
-      return "等焓加湿";
-    case ProcessKind::humidifyIsothermal:
-      return "等温加湿";
-    case ProcessKind::supply:
-      return "送风状态点";
-    case ProcessKind::recoverSensible:
-      return "热回收（显热）";
-    case ProcessKind::recoverTotal:
-      return "热回收（全热）";
-    case ProcessKind::evaporate:
-      return "直接蒸发冷却";
-    case ProcessKind::evaporateIndirect:
-      return "间接蒸发冷却";
-    case ProcessKind::dryAdiabatic:
-      return "等焓减湿";
-    case ProcessKind::fan:
-      return "风机温升";
-    case ProcessKind::coolByBypass:
-      return "冷却除湿（旁通系数）";
-  }
-  return {};
 }
 
 std::vector<Quantity> targetQuantities(ProcessKind kind) {
@@ -249,8 +172,8 @@ Refused ProcessList::add(PointList& points, const ProcessRequest& request,
   const Outlet out = runProcess(points, r);
   if (out.why) return out.why;
   if (Refused why = flowRefusal(points, r, out.air)) return why;
-  Process p{r, 0, givenText(r)};
-  p.outlet = points.addDerived(p.given, out.air, name);
+  Process p{r, 0};
+  p.outlet = points.addDerived(out.air, name);
   if (p.outlet == 0) return refusedBy(psychro::Outcome::noSuchState);
   // The supply point lies on the room's ε line: draw it while the process stands.
   if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
@@ -274,8 +197,6 @@ Refused ProcessList::edit(PointList& points, std::size_t i, const ProcessRequest
   if (Refused why = flowRefusal(points, r, out.air)) return why;
   Process& p = processes_[i];
   p.request = r;
-  p.given = givenText(r);
-  points.setGiven(p.outlet, p.given);
   const unsigned outlet = p.outlet;
   const auto own = [outlet](const DrawnLine& l) { return l.by == outlet; };
   const auto line = std::find_if(lines_.begin(), lines_.end(), own);
@@ -301,8 +222,8 @@ unsigned ProcessList::remove(PointList& points, std::size_t i) {
 
 void ProcessList::addSaved(PointList& points, const ProcessRequest& request) {
   const ProcessRequest r = kept(request);
-  Process p{r, 0, givenText(r)};
-  p.outlet = points.addDerivedSaved(p.given, runProcess(points, r));
+  Process p{r, 0};
+  p.outlet = points.addDerivedSaved(runProcess(points, r));
   if (r.kind == ProcessKind::supply) lines_.push_back({{r.from, r.first}, p.outlet});
   processes_.push_back(std::move(p));
 }

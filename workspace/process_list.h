@@ -49,9 +49,6 @@ inline constexpr std::array<ProcessKind, 15> processKinds{
     ProcessKind::coolByBypass,
 };
 
-// The kind's name in the 过程 table and in the dialog: "混合", "冷却除湿（机器露点）", …
-std::string_view kindCaption(ProcessKind kind);
-
 // The quantities a humidifying or drying process may be taken to; empty for the other kinds.
 std::vector<psychro::Quantity> targetQuantities(ProcessKind kind);
 
@@ -110,7 +107,6 @@ struct ProcessRequest {
 struct Process {
   ProcessRequest request;
   unsigned outlet = 0;  // the id of the point it made
-  std::string given;    // e.g. "A 加热：t=30"
 };
 
 // A line of heat-moisture ratio ε, kJ/kg, through a point.

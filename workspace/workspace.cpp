@@ -58,7 +58,7 @@ std::size_t approximateBytes(const Workspace& design) {
     bytes += sizeof(StatePoint) + text(p.name) + text(p.given) + 2 * sizeof(std::string) + 32;
     for (const std::string& t : p.result.texts) bytes += text(t);
   }
-  for (const Process& p : design.processes().processes()) bytes += sizeof(Process) + text(p.given);
+  bytes += design.processes().processes().size() * sizeof(Process);
   bytes += design.processes().lines().size() * 2 * sizeof(EpsilonLine);
   for (const Zone& z : design.zones().user) bytes += sizeof(Zone) + text(z.name);
   for (const auto& [key, field] : titleKeys) bytes += text(design.titleBlock().*field);

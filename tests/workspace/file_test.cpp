@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "document/design_table.h"
+#include "document/process_words.h"
 #include "document/words.h"
 #include "support/named_rows.h"
 
@@ -75,7 +76,7 @@ Workspace everything() {
       {ProcessKind::fan, n, 0, {}, 1000, 0.65, Flow{2.5, FlowUnit::kilogramsPerSecond}},
       {ProcessKind::coolByBypass, o, 0, {}, 20, 0.2, {}},
   };
-  for (const auto& r : requests) EXPECT_FALSE(w.addProcess(r)) << kindCaption(r.kind);
+  for (const auto& r : requests) EXPECT_FALSE(w.addProcess(r)) << document::kindCaption(r.kind);
   // The heated outlet's inlet of a further process: an outlet used as a point.
   EXPECT_FALSE(w.addProcess({ProcessKind::heat, idOf(w, 15), 0, {}, 40, 0, {}}));
   EXPECT_FALSE(w.addEpsilonLine(n, -5000));

@@ -84,7 +84,8 @@ TEST(PointList, FollowsThePressure) {
   EXPECT_EQ(list.points()[0].result.texts[6], "15.54");
   EXPECT_FALSE(list.points()[1].exists());
   EXPECT_EQ(list.points()[1].result.outcome, psychro::Outcome::noSuchState);
-  EXPECT_EQ(document::pointRows(list)[1][1], "t=95, φ=90%：该状态点不存在");
+  EXPECT_EQ(document::pointRows(workspace::ProcessList{}, list)[1][1],
+            "t=95, φ=90%：该状态点不存在");
   list.setPressure(101325);
   EXPECT_TRUE(list.points()[1].exists());
 }

@@ -11,6 +11,7 @@
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "document/process_table.h"
+#include "document/process_words.h"
 #include "process/figures.h"
 #include "process/processes.h"
 #include "psychro/pair_state.h"
@@ -61,7 +62,7 @@ TEST(ProcessList, SummerDesignExample) {
        "", ""},
   };
   EXPECT_EQ(document::processRows(x.processes, x.points), expected);
-  EXPECT_EQ(x.points.points()[3].given, "送风状态点：ε=8000, Δt=8");
+  EXPECT_EQ(document::givenCell(x.processes, x.points.points()[3]), "送风状态点：ε=8000, Δt=8");
   ASSERT_EQ(x.processes.lines().size(), 1u);  // the room's ε line through N
   EXPECT_EQ(x.processes.lines()[0].point, x.id(1));
 }
@@ -194,7 +195,7 @@ TEST(ProcessList, DeletingAPointTakesWhatGoesWithIt) {
     x.points.remove(r.deleted);
     x.processes.forget(x.points, deleted);
     EXPECT_EQ(x.processes.lines().size(), r.lines) << r.name;
-    const std::string& given = x.points.find(freed)->given;
+    const std::string given = document::givenCell(x.processes, *x.points.find(freed));
     const std::string_view expected = r.given;
     if (expected.starts_with("…")) {
       EXPECT_TRUE(given.ends_with(expected.substr(std::string_view("…").size()))) << given;
@@ -290,7 +291,7 @@ TEST(ProcessList, AirHandlingKindsMeetTheirRelations) {
       const State& w = x.points.points()[0].result.air;
       const State& n = x.points.points()[1].result.air;
       const State& out = x.points.points()[2].result.air;
-      EXPECT_EQ(x.points.points()[2].given, row.given);
+      EXPECT_EQ(document::givenCell(x.processes, x.points.points()[2]), row.given);
       if (row.expected == nullptr) {
         // The ADP's saturated state: h and d on the segment at 1/(1 − BF) of the way.
         const State adp = psychro::stateFromPair({Quantity::t, 20}, {Quantity::rh, 1}, pa).air;
