@@ -6,6 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -13,6 +14,8 @@
 #include <cmath>
 #include <variant>
 
+#include "drawing/page_layout.h"
+#include "drawing/title_block.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/design_output.h"
@@ -199,6 +202,96 @@ class ChartPageTest : public QObject {
     const QStringList size = mediaBox.split(' ');
     QVERIFY(std::abs(box.captured(1).toDouble() - size[2].toDouble()) < 1);
     QVERIFY(std::abs(box.captured(2).toDouble() - size[3].toDouble()) < 1);
+  }
+
+  // The summer design printed on framed sheets with a title block: the pages, the chart scaled to
+  // fill its area at its natural proportion, and the title block's cells at the frame's lower
+  // right, the same cells the DXF drawing has. TORVALE_KEEP_PAGES names a folder to keep the PDFs
+  // in (for the pictures in docs/).
+  void framedSheets_data() {
+    QTest::addColumn<int>("paper");  // workspace::Paper
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<double>("chartWidth");  // mm, the chart with its scales
+    QTest::addColumn<double>("blockWidth");  // mm
+    QTest::addColumn<int>("content");        // workspace::PageContent
+    QTest::newRow("A4 portrait: one page, the chart as wide as the frame")
+        << int(workspace::Paper::a4) << false << 1 << 170.0 << 180.0
+        << int(workspace::PageContent::chartAndTables);
+    QTest::newRow("A3 landscape: one page") << int(workspace::Paper::a3) << true << 1 << 0.0
+                                            << 180.0 << int(workspace::PageContent::chartAndTables);
+    QTest::newRow("A2 landscape: one page, the block 4/3 as large")
+        << int(workspace::Paper::a2) << true << 1 << 0.0 << 240.0
+        << int(workspace::PageContent::chartAndTables);
+    QTest::newRow("A4 portrait, the chart alone")
+        << int(workspace::Paper::a4) << false << 1 << 170.0 << 180.0
+        << int(workspace::PageContent::chart);
+    QTest::newRow("A3 landscape, the tables alone") << int(workspace::Paper::a3) << true << 1 << 0.0
+                                                    << 180.0 << int(workspace::PageContent::tables);
+  }
+  void framedSheets() {
+    QFETCH(int, paper);
+    QFETCH(bool, landscape);
+    QFETCH(int, pages);
+    QFETCH(double, chartWidth);
+    QFETCH(double, blockWidth);
+    QFETCH(int, content);
+    QTemporaryDir dir;
+    const QString design = dir.filePath("夏季工况.torvale");
+    QVERIFY(QFile::copy(TORVALE_SOURCE_DIR "/docs/夏季工况.torvale", design));
+    ui::ChartWindow window;
+    window.show();
+    auto read = window.document().read(design.toStdString());
+    QVERIFY(std::holds_alternative<workspace::Workspace>(read));
+    window.document().open(std::get<workspace::Workspace>(read), design.toStdString());
+    const workspace::PageSetup page{
+        static_cast<workspace::Paper>(paper),
+        landscape ? workspace::Orientation::landscape : workspace::Orientation::portrait,
+        std::nullopt, static_cast<workspace::PageContent>(content)};
+    QVERIFY(!window.document().setPageSetup(page));
+    workspace::TitleBlock title;
+    title.project = "某办公楼空调工程";
+    title.drawingNumber = "暖施-01";
+    QVERIFY(!window.document().setTitleBlock(title));
+    const QString keep = qEnvironmentVariable("TORVALE_KEEP_PAGES");
+    const QString name = QString("page-a%1%2.pdf")
+                             .arg(paper == 1   ? 4
+                                  : paper == 2 ? 3
+                                               : 2)
+                             .arg(content == 1 ? QString() : QString("-%1").arg(content));
+    const QString path = (keep.isEmpty() ? dir.path() : keep) + '/' + name;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ui::applyPaper(printer, page);
+    int printed = 0;
+    QRectF chart;
+    QVERIFY(ui::printDesign(printer, window.document(), window.chart(), &printed, &chart));
+    QCOMPARE(printed, pages);
+    QCOMPARE(QString::fromLatin1(bytes(path)).count(QRegularExpression("/Type\\s*/Page[^s]")),
+             pages);
+    // The chart inside the frame above the title block, filling its area's width or height.
+    const drawing::PageLayout layout = drawing::pageLayout(page, 1e9);
+    QCOMPARE(chart.isEmpty(), page.content == workspace::PageContent::tables);
+    const QRectF area(layout.chart.left, layout.chart.top, layout.chart.width, layout.chart.height);
+    QVERIFY2(chart.isEmpty() || area.adjusted(-0.01, -0.01, 0.01, 0.01).contains(chart),
+             qPrintable(QString("%1 %2").arg(chart.width()).arg(chart.height())));
+    if (chartWidth > 0) QVERIFY(std::abs(chart.width() - chartWidth) < 1);
+    QVERIFY(chart.isEmpty() || std::abs(chart.width() - area.width()) < 0.5 ||
+            chart.height() > area.height() * 0.5);
+    // The block's 22 cells at the lower right; an empty 日期 is today's, the 图名 the file's name.
+    const drawing::TitleBlockCells cells = drawing::titleBlockCells(
+        layout, window.workspace().titleBlock(), drawing::titleDefaults(design.toStdString()),
+        window.workspace().pressure(), window.workspace().arithmetic());
+    QCOMPARE(cells.outline.width, blockWidth);
+    QCOMPARE(cells.outline.right(), layout.frame.right());
+    QCOMPARE(cells.texts.size(), std::size_t(22));
+    QStringList shown;
+    for (const drawing::TitleText& t : cells.texts) shown << QString::fromStdString(t.text.shown);
+    for (const QString& words :
+         {QString("某办公楼空调工程"), QString("暖施-01"), QString("夏季工况"),
+          QDate::currentDate().toString(Qt::ISODate), QString("101325 Pa")})
+      QVERIFY2(shown.contains(words), qPrintable(words));
   }
 };
 
