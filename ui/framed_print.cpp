@@ -176,7 +176,11 @@ bool printFramed(QPagedPaintDevice& device, const QFont& font, const FramedSheet
         const drawing::PageLayout both =
             layoutOf(page.content, first.chart.height - height - drawing::pageGap);
         chartAt = s.chart(both.chart, scene);
-        s.rows(both.tables, table, m, everyRow(table));
+        // The tables right under the chart, where it kept its proportion short of its room.
+        chart::Box under = both.tables;
+        if (!chartAt.isEmpty())
+          under.top = std::min(under.top, chartAt.bottom() + drawing::pageGap);
+        s.rows(under, table, m, everyRow(table));
         tables = {};
       } else {
         chartAt = s.chart(first.chart, scene);

@@ -215,19 +215,25 @@ class ChartPageTest : public QObject {
     QTest::addColumn<double>("chartWidth");  // mm, the chart with its scales
     QTest::addColumn<double>("blockWidth");  // mm
     QTest::addColumn<int>("content");        // workspace::PageContent
+    QTest::addColumn<int>("morePoints");     // added to the design
     QTest::newRow("A4 portrait: one page, the chart as wide as the frame")
         << int(workspace::Paper::a4) << false << 1 << 170.0 << 180.0
-        << int(workspace::PageContent::chartAndTables);
-    QTest::newRow("A3 landscape: one page") << int(workspace::Paper::a3) << true << 1 << 0.0
-                                            << 180.0 << int(workspace::PageContent::chartAndTables);
+        << int(workspace::PageContent::chartAndTables) << 0;
+    QTest::newRow("A3 landscape: one page")
+        << int(workspace::Paper::a3) << true << 1 << 0.0 << 180.0
+        << int(workspace::PageContent::chartAndTables) << 0;
     QTest::newRow("A2 landscape: one page, the block 4/3 as large")
         << int(workspace::Paper::a2) << true << 1 << 0.0 << 240.0
-        << int(workspace::PageContent::chartAndTables);
+        << int(workspace::PageContent::chartAndTables) << 0;
     QTest::newRow("A4 portrait, the chart alone")
         << int(workspace::Paper::a4) << false << 1 << 170.0 << 180.0
-        << int(workspace::PageContent::chart);
-    QTest::newRow("A3 landscape, the tables alone") << int(workspace::Paper::a3) << true << 1 << 0.0
-                                                    << 180.0 << int(workspace::PageContent::tables);
+        << int(workspace::PageContent::chart) << 0;
+    QTest::newRow("A3 landscape, the tables alone")
+        << int(workspace::Paper::a3) << true << 1 << 0.0 << 180.0
+        << int(workspace::PageContent::tables) << 0;
+    QTest::newRow("A4 landscape, forty points more: the tables go on over framed pages")
+        << int(workspace::Paper::a4) << true << 3 << 0.0 << 180.0
+        << int(workspace::PageContent::chartAndTables) << 40;
   }
   void framedSheets() {
     QFETCH(int, paper);
@@ -236,6 +242,7 @@ class ChartPageTest : public QObject {
     QFETCH(double, chartWidth);
     QFETCH(double, blockWidth);
     QFETCH(int, content);
+    QFETCH(int, morePoints);
     QTemporaryDir dir;
     const QString design = dir.filePath("夏季工况.torvale");
     QVERIFY(QFile::copy(TORVALE_SOURCE_DIR "/docs/夏季工况.torvale", design));
@@ -244,6 +251,9 @@ class ChartPageTest : public QObject {
     auto read = window.document().read(design.toStdString());
     QVERIFY(std::holds_alternative<workspace::Workspace>(read));
     window.document().open(std::get<workspace::Workspace>(read), design.toStdString());
+    for (int i = 0; i < morePoints; ++i)
+      QVERIFY(!window.document().addPoint(
+          {{psychro::Quantity::t, psychro::Quantity::rh}, std::to_string(10 + i % 30), "50"}));
     const workspace::PageSetup page{
         static_cast<workspace::Paper>(paper),
         landscape ? workspace::Orientation::landscape : workspace::Orientation::portrait,
@@ -253,13 +263,15 @@ class ChartPageTest : public QObject {
     title.project = "某办公楼空调工程";
     title.drawingNumber = "暖施-01";
     QVERIFY(!window.document().setTitleBlock(title));
-    const QString keep = qEnvironmentVariable("TORVALE_KEEP_PAGES");
-    const QString name = QString("page-a%1%2.pdf")
+    const QString name = QString("page-a%1-%2-%3.pdf")
                              .arg(paper == 1   ? 4
                                   : paper == 2 ? 3
                                                : 2)
-                             .arg(content == 1 ? QString() : QString("-%1").arg(content));
-    const QString path = (keep.isEmpty() ? dir.path() : keep) + '/' + name;
+                             .arg(content)
+                             .arg(morePoints);
+    const QString path = dir.filePath(name);
+    if (const QString keep = qEnvironmentVariable("TORVALE_KEEP_PAGES"); !keep.isEmpty())
+      QVERIFY(ui::exportPdf(keep + '/' + name, window.document(), window.chart()));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
