@@ -111,14 +111,6 @@ TEST(PageLayout, SheetsFramesAndTitleBlock) {
        5,
        180,
        drawing::PrinterPaper{{215.9, 279.4}, {60, 5, 60, 5}}},
-      {"PrintersPaperTooSmallA4",
-       {Paper::printer, Orientation::portrait, {}, PageContent::chart},
-       210,
-       297,
-       25,
-       5,
-       180,
-       drawing::PrinterPaper{{100, 150}, {5, 5, 5, 5}}},
   };
   for (const auto& r : rows) {
     const drawing::PageLayout l = drawing::pageLayout(r.page, 100, r.printer);
