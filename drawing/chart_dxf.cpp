@@ -75,18 +75,8 @@ void setUp(dxf::Document& d) {
   for (const dxf::Layer& l : all) d.addLayer(l);
 }
 
-// The plot's height over its width at which a view shows lines of constant h at 45°: 2.501 kJ/kg
-// of y across for each g/kg of d.
-double naturalRatio(const chart::View& v) {
-  return (v.yMax - v.yMin) / (2.501 * (v.dMax - v.dMin));
-}
-
 // The room the scales and titles take round the plot.
-struct Margins {
-  double left, top, right, bottom;
-};
-
-Margins scaleMargins(const chart::SheetLines& lines) {
+ScaleRoom scaleMargins(const chart::SheetLines& lines) {
   const double pad = 0.6 * line;
   double numbers = textWidth("0", textHeight);
   for (const chart::ChartLine& l : lines.isotherms)
@@ -120,21 +110,18 @@ class ChartPlot {
         H_(paperHeight),
         design_(design),
         lines_(chart::sheetLines(view_, design.pressure(), design.arithmetic())) {
-    const Margins m = scaleMargins(lines_);
-    const double ratio = naturalRatio(view_);
-    const double roomX = region.width - m.left - m.right, roomY = region.height - m.top - m.bottom;
-    const double width = std::min(roomX, roomY / ratio);
-    shown_ = width > 20;
+    const chart::Box plot = chartPlot(region, scaleMargins(lines_), plotRatio(view_));
+    shown_ = plot.width > 20;
     map_.view = view_;
-    map_.area = {region.left + m.left + (roomX - width) / 2, region.top + m.top,
-                 std::max(width, 1.0), std::max(width * ratio, 1.0)};
+    map_.area = {plot.left, plot.top, std::max(plot.width, 1.0), std::max(plot.height, 1.0)};
   }
 
   // The height of a chart with its scales over the width of region, at its natural proportion.
   static double naturalHeight(const workspace::Workspace& design, double width) {
     const chart::View view = chart::defaultView();
-    const Margins m = scaleMargins(chart::sheetLines(view, design.pressure(), design.arithmetic()));
-    return m.top + m.bottom + std::max(0.0, width - m.left - m.right) * naturalRatio(view);
+    const ScaleRoom m =
+        scaleMargins(chart::sheetLines(view, design.pressure(), design.arithmetic()));
+    return m.top + m.bottom + std::max(0.0, width - m.left - m.right) * plotRatio(view);
   }
 
   void draw() {

@@ -14,9 +14,7 @@ namespace {
 
 constexpr double leastHeight = 1.8;  // mm, the least text height of GB/T 14691
 
-// Lineweights of the frame (b = 0.7 mm), the title block's outline (0.7 b) and its cells (0.35 b),
-// hundredths of a mm.
-constexpr int frameWeight = 70, outlineWeight = 50, cellWeight = 25, edgeWeight = 13;
+constexpr int edgeWeight = 13;  // the paper's edge, hundredths of a mm
 
 dxf::Point onPaper(double x, double y, double paperHeight) {
   return {x, paperHeight - y};
@@ -49,10 +47,8 @@ std::string cut(std::string_view text, double room, double height) {
 
 }  // namespace
 
-void fitText(dxf::Document& drawing, std::string_view layer, const chart::Box& box,
-             double paperHeight, std::string_view text, double height, double pad,
-             dxf::Attachment attachment) {
-  if (text.empty()) return;
+FittedText fitToBox(const chart::Box& box, std::string_view text, double height, double pad) {
+  if (text.empty()) return {};
   const double room = box.width - 2 * pad;
   double h = std::min(height, box.height * 0.6);
   const double wide = textWidth(text, h);
@@ -62,21 +58,26 @@ void fitText(dxf::Document& drawing, std::string_view layer, const chart::Box& b
     h = std::max(std::min(h, leastHeight), h * room / wide);
     if (textWidth(text, h) > room * (1 + 1e-9)) shown = cut(text, room, h);
   }
+  return {shown, h};
+}
+
+void fitText(dxf::Document& drawing, std::string_view layer, const chart::Box& box,
+             double paperHeight, std::string_view text, double height, double pad,
+             dxf::Attachment attachment) {
+  const FittedText fitted = fitToBox(box, text, height, pad);
+  if (fitted.shown.empty()) return;
   const int column = (static_cast<int>(attachment) - 1) % 3;  // 0 left, 1 centre, 2 right
   const double x = column == 0   ? box.left + pad
                    : column == 1 ? box.left + box.width / 2
                                  : box.right() - pad;
-  drawing.text(layer, {onPaper(x, box.top + box.height / 2, paperHeight), h, shown, attachment});
+  drawing.text(layer, {onPaper(x, box.top + box.height / 2, paperHeight), fitted.height,
+                       fitted.shown, attachment});
 }
 
-void drawTitleBlock(dxf::Document& drawing, const PageLayout& layout,
-                    const workspace::TitleBlock& fields, const TitleDefaults& defaults, double pa,
-                    psychro::Arithmetic m) {
-  const double H = layout.paper.height;
-  rectangle(drawing, layers::frame, {0, 0, layout.paper.width, layout.paper.height}, H, edgeWeight);
-  rectangle(drawing, layers::frame, layout.frame, H, frameWeight);
-
+TitleBlockCells titleBlockCells(const PageLayout& layout, const workspace::TitleBlock& fields,
+                                const TitleDefaults& defaults, double pa, psychro::Arithmetic m) {
   const chart::Box& t = layout.titleBlock;
+  TitleBlockCells out{t, {}, {}};
   // Six columns in the proportions 20 | 40 | 20 | 40 | 20 | 40 of a block 180 mm wide; five rows.
   const double unit = t.width / 180;
   std::array<double, 7> x{};
@@ -93,10 +94,10 @@ void drawTitleBlock(dxf::Document& drawing, const PageLayout& layout,
   // Labels 2.5 mm high and values 3.5 mm (GB/T 14691), larger on A2.
   const double text = 3.5 * layout.scale, small = 2.5 * layout.scale, pad = 1.5 * layout.scale;
   const auto label = [&](const chart::Box& b, std::string_view words) {
-    fitText(drawing, layers::titleBlock, b, H, words, small, pad, dxf::Attachment::middleCentre);
+    out.texts.push_back({b, fitToBox(b, words, small, pad), true, pad});
   };
   const auto value = [&](const chart::Box& b, std::string_view words) {
-    fitText(drawing, layers::titleBlock, b, H, words, text, pad, dxf::Attachment::middleLeft);
+    out.texts.push_back({b, fitToBox(b, words, text, pad), false, pad});
   };
 
   const std::vector<std::string> pressure = document::pressureRow(pa);
@@ -124,15 +125,35 @@ void drawTitleBlock(dxf::Document& drawing, const PageLayout& layout,
   }
   // The cells' rules: across between the rows; down between the columns, the upper rows' wide
   // value cells running over the two columns that the last row divides.
-  const dxf::Pen rule{dxf::byLayer, cellWeight, {}};
   for (int r = 1; r < 5; ++r)
-    drawing.line(layers::titleBlock, onPaper(t.left, t.top + r * row, H),
-                 onPaper(t.right(), t.top + r * row, H), rule);
+    out.rules.push_back({{t.left, t.top + r * row}, {t.right(), t.top + r * row}});
   for (std::size_t c = 1; c < 6; ++c) {
     const double top = c == 2 || c == 3 ? t.top + 4 * row : t.top;
-    drawing.line(layers::titleBlock, onPaper(x[c], top, H), onPaper(x[c], t.bottom(), H), rule);
+    out.rules.push_back({{x[c], top}, {x[c], t.bottom()}});
   }
-  rectangle(drawing, layers::titleBlock, t, H, outlineWeight);
+  return out;
+}
+
+void drawTitleBlock(dxf::Document& drawing, const PageLayout& layout,
+                    const workspace::TitleBlock& fields, const TitleDefaults& defaults, double pa,
+                    psychro::Arithmetic m) {
+  const double H = layout.paper.height;
+  rectangle(drawing, layers::frame, {0, 0, layout.paper.width, layout.paper.height}, H, edgeWeight);
+  rectangle(drawing, layers::frame, layout.frame, H, frameLineweight);
+  const TitleBlockCells cells = titleBlockCells(layout, fields, defaults, pa, m);
+  for (const TitleText& t : cells.texts) {
+    if (t.text.shown.empty()) continue;
+    const chart::Box& b = t.cell;
+    const double x = t.label ? b.left + b.width / 2 : b.left + t.pad;
+    drawing.text(layers::titleBlock,
+                 {onPaper(x, b.top + b.height / 2, H), t.text.height, t.text.shown,
+                  t.label ? dxf::Attachment::middleCentre : dxf::Attachment::middleLeft});
+  }
+  const dxf::Pen rule{dxf::byLayer, cellLineweight, {}};
+  for (const TitleRule& r : cells.rules)
+    drawing.line(layers::titleBlock, onPaper(r.from.x, r.from.y, H), onPaper(r.to.x, r.to.y, H),
+                 rule);
+  rectangle(drawing, layers::titleBlock, cells.outline, H, outlineLineweight);
 }
 
 TitleDefaults titleDefaults(std::string_view designPath) {

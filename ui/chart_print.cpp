@@ -22,48 +22,6 @@ bool isNumber(const std::string& cell) {
   return (c.size() > digit && c[digit] >= '0' && c[digit] <= '9') || c.substr(digit) == "∞";
 }
 
-// The cells of the sheet at its natural size in the painter's font, and the rows' height.
-struct TableMetrics {
-  std::vector<std::vector<PrintedCell>> cells;
-  double rowHeight = 0;
-
-  double width() const {
-    double w = 0;
-    for (const auto& row : cells)
-      if (!row.empty()) w = std::max(w, row.back().left + row.back().width);
-    return w;
-  }
-};
-
-TableMetrics measure(const QPainter& painter, const PrintedTable& table) {
-  const QFontMetricsF metrics(painter.font(), painter.device());
-  return {printedCells(metrics, table), metrics.height() + cellPadding};
-}
-
-// Paints the rows of table with these indices one under another, the top left at (0, 0).
-void paintRows(QPainter& painter, const PrintedTable& table, const TableMetrics& m,
-               const std::vector<std::size_t>& rows) {
-  double y = 0;
-  for (const std::size_t r : rows) {
-    const std::vector<PrintedCell>& cells = m.cells[r];
-    if (!cells.empty()) {
-      const double right = cells.back().left + cells.back().width;
-      painter.setPen(QColor(ruleInk));
-      painter.drawLine(QPointF(0, y), QPointF(right, y));
-      painter.drawLine(QPointF(0, y + m.rowHeight), QPointF(right, y + m.rowHeight));
-      painter.setPen(Qt::black);
-    }
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      const QRectF cell(cells[i].left + cellPadding, y, cells[i].width - 2 * cellPadding,
-                        m.rowHeight);
-      const Qt::Alignment align =
-          (cells[i].number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-      painter.drawText(cell, static_cast<int>(align.toInt()), fromUtf8(table.rows[r][i]));
-    }
-    y += m.rowHeight;
-  }
-}
-
 std::vector<std::size_t> allRows(const PrintedTable& table) {
   std::vector<std::size_t> rows(table.rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = i;
@@ -94,6 +52,41 @@ double paintHeading(QPainter& painter, const QRectF& page, const QFont& font,
 }
 
 }  // namespace
+
+TableMetrics measureTable(const QPainter& painter, const PrintedTable& table) {
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  return {printedCells(metrics, table), metrics.height() + cellPadding};
+}
+
+void paintRows(QPainter& painter, const PrintedTable& table, const TableMetrics& m,
+               const std::vector<std::size_t>& rows) {
+  double y = 0;
+  for (const std::size_t r : rows) {
+    const std::vector<PrintedCell>& cells = m.cells[r];
+    if (!cells.empty()) {
+      const double right = cells.back().left + cells.back().width;
+      painter.setPen(QColor(ruleInk));
+      painter.drawLine(QPointF(0, y), QPointF(right, y));
+      painter.drawLine(QPointF(0, y + m.rowHeight), QPointF(right, y + m.rowHeight));
+      painter.setPen(Qt::black);
+    }
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const QRectF cell(cells[i].left + cellPadding, y, cells[i].width - 2 * cellPadding,
+                        m.rowHeight);
+      const Qt::Alignment align =
+          (cells[i].number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+      painter.drawText(cell, static_cast<int>(align.toInt()), fromUtf8(table.rows[r][i]));
+    }
+    y += m.rowHeight;
+  }
+}
+
+double TableMetrics::width() const {
+  double w = 0;
+  for (const auto& row : cells)
+    if (!row.empty()) w = std::max(w, row.back().left + row.back().width);
+  return w;
+}
 
 // Whether row r starts a table: the first after the sheet's opening lines of two cells (the
 // pressure, and the arithmetic where it is named), or the first after an empty line.
@@ -164,7 +157,7 @@ void paintPage(QPainter& painter, const QRectF& page, const QFont& font, const C
                const PrintedTable& table) {
   painter.save();
   painter.setFont(font);
-  const TableMetrics m = measure(painter, table);
+  const TableMetrics m = measureTable(painter, table);
   const QSizeF natural(m.width(), m.rowHeight * static_cast<double>(table.rows.size()));
   const double gap = QFontMetricsF(font, painter.device()).height();
   const double scale = std::min(
@@ -202,7 +195,7 @@ bool printPages(QPagedPaintDevice& device, const QFont& font, const PrintedHeadi
 
   const double top = paintHeading(painter, page, printed, heading);
   const QRectF below(page.left(), page.top() + top, page.width(), page.height() - top);
-  const TableMetrics m = measure(painter, table);
+  const TableMetrics m = measureTable(painter, table);
   const double scale = std::min(1.0, page.width() / m.width());
   const double rowHeight = m.rowHeight * scale;
   int printedPages = 1;

@@ -43,6 +43,19 @@ struct PrintedCell {
 std::vector<std::vector<PrintedCell>> printedCells(const QFontMetricsF& metrics,
                                                    const PrintedTable& table);
 
+// A table measured in a painter's font: its cells, the rows' height, its natural width.
+struct TableMetrics {
+  std::vector<std::vector<PrintedCell>> cells;
+  double rowHeight = 0;
+
+  double width() const;
+};
+TableMetrics measureTable(const QPainter& painter, const PrintedTable& table);
+
+// Paints the rows of table with these indices one under another, the top left at (0, 0).
+void paintRows(QPainter& painter, const PrintedTable& table, const TableMetrics& m,
+               const std::vector<std::size_t>& rows);
+
 // Paints scene and table onto one page, in the painter's logical units and in font (pixel-sized):
 // the table at the foot, shrunk as needed to fit the width and at most half the page; the chart
 // over the rest.

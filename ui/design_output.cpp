@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "calc/arithmetic_names.h"
 #include "calc/messages.h"
@@ -22,6 +23,7 @@
 #include "ui/chart_export.h"
 #include "ui/chart_print.h"
 #include "ui/chart_widget.h"
+#include "ui/framed_print.h"
 #include "ui/notice.h"
 #include "ui/utf8.h"
 
@@ -34,11 +36,35 @@ QString designTitle(const document::Document& design) {
   return QFileInfo(fromUtf8(design.path())).completeBaseName();
 }
 
+namespace {
+
+// The paper the device has, mm, with its margins; a device without any (a PDF) those of A4's
+// standard frame.
+drawing::PrinterPaper devicePaper(const QPagedPaintDevice& device) {
+  const QPageLayout layout = device.pageLayout();
+  const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+  const QMarginsF m = layout.margins(QPageLayout::Millimeter);
+  workspace::Margins margins{m.left(), m.top(), m.right(), m.bottom()};
+  if (std::max({m.left(), m.top(), m.right(), m.bottom()}) < 1)
+    margins = workspace::standardMargins(workspace::Paper::a4);
+  return {{full.width(), full.height()}, margins};
+}
+
+}  // namespace
+
 bool printDesign(QPagedPaintDevice& device, const document::Document& design,
-                 const ChartWidget& chart, int* pages) {
+                 const ChartWidget& chart, int* pages, QRectF* chartAt) {
+  const workspace::Workspace& w = design.design();
+  const PrintedTable table{document::designTable(w, design.zoneHours())};
+  if (chartAt) *chartAt = QRectF();
+  // A page set-up or a title block of the design's own: framed sheets with the title block.
+  if (w.page() != workspace::PageSetup{} || !w.titleBlock().empty())
+    return printFramed(
+        device, chart.font(),
+        {w.page(), w.titleBlock(), drawing::titleDefaults(design.path()), devicePaper(device)},
+        chart.scene(), table, pages, chartAt);
   // A saved design is titled by its file's name and names the file; the block also states the
   // date, the pressure and the arithmetic the figures were computed with.
-  const workspace::Workspace& w = design.design();
   const QFileInfo file(fromUtf8(design.path()));
   const std::string source =
       design.path().empty()
@@ -50,8 +76,7 @@ bool printDesign(QPagedPaintDevice& device, const document::Document& design,
                                    calc::pressureCaption(w.pressure()) + "　" +
                                    std::string(calc::arithmeticCaption) + "：" +
                                    std::string(calc::arithmeticName(w.arithmetic()))};
-  return printPages(device, chart.font(), heading, chart.scene(),
-                    {document::designTable(w, design.zoneHours())}, pages);
+  return printPages(device, chart.font(), heading, chart.scene(), table, pages);
 }
 
 void applyPaper(QPagedPaintDevice& device, const workspace::PageSetup& page) {

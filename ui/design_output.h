@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRectF>
 #include <QStandardPaths>
 #include <QString>
 #include <functional>
@@ -23,10 +24,13 @@ class ChartWidget;
 // the name of the design's file without its suffix, or 焓湿图 for a design never saved.
 QString designTitle(const document::Document& design);
 
-// Prints the title block, the chart and the tables to a printer or PDF writer (printPages);
-// pages, when given, receives the number of pages.
+// Prints the chart and the tables to a printer or PDF writer: with the design's page set-up
+// untouched and its title block empty, under a heading (printPages); otherwise on framed sheets
+// with the title block (printFramed), an empty 图名 the file's name and an empty 日期 today's
+// (drawing::titleDefaults, as the DXF drawing). pages, when given, receives the number of pages;
+// chartAt where a framed sheet's chart went, mm from the paper's corner.
 bool printDesign(QPagedPaintDevice& device, const document::Document& design,
-                 const ChartWidget& chart, int* pages = nullptr);
+                 const ChartWidget& chart, int* pages = nullptr, QRectF* chartAt = nullptr);
 
 // Gives the device the page set-up's paper in its orientation (GB/T 14689 A4, A3, A2); the
 // printer's own paper leaves the device's as it is.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -42,6 +43,7 @@ TEST(PageLayout, SheetsFramesAndTitleBlock) {
     const char* name;
     workspace::PageSetup page;
     double width, height, left, right, titleWidth;
+    std::optional<drawing::PrinterPaper> printer = std::nullopt;
   } rows[] = {
       {"A4Portrait",
        {Paper::a4, Orientation::portrait, {}, PageContent::chart},
@@ -93,9 +95,25 @@ TEST(PageLayout, SheetsFramesAndTitleBlock) {
        25,
        5,
        180},
+      {"PrintersPaperAndMargins",
+       {Paper::printer, Orientation::portrait, {}, PageContent::chartAndTables},
+       215.9,
+       279.4,
+       10,
+       12,
+       180,
+       drawing::PrinterPaper{{215.9, 279.4}, {10, 8, 12, 8}}},
+      {"PrintersMarginsTooWideTheStandardFrame",
+       {Paper::printer, Orientation::portrait, {}, PageContent::chart},
+       215.9,
+       279.4,
+       25,
+       5,
+       180,
+       drawing::PrinterPaper{{215.9, 279.4}, {60, 5, 60, 5}}},
   };
   for (const auto& r : rows) {
-    const drawing::PageLayout l = drawing::pageLayout(r.page, 100);
+    const drawing::PageLayout l = drawing::pageLayout(r.page, 100, r.printer);
     EXPECT_EQ(l.paper, (workspace::PaperSize{r.width, r.height})) << r.name;
     EXPECT_DOUBLE_EQ(l.frame.left, r.left) << r.name;
     EXPECT_DOUBLE_EQ(r.width - l.frame.right(), r.right) << r.name;

@@ -6,6 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -13,6 +14,8 @@
 #include <cmath>
 #include <variant>
 
+#include "drawing/page_layout.h"
+#include "drawing/title_block.h"
 #include "ui/chart_widget.h"
 #include "ui/chart_window.h"
 #include "ui/design_output.h"
@@ -199,6 +202,84 @@ class ChartPageTest : public QObject {
     const QStringList size = mediaBox.split(' ');
     QVERIFY(std::abs(box.captured(1).toDouble() - size[2].toDouble()) < 1);
     QVERIFY(std::abs(box.captured(2).toDouble() - size[3].toDouble()) < 1);
+  }
+
+  // The summer design printed on framed sheets with a title block: the pages, the chart scaled to
+  // fill its area at its natural proportion, and the title block's cells at the frame's lower
+  // right, the same cells the DXF drawing has. TORVALE_KEEP_PAGES names a folder to keep the PDFs
+  // in (for the pictures in docs/).
+  void framedSheets_data() {
+    QTest::addColumn<workspace::PageSetup>("page");
+    QTest::addColumn<int>("morePoints");  // added to the design
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<double>("chartWidth");  // mm, the chart with its scales; 0: not checked
+    using enum workspace::Paper;
+    using enum workspace::PageContent;
+    const auto page = [](workspace::Paper p, bool wide, workspace::PageContent c) {
+      return workspace::PageSetup{
+          p, wide ? workspace::Orientation::landscape : workspace::Orientation::portrait, {}, c};
+    };
+    QTest::newRow("a4") << page(a4, false, chartAndTables) << 0 << 1 << 170.0;
+    QTest::newRow("a3") << page(a3, true, chartAndTables) << 0 << 1 << 0.0;
+    QTest::newRow("a2") << page(a2, true, chartAndTables) << 0 << 1 << 0.0;
+    QTest::newRow("A4, the chart alone") << page(a4, false, chart) << 0 << 1 << 170.0;
+    QTest::newRow("A3, the tables alone") << page(a3, true, tables) << 0 << 1 << 0.0;
+    QTest::newRow("A4 landscape, 40 points more: the tables over further framed pages")
+        << page(a4, true, chartAndTables) << 40 << 3 << 0.0;
+  }
+  void framedSheets() {
+    QFETCH(workspace::PageSetup, page);
+    QFETCH(int, morePoints);
+    QFETCH(int, pages);
+    QFETCH(double, chartWidth);
+    QTemporaryDir dir;
+    const QString design = dir.filePath("夏季工况.torvale");
+    QVERIFY(QFile::copy(TORVALE_SOURCE_DIR "/docs/夏季工况.torvale", design));
+    ui::ChartWindow window;
+    auto read = window.document().read(design.toStdString());
+    QVERIFY(std::holds_alternative<workspace::Workspace>(read));
+    window.document().open(std::get<workspace::Workspace>(read), design.toStdString());
+    for (int i = 0; i < morePoints; ++i)
+      QVERIFY(!window.document().addPoint(
+          {{psychro::Quantity::t, psychro::Quantity::rh}, std::to_string(10 + i % 30), "50"}));
+    QVERIFY(!window.document().setPageSetup(page));
+    workspace::TitleBlock title;
+    title.project = "某办公楼空调工程";
+    title.drawingNumber = "暖施-01";
+    QVERIFY(!window.document().setTitleBlock(title));
+    const QString name = QString("page-%1.pdf").arg(QTest::currentDataTag()).replace(' ', '_');
+    if (const QString keep = qEnvironmentVariable("TORVALE_KEEP_PAGES"); !keep.isEmpty())
+      QVERIFY(ui::exportPdf(keep + '/' + name, window.document(), window.chart()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(name));
+    ui::applyPaper(printer, page);
+    int printed = 0;
+    QRectF chart;
+    QVERIFY(ui::printDesign(printer, window.document(), window.chart(), &printed, &chart));
+    QCOMPARE(printed, pages);
+    QCOMPARE(QString::fromLatin1(bytes(dir.filePath(name)))
+                 .count(QRegularExpression("/Type\\s*/Page[^s]")),
+             pages);
+    // The chart inside the frame above the title block, filling its area's width or height.
+    const drawing::PageLayout layout = drawing::pageLayout(page, 1e9);
+    const QRectF area(layout.chart.left, layout.chart.top, layout.chart.width, layout.chart.height);
+    QCOMPARE(chart.isEmpty(), page.content == workspace::PageContent::tables);
+    QVERIFY(chart.isEmpty() || area.adjusted(-0.01, -0.01, 0.01, 0.01).contains(chart));
+    QVERIFY(chartWidth == 0 || std::abs(chart.width() - chartWidth) < 1);
+    QVERIFY(chart.isEmpty() || std::abs(chart.width() - area.width()) < 0.5 ||
+            chart.height() > area.height() * 0.5);
+    // The block's 22 cells at the lower right; an empty 日期 is today's, the 图名 the file's name.
+    const drawing::TitleBlockCells cells = drawing::titleBlockCells(
+        layout, title, drawing::titleDefaults(design.toStdString()), 101325, {});
+    QCOMPARE(cells.outline.width, page.paper == workspace::Paper::a2 ? 240.0 : 180.0);
+    QCOMPARE(cells.outline.right(), layout.frame.right());
+    QCOMPARE(cells.texts.size(), std::size_t(22));
+    QStringList shown;
+    for (const drawing::TitleText& t : cells.texts) shown << QString::fromStdString(t.text.shown);
+    for (const QString words : {"某办公楼空调工程", "暖施-01", "夏季工况", "101325 Pa"})
+      QVERIFY2(shown.contains(words), qPrintable(words));
+    QVERIFY(shown.contains(QDate::currentDate().toString(Qt::ISODate)));
   }
 };
 
