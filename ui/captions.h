@@ -122,6 +122,8 @@ inline constexpr char pressureStep[] = "大气压力 %1 Pa";
 inline constexpr char arithmeticStep[] = "计算方法 %1";
 inline constexpr char pageSetupStep[] = "页面设置";
 inline constexpr char titleBlockStep[] = "标题栏";
+inline constexpr char addSystemStep[] = "新建系统 %1";
+inline constexpr char editSystemStep[] = "编辑系统 %1";
 // An ε line as 删除热湿比线 lists it and its steps name it: the point, then ε.
 inline constexpr char epsilonLineName[] = "%1 ε=%2";
 inline constexpr char pointTableName[] = "状态点";

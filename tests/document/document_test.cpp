@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "document/files.h"
 #include "support/memory_file_system.h"
@@ -20,6 +22,17 @@ using workspace::ProcessKind;
 
 workspace::TypedPair tRh(const char* t, const char* φ) {
   return {{Quantity::t, Quantity::rh}, t, φ};
+}
+
+// 一次回风 in summer: W 35 ℃/60 %, N 26 ℃/55 %, Q 40 kW, W 18 kg/h, 20 % fresh air, Δt 8 K.
+workspace::SystemSpec oneReturn() {
+  workspace::SystemSpec s;
+  s.name = "AHU-1";
+  s.outdoor = tRh("35", "60");
+  s.room = tRh("26", "55");
+  s.heat = 40;
+  s.moisture = 18;
+  return s;
 }
 
 // W 35 ℃/60 %, N 26 ℃/55 %, C: N heated to 30 ℃; an ε line through N.
@@ -89,6 +102,7 @@ TEST(Document, EachCommandIsOneStep) {
          return d.setTitleBlock(t);
        },
        StepKind::titleBlock},
+      {"AddSystem", [](Document& d) { return d.addSystem(oneReturn()); }, StepKind::addSystem},
   };
   for (const Row& r : rows) {
     testsupport::MemoryFileSystem fs;
@@ -105,6 +119,32 @@ TEST(Document, EachCommandIsOneStep) {
     d.redo();
     EXPECT_EQ(workspace::workspaceText(d.design()), after) << r.name;
   }
+}
+
+// A system is made and rebuilt in one step each; editing one of its processes alone dissolves it,
+// which the listeners hear of, and undo brings it back.
+TEST(Document, SystemIsOneStepAndDissolvesWithANotice) {
+  testsupport::MemoryFileSystem fs;
+  Document d(fs);
+  std::vector<std::string> heard;
+  d.listen([&](const document::Change&) { heard.push_back(d.dissolved()); });
+  ASSERT_FALSE(d.addSystem(oneReturn()));
+  workspace::SystemSpec edited = oneReturn();
+  edited.Δt = 6;
+  ASSERT_FALSE(d.editSystem(0, edited));
+  EXPECT_EQ(d.undoStep()->kind, StepKind::editSystem);
+  const std::string built = workspace::workspaceText(d.design());
+  workspace::ProcessRequest r = d.design().processes().processes()[1].request;
+  r.first -= 0.5;
+  ASSERT_FALSE(d.editProcess(1, r));
+  EXPECT_TRUE(d.design().systems().empty());
+  EXPECT_EQ(heard, (std::vector<std::string>{"", "", "AHU-1"}));
+  d.undo();
+  EXPECT_EQ(workspace::workspaceText(d.design()), built);
+  d.undo();
+  d.undo();
+  EXPECT_EQ(d.design().points().size(), 0u);
+  EXPECT_EQ(d.editSystem(0, edited)->design.rule, workspace::Rule::noSuchSystem);
 }
 
 // One limit: the point that would be the 10,001st (given or an outlet) is refused where it is
