@@ -22,8 +22,9 @@ using workspace::SystemKind;
 using workspace::SystemSpec;
 using workspace::Workspace;
 
-// The summer and winter design cases of docs/systems.md.
-SystemSpec spec(SystemKind kind) {
+// The summer and winter design cases of docs/systems.md; other: the kind's other option (露点送风,
+// the fresh-air unit's target given, steam with a preheat).
+SystemSpec spec(SystemKind kind, bool other = false) {
   SystemSpec s;
   s.kind = kind;
   s.name = "AHU-1";
@@ -35,7 +36,11 @@ SystemSpec spec(SystemKind kind) {
   s.fresh = winter ? 30 : 20;
   s.Δt = winter ? -8 : 8;
   if (kind == SystemKind::fanCoil) s.fresh = 0.6, s.freshIsFlow = true;
-  if (winter) s.humidifier = process::Humidifier::adiabatic;
+  if (winter && !other) s.humidifier = process::Humidifier::adiabatic;
+  if (winter && other) s.preheatTo = 0;
+  s.dewPointSupply = other && kind == SystemKind::oneReturnSummer;
+  if (other && kind == SystemKind::fanCoil)
+    s.target = process::FreshAirTarget::given, s.targetFirst = 18, s.targetSecond = 95;
   return s;
 }
 
@@ -88,32 +93,20 @@ SystemSpec with(SystemSpec s, const std::function<void(SystemSpec&)>& change) {
   return s;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Systems, EachKind,
     testing::Values(Kind{"OneReturn", spec(SystemKind::oneReturnSummer), "W N C L O "},
-                    Kind{"DewPointSupply",
-                         with(spec(SystemKind::oneReturnSummer),
-                              [](auto& s) { s.dewPointSupply = true; }),
-                         "W N C L "},
+                    Kind{"DewPointSupply", spec(SystemKind::oneReturnSummer, true), "W N C L "},
                     Kind{"TwoReturn", spec(SystemKind::twoReturnSummer), "W N C₁ L O "},
                     Kind{"AllFresh", spec(SystemKind::allFreshSummer), "W N L O "},
                     Kind{"FanCoil", spec(SystemKind::fanCoil), "W N L M O "},
-                    Kind{"FanCoilGivenTarget",
-                         with(spec(SystemKind::fanCoil),
-                              [](auto& s) {
-                                s.target = process::FreshAirTarget::given;
-                                s.targetFirst = 18, s.targetSecond = 95;
-                              }),
-                         "W N L M O "},
+                    Kind{"FanCoilGivenTarget", spec(SystemKind::fanCoil, true), "W N L M O "},
                     Kind{"WinterSpray", spec(SystemKind::oneReturnWinter), "W N C H L O "},
-                    Kind{"WinterSteamPreheated",
-                         with(spec(SystemKind::oneReturnWinter),
-                              [](auto& s) {
-                                s.humidifier = process::Humidifier::steam;
-                                s.preheatTo = 0;
-                              }),
+                    Kind{"WinterSteamPreheated", spec(SystemKind::oneReturnWinter, true),
                          "W W′ N C H O "}),
     [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
 
 // What one command does to a design holding the 一次回风 system: whether the system stands
 // afterwards, its members' names and the ids of W and O kept or not.
@@ -135,16 +128,9 @@ TEST(SystemObject, EditsRebuildOrDissolve) {
       {"EditInPlace",
        [&](Workspace& w) { return w.editSystem(0, with(base, [](auto& s) { s.Δt = 6; })); }, true,
        "W N C L O"},
-      {"EditRenamesMembers",
-       [&](Workspace& w) {
-         return w.editSystem(0, base, {"W1", "N1", "C1", "L1", "O1"});
-       },
-       true, "W1 N1 C1 L1 O1"},
       {"EditToOtherRolesRemakes",
-       [&](Workspace& w) {
-         return w.editSystem(0, with(base, [](auto& s) { s.dewPointSupply = true; }));
-       },
-       true, "W N C L", false},
+       [&](Workspace& w) { return w.editSystem(0, spec(SystemKind::oneReturnSummer, true)); }, true,
+       "W N C L", false},
       {"RenameKeeps", [&](Workspace& w) { return w.rename(at(w, "O"), "S"); }, true, "W N C L S"},
       {"EditPointDissolves",
        [&](Workspace& w) {
@@ -156,12 +142,6 @@ TEST(SystemObject, EditsRebuildOrDissolve) {
          auto r = w.processes().processes()[2].request;
          r.first += 1;
          return w.editProcess(2, r);
-       },
-       false, "W N C L O"},
-      {"RemoveProcessDissolves",
-       [&](Workspace& w) -> workspace::Refused {
-         w.removeProcess(1);
-         return std::nullopt;
        },
        false, "W N C L O"},
       {"RemovePointDissolves",
@@ -206,12 +186,9 @@ TEST(SystemObject, RefusesInputsAndFilesBreakingItsRules) {
       {"NameEmpty", [](auto& s) { s.name = "  "; }, Rule::systemNameEmpty},
       {"NameTooLong", [](auto& s) { s.name = std::string(25, 'x'); }, Rule::systemNameTooLong},
       {"NameTaken", [](auto& s) { s.name = " AHU-1 "; }, Rule::systemNameTaken},
-      {"NameControl", [](auto& s) { s.name = "A\tB\x7f"; }, Rule::systemNameControl},
       {"ShareOver100", [](auto& s) { s.fresh = 120; }, Rule::systemValueRange},
-      {"FlowZero", [](auto& s) { s.fresh = 0, s.freshIsFlow = true; }, Rule::systemValueRange},
       {"ΔtNaN", [](auto& s) { s.Δt = NAN; }, Rule::systemValueRange},
       {"CoilHumidityOver100", [](auto& s) { s.φL = 101; }, Rule::systemValueRange},
-      {"PreheatOutOfRange", [](auto& s) { s.preheatTo = 500; }, Rule::systemValueRange},
       {"NoState", [](auto& s) { s.outdoor.second = "120"; }, Rule::arithmetic},
       {"ArithmeticRefuses", [](auto& s) { s.heat = 0, s.moisture = 0; }, Rule::process},
   };
@@ -244,10 +221,8 @@ TEST(SystemObject, FileRefusesASystemEntryBreakingItsRules) {
       {"UnknownKind", "one-return-summer", "three-return", unknownName},
       {"MemberTwice", R"("point": "N")", R"("point": "W")", memberTwice},
       {"NoSuchMember", R"("point": "O")", R"("point": "Q")", noSuchPoint},
-      {"FreshUnit", R"("unit": "%")", R"("unit": "m3/h")", unknownUnit},
       {"MissingInput", R"("heat": "40",)", "", missingKey},
       {"ValueOutOfRange", R"("coil": "95")", R"("coil": "0")", rule},
-      {"DewPointNotBoolean", R"("coil": "95")", R"("coil": "95", "dewPoint": 1)", malformed},
   };
   for (const Row& row : rows) {
     std::string changed = text;
