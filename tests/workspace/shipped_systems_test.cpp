@@ -27,7 +27,6 @@ std::string fixed(double v, int decimals) {
 // The loads docs/systems.md gives for the system of spec with the states W and N of built, at
 // pa, Pa: kW, the coils' condensate kg/h.
 std::string loads(const workspace::SystemSpec& spec, const process::System& built, double pa) {
-  process::SystemInputs in;
   const process::SystemInputs in{
       *built.find("W"),
       *built.find("N"),
