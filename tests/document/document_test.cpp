@@ -121,32 +121,6 @@ TEST(Document, EachCommandIsOneStep) {
   }
 }
 
-// A system is made and rebuilt in one step each; editing one of its processes alone dissolves it,
-// which the listeners hear of, and undo brings it back.
-TEST(Document, SystemIsOneStepAndDissolvesWithANotice) {
-  testsupport::MemoryFileSystem fs;
-  Document d(fs);
-  std::vector<std::string> heard;
-  d.listen([&](const document::Change&) { heard.push_back(d.dissolved()); });
-  ASSERT_FALSE(d.addSystem(oneReturn()));
-  workspace::SystemSpec edited = oneReturn();
-  edited.Δt = 6;
-  ASSERT_FALSE(d.editSystem(0, edited));
-  EXPECT_EQ(d.undoStep()->kind, StepKind::editSystem);
-  const std::string built = workspace::workspaceText(d.design());
-  workspace::ProcessRequest r = d.design().processes().processes()[1].request;
-  r.first -= 0.5;
-  ASSERT_FALSE(d.editProcess(1, r));
-  EXPECT_TRUE(d.design().systems().empty());
-  EXPECT_EQ(heard, (std::vector<std::string>{"", "", "AHU-1"}));
-  d.undo();
-  EXPECT_EQ(workspace::workspaceText(d.design()), built);
-  d.undo();
-  d.undo();
-  EXPECT_EQ(d.design().points().size(), 0u);
-  EXPECT_EQ(d.editSystem(0, edited)->design.rule, workspace::Rule::noSuchSystem);
-}
-
 // One limit: the point that would be the 10,001st (given or an outlet) is refused where it is
 // made, and every design the document can hold saves and opens again.
 TEST(Document, LimitsAreTheFileReadersOwn) {
