@@ -58,6 +58,38 @@ void Document::tell(Change change) {
 void Document::record(Step step, Change change) {
   history_.record(std::move(step), std::make_shared<const workspace::Workspace>(design_));
   tell(std::move(change));
+  dissolved_.clear();
+}
+
+std::string Document::systemOfProcess(std::size_t i) const {
+  const auto& all = design_.processes().processes();
+  return i < all.size() ? systemOf(all[i].outlet) : std::string();
+}
+
+std::string Document::systemOf(unsigned id) const {
+  const auto i = design_.systemHolding(id);
+  return i ? design_.systems()[*i].spec.name : std::string();
+}
+
+void Document::noteDissolved(const std::string& name) {
+  if (name.empty()) return;
+  for (const workspace::AirSystem& s : design_.systems())
+    if (s.spec.name == name) return;
+  dissolved_ = name;
+}
+
+Refused Document::addSystem(const workspace::SystemSpec& spec,
+                            const std::vector<std::string>& names) {
+  if (Refused why = designRefused(design_.addSystem(spec, names))) return why;
+  record({StepKind::addSystem, {design_.systems().back().spec.name}}, {});
+  return std::nullopt;
+}
+
+Refused Document::editSystem(std::size_t i, const workspace::SystemSpec& spec,
+                             const std::vector<std::string>& names) {
+  if (Refused why = designRefused(design_.editSystem(i, spec, names))) return why;
+  record({StepKind::editSystem, {design_.systems()[i].spec.name}}, {});
+  return std::nullopt;
 }
 
 void Document::bring(const Step& step, const Snapshot& design) {
@@ -104,7 +136,10 @@ Refused Document::addPoint(const workspace::TypedPair& given, std::string_view n
 }
 
 Refused Document::editPoint(std::size_t i, const workspace::TypedPair& given) {
+  const std::string system =
+      i < design_.points().size() ? systemOf(design_.points().points()[i].id) : "";
   if (Refused why = designRefused(design_.editPoint(i, given))) return why;
+  noteDissolved(system);
   record({StepKind::editPoint, {pointName(i)}}, {Change::Rows::all, i, i, {}, false, {}});
   return std::nullopt;
 }
@@ -128,8 +163,10 @@ Refused Document::movePoint(std::size_t from, std::size_t to) {
 Refused Document::deletePoint(std::size_t i) {
   if (i >= design_.points().size()) return noSuchPoint();
   const std::string name = pointName(i);
+  const std::string system = systemOf(design_.points().points()[i].id);
   Change change{Change::Rows::removed, i, i, {}, false, {}};
   for (unsigned id : design_.remove(i)) change.released.push_back(design_.points().indexOf(id));
+  noteDissolved(system);
   record({StepKind::deletePoint, {name}}, std::move(change));
   return std::nullopt;
 }
@@ -144,7 +181,9 @@ Refused Document::addProcess(const workspace::ProcessRequest& request,
 }
 
 Refused Document::editProcess(std::size_t i, const workspace::ProcessRequest& request) {
+  const std::string system = systemOfProcess(i);
   if (Refused why = designRefused(design_.editProcess(i, request))) return why;
+  noteDissolved(system);
   // The outlet and whatever was made from it may stand in any row.
   record({StepKind::editProcess, {processName(i)}}, {Change::Rows::all, 0, 0, {}, false, {}});
   return std::nullopt;
@@ -152,8 +191,10 @@ Refused Document::editProcess(std::size_t i, const workspace::ProcessRequest& re
 
 Refused Document::deleteProcess(std::size_t i) {
   const std::string name = processName(i);
+  const std::string system = systemOfProcess(i);
   const unsigned outlet = design_.removeProcess(i);
   if (outlet == 0) return noSuch(workspace::Rule::noSuchProcess);
+  noteDissolved(system);
   const std::size_t row = design_.points().indexOf(outlet);
   record({StepKind::deleteProcess, {name}}, {Change::Rows::edited, row, row, {}, false, {}});
   return std::nullopt;

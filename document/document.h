@@ -88,6 +88,15 @@ class Document {
   Refused addEpsilonLine(unsigned point, double ε);
   Refused deleteEpsilonLine(std::size_t i);
 
+  // The standard systems (workspace::Workspace::addSystem and editSystem say what each refuses);
+  // one step each, its points and processes with it.
+  Refused addSystem(const workspace::SystemSpec& spec, const std::vector<std::string>& names = {});
+  Refused editSystem(std::size_t i, const workspace::SystemSpec& spec,
+                     const std::vector<std::string>& names = {});
+  // While the listeners hear of a change: the name of the system it dissolved into plain points
+  // and processes (editing or removing one of its points or processes alone); empty otherwise.
+  const std::string& dissolved() const { return dissolved_; }
+
   // Comfort zones and the weather layer.
   Refused setBuiltInZone(std::size_t i, bool on);
   Refused addZone(workspace::Zone zone);
@@ -148,6 +157,11 @@ class Document {
   std::string pointName(std::size_t i) const;
   std::string processName(std::size_t i) const;
   std::string lineSubject(const workspace::EpsilonLine& line) const;
+  // The name of the system the point with this id belongs to; empty for none.
+  std::string systemOf(unsigned id) const;
+  std::string systemOfProcess(std::size_t i) const;
+  // Keeps in dissolved_ the system `name` where design_ no longer holds it.
+  void noteDissolved(const std::string& name);
 
   FileSystem& fs_;
   workspace::Workspace design_;
@@ -156,6 +170,7 @@ class Document {
   WeatherLayer weather_;
   std::unique_ptr<Recovery> recovery_;
   std::vector<std::pair<std::size_t, Listener>> listeners_;
+  std::string dissolved_;
   std::size_t nextListener_ = 0;
 };
 

@@ -38,6 +38,8 @@ enum class StepKind {
   arithmetic,     // the arithmetic's key (calc::arithmeticKey)
   pageSetup,      // none
   titleBlock,     // none
+  addSystem,      // the system's name
+  editSystem,     // likewise
 };
 
 struct Step {

@@ -26,6 +26,17 @@ std::string boundWords(const std::string& detail) {
   return caption + (detail.substr(dot + 1) == "min" ? " 下限" : " 上限");
 }
 
+// A system's input as a refusal's detail names it (its key in the file).
+std::string systemInputWords(const std::string& key) {
+  constexpr std::pair<std::string_view, std::string_view> inputs[] = {
+      {"heat", "余热 Q"},        {"moisture", "余湿 W"},  {"fresh", "新风"},
+      {"dt", "送风温差 Δt"},     {"coil", "机器露点 φL"}, {"preheat", "预热温度"},
+      {"target", "新风处理状态"}};
+  for (const auto& [k, words] : inputs)
+    if (k == key) return std::string(words);
+  return key;
+}
+
 }  // namespace
 
 std::string_view words(process::Code code) {
@@ -172,6 +183,18 @@ std::string words(const workspace::Refusal& why) {
       return "标题栏的每一项不能超过 " + why.detail + " 字节";
     case Rule::titleControl:
       return "标题栏不能含有控制字符或文字方向控制符";
+    case Rule::systemNameEmpty:
+      return "请输入系统名称";
+    case Rule::systemNameTooLong:
+      return "系统名称不能超过 " + why.detail + " 个字符";
+    case Rule::systemNameTaken:
+      return "已有名为 " + why.detail + " 的系统";
+    case Rule::systemNameControl:
+      return "系统名称不能含有控制字符或文字方向控制符";
+    case Rule::systemValueRange:
+      return "「" + systemInputWords(why.detail) + "」超界";
+    case Rule::noSuchSystem:
+      return "没有这个系统";
   }
   return {};
 }
@@ -243,7 +266,13 @@ std::string ruleInFile(const workspace::Refusal& why) {
     case Rule::marginsRange:
     case Rule::titleTooLong:
     case Rule::titleControl:
+    case Rule::systemNameEmpty:
+    case Rule::systemNameTooLong:
+    case Rule::systemNameTaken:
+    case Rule::systemNameControl:
       return words(why);
+    case Rule::systemValueRange:
+      return "「" + why.detail + "」超界";
     case Rule::process:
     case Rule::noSuchPoint:
     case Rule::pointWithoutState:
@@ -255,6 +284,7 @@ std::string ruleInFile(const workspace::Refusal& why) {
     case Rule::noSuchLine:
     case Rule::noSuchZone:
     case Rule::epsilonNotANumber:
+    case Rule::noSuchSystem:
       return words(workspace::FileRefusal{});
   }
   return {};
@@ -304,6 +334,7 @@ std::string_view entryWords(std::string_view list) {
   if (list == "processes") return "个过程";
   if (list == "lines") return "条热湿比线";
   if (list == "user") return "个自定义舒适区";
+  if (list == "systems") return "个系统";
   return "项";
 }
 
@@ -382,6 +413,8 @@ std::string faultWords(const workspace::FileRefusal& why) {
       return "\"months\" 须为 1～12 的月份列表";
     case FileFault::loadsNotSupply:
       return "只有送风状态点可以给出余热余湿 \"loads\"";
+    case FileFault::memberTwice:
+      return inQuotes(why.value) + "：一个状态点只能属于一个系统";
     case FileFault::rule:
       return ruleInFile(why.rule);
     case FileFault::ruleOfName:

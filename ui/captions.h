@@ -122,6 +122,8 @@ inline constexpr char pressureStep[] = "大气压力 %1 Pa";
 inline constexpr char arithmeticStep[] = "计算方法 %1";
 inline constexpr char pageSetupStep[] = "页面设置";
 inline constexpr char titleBlockStep[] = "标题栏";
+inline constexpr char addSystemStep[] = "新建系统 %1";
+inline constexpr char editSystemStep[] = "编辑系统 %1";
 // An ε line as 删除热湿比线 lists it and its steps name it: the point, then ε.
 inline constexpr char epsilonLineName[] = "%1 ε=%2";
 inline constexpr char pointTableName[] = "状态点";
@@ -274,5 +276,39 @@ inline constexpr char monthItem[] = "%1月";
 inline constexpr char monthsStep[] = "月份 %1";
 inline constexpr char hoursTableName[] = "逐时统计";
 inline constexpr char densityLegend[] = "小时/格";
+
+// 新建系统… and 编辑系统… (ui/system_dialog.h).
+inline constexpr char newSystemItem[] = "新建系统…";
+inline constexpr char editSystemItem[] = "编辑系统…";
+inline constexpr char newSystemTitle[] = "新建系统";
+inline constexpr char editSystemTitle[] = "编辑系统";
+inline constexpr char systemChoiceLabel[] = "编辑";
+inline constexpr char systemKindLabel[] = "系统形式";
+inline constexpr char systemNameLabel[] = "系统名称";
+inline constexpr char outdoorLabel[] = "室外状态 W";
+inline constexpr char roomLabel[] = "室内状态 N";
+inline constexpr char heatLabel[] = "余热 Q kW";
+inline constexpr char moistureLabel[] = "余湿 W kg/h";
+inline constexpr char freshLabel[] = "新风";
+inline constexpr char freshShareItem[] = "% 新风比";
+inline constexpr char freshFlowItem[] = "kg/s 新风量";
+inline constexpr char supplyDifferenceLabel[] = "送风温差 Δt K";
+inline constexpr char coilHumidityLabel[] = "机器露点 φL %";
+inline constexpr char dewPointSupplyLabel[] = "露点送风";
+inline constexpr char targetLabel[] = "新风处理到";
+inline constexpr char targetRoomEnthalpy[] = "室内焓值（机器露点）";
+inline constexpr char targetRoomMoisture[] = "室内含湿量";
+inline constexpr char targetGiven[] = "给定状态";
+inline constexpr char targetTLabel[] = "给定 t ℃";
+inline constexpr char targetRhLabel[] = "给定 φ %";
+inline constexpr char humidifierLabel[] = "加湿方式";
+inline constexpr char steamItem[] = "干蒸汽（等温加湿）";
+inline constexpr char sprayItem[] = "喷雾（等焓加湿）";
+inline constexpr char preheatLabel[] = "预热到 ℃";
+inline constexpr char preheatAuto[] = "按需防雾";
+inline constexpr char memberRoleHeader[] = "状态";
+inline constexpr char memberNameHeader[] = "状态点名称";
+inline constexpr char systemDissolved[] =
+    "系统 %1 的一个状态点或过程已单独修改，系统已解散为普通的状态点和过程（撤销可恢复）";
 
 }  // namespace ui::captions

@@ -32,6 +32,7 @@
 #include "ui/process_table.h"
 #include "ui/program_icon.h"
 #include "ui/step_names.h"
+#include "ui/system_menus.h"
 #include "ui/table_split.h"
 #include "ui/unit_summary_table.h"
 #include "ui/utf8.h"
@@ -270,6 +271,8 @@ void ChartWindow::buildMenus() {
   points->addSeparator();
   points->addActions({process, editProcess_, deleteProcess_});
   points->addSeparator();
+  new SystemMenus(this, *document_, points);
+  points->addSeparator();
   points->addAction(epsilonLine_);
   epsilonLines_ = points->addMenu(QString::fromUtf8(captions::deleteEpsilonLineMenu));
   epsilonLines_->setObjectName(QStringLiteral("DeleteEpsilonLine"));
@@ -328,6 +331,12 @@ void ChartWindow::follow(const document::Change& change) {
   if (change.settings) {
     emit pressureChosen(design.pressure());
     emit arithmeticChosen(design.arithmetic());
+  }
+  // A system one of whose members was edited alone is said to be dissolved once the command is done
+  // (the dialog that sent it closed).
+  if (!document_->dissolved().empty()) {
+    pending_ = QString::fromUtf8(captions::systemDissolved).arg(fromUtf8(document_->dissolved()));
+    QMetaObject::invokeMethod(this, &ChartWindow::sayPending, Qt::QueuedConnection);
   }
   if (change.notice)
     pending_ = QString::fromUtf8(captions::weatherMissing).arg(fromUtf8(design.weather().file)) +

@@ -15,7 +15,7 @@ namespace {
 using document::StepKind;
 
 // The caption of each kind of step, its %1 (and %2) the step's subjects.
-constexpr std::array<std::pair<StepKind, const char*>, 21> stepCaptions{{
+constexpr std::array<std::pair<StepKind, const char*>, 23> stepCaptions{{
     {StepKind::addPoint, captions::addPointStep},
     {StepKind::editPoint, captions::editPointStep},
     {StepKind::renamePoint, captions::renamePointStep},
@@ -37,6 +37,8 @@ constexpr std::array<std::pair<StepKind, const char*>, 21> stepCaptions{{
     {StepKind::arithmetic, captions::arithmeticStep},
     {StepKind::pageSetup, captions::pageSetupStep},
     {StepKind::titleBlock, captions::titleBlockStep},
+    {StepKind::addSystem, captions::addSystemStep},
+    {StepKind::editSystem, captions::editSystemStep},
 }};
 
 }  // namespace

@@ -121,18 +121,19 @@ struct Unreadable {
 
 // Every key the reader looks up, sorted. Parsing keeps only these: any other key and its value
 // (from a later version, or a hostile file of a million keys) is passed over without being stored.
-constexpr std::array<std::string_view, 53> fileKeys{
-    "at",       "checker",    "columns",     "content",       "d",
-    "date",     "designer",   "drawingName", "drawingNumber", "epsilon",
-    "file",     "firm",       "flow",        "format",        "from",
-    "h",        "heat",       "kind",        "lines",         "loads",
-    "log",      "margins",    "model",       "moisture",      "months",
-    "name",     "on",         "orientation", "other",         "outlet",
-    "page",     "pair",       "paper",       "point",         "points",
-    "pressure", "processes",  "project",     "reviewer",      "rh",
-    "source",   "subproject", "t",           "target",        "titleBlock",
-    "tl",       "unit",       "user",        "value",         "values",
-    "version",  "weather",    "zones"};
+constexpr std::array<std::string_view, 64> fileKeys{
+    "at",      "checker",    "coil",      "columns",     "content",       "d",
+    "date",    "designer",   "dewPoint",  "drawingName", "drawingNumber", "dt",
+    "epsilon", "file",       "firm",      "flow",        "format",        "fresh",
+    "from",    "h",          "heat",      "humidifier",  "kind",          "lines",
+    "loads",   "log",        "margins",   "members",     "model",         "moisture",
+    "months",  "name",       "on",        "orientation", "other",         "outdoor",
+    "outlet",  "page",       "pair",      "paper",       "point",         "points",
+    "preheat", "pressure",   "processes", "project",     "reviewer",      "rh",
+    "role",    "room",       "source",    "subproject",  "systems",       "t",
+    "target",  "titleBlock", "tl",        "unit",        "user",          "value",
+    "values",  "version",    "weather",   "zones",
+};
 static_assert(std::ranges::is_sorted(fileKeys));
 
 // The refusal of a list longer than the file may hold, by the key it stands at: the points and the
@@ -505,6 +506,140 @@ void readTitleBlock(Workspace& w, const Json& title) {
   w.setTitleBlock(std::move(fields));
 }
 
+// The names the file gives a fan-coil system's fresh-air unit's target and a winter system's
+// humidifier.
+constexpr std::array<std::pair<process::FreshAirTarget, std::string_view>, 3> targetNames{{
+    {process::FreshAirTarget::roomEnthalpy, "room-h"},
+    {process::FreshAirTarget::roomMoisture, "room-d"},
+    {process::FreshAirTarget::given, "given"},
+}};
+constexpr std::array<std::pair<process::Humidifier, std::string_view>, 2> humidifierNames{{
+    {process::Humidifier::steam, "steam"},
+    {process::Humidifier::adiabatic, "adiabatic"},
+}};
+
+// A value of a system's as written: a typed number, the shortest text of its double.
+std::string typedText(const std::string& typed) {
+  const std::optional<double> v = calc::wholeNumber(typed);
+  return v && std::isfinite(*v) ? exactText(*v) : typed;
+}
+
+Json pairJson(calc::Pair pair, const std::string& first, const std::string& second) {
+  return {{"pair", pairName(pair)}, {"values", Json::array({first, second})}};
+}
+
+// {"pair", "values"} at key: a pair as typed.
+TypedPair typedOf(const Json& entry, const char* key) {
+  const Json& value = required(entry, key, "systems");
+  if (!value.is_object()) refuse(FileFault::notAnObject, key);
+  const calc::Pair pair = pairOf(member(value, "pair"));
+  const Json& values = valuesOf(value, 2);
+  return {pair, valueOf(values[0]), valueOf(values[1])};
+}
+
+// "systems": [{"kind", "name", "outdoor", "room", "heat", "moisture", "fresh": {"value", "unit"},
+// "dt", "coil", "dewPoint", "target", "humidifier", "preheat", "members": [{"role", "point"}],
+// "processes"}]: each system's inputs as typed and the points it made ("processes" names its
+// processes for the reader of the file; they are those whose outlets are its points).
+void readSystems(Workspace& w, const Json& list) {
+  eachEntry(list, "systems", [&](const Json& entry) {
+    SystemSpec spec;
+    const std::string& kind = textOf(required(entry, "kind", "systems"), "kind");
+    const std::optional<SystemKind> known = systemOfKey(kind);
+    if (!known) refuse(FileFault::unknownName, "kind", kind.substr(0, 64));
+    spec.kind = *known;
+    spec.name = textOf(required(entry, "name", "systems"), "name");
+    spec.outdoor = typedOf(entry, "outdoor");
+    spec.room = typedOf(entry, "room");
+    spec.heat = numberOf(required(entry, "heat", "systems"));
+    spec.moisture = numberOf(required(entry, "moisture", "systems"));
+    const Json& fresh = required(entry, "fresh", "systems");
+    if (!fresh.is_object()) refuse(FileFault::notAnObject, "fresh");
+    spec.fresh = numberOf(required(fresh, "value", "fresh"));
+    const std::string& unit = textOf(required(fresh, "unit", "fresh"), "unit");
+    if (unit != "%" && unit != "kg/s") refuse(FileFault::unknownUnit, "unit", unit.substr(0, 64));
+    spec.freshIsFlow = unit == "kg/s";
+    spec.Δt = numberOf(required(entry, "dt", "systems"));
+    spec.φL = numberOf(required(entry, "coil", "systems"));
+    if (const Json& v = member(entry, "dewPoint"); !v.is_null()) {
+      if (!v.is_boolean()) refuse(FileFault::malformed, "dewPoint");
+      spec.dewPointSupply = v.get<bool>();
+    }
+    if (const Json& v = member(entry, "target"); !v.is_null()) {
+      if (!v.is_object()) refuse(FileFault::notAnObject, "target");
+      spec.target = namedIn(targetNames, required(v, "kind", "target"), "kind");
+      if (spec.target == process::FreshAirTarget::given) {
+        const TypedPair given = typedOf(entry, "target");
+        spec.targetPair = given.pair;
+        spec.targetFirst = *calc::wholeNumber(given.first);
+        spec.targetSecond = *calc::wholeNumber(given.second);
+      }
+    }
+    if (const Json& v = member(entry, "humidifier"); !v.is_null())
+      spec.humidifier = namedIn(humidifierNames, v, "humidifier");
+    if (const Json& v = member(entry, "preheat"); !v.is_null()) spec.preheatTo = numberOf(v);
+    if (Refused why = checkSystem(spec, w.systems())) refuse(std::move(*why));
+    spec.name = systemName(spec.name);
+
+    AirSystem system{std::move(spec), {}};
+    const Json& members = required(entry, "members", "systems");
+    if (!members.is_array()) refuse(FileFault::notAList, "members");
+    if (members.empty() || members.size() > 16) refuse(FileFault::listTooLong, "members");
+    for (const Json& m : members) {
+      if (!m.is_object()) refuse(FileFault::notAnObject, "members");
+      const std::string& role = textOf(required(m, "role", "members"), "role");
+      if (role.size() > maxRoleBytes) refuse(FileFault::valueTooLong, "role");
+      const unsigned id = idNamed(w, required(m, "point", "members"), "point");
+      if (w.systemHolding(id) ||
+          std::ranges::find(system.members, id, &SystemMember::id) != system.members.end())
+        refuse(FileFault::memberTwice, "point", w.points().find(id)->name);
+      system.members.push_back({role, id});
+    }
+    w.addSavedSystem(std::move(system));
+  });
+}
+
+// A system as its entry of "systems".
+Json systemJson(const Workspace& workspace, const AirSystem& system) {
+  const SystemSpec& spec = system.spec;
+  const PointList& points = workspace.points();
+  Json entry = Json::object();
+  entry["kind"] = std::string(systemKey(spec.kind));
+  entry["name"] = spec.name;
+  entry["outdoor"] =
+      pairJson(spec.outdoor.pair, typedText(spec.outdoor.first), typedText(spec.outdoor.second));
+  entry["room"] = pairJson(spec.room.pair, typedText(spec.room.first), typedText(spec.room.second));
+  entry["heat"] = exactText(spec.heat);
+  entry["moisture"] = exactText(spec.moisture);
+  entry["fresh"] = {{"value", exactText(spec.fresh)}, {"unit", spec.freshIsFlow ? "kg/s" : "%"}};
+  entry["dt"] = exactText(spec.Δt);
+  entry["coil"] = exactText(spec.φL);
+  if (spec.dewPointSupply) entry["dewPoint"] = true;
+  if (spec.kind == SystemKind::fanCoil) {
+    Json target = {{"kind", std::string(nameIn(targetNames, spec.target))}};
+    if (spec.target == process::FreshAirTarget::given) {
+      target["pair"] = pairName(spec.targetPair);
+      target["values"] = Json::array({exactText(spec.targetFirst), exactText(spec.targetSecond)});
+    }
+    entry["target"] = std::move(target);
+  }
+  if (spec.kind == SystemKind::oneReturnWinter) {
+    entry["humidifier"] = std::string(nameIn(humidifierNames, spec.humidifier));
+    if (spec.preheatTo) entry["preheat"] = exactText(*spec.preheatTo);
+  }
+  Json members = Json::array(), processes = Json::array();
+  for (const SystemMember& m : system.members) {
+    const StatePoint* p = points.find(m.id);
+    members.push_back({{"role", m.role}, {"point", p != nullptr ? p->name : std::string()}});
+  }
+  for (const Process& p : workspace.processes().processes())
+    if (std::ranges::find(system.members, p.outlet, &SystemMember::id) != system.members.end())
+      processes.push_back(processName(p, points));
+  entry["members"] = std::move(members);
+  entry["processes"] = std::move(processes);
+  return entry;
+}
+
 Workspace build(const Json& top) {
   const Json& format = member(top, "format");
   if (!top.is_object() || !format.is_string() || format.get_ref<const std::string&>() != formatName)
@@ -564,6 +699,7 @@ Workspace build(const Json& top) {
   readWeather(w, member(top, "weather"));
   readPage(w, member(top, "page"));
   readTitleBlock(w, member(top, "titleBlock"));
+  readSystems(w, listOf(top, "systems"));
   // The outlets go back to their places, the nearest the top first, so that each move leaves the
   // places above it as they were.
   std::stable_sort(places.begin(), places.end());
@@ -670,6 +806,12 @@ Json workspaceJson(const Workspace& workspace) {
     for (const auto& [key, field] : titleKeys)
       if (!(title.*field).empty()) entry[std::string(key)] = title.*field;
     top["titleBlock"] = std::move(entry);
+  }
+  // The systems only where there are any.
+  if (!workspace.systems().empty()) {
+    Json systems = Json::array();
+    for (const AirSystem& s : workspace.systems()) systems.push_back(systemJson(workspace, s));
+    top["systems"] = std::move(systems);
   }
   return top;
 }

@@ -58,6 +58,7 @@ enum class FileFault {
   columnTooLong,   // a log's column over maxValueLength bytes
   notMonths,       // "months" not a list of months 1…12
   loadsNotSupply,  // room loads on a process other than a supply point
+  memberTwice,     // a point named as a member of two systems, or twice: value is its name
 
   rule,        // a rule of the design the file breaks: FileRefusal::rule
   ruleOfName,  // a name (value) that the rule FileRefusal::rule refuses
@@ -79,7 +80,8 @@ struct FileRefusal {
 // arithmetic's key, calc::arithmeticKey, written only when it is not the classic one), "points"
 // (the points given by a pair, outlets excluded), "processes" (each with its outlet's name and
 // place) and "lines"; "zones", "weather", "page" (the page set-up) and "titleBlock" only where
-// they differ from the defaults, so that a design without them is written as ever. Reading refuses
+// they differ from the defaults, and "systems" only where there are any, so that a design without
+// them is written as ever. Reading refuses
 // a "model" it does not know, naming it.
 std::string workspaceText(const Workspace& workspace);
 

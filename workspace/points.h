@@ -22,6 +22,8 @@ namespace workspace {
 struct TypedPair {
   calc::Pair pair;
   std::string first, second;
+
+  bool operator==(const TypedPair&) const = default;
 };
 
 // A value as read, to 12 significant digits in its shortest form, whatever the locale: "25.5" for

@@ -56,11 +56,19 @@ enum class Rule {
   marginsRange,  // a margin not from 0 to maxMargin mm: detail is the limit
   titleTooLong,  // a title block's field over maxTitleBytes: detail is the limit
   titleControl,  // a title block's field holding a control character or a direction mark
+
+  // A system of the design (workspace/systems.h).
+  systemNameEmpty,    // its name empty once blanks are trimmed
+  systemNameTooLong,  // over maxSystemNameLength characters: detail is the limit
+  systemNameTaken,    // another system's: detail is the name
+  systemNameControl,  // a control character or a mark that turns the direction of text
+  systemValueRange,   // an input out of its range: detail is its key in the file ("fresh", …)
+  noSuchSystem,       // no system at that place
 };
 
 // The number of rules, arithmetic included: the size of a table of their words. New rules go before
 // the last one named here, or this names the new last one.
-inline constexpr int ruleCount = static_cast<int>(Rule::titleControl) + 1;
+inline constexpr int ruleCount = static_cast<int>(Rule::noSuchSystem) + 1;
 
 struct Refusal {
   Rule rule = Rule::arithmetic;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "psychro/air_state.h"
@@ -11,6 +12,7 @@
 #include "workspace/page.h"
 #include "workspace/points.h"
 #include "workspace/process_list.h"
+#include "workspace/systems.h"
 #include "workspace/weather.h"
 #include "workspace/zones.h"
 
@@ -18,6 +20,13 @@
 // and the ε lines through them, the pressure they are computed at, and the main window's last
 // state. Every change goes through here, so that the processes follow the points and the pressure.
 namespace workspace {
+
+// What a system would make in a design, for the face to show before it is made: the roles of its
+// states (W, N, C, L, O, …) and the names its points would take.
+struct SystemPlan {
+  process::System built;
+  std::vector<std::string> names;  // in the order of built.states
+};
 
 // The main window's last calculated state and how it was given: ringed on the chart, and what
 // 加入当前状态点 adds.
@@ -60,15 +69,13 @@ class Workspace {
   Refused addEpsilonLine(unsigned id, double ε) { return processes_.addLine(points_, id, ε); }
 
   // Asks process i for r instead (ProcessList::edit); refused, nothing changed.
-  Refused editProcess(std::size_t i, const ProcessRequest& r) {
-    return processes_.edit(points_, i, r);
-  }
+  Refused editProcess(std::size_t i, const ProcessRequest& r);
   // Whether process i (a new one: i = processes().processes().size()) may start at, or mix in,
   // the point with this id (ProcessList::mayUse).
   bool mayUse(std::size_t i, unsigned id) const { return processes_.mayUse(i, id); }
   // Removes process i; its outlet stays as a point given by its t and d. Returns the outlet's id;
   // 0 when there is no process i.
-  unsigned removeProcess(std::size_t i) { return processes_.remove(points_, i); }
+  unsigned removeProcess(std::size_t i);
   // Removes line i of those drawn through 热湿比线… (ProcessList::drawnLines); false for none.
   bool removeEpsilonLine(std::size_t i) { return processes_.removeLine(i); }
 
@@ -115,6 +122,32 @@ class Workspace {
   // arithmetic being settings rather than part of the design.
   void restore(const Workspace& design);
 
+  // The standard systems (workspace/systems.h), in the order made. Editing or removing one of a
+  // system's points or processes alone (editPoint, editProcess, removeProcess, remove) dissolves
+  // it: its points and processes stay as plain ones. Renaming or moving a point keeps it.
+  const std::vector<AirSystem>& systems() const { return systems_; }
+  // The index of the system the point with this id belongs to; none.
+  std::optional<std::size_t> systemHolding(unsigned id) const;
+  // What spec would make, as system own (own = systems().size() for a new one): refused as
+  // checkSystem refuses, where W or N has no state, or as the system's arithmetic refuses. names
+  // (one for each state, in their order) as given, or where not given the names by default: a
+  // member of own keeps its name; any other takes its role where no point has it, else the role
+  // and the first free number from 2 ("C2").
+  std::variant<SystemPlan, Refusal> planSystem(const SystemSpec& spec, std::size_t own,
+                                               const std::vector<std::string>& names = {}) const;
+  // Makes the system of spec: its W and N as points given by their pairs, the other states as
+  // the outlets of its processes, named as planSystem names them. Refused as planSystem refuses,
+  // or a name as PointList::rename refuses it, or past maxPoints: nothing changed.
+  Refused addSystem(const SystemSpec& spec, const std::vector<std::string>& names = {});
+  // Builds system i from spec instead: where its states are the same roles, its points and
+  // processes are given their new inputs (their ids kept, so that what the user made from them
+  // follows); otherwise they are removed and made anew. Refused as addSystem, or no system i
+  // (noSuchSystem): nothing changed.
+  Refused editSystem(std::size_t i, const SystemSpec& spec,
+                     const std::vector<std::string>& names = {});
+  // A system of a saved design whose points exist (the file's reader checks them).
+  void addSavedSystem(AirSystem system) { systems_.push_back(std::move(system)); }
+
   // The main window's last state; none until it has calculated one.
   void setCurrent(const psychro::AirState& air, const TypedPair& given) {
     current_ = CurrentState{air, given};
@@ -126,12 +159,26 @@ class Workspace {
   bool currentAddable() const { return current_ && currentFresh_; }
 
  private:
+  // Makes the system of spec as system `at` (the last where at is systems_.size()).
+  Refused makeSystem(const SystemSpec& spec, const std::vector<std::string>& names, std::size_t at);
+  // Gives system i's points and processes spec's inputs in place; false where its points are not
+  // those spec makes (other roles, or not made as spec would make them), why the refusal.
+  bool rebuildInPlace(std::size_t i, const SystemSpec& spec, const std::vector<std::string>& names,
+                      Refused& why);
+  // Removes system i's points, and with them its processes.
+  void removeMembers(std::size_t i);
+  // Rebuilds every system at the pressure and arithmetic in force, where it can be in place.
+  void rebuildSystems();
+  // Dissolves the system the point with this id belongs to, if any.
+  void dissolveHolding(unsigned id);
+
   PointList points_;
   ProcessList processes_;
   ZoneSet zones_;
   WeatherSettings weather_;
   PageSetup page_;
   TitleBlock title_;
+  std::vector<AirSystem> systems_;
   std::optional<CurrentState> current_;
   bool currentFresh_ = true;
 };

@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "document/files.h"
 #include "support/memory_file_system.h"
@@ -20,6 +22,17 @@ using workspace::ProcessKind;
 
 workspace::TypedPair tRh(const char* t, const char* φ) {
   return {{Quantity::t, Quantity::rh}, t, φ};
+}
+
+// 一次回风 in summer: W 35 ℃/60 %, N 26 ℃/55 %, Q 40 kW, W 18 kg/h, 20 % fresh air, Δt 8 K.
+workspace::SystemSpec oneReturn() {
+  workspace::SystemSpec s;
+  s.name = "AHU-1";
+  s.outdoor = tRh("35", "60");
+  s.room = tRh("26", "55");
+  s.heat = 40;
+  s.moisture = 18;
+  return s;
 }
 
 // W 35 ℃/60 %, N 26 ℃/55 %, C: N heated to 30 ℃; an ε line through N.
@@ -89,6 +102,7 @@ TEST(Document, EachCommandIsOneStep) {
          return d.setTitleBlock(t);
        },
        StepKind::titleBlock},
+      {"AddSystem", [](Document& d) { return d.addSystem(oneReturn()); }, StepKind::addSystem},
   };
   for (const Row& r : rows) {
     testsupport::MemoryFileSystem fs;

@@ -154,6 +154,13 @@ std::vector<Row> rows() {
       ruled("MarginsRange", Rule::marginsRange, "50", "页边距必须为 0～50 mm"),
       ruled("TitleTooLong", Rule::titleTooLong, "256", "标题栏的每一项不能超过 256 字节"),
       ruled("TitleControl", Rule::titleControl, "", "标题栏不能含有控制字符或文字方向控制符"),
+      ruled("SystemNameEmpty", Rule::systemNameEmpty, "", "请输入系统名称"),
+      ruled("SystemNameTooLong", Rule::systemNameTooLong, "24", "系统名称不能超过 24 个字符"),
+      ruled("SystemNameTaken", Rule::systemNameTaken, "AHU-1", "已有名为 AHU-1 的系统"),
+      ruled("SystemNameControl", Rule::systemNameControl, "",
+            "系统名称不能含有控制字符或文字方向控制符"),
+      ruled("SystemValueRange", Rule::systemValueRange, "coil", "「机器露点 φL」超界"),
+      ruled("NoSuchSystem", Rule::noSuchSystem, "", "没有这个系统"),
 
       // The workspace reader's, where they are in the file.
       filed("FileTooLarge", FF::tooLarge, "文件超过 16 MB，不是本程序写出的工作区文件"),
@@ -187,6 +194,10 @@ std::vector<Row> rows() {
             "user", 1, workspace::Refusal{Rule::zoneBoundsReversed, {}, "rh"}),
       filed("FileTooManyZones", FF::rule, "自定义舒适区超过 100 个", "", "", "", 0,
             workspace::Refusal{Rule::tooManyZones, {}, "100"}),
+      filed("FileSystemMemberTwice", FF::memberTwice,
+            "第 2 个系统：“C”：一个状态点只能属于一个系统", "point", "C", "systems", 2),
+      filed("FileSystemValueRange", FF::rule, "第 1 个系统：「dt」超界", "", "", "systems", 1,
+            workspace::Refusal{Rule::systemValueRange, {}, "dt"}),
       filed("FileRuleNoFileBreaks", FF::rule, "文件内容不符合工作区格式", "", "", "", 0,
             workspace::Refusal{Rule::laterOutlet, {}, {}}),
 
