@@ -170,10 +170,16 @@ class ChartLayoutTest : public QObject {
              QList<double>({home.dMin, home.dMax, home.yMin, home.yMax}));
   }
 
-  // The shipped example reads as README's summer table, row by row: the room's row with its flow
-  // and loads, the reheater carrying the coil's flow on.
+  // The shipped example reads as the summer table of README and of the user guide, row by row:
+  // the room's row with its flow and loads, the reheater carrying the coil's flow on.
+  void shippedExampleAsReadmeShows_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("README") << QStringLiteral("README.md");
+    QTest::newRow("user guide") << QStringLiteral("docs/使用说明.md");
+  }
   void shippedExampleAsReadmeShows() {
-    QFile readme(QStringLiteral(TORVALE_SOURCE_DIR "/README.md"));
+    QFETCH(QString, text);
+    QFile readme(QStringLiteral(TORVALE_SOURCE_DIR "/") + text);
     QVERIFY(readme.open(QIODevice::ReadOnly));
     QList<QStringList> expected;
     bool inTable = false;
