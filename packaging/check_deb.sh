@@ -39,7 +39,7 @@ for path in ./usr/bin/torvale ./usr/bin/torvale-calc ./usr/share/applications/$i
   ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
   ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/man/man1/torvale-calc.1.gz \
   ./usr/share/man/man1/torvale.1.gz ./usr/share/doc/torvale/copyright \
-  ./usr/share/doc/torvale/changelog.gz; do
+  ./usr/share/doc/torvale/changelog.gz ./usr/share/doc/torvale/使用说明.md; do
   grep -q " $path\$" <<<"$listing" || fail "the package lacks $path"
 done
 owners=$(awk '{ print $2 }' <<<"$listing" | sort -u)

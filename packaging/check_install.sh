@@ -13,7 +13,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 id=org.torvale.Torvale
 files=(bin/torvale-calc share/man/man1/torvale-calc.1.gz share/doc/torvale/copyright
-  share/doc/torvale/changelog.gz)
+  share/doc/torvale/changelog.gz share/doc/torvale/使用说明.md share/doc/torvale/main-window.png
+  share/doc/torvale/夏季工况.torvale)
 if [ "$faces" = window ]; then
   files+=(bin/torvale share/man/man1/torvale.1.gz "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml" "share/mime/packages/$id.xml"

@@ -17,6 +17,15 @@ inline constexpr char settingsMenu[] = "设置(&S)";
 inline constexpr char pressureItem[] = "大气压力(&P)…";
 inline constexpr char helpMenu[] = "帮助(&H)";
 inline constexpr char aboutItem[] = "关于(&A)…";
+inline constexpr char guideItem[] = "使用说明(&G)";
+
+// The guide viewer and its find bar.
+inline constexpr char guideTitle[] = "Torvale 使用说明";
+inline constexpr char findPlaceholder[] = "查找";
+inline constexpr char findNext[] = "下一个";
+inline constexpr char findPrevious[] = "上一个";
+inline constexpr char findClose[] = "关闭";
+inline constexpr char notFound[] = "未找到";
 
 inline constexpr char calculate[] = "计算";
 

@@ -23,6 +23,7 @@
 #include "ui/climate_menus.h"
 #include "ui/design_files.h"
 #include "ui/design_output.h"
+#include "ui/guide_viewer.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
 #include "ui/page_menus.h"
@@ -295,6 +296,8 @@ void ChartWindow::buildMenus() {
   connect(zoomOut, &QAction::triggered, this, [this] { chart_->zoomBy(1 / 0.8); });
   QMenu* view = bar->addMenu(QString::fromUtf8(captions::chartViewMenu));
   view->addActions({zoomIn, zoomOut, reset});
+  QMenu* help = bar->addMenu(QString::fromUtf8(captions::helpMenu));
+  help->addAction(guideAction(*this));
 
   // The chart's context menu offers the same.
   chart_->addActions({image, copy, reset, add, process});

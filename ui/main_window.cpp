@@ -32,6 +32,7 @@
 #include "ui/chart_window.h"
 #include "ui/design_files.h"
 #include "ui/fit_scale.h"
+#include "ui/guide_viewer.h"
 #include "ui/main_window_layout.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
@@ -117,6 +118,8 @@ void MainWindow::buildMenus() {
 
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(captions::helpMenu));
   help->setObjectName(QStringLiteral("Help"));
+  help->addAction(guideAction(*this));
+  help->addSeparator();
   QAction* content = help->addAction(QString::fromUtf8(captions::aboutItem));
   content->setObjectName(QStringLiteral("Content"));
   connect(content, &QAction::triggered, this, &MainWindow::showAbout);

@@ -171,10 +171,16 @@ class ChartLayoutTest : public QObject {
              QList<double>({home.dMin, home.dMax, home.yMin, home.yMax}));
   }
 
-  // The shipped example reads as the summer table of docs/window.md, row by row: the room's row
-  // with its flow and loads, the reheater carrying the coil's flow on.
-  void shippedExampleAsWindowGuideShows() {
-    QFile page(QStringLiteral(TORVALE_SOURCE_DIR "/docs/window.md"));
+  // The shipped example reads as the summer table of docs/window.md and of the user guide, row by
+  // row: the room's row with its flow and loads, the reheater carrying the coil's flow on.
+  void shippedExampleAsTheGuidesShow_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("docs/window.md") << QStringLiteral("docs/window.md");
+    QTest::newRow("user guide") << QStringLiteral("docs/使用说明.md");
+  }
+  void shippedExampleAsTheGuidesShow() {
+    QFETCH(QString, text);
+    QFile page(QStringLiteral(TORVALE_SOURCE_DIR "/") + text);
     QVERIFY(page.open(QIODevice::ReadOnly));
     QList<QStringList> expected;
     bool inTable = false;

@@ -17,7 +17,7 @@ class WindowFitTest : public QObject {
     QCOMPARE(area.size(), QSize(800, 600));  // 1600×1200 at twice the size
     ui::MainWindow form;
     form.show();
-    for (const char* action : {"Content", "Chart", "Pressure"})
+    for (const char* action : {"Content", "Chart", "Pressure", "Guide"})
       form.findChild<QAction*>(action)->trigger();
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* chart = qobject_cast<ui::ChartWindow*>(w))
@@ -30,8 +30,8 @@ class WindowFitTest : public QObject {
       QVERIFY2(area.contains(w->frameGeometry()), qPrintable(w->objectName()));
     }
     shown.sort();
-    QCOMPARE(shown, (QStringList{"ChartWindow", "Form1", "Form2", "PointDialog", "PressureDialog",
-                                 "ProcessDialog"}));
+    QCOMPARE(shown, (QStringList{"ChartWindow", "Form1", "Form2", "GuideViewer", "PointDialog",
+                                 "PressureDialog", "ProcessDialog"}));
   }
 };
 
