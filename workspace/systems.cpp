@@ -123,6 +123,9 @@ std::optional<ProcessRequest> memberRequest(const process::System& s, const proc
   const psychro::AirState& to = s.states[step.to].air;
   ProcessRequest r;
   r.from = ids[step.from];
+  // Each treating process carries its own dry-air flow, so that the 过程 table and the unit's
+  // summary show the system's loads (a mixing is given by its two flows instead).
+  r.flow = Flow{step.G, FlowUnit::kilogramsPerSecond};
   switch (step.kind) {
     case process::StepKind::room:
       return std::nullopt;
