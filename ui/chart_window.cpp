@@ -23,6 +23,7 @@
 #include "ui/climate_menus.h"
 #include "ui/design_files.h"
 #include "ui/design_output.h"
+#include "ui/design_text_tables.h"
 #include "ui/guide_viewer.h"
 #include "ui/notice.h"
 #include "ui/on_screen.h"
@@ -30,12 +31,10 @@
 #include "ui/point_dialog.h"
 #include "ui/point_table_model.h"
 #include "ui/process_dialog.h"
-#include "ui/process_table.h"
 #include "ui/program_icon.h"
 #include "ui/step_names.h"
 #include "ui/system_menus.h"
 #include "ui/table_split.h"
-#include "ui/unit_summary_table.h"
 #include "ui/utf8.h"
 #include "ui/zone_hours_table.h"
 #include "workspace/process_list.h"
@@ -83,9 +82,9 @@ ChartWindow::ChartWindow(QWidget* parent, std::shared_ptr<document::FileSystem> 
   readout_->setMinimumHeight(readout_->fontMetrics().height() + 6);
   readout_->setContentsMargins(8, 2, 8, 4);
   table_ = makePointTable(model_, this);
-  processModel_ = new ProcessTableModel(*document_, this);
+  processModel_ = makeProcessModel(*document_, this);
   processTable_ = makeProcessTable(processModel_, this);
-  summaryModel_ = new UnitSummaryModel(*document_, this);
+  summaryModel_ = makeUnitSummaryModel(*document_, this);
   summaryTable_ = makeUnitSummaryTable(summaryModel_, this);
   hoursModel_ = new ZoneHoursModel(this);
   hoursTable_ = makeZoneHoursTable(hoursModel_, this);

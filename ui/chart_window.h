@@ -26,8 +26,7 @@ class PointDialog;
 class ZoneHoursModel;
 class PointTableModel;
 class ProcessDialog;
-class ProcessTableModel;
-class UnitSummaryModel;
+class DesignTextModel;
 class TableSplit;
 
 // The 焓湿图 window: a view of one design (document::Document) — the chart drawn at the design's
@@ -121,10 +120,10 @@ class ChartWindow : public QWidget {
   TableSplit* tableSplit_ = nullptr;  // the tables' room under the chart
   PointTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
-  ProcessTableModel* processModel_ = nullptr;
+  DesignTextModel* processModel_ = nullptr;
   QTableView* processTable_ = nullptr;
   QSplitter* processRow_ = nullptr;  // 过程 and, beside it, 机组汇总
-  UnitSummaryModel* summaryModel_ = nullptr;
+  DesignTextModel* summaryModel_ = nullptr;
   QTableView* summaryTable_ = nullptr;
   ZoneHoursModel* hoursModel_ = nullptr;
   QTableView* hoursTable_ = nullptr;
