@@ -68,27 +68,27 @@ std::string Document::systemOfProcess(std::size_t i) const {
 
 std::string Document::systemOf(unsigned id) const {
   const auto i = design_.systemHolding(id);
-  return i ? design_.systems()[*i].spec.name : std::string();
+  return i ? design_.systems()[*i].request.name : std::string();
 }
 
 void Document::noteDissolved(const std::string& name) {
   if (name.empty()) return;
   for (const workspace::AirSystem& s : design_.systems())
-    if (s.spec.name == name) return;
+    if (s.request.name == name) return;
   dissolved_ = name;
 }
 
-Refused Document::addSystem(const workspace::SystemSpec& spec,
+Refused Document::addSystem(const workspace::SystemRequest& request,
                             const std::vector<std::string>& names) {
-  if (Refused why = designRefused(design_.addSystem(spec, names))) return why;
-  record({StepKind::addSystem, {design_.systems().back().spec.name}}, {});
+  if (Refused why = designRefused(design_.addSystem(request, names))) return why;
+  record({StepKind::addSystem, {design_.systems().back().request.name}}, {});
   return std::nullopt;
 }
 
-Refused Document::editSystem(std::size_t i, const workspace::SystemSpec& spec,
+Refused Document::editSystem(std::size_t i, const workspace::SystemRequest& request,
                              const std::vector<std::string>& names) {
-  if (Refused why = designRefused(design_.editSystem(i, spec, names))) return why;
-  record({StepKind::editSystem, {design_.systems()[i].spec.name}}, {});
+  if (Refused why = designRefused(design_.editSystem(i, request, names))) return why;
+  record({StepKind::editSystem, {design_.systems()[i].request.name}}, {});
   return std::nullopt;
 }
 

@@ -90,8 +90,9 @@ class Document {
 
   // The standard systems (workspace::Workspace::addSystem and editSystem say what each refuses);
   // one step each, its points and processes with it.
-  Refused addSystem(const workspace::SystemSpec& spec, const std::vector<std::string>& names = {});
-  Refused editSystem(std::size_t i, const workspace::SystemSpec& spec,
+  Refused addSystem(const workspace::SystemRequest& request,
+                    const std::vector<std::string>& names = {});
+  Refused editSystem(std::size_t i, const workspace::SystemRequest& request,
                      const std::vector<std::string>& names = {});
   // While the listeners hear of a change: the name of the system it dissolved into plain points
   // and processes (editing or removing one of its points or processes alone); empty otherwise.

@@ -172,30 +172,30 @@ void SystemDialog::setChoices(const QStringList& names, int current,
   chosen_ = std::move(chosen);
 }
 
-void SystemDialog::setSpec(const workspace::SystemSpec& spec) {
+void SystemDialog::setRequest(const workspace::SystemRequest& request) {
   filling_ = true;
   typedNames_.clear();
-  kind_->setCurrentIndex(static_cast<int>(spec.kind));
-  name_->setText(fromUtf8(spec.name));
-  const std::array<const workspace::TypedPair*, 2> pairs{&spec.outdoor, &spec.room};
+  kind_->setCurrentIndex(static_cast<int>(request.kind));
+  name_->setText(fromUtf8(request.name));
+  const std::array<const workspace::TypedPair*, 2> pairs{&request.outdoor, &request.room};
   for (std::size_t p = 0; p < 2; ++p) {
     quantities_[2 * p]->setCurrentIndex(static_cast<int>(pairs[p]->pair.first));
     quantities_[2 * p + 1]->setCurrentIndex(static_cast<int>(pairs[p]->pair.second));
     values_[2 * p]->setText(fromUtf8(pairs[p]->first));
     values_[2 * p + 1]->setText(fromUtf8(pairs[p]->second));
   }
-  heat_->setText(shown(spec.heat));
-  moisture_->setText(shown(spec.moisture));
-  fresh_->setText(shown(spec.fresh));
-  freshUnit_->setCurrentIndex(spec.freshIsFlow ? 1 : 0);
-  Δt_->setText(shown(spec.Δt));
-  φL_->setText(shown(spec.φL));
-  dewPoint_->setChecked(spec.dewPointSupply);
-  target_->setCurrentIndex(static_cast<int>(spec.target));
-  targetT_->setText(shown(spec.targetFirst));
-  targetRh_->setText(shown(spec.targetSecond));
-  humidifier_->setCurrentIndex(static_cast<int>(spec.humidifier));
-  preheat_->setText(spec.preheatTo ? shown(*spec.preheatTo) : QString());
+  heat_->setText(shown(request.heat));
+  moisture_->setText(shown(request.moisture));
+  fresh_->setText(shown(request.fresh));
+  freshUnit_->setCurrentIndex(request.freshIsFlow ? 1 : 0);
+  Δt_->setText(shown(request.Δt));
+  φL_->setText(shown(request.φL));
+  dewPoint_->setChecked(request.dewPointSupply);
+  target_->setCurrentIndex(static_cast<int>(request.target));
+  targetT_->setText(shown(request.targetFirst));
+  targetRh_->setText(shown(request.targetSecond));
+  humidifier_->setCurrentIndex(static_cast<int>(request.humidifier));
+  preheat_->setText(request.preheatTo ? shown(*request.preheatTo) : QString());
   filling_ = false;
   replan();
 }
@@ -215,8 +215,8 @@ void SystemDialog::showKindOptions() {
   form->setRowVisible(preheat_, kind == SystemKind::oneReturnWinter);
 }
 
-std::variant<workspace::SystemSpec, QString> SystemDialog::typed() const {
-  workspace::SystemSpec s;
+std::variant<workspace::SystemRequest, QString> SystemDialog::typed() const {
+  workspace::SystemRequest s;
   s.kind = static_cast<workspace::SystemKind>(kind_->currentIndex());
   s.name = name_->text().toStdString();
   std::array<workspace::TypedPair*, 2> pairs{&s.outdoor, &s.room};
@@ -261,10 +261,10 @@ std::variant<workspace::SystemSpec, QString> SystemDialog::typed() const {
 void SystemDialog::replan() {
   if (filling_) return;
   showKindOptions();
-  const auto spec = typed();
+  const auto request = typed();
   std::variant<workspace::SystemPlan, QString> plan =
-      std::holds_alternative<QString>(spec) ? std::get<QString>(spec)
-                                            : plan_(std::get<workspace::SystemSpec>(spec));
+      std::holds_alternative<QString>(request) ? std::get<QString>(request)
+                                               : plan_(std::get<workspace::SystemRequest>(request));
   if (const auto* why = std::get_if<QString>(&plan)) {
     message_->setText(*why);
     return;
@@ -287,13 +287,14 @@ void SystemDialog::replan() {
 }
 
 void SystemDialog::accept() {
-  const auto spec = typed();
-  QString refusal = std::holds_alternative<QString>(spec) ? std::get<QString>(spec) : QString();
+  const auto request = typed();
+  QString refusal =
+      std::holds_alternative<QString>(request) ? std::get<QString>(request) : QString();
   if (refusal.isEmpty()) {
     std::vector<std::string> names;
     for (int r = 0; r < members_->rowCount(); ++r)
       names.push_back(members_->item(r, 1)->text().toStdString());
-    refusal = apply_(std::get<workspace::SystemSpec>(spec), names);
+    refusal = apply_(std::get<workspace::SystemRequest>(request), names);
   }
   if (!refusal.isEmpty()) {
     showNotice(this, fromUtf8(calc::messages::title), refusal);

@@ -30,18 +30,18 @@ class SystemDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // What spec would make, or the words why not.
+  // What request would make, or the words why not.
   using Plan = std::function<std::variant<workspace::SystemPlan, QString>(
-      const workspace::SystemSpec& spec)>;
+      const workspace::SystemRequest& request)>;
   // Makes (or rebuilds) the system with the names in the order of its states; why not, empty
   // when done.
-  using Apply = std::function<QString(const workspace::SystemSpec& spec,
+  using Apply = std::function<QString(const workspace::SystemRequest& request,
                                       const std::vector<std::string>& names)>;
 
   SystemDialog(Plan plan, Apply apply, QWidget* parent);
 
-  // Shows spec as the inputs, and the names planned for it.
-  void setSpec(const workspace::SystemSpec& spec);
+  // Shows request as the inputs, and the names planned for it.
+  void setRequest(const workspace::SystemRequest& request);
   // For 编辑系统… with several systems: their names to choose from (the choice hidden for fewer
   // than two), and what to do when another is chosen.
   void setChoices(const QStringList& names, int current, std::function<void(int)> chosen);
@@ -50,8 +50,8 @@ class SystemDialog : public QDialog {
 
  private:
   // The inputs as typed, or the words why they are not numbers.
-  std::variant<workspace::SystemSpec, QString> typed() const;
-  // Shows the points spec would make, each keeping a name the user typed for its role.
+  std::variant<workspace::SystemRequest, QString> typed() const;
+  // Shows the points request would make, each keeping a name the user typed for its role.
   void replan();
   void showKindOptions();
   QLineEdit* field(const char* name, const char* caption);

@@ -15,8 +15,8 @@ namespace {
 
 // A new system's inputs to start from: the summer design case of docs/systems.md, named by the
 // first free of AHU-1, AHU-2, ….
-workspace::SystemSpec firstSpec(const workspace::Workspace& design) {
-  workspace::SystemSpec s;
+workspace::SystemRequest firstRequest(const workspace::Workspace& design) {
+  workspace::SystemRequest s;
   s.outdoor = {{psychro::Quantity::t, psychro::Quantity::rh}, "35", "60"};
   s.room = {{psychro::Quantity::t, psychro::Quantity::rh}, "26", "55"};
   s.heat = 40;
@@ -48,18 +48,18 @@ SystemDialog* SystemMenus::dialog(bool editing) {
   SystemDialog*& made = editing ? editDialog_ : newDialog_;
   if (made) return made;
   const auto plan =
-      [this,
-       editing](const workspace::SystemSpec& spec) -> std::variant<workspace::SystemPlan, QString> {
+      [this, editing](
+          const workspace::SystemRequest& request) -> std::variant<workspace::SystemPlan, QString> {
     const workspace::Workspace& w = design_.design();
-    auto planned = w.planSystem(spec, editing ? editing_ : w.systems().size());
+    auto planned = w.planSystem(request, editing ? editing_ : w.systems().size());
     if (auto* why = std::get_if<workspace::Refusal>(&planned))
       return refusalText(document::byDesign(std::move(*why)));
     return std::get<workspace::SystemPlan>(std::move(planned));
   };
-  const auto apply = [this, editing](const workspace::SystemSpec& spec,
+  const auto apply = [this, editing](const workspace::SystemRequest& request,
                                      const std::vector<std::string>& names) {
     const document::Refused why =
-        editing ? design_.editSystem(editing_, spec, names) : design_.addSystem(spec, names);
+        editing ? design_.editSystem(editing_, request, names) : design_.addSystem(request, names);
     return why ? refusalText(*why) : QString();
   };
   made = new SystemDialog(plan, apply, owner_);
@@ -72,7 +72,7 @@ SystemDialog* SystemMenus::dialog(bool editing) {
 
 void SystemMenus::newSystem() {
   SystemDialog* d = dialog(false);
-  d->setSpec(firstSpec(design_.design()));
+  d->setRequest(firstRequest(design_.design()));
   d->open();
 }
 
@@ -82,9 +82,9 @@ void SystemMenus::editSystem(int i) {
   editing_ = static_cast<std::size_t>(i);
   SystemDialog* d = dialog(true);
   QStringList names;
-  for (const workspace::AirSystem& s : systems) names << fromUtf8(s.spec.name);
+  for (const workspace::AirSystem& s : systems) names << fromUtf8(s.request.name);
   d->setChoices(names, i, [this](int other) { editSystem(other); });
-  d->setSpec(systems[editing_].spec);
+  d->setRequest(systems[editing_].request);
   d->open();
 }
 

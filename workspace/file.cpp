@@ -543,45 +543,45 @@ TypedPair typedOf(const Json& entry, const char* key) {
 // processes for the reader of the file; they are those whose outlets are its points).
 void readSystems(Workspace& w, const Json& list) {
   eachEntry(list, "systems", [&](const Json& entry) {
-    SystemSpec spec;
+    SystemRequest request;
     const std::string& kind = textOf(required(entry, "kind", "systems"), "kind");
     const std::optional<SystemKind> known = systemOfKey(kind);
     if (!known) refuse(FileFault::unknownName, "kind", kind.substr(0, 64));
-    spec.kind = *known;
-    spec.name = textOf(required(entry, "name", "systems"), "name");
-    spec.outdoor = typedOf(entry, "outdoor");
-    spec.room = typedOf(entry, "room");
-    spec.heat = numberOf(required(entry, "heat", "systems"));
-    spec.moisture = numberOf(required(entry, "moisture", "systems"));
+    request.kind = *known;
+    request.name = textOf(required(entry, "name", "systems"), "name");
+    request.outdoor = typedOf(entry, "outdoor");
+    request.room = typedOf(entry, "room");
+    request.heat = numberOf(required(entry, "heat", "systems"));
+    request.moisture = numberOf(required(entry, "moisture", "systems"));
     const Json& fresh = required(entry, "fresh", "systems");
     if (!fresh.is_object()) refuse(FileFault::notAnObject, "fresh");
-    spec.fresh = numberOf(required(fresh, "value", "fresh"));
+    request.fresh = numberOf(required(fresh, "value", "fresh"));
     const std::string& unit = textOf(required(fresh, "unit", "fresh"), "unit");
     if (unit != "%" && unit != "kg/s") refuse(FileFault::unknownUnit, "unit", unit.substr(0, 64));
-    spec.freshIsFlow = unit == "kg/s";
-    spec.Δt = numberOf(required(entry, "dt", "systems"));
-    spec.φL = numberOf(required(entry, "coil", "systems"));
+    request.freshIsFlow = unit == "kg/s";
+    request.Δt = numberOf(required(entry, "dt", "systems"));
+    request.φL = numberOf(required(entry, "coil", "systems"));
     if (const Json& v = member(entry, "dewPoint"); !v.is_null()) {
       if (!v.is_boolean()) refuse(FileFault::malformed, "dewPoint");
-      spec.dewPointSupply = v.get<bool>();
+      request.dewPointSupply = v.get<bool>();
     }
     if (const Json& v = member(entry, "target"); !v.is_null()) {
       if (!v.is_object()) refuse(FileFault::notAnObject, "target");
-      spec.target = namedIn(targetNames, required(v, "kind", "target"), "kind");
-      if (spec.target == process::FreshAirTarget::given) {
+      request.target = namedIn(targetNames, required(v, "kind", "target"), "kind");
+      if (request.target == process::FreshAirTarget::given) {
         const TypedPair given = typedOf(entry, "target");
-        spec.targetPair = given.pair;
-        spec.targetFirst = *calc::wholeNumber(given.first);
-        spec.targetSecond = *calc::wholeNumber(given.second);
+        request.targetPair = given.pair;
+        request.targetFirst = *calc::wholeNumber(given.first);
+        request.targetSecond = *calc::wholeNumber(given.second);
       }
     }
     if (const Json& v = member(entry, "humidifier"); !v.is_null())
-      spec.humidifier = namedIn(humidifierNames, v, "humidifier");
-    if (const Json& v = member(entry, "preheat"); !v.is_null()) spec.preheatTo = numberOf(v);
-    if (Refused why = checkSystem(spec, w.systems())) refuse(std::move(*why));
-    spec.name = systemName(spec.name);
+      request.humidifier = namedIn(humidifierNames, v, "humidifier");
+    if (const Json& v = member(entry, "preheat"); !v.is_null()) request.preheatTo = numberOf(v);
+    if (Refused why = checkSystem(request, w.systems())) refuse(std::move(*why));
+    request.name = systemName(request.name);
 
-    AirSystem system{std::move(spec), {}};
+    AirSystem system{std::move(request), {}};
     const Json& members = required(entry, "members", "systems");
     if (!members.is_array()) refuse(FileFault::notAList, "members");
     if (members.empty() || members.size() > 16) refuse(FileFault::listTooLong, "members");
@@ -601,31 +601,34 @@ void readSystems(Workspace& w, const Json& list) {
 
 // A system as its entry of "systems".
 Json systemJson(const Workspace& workspace, const AirSystem& system) {
-  const SystemSpec& spec = system.spec;
+  const SystemRequest& request = system.request;
   const PointList& points = workspace.points();
   Json entry = Json::object();
-  entry["kind"] = std::string(systemKey(spec.kind));
-  entry["name"] = spec.name;
-  entry["outdoor"] =
-      pairJson(spec.outdoor.pair, typedText(spec.outdoor.first), typedText(spec.outdoor.second));
-  entry["room"] = pairJson(spec.room.pair, typedText(spec.room.first), typedText(spec.room.second));
-  entry["heat"] = exactText(spec.heat);
-  entry["moisture"] = exactText(spec.moisture);
-  entry["fresh"] = {{"value", exactText(spec.fresh)}, {"unit", spec.freshIsFlow ? "kg/s" : "%"}};
-  entry["dt"] = exactText(spec.Δt);
-  entry["coil"] = exactText(spec.φL);
-  if (spec.dewPointSupply) entry["dewPoint"] = true;
-  if (spec.kind == SystemKind::fanCoil) {
-    Json target = {{"kind", std::string(nameIn(targetNames, spec.target))}};
-    if (spec.target == process::FreshAirTarget::given) {
-      target["pair"] = pairName(spec.targetPair);
-      target["values"] = Json::array({exactText(spec.targetFirst), exactText(spec.targetSecond)});
+  entry["kind"] = std::string(systemKey(request.kind));
+  entry["name"] = request.name;
+  entry["outdoor"] = pairJson(request.outdoor.pair, typedText(request.outdoor.first),
+                              typedText(request.outdoor.second));
+  entry["room"] =
+      pairJson(request.room.pair, typedText(request.room.first), typedText(request.room.second));
+  entry["heat"] = exactText(request.heat);
+  entry["moisture"] = exactText(request.moisture);
+  entry["fresh"] = {{"value", exactText(request.fresh)},
+                    {"unit", request.freshIsFlow ? "kg/s" : "%"}};
+  entry["dt"] = exactText(request.Δt);
+  entry["coil"] = exactText(request.φL);
+  if (request.dewPointSupply) entry["dewPoint"] = true;
+  if (request.kind == SystemKind::fanCoil) {
+    Json target = {{"kind", std::string(nameIn(targetNames, request.target))}};
+    if (request.target == process::FreshAirTarget::given) {
+      target["pair"] = pairName(request.targetPair);
+      target["values"] =
+          Json::array({exactText(request.targetFirst), exactText(request.targetSecond)});
     }
     entry["target"] = std::move(target);
   }
-  if (spec.kind == SystemKind::oneReturnWinter) {
-    entry["humidifier"] = std::string(nameIn(humidifierNames, spec.humidifier));
-    if (spec.preheatTo) entry["preheat"] = exactText(*spec.preheatTo);
+  if (request.kind == SystemKind::oneReturnWinter) {
+    entry["humidifier"] = std::string(nameIn(humidifierNames, request.humidifier));
+    if (request.preheatTo) entry["preheat"] = exactText(*request.preheatTo);
   }
   Json members = Json::array(), processes = Json::array();
   for (const SystemMember& m : system.members) {

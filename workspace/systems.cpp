@@ -52,55 +52,57 @@ std::optional<SystemKind> systemOfKey(std::string_view key) {
   return std::nullopt;
 }
 
-Refused checkSystem(const SystemSpec& spec, const std::vector<AirSystem>& others, std::size_t own) {
-  const std::string name = systemName(spec.name);
+Refused checkSystem(const SystemRequest& request, const std::vector<AirSystem>& others,
+                    std::size_t own) {
+  const std::string name = systemName(request.name);
   if (name.empty()) return Refusal{Rule::systemNameEmpty, {}, {}};
   if (characters(name) > maxSystemNameLength)
     return Refusal{Rule::systemNameTooLong, {}, std::to_string(maxSystemNameLength)};
   if (hasControl(name) || turnsDirection(name)) return Refusal{Rule::systemNameControl, {}, {}};
   for (std::size_t i = 0; i < others.size(); ++i)
-    if (i != own && others[i].spec.name == name) return Refusal{Rule::systemNameTaken, {}, name};
+    if (i != own && others[i].request.name == name) return Refusal{Rule::systemNameTaken, {}, name};
   const auto finite = [](double v, double bound) {
     return std::isfinite(v) && std::abs(v) <= bound;
   };
-  if (!finite(spec.heat, 1e9)) return valueRange("heat");
-  if (!finite(spec.moisture, 1e9)) return valueRange("moisture");
-  if (!finite(spec.fresh, 1e9) || !(spec.fresh > 0) || (!spec.freshIsFlow && spec.fresh > 100))
+  if (!finite(request.heat, 1e9)) return valueRange("heat");
+  if (!finite(request.moisture, 1e9)) return valueRange("moisture");
+  if (!finite(request.fresh, 1e9) || !(request.fresh > 0) ||
+      (!request.freshIsFlow && request.fresh > 100))
     return valueRange("fresh");
-  if (!finite(spec.Δt, 100)) return valueRange("dt");
-  if (!finite(spec.φL, 100) || !(spec.φL > 0)) return valueRange("coil");
-  if (spec.preheatTo && !(*spec.preheatTo >= -100 && *spec.preheatTo <= 200))
+  if (!finite(request.Δt, 100)) return valueRange("dt");
+  if (!finite(request.φL, 100) || !(request.φL > 0)) return valueRange("coil");
+  if (request.preheatTo && !(*request.preheatTo >= -100 && *request.preheatTo <= 200))
     return valueRange("preheat");
-  if (!finite(spec.targetFirst, 1e9) || !finite(spec.targetSecond, 1e9))
+  if (!finite(request.targetFirst, 1e9) || !finite(request.targetSecond, 1e9))
     return valueRange("target");
   return std::nullopt;
 }
 
-process::System buildSystem(const SystemSpec& spec, const psychro::AirState& W,
+process::System buildSystem(const SystemRequest& request, const psychro::AirState& W,
                             const psychro::AirState& N, double pa, psychro::Arithmetic m) {
   process::SystemInputs in;
   in.outdoor = W;
   in.room = N;
-  in.heat = spec.heat;
-  in.moisture = spec.moisture;
-  in.fresh = {spec.freshIsFlow ? spec.fresh : spec.fresh / 100, spec.freshIsFlow};
-  in.Δt = spec.Δt;
-  in.φL = spec.φL / 100;
+  in.heat = request.heat;
+  in.moisture = request.moisture;
+  in.fresh = {request.freshIsFlow ? request.fresh : request.fresh / 100, request.freshIsFlow};
+  in.Δt = request.Δt;
+  in.φL = request.φL / 100;
   in.pa = pa;
   in.arithmetic = m;
-  switch (spec.kind) {
+  switch (request.kind) {
     case SystemKind::oneReturnSummer:
-      return process::oneReturnSummer(in, spec.dewPointSupply);
+      return process::oneReturnSummer(in, request.dewPointSupply);
     case SystemKind::allFreshSummer:
-      return process::allFreshSummer(in, spec.dewPointSupply);
+      return process::allFreshSummer(in, request.dewPointSupply);
     case SystemKind::twoReturnSummer:
       return process::twoReturnSummer(in);
     case SystemKind::fanCoil: {
-      process::FreshAirUnit unit{spec.target, {}, {}};
-      if (spec.target == process::FreshAirTarget::given) {
+      process::FreshAirUnit unit{request.target, {}, {}};
+      if (request.target == process::FreshAirTarget::given) {
         // The given state as any pair the window takes, passed on by its t and d.
         const psychro::StateOutcome s =
-            calc::pairState(spec.targetPair, spec.targetFirst, spec.targetSecond, pa, m);
+            calc::pairState(request.targetPair, request.targetFirst, request.targetSecond, pa, m);
         if (s.outcome != psychro::Outcome::ok) {
           process::System refused;
           refused.why = {process::Code::arithmetic, s.outcome};
@@ -112,7 +114,7 @@ process::System buildSystem(const SystemSpec& spec, const psychro::AirState& W,
       return process::fanCoilWithFreshAir(in, unit);
     }
     case SystemKind::oneReturnWinter:
-      return process::oneReturnWinter(in, spec.humidifier, spec.preheatTo);
+      return process::oneReturnWinter(in, request.humidifier, request.preheatTo);
   }
   return {};
 }

@@ -36,7 +36,7 @@ std::string_view systemKey(SystemKind kind);
 std::optional<SystemKind> systemOfKey(std::string_view key);
 
 // What a system is built from, in the window's units (°C, %, g/kg, kJ/kg, K).
-struct SystemSpec {
+struct SystemRequest {
   SystemKind kind = SystemKind::oneReturnSummer;
   std::string name;     // unique among the design's systems: "AHU-1"
   TypedPair outdoor;    // W, as the design keeps points
@@ -58,10 +58,10 @@ struct SystemSpec {
   process::Humidifier humidifier = process::Humidifier::steam;
   std::optional<double> preheatTo;
 
-  bool operator==(const SystemSpec&) const = default;
+  bool operator==(const SystemRequest&) const = default;
 };
 
-// A system of the design: its spec, and the points it made in the order its arithmetic names the
+// A system of the design: its request, and the points it made in the order its arithmetic names the
 // states (W, N, C, L, O, …), each under its role. Its processes are those whose outlets are its
 // points.
 struct SystemMember {
@@ -70,7 +70,7 @@ struct SystemMember {
   bool operator==(const SystemMember&) const = default;
 };
 struct AirSystem {
-  SystemSpec spec;
+  SystemRequest request;
   std::vector<SystemMember> members;
   bool operator==(const AirSystem&) const = default;
 };
@@ -81,7 +81,7 @@ inline constexpr std::size_t maxRoleBytes = 16;         // bytes of a role in a 
 // A system's name as kept: its blanks at either end trimmed.
 std::string systemName(std::string_view text);
 
-// Why spec cannot be a system among others (others[own] is the one it replaces): its name empty
+// Why request cannot be a system among others (others[own] is the one it replaces): its name empty
 // once blanks are trimmed (systemNameEmpty), over maxSystemNameLength characters
 // (systemNameTooLong, detail the limit), holding a control character or a direction mark
 // (systemNameControl), another system's (systemNameTaken, detail the name); an input not finite or
@@ -89,12 +89,12 @@ std::string systemName(std::string_view text);
 // "preheat", "target"): φL within (0, 100] %, a share within (0, 100] %, a flow above zero, |Δt| at
 // most 100 K, a preheat within −100…200 °C. The arithmetic refuses the rest when the system is
 // built.
-Refused checkSystem(const SystemSpec& spec, const std::vector<AirSystem>& others,
+Refused checkSystem(const SystemRequest& request, const std::vector<AirSystem>& others,
                     std::size_t own = SIZE_MAX);
 
-// The system's arithmetic for spec with the outdoor state W and the room state N, at pa, Pa, with
-// the arithmetic m: its states under their roles and its steps, or the refusal (why).
-process::System buildSystem(const SystemSpec& spec, const psychro::AirState& W,
+// The system's arithmetic for request with the outdoor state W and the room state N, at pa, Pa,
+// with the arithmetic m: its states under their roles and its steps, or the refusal (why).
+process::System buildSystem(const SystemRequest& request, const psychro::AirState& W,
                             const psychro::AirState& N, double pa, psychro::Arithmetic m);
 
 // The design's process that makes state `step.to` of s: its request, the inlet and second stream

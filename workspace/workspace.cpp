@@ -57,15 +57,15 @@ void Workspace::dissolveHolding(unsigned id) {
 }
 
 std::variant<SystemPlan, Refusal> Workspace::planSystem(
-    const SystemSpec& spec, std::size_t own, const std::vector<std::string>& names) const {
-  if (Refused why = checkSystem(spec, systems_, own)) return std::move(*why);
+    const SystemRequest& request, std::size_t own, const std::vector<std::string>& names) const {
+  if (Refused why = checkSystem(request, systems_, own)) return std::move(*why);
   // W and N as the design would compute them as points.
   PointList scratch(pressure());
   scratch.setArithmetic(arithmetic());
-  if (Refused why = scratch.add(spec.outdoor)) return std::move(*why);
-  if (Refused why = scratch.add(spec.room)) return std::move(*why);
+  if (Refused why = scratch.add(request.outdoor)) return std::move(*why);
+  if (Refused why = scratch.add(request.room)) return std::move(*why);
   SystemPlan plan;
-  plan.built = buildSystem(spec, scratch.points()[0].result.air, scratch.points()[1].result.air,
+  plan.built = buildSystem(request, scratch.points()[0].result.air, scratch.points()[1].result.air,
                            pressure(), arithmetic());
   if (!plan.built.ok()) return refusedBy(plan.built.why);
   const std::vector<SystemMember> none;
@@ -94,20 +94,20 @@ std::variant<SystemPlan, Refusal> Workspace::planSystem(
   return plan;
 }
 
-Refused Workspace::makeSystem(const SystemSpec& spec, const std::vector<std::string>& names,
+Refused Workspace::makeSystem(const SystemRequest& request, const std::vector<std::string>& names,
                               std::size_t at) {
-  auto planned = planSystem(spec, at, names);
+  auto planned = planSystem(request, at, names);
   if (auto* why = std::get_if<Refusal>(&planned)) return std::move(*why);
   const SystemPlan& plan = std::get<SystemPlan>(planned);
   const process::System& s = plan.built;
-  AirSystem made{spec, {}};
-  made.spec.name = systemName(spec.name);
+  AirSystem made{request, {}};
+  made.request.name = systemName(request.name);
   std::vector<unsigned> ids(s.states.size(), 0);
   for (std::size_t k = 0; k < s.states.size(); ++k) {
     const std::string_view role = s.states[k].name;
     Refused why;
     if (givenRole(role)) {
-      why = points_.add(role == "W" ? spec.outdoor : spec.room, plan.names[k]);
+      why = points_.add(role == "W" ? request.outdoor : request.room, plan.names[k]);
     } else {
       const auto step = std::ranges::find_if(s.steps, [k](const process::Step& st) {
         return st.to == k && st.kind != process::StepKind::room;
@@ -126,9 +126,9 @@ Refused Workspace::makeSystem(const SystemSpec& spec, const std::vector<std::str
   return std::nullopt;
 }
 
-bool Workspace::rebuildInPlace(std::size_t i, const SystemSpec& spec,
+bool Workspace::rebuildInPlace(std::size_t i, const SystemRequest& request,
                                const std::vector<std::string>& names, Refused& why) {
-  auto planned = planSystem(spec, i, names);
+  auto planned = planSystem(request, i, names);
   if (auto* refused = std::get_if<Refusal>(&planned)) {
     why = std::move(*refused);
     return true;
@@ -143,7 +143,8 @@ bool Workspace::rebuildInPlace(std::size_t i, const SystemSpec& spec,
     if (members[k].role != s.states[k].name || at == points_.size()) return false;
     if (givenRole(members[k].role)) {
       if (points_.points()[at].derived) return false;
-      if ((why = points_.edit(at, members[k].role == "W" ? spec.outdoor : spec.room))) return true;
+      if ((why = points_.edit(at, members[k].role == "W" ? request.outdoor : request.room)))
+        return true;
     }
     ids.push_back(members[k].id);
   }
@@ -159,8 +160,8 @@ bool Workspace::rebuildInPlace(std::size_t i, const SystemSpec& spec,
   }
   for (std::size_t k = 0; k < members.size(); ++k)
     if ((why = points_.rename(points_.indexOf(ids[k]), plan.names[k]))) return true;
-  systems_[i].spec = spec;
-  systems_[i].spec.name = systemName(spec.name);
+  systems_[i].request = request;
+  systems_[i].request.name = systemName(request.name);
   why.reset();
   return true;
 }
@@ -174,22 +175,22 @@ void Workspace::removeMembers(std::size_t i) {
   }
 }
 
-Refused Workspace::addSystem(const SystemSpec& spec, const std::vector<std::string>& names) {
+Refused Workspace::addSystem(const SystemRequest& request, const std::vector<std::string>& names) {
   Workspace next = *this;
-  if (Refused why = next.makeSystem(spec, names, systems_.size())) return why;
+  if (Refused why = next.makeSystem(request, names, systems_.size())) return why;
   *this = std::move(next);
   return std::nullopt;
 }
 
-Refused Workspace::editSystem(std::size_t i, const SystemSpec& spec,
+Refused Workspace::editSystem(std::size_t i, const SystemRequest& request,
                               const std::vector<std::string>& names) {
   if (i >= systems_.size()) return Refusal{Rule::noSuchSystem, {}, {}};
   Workspace next = *this;
   Refused why;
-  if (!next.rebuildInPlace(i, spec, names, why)) {
+  if (!next.rebuildInPlace(i, request, names, why)) {
     next = *this;
     next.removeMembers(i);
-    why = next.makeSystem(spec, names, i);
+    why = next.makeSystem(request, names, i);
   }
   if (why) return why;
   *this = std::move(next);
@@ -200,7 +201,7 @@ void Workspace::rebuildSystems() {
   for (std::size_t i = 0; i < systems_.size(); ++i) {
     Workspace next = *this;
     Refused why;
-    if (next.rebuildInPlace(i, systems_[i].spec, {}, why) && !why) *this = std::move(next);
+    if (next.rebuildInPlace(i, systems_[i].request, {}, why) && !why) *this = std::move(next);
   }
 }
 
@@ -252,7 +253,7 @@ std::size_t approximateBytes(const Workspace& design) {
   for (const Zone& z : design.zones().user) bytes += sizeof(Zone) + text(z.name);
   for (const auto& [key, field] : titleKeys) bytes += text(design.titleBlock().*field);
   for (const AirSystem& s : design.systems())
-    bytes += sizeof(AirSystem) + text(s.spec.name) + s.members.size() * sizeof(SystemMember);
+    bytes += sizeof(AirSystem) + text(s.request.name) + s.members.size() * sizeof(SystemMember);
   return bytes;
 }
 

@@ -128,22 +128,22 @@ class Workspace {
   const std::vector<AirSystem>& systems() const { return systems_; }
   // The index of the system the point with this id belongs to; none.
   std::optional<std::size_t> systemHolding(unsigned id) const;
-  // What spec would make, as system own (own = systems().size() for a new one): refused as
+  // What request would make, as system own (own = systems().size() for a new one): refused as
   // checkSystem refuses, where W or N has no state, or as the system's arithmetic refuses. names
   // (one for each state, in their order) as given, or where not given the names by default: a
   // member of own keeps its name; any other takes its role where no point has it, else the role
   // and the first free number from 2 ("C2").
-  std::variant<SystemPlan, Refusal> planSystem(const SystemSpec& spec, std::size_t own,
+  std::variant<SystemPlan, Refusal> planSystem(const SystemRequest& request, std::size_t own,
                                                const std::vector<std::string>& names = {}) const;
-  // Makes the system of spec: its W and N as points given by their pairs, the other states as
+  // Makes the system of request: its W and N as points given by their pairs, the other states as
   // the outlets of its processes, named as planSystem names them. Refused as planSystem refuses,
   // or a name as PointList::rename refuses it, or past maxPoints: nothing changed.
-  Refused addSystem(const SystemSpec& spec, const std::vector<std::string>& names = {});
-  // Builds system i from spec instead: where its states are the same roles, its points and
+  Refused addSystem(const SystemRequest& request, const std::vector<std::string>& names = {});
+  // Builds system i from request instead: where its states are the same roles, its points and
   // processes are given their new inputs (their ids kept, so that what the user made from them
   // follows); otherwise they are removed and made anew. Refused as addSystem, or no system i
   // (noSuchSystem): nothing changed.
-  Refused editSystem(std::size_t i, const SystemSpec& spec,
+  Refused editSystem(std::size_t i, const SystemRequest& request,
                      const std::vector<std::string>& names = {});
   // A system of a saved design whose points exist (the file's reader checks them).
   void addSavedSystem(AirSystem system) { systems_.push_back(std::move(system)); }
@@ -159,12 +159,13 @@ class Workspace {
   bool currentAddable() const { return current_ && currentFresh_; }
 
  private:
-  // Makes the system of spec as system `at` (the last where at is systems_.size()).
-  Refused makeSystem(const SystemSpec& spec, const std::vector<std::string>& names, std::size_t at);
-  // Gives system i's points and processes spec's inputs in place; false where its points are not
-  // those spec makes (other roles, or not made as spec would make them), why the refusal.
-  bool rebuildInPlace(std::size_t i, const SystemSpec& spec, const std::vector<std::string>& names,
-                      Refused& why);
+  // Makes the system of request as system `at` (the last where at is systems_.size()).
+  Refused makeSystem(const SystemRequest& request, const std::vector<std::string>& names,
+                     std::size_t at);
+  // Gives system i's points and processes request's inputs in place; false where its points are not
+  // those request makes (other roles, or not made as request would make them), why the refusal.
+  bool rebuildInPlace(std::size_t i, const SystemRequest& request,
+                      const std::vector<std::string>& names, Refused& why);
   // Removes system i's points, and with them its processes.
   void removeMembers(std::size_t i);
   // Rebuilds every system at the pressure and arithmetic in force, where it can be in place.

@@ -25,8 +25,8 @@ workspace::TypedPair tRh(const char* t, const char* φ) {
 }
 
 // 一次回风 in summer: W 35 ℃/60 %, N 26 ℃/55 %, Q 40 kW, W 18 kg/h, 20 % fresh air, Δt 8 K.
-workspace::SystemSpec oneReturn() {
-  workspace::SystemSpec s;
+workspace::SystemRequest oneReturn() {
+  workspace::SystemRequest s;
   s.name = "AHU-1";
   s.outdoor = tRh("35", "60");
   s.room = tRh("26", "55");

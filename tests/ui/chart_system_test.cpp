@@ -105,14 +105,14 @@ class ChartSystemTest : public QObject {
   void editThenDissolve() {
     ui::ChartWindow window;
     window.show();
-    workspace::SystemSpec spec;
-    spec.outdoor = {{psychro::Quantity::t, psychro::Quantity::rh}, "35", "60"};
-    spec.room = {{psychro::Quantity::t, psychro::Quantity::rh}, "26", "55"};
-    spec.heat = 40;
-    spec.moisture = 18;
+    workspace::SystemRequest request;
+    request.outdoor = {{psychro::Quantity::t, psychro::Quantity::rh}, "35", "60"};
+    request.room = {{psychro::Quantity::t, psychro::Quantity::rh}, "26", "55"};
+    request.heat = 40;
+    request.moisture = 18;
     for (const char* name : {"AHU-1", "AHU-2"}) {
-      spec.name = name;
-      QVERIFY(!window.document().addSystem(spec));
+      request.name = name;
+      QVERIFY(!window.document().addSystem(request));
     }
     window.findChild<QAction*>("EditSystem")->trigger();
     auto* dialog = window.findChild<ui::SystemDialog*>("EditSystemDialog");
@@ -124,7 +124,7 @@ class ChartSystemTest : public QObject {
     dialog->findChild<QLineEdit*>("SupplyDifference")->setText("6");
     QVERIFY(testsupport::answerNotices([dialog] { dialog->accept(); }).isEmpty());
     QCOMPARE(window.document().undoStep()->kind, document::StepKind::editSystem);
-    QCOMPARE(window.document().design().systems()[1].spec.Δt, 6.0);
+    QCOMPARE(window.document().design().systems()[1].request.Δt, 6.0);
 
     window.processTable().selectRow(4);  // C2→L2
     const auto said = testsupport::answerNotices([&] {

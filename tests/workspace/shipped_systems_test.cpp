@@ -25,26 +25,27 @@ std::string fixed(double v, int decimals) {
   return text;
 }
 
-// The loads docs/systems.md gives for the system of spec with the states W and N of built, at
+// The loads docs/systems.md gives for the system of request with the states W and N of built, at
 // pa, Pa: kW, the coils' condensate kg/h.
-std::string loads(const workspace::SystemSpec& spec, const process::System& built, double pa) {
+std::string loads(const workspace::SystemRequest& request, const process::System& built,
+                  double pa) {
   const process::SystemInputs in{
       *built.find("W"),
       *built.find("N"),
-      spec.heat,
-      spec.moisture,
-      {spec.freshIsFlow ? spec.fresh : spec.fresh / 100, spec.freshIsFlow},
-      spec.Δt,
-      spec.φL / 100,
+      request.heat,
+      request.moisture,
+      {request.freshIsFlow ? request.fresh : request.fresh / 100, request.freshIsFlow},
+      request.Δt,
+      request.φL / 100,
       pa};
   const auto coil = [](const process::CoilDuty& c) {
     return fixed(c.total, 2) + " (" + fixed(c.latent, 2) + ") " + fixed(c.condensate, 2);
   };
-  switch (spec.kind) {
+  switch (request.kind) {
     case SystemKind::oneReturnSummer:
     case SystemKind::allFreshSummer: {
-      const auto s = spec.kind == SystemKind::oneReturnSummer ? process::oneReturnSummer(in)
-                                                              : process::allFreshSummer(in);
+      const auto s = request.kind == SystemKind::oneReturnSummer ? process::oneReturnSummer(in)
+                                                                 : process::allFreshSummer(in);
       return "coil " + coil(s.coil) + " reheat " + fixed(s.reheat, 2);
     }
     case SystemKind::twoReturnSummer:
@@ -54,7 +55,7 @@ std::string loads(const workspace::SystemSpec& spec, const process::System& buil
       return "unit " + coil(process::fanCoilWithFreshAir(in, {}).freshUnit) + " fan-coil " +
              coil(process::fanCoilWithFreshAir(in, {}).fanCoil);
     case SystemKind::oneReturnWinter: {
-      const auto s = process::oneReturnWinter(in, spec.humidifier, spec.preheatTo);
+      const auto s = process::oneReturnWinter(in, request.humidifier, request.preheatTo);
       return "heating " + fixed(s.heating, 2) + " steam " + fixed(s.humidifierHeat, 2) + " water " +
              fixed(s.water, 2);
     }
@@ -88,8 +89,8 @@ TEST_P(ShippedSystem, OpensToTheFiguresOfTheDocs) {
   }
   EXPECT_EQ(points, GetParam().points);
   // The loads, rebuilt from the file's inputs at its pressure.
-  const auto plan = std::get<workspace::SystemPlan>(w.planSystem(w.systems()[0].spec, 0));
-  EXPECT_EQ(loads(w.systems()[0].spec, plan.built, w.pressure()), GetParam().loads);
+  const auto plan = std::get<workspace::SystemPlan>(w.planSystem(w.systems()[0].request, 0));
+  EXPECT_EQ(loads(w.systems()[0].request, plan.built, w.pressure()), GetParam().loads);
   // The members carry their flows, so the design's own summary sums the same loads up.
   const auto rows = document::summaryRows(w.processes(), w.points());
   ASSERT_FALSE(rows.empty());

@@ -19,13 +19,13 @@ using testsupport::PrintTo;
 using psychro::Quantity;
 using workspace::Rule;
 using workspace::SystemKind;
-using workspace::SystemSpec;
+using workspace::SystemRequest;
 using workspace::Workspace;
 
 // The summer and winter design cases of docs/systems.md; other: the kind's other option (露点送风,
 // the fresh-air unit's target given, steam with a preheat).
-SystemSpec spec(SystemKind kind, bool other = false) {
-  SystemSpec s;
+SystemRequest request(SystemKind kind, bool other = false) {
+  SystemRequest s;
   s.kind = kind;
   s.name = "AHU-1";
   const bool winter = kind == SystemKind::oneReturnWinter;
@@ -47,7 +47,7 @@ SystemSpec spec(SystemKind kind, bool other = false) {
 // Every member shows the state its arithmetic computed, under its role as name.
 void expectMembersAsBuilt(const Workspace& w, std::size_t i) {
   const workspace::AirSystem& s = w.systems()[i];
-  const auto plan = std::get<workspace::SystemPlan>(w.planSystem(s.spec, i));
+  const auto plan = std::get<workspace::SystemPlan>(w.planSystem(s.request, i));
   ASSERT_EQ(s.members.size(), plan.built.states.size());
   for (std::size_t k = 0; k < s.members.size(); ++k) {
     const workspace::StatePoint* p = w.points().find(s.members[k].id);
@@ -60,7 +60,7 @@ void expectMembersAsBuilt(const Workspace& w, std::size_t i) {
 
 struct Kind {
   const char* name;
-  SystemSpec spec;
+  SystemRequest request;
   std::string roles;
 };
 
@@ -69,7 +69,7 @@ class EachKind : public testing::TestWithParam<Kind> {};
 TEST_P(EachKind, MadeAsBuiltAndKeptByItsFile) {
   Workspace w;
   ASSERT_FALSE(w.add({{Quantity::t, Quantity::rh}, "20", "50"}, "C"));  // takes a role's name
-  ASSERT_FALSE(w.addSystem(GetParam().spec));
+  ASSERT_FALSE(w.addSystem(GetParam().request));
   std::string roles;
   for (const auto& m : w.systems()[0].members) roles += m.role + " ";
   EXPECT_EQ(roles, GetParam().roles);
@@ -79,7 +79,7 @@ TEST_P(EachKind, MadeAsBuiltAndKeptByItsFile) {
   const auto back = workspace::readWorkspace(text);
   ASSERT_TRUE(std::holds_alternative<Workspace>(back));
   ASSERT_EQ(std::get<Workspace>(back).systems().size(), 1u);
-  EXPECT_EQ(std::get<Workspace>(back).systems()[0].spec, w.systems()[0].spec);
+  EXPECT_EQ(std::get<Workspace>(back).systems()[0].request, w.systems()[0].request);
   expectMembersAsBuilt(std::get<Workspace>(back), 0);
   EXPECT_EQ(workspace::workspaceText(std::get<Workspace>(back)), text);
 
@@ -88,7 +88,7 @@ TEST_P(EachKind, MadeAsBuiltAndKeptByItsFile) {
   expectMembersAsBuilt(w, 0);
 }
 
-SystemSpec with(SystemSpec s, const std::function<void(SystemSpec&)>& change) {
+SystemRequest with(SystemRequest s, const std::function<void(SystemRequest&)>& change) {
   change(s);
   return s;
 }
@@ -96,14 +96,14 @@ SystemSpec with(SystemSpec s, const std::function<void(SystemSpec&)>& change) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Systems, EachKind,
-    testing::Values(Kind{"OneReturn", spec(SystemKind::oneReturnSummer), "W N C L O "},
-                    Kind{"DewPointSupply", spec(SystemKind::oneReturnSummer, true), "W N C L "},
-                    Kind{"TwoReturn", spec(SystemKind::twoReturnSummer), "W N C₁ L O "},
-                    Kind{"AllFresh", spec(SystemKind::allFreshSummer), "W N L O "},
-                    Kind{"FanCoil", spec(SystemKind::fanCoil), "W N L M O "},
-                    Kind{"FanCoilGivenTarget", spec(SystemKind::fanCoil, true), "W N L M O "},
-                    Kind{"WinterSpray", spec(SystemKind::oneReturnWinter), "W N C H L O "},
-                    Kind{"WinterSteamPreheated", spec(SystemKind::oneReturnWinter, true),
+    testing::Values(Kind{"OneReturn", request(SystemKind::oneReturnSummer), "W N C L O "},
+                    Kind{"DewPointSupply", request(SystemKind::oneReturnSummer, true), "W N C L "},
+                    Kind{"TwoReturn", request(SystemKind::twoReturnSummer), "W N C₁ L O "},
+                    Kind{"AllFresh", request(SystemKind::allFreshSummer), "W N L O "},
+                    Kind{"FanCoil", request(SystemKind::fanCoil), "W N L M O "},
+                    Kind{"FanCoilGivenTarget", request(SystemKind::fanCoil, true), "W N L M O "},
+                    Kind{"WinterSpray", request(SystemKind::oneReturnWinter), "W N C H L O "},
+                    Kind{"WinterSteamPreheated", request(SystemKind::oneReturnWinter, true),
                          "W W′ N C H O "}),
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
@@ -123,14 +123,14 @@ TEST(SystemObject, EditsRebuildOrDissolve) {
       if (w.points().points()[i].name == name) return i;
     return w.points().size();
   };
-  const SystemSpec base = spec(SystemKind::oneReturnSummer);
+  const SystemRequest base = request(SystemKind::oneReturnSummer);
   const Row rows[] = {
       {"EditInPlace",
        [&](Workspace& w) { return w.editSystem(0, with(base, [](auto& s) { s.Δt = 6; })); }, true,
        "W N C L O"},
       {"EditToOtherRolesRemakes",
-       [&](Workspace& w) { return w.editSystem(0, spec(SystemKind::oneReturnSummer, true)); }, true,
-       "W N C L", false},
+       [&](Workspace& w) { return w.editSystem(0, request(SystemKind::oneReturnSummer, true)); },
+       true, "W N C L", false},
       {"RenameKeeps", [&](Workspace& w) { return w.rename(at(w, "O"), "S"); }, true, "W N C L S"},
       {"EditPointDissolves",
        [&](Workspace& w) {
@@ -179,7 +179,7 @@ TEST(SystemObject, EditsRebuildOrDissolve) {
 TEST(SystemObject, RefusesInputsAndFilesBreakingItsRules) {
   struct Row {
     const char* name;
-    std::function<void(SystemSpec&)> change;
+    std::function<void(SystemRequest&)> change;
     Rule rule;
   };
   const Row rows[] = {
@@ -193,10 +193,10 @@ TEST(SystemObject, RefusesInputsAndFilesBreakingItsRules) {
       {"ArithmeticRefuses", [](auto& s) { s.heat = 0, s.moisture = 0; }, Rule::process},
   };
   Workspace w;
-  ASSERT_FALSE(w.addSystem(spec(SystemKind::oneReturnSummer)));
+  ASSERT_FALSE(w.addSystem(request(SystemKind::oneReturnSummer)));
   const std::string before = workspace::workspaceText(w);
   for (const Row& row : rows) {
-    SystemSpec s = spec(SystemKind::oneReturnSummer);
+    SystemRequest s = request(SystemKind::oneReturnSummer);
     s.name = "AHU-2";
     row.change(s);
     const workspace::Refused why = w.addSystem(s);
@@ -204,12 +204,12 @@ TEST(SystemObject, RefusesInputsAndFilesBreakingItsRules) {
     EXPECT_EQ(why->rule, row.rule) << row.name;
     EXPECT_EQ(workspace::workspaceText(w), before) << row.name;
   }
-  EXPECT_EQ(w.editSystem(1, spec(SystemKind::fanCoil))->rule, Rule::noSuchSystem);
+  EXPECT_EQ(w.editSystem(1, request(SystemKind::fanCoil))->rule, Rule::noSuchSystem);
 }
 
 TEST(SystemObject, FileRefusesASystemEntryBreakingItsRules) {
   Workspace w;
-  ASSERT_FALSE(w.addSystem(spec(SystemKind::oneReturnSummer)));
+  ASSERT_FALSE(w.addSystem(request(SystemKind::oneReturnSummer)));
   const std::string text = workspace::workspaceText(w);
   struct Row {
     const char* name;
